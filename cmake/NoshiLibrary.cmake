@@ -1,0 +1,23 @@
+# noshi_library(area): a static library from every .cpp below area/.
+# Sources are globbed so that adding a file never means editing this list.
+set(NOSHI_LIBS "" CACHE INTERNAL "")
+function(noshi_library area)
+  file(GLOB_RECURSE srcs CONFIGURE_DEPENDS
+       "${CMAKE_SOURCE_DIR}/${area}/*.cpp" "${CMAKE_SOURCE_DIR}/${area}/*.h")
+  list(FILTER srcs EXCLUDE REGEX "/fuzz/")
+  set(has_cpp FALSE)
+  foreach(s IN LISTS srcs)
+    if(s MATCHES "\\.cpp$")
+      set(has_cpp TRUE)
+    endif()
+  endforeach()
+  if(NOT has_cpp)
+    return()
+  endif()
+  set(target noshi_${area})
+  add_library(${target} STATIC ${srcs})
+  target_include_directories(${target} PUBLIC ${CMAKE_SOURCE_DIR})
+  target_link_libraries(${target} PUBLIC Qt6::Widgets Qt6::PrintSupport Qt6::Sql PkgConfig::HARFBUZZ)
+  target_compile_definitions(${target} PUBLIC NOSHI_SHARE_DIR="${CMAKE_SOURCE_DIR}/share")
+  set(NOSHI_LIBS ${NOSHI_LIBS} ${target} CACHE INTERNAL "")
+endfunction()

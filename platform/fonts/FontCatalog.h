@@ -1,0 +1,26 @@
+// Document font names and the installed faces that stand in for them.
+// Documents, settings and lists keep the Windows names ("ＭＳ 明朝" ...);
+// measuring and drawing use the IPA faces. A leading "@" names the same
+// face set vertically. An unknown or missing font falls back to IPAMincho.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace fonts {
+
+struct Face {
+    QString file;       // path of the font file
+    int index = 0;      // face index inside the file
+    QString family;     // family name of the installed face, e.g. "IPAMincho"
+    bool fallback = false; // the requested font was not found
+};
+
+Face resolve(const QString& documentFontName);
+// The Japanese fonts offered in font lists, under the names documents use.
+QStringList japaneseFontNames();
+// "@ＭＳ 明朝" -> "ＭＳ 明朝"
+QString baseName(const QString& documentFontName);
+bool isVerticalName(const QString& documentFontName);
+
+} // namespace fonts

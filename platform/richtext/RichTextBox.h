@@ -1,0 +1,93 @@
+// A rich-text box: a document, a selection and the box geometry, with the
+// selection API the windows and the layout write through. Every change,
+// programmatic ones included, emits changed().
+#pragma once
+
+#include "platform/richtext/RichDocument.h"
+
+#include <QObject>
+#include <optional>
+
+namespace rt {
+
+class RichTextBox : public QObject {
+    Q_OBJECT
+public:
+    explicit RichTextBox(QObject* parent = nullptr);
+    ~RichTextBox() override;
+
+    const RichDocument& document() const { return doc_; }
+    void setDocument(const RichDocument& doc); // selection to the start
+
+    // --- selection ---
+    qsizetype selStart() const;
+    qsizetype selLength() const;
+    void setSelStart(qsizetype pos);     // clamps, collapses the selection
+    void setSelLength(qsizetype len);    // clamps to the end
+    QString selText() const;
+    // Replaces the selection (or inserts at the insertion point) in the
+    // insertion format; CR LF or LF starts a new paragraph. The insertion
+    // point ends after the new text.
+    void setSelText(const QString& text);
+    void insertObject(std::shared_ptr<EmbeddedObject> obj);
+
+    // Formats of the selection: nullopt when the selection is mixed. With
+    // nothing selected, the getters report and the setters change the
+    // insertion format, which persists until changed.
+    std::optional<QString> selFontName() const;
+    std::optional<double> selFontSize() const;
+    std::optional<Color> selColor() const;
+    std::optional<bool> selBold() const;
+    std::optional<bool> selItalic() const;
+    std::optional<bool> selUnderline() const;
+    std::optional<bool> selStrikeThru() const;
+    std::optional<double> selCharOffset() const; // points
+    void setSelFontName(const QString& name);
+    void setSelFontSize(double points);
+    void setSelColor(Color c);
+    void setSelBold(bool on);
+    void setSelItalic(bool on);
+    void setSelUnderline(bool on);
+    void setSelStrikeThru(bool on);
+    void setSelCharOffset(double points);
+    const CharFormat& insertionFormat() const { return insertFmt_; }
+
+    // --- whole text ---
+    QString text() const;                // paragraph ends as CR LF
+    void setText(const QString& text);   // plain text in the insertion format
+    void clear();                        // empties the box, keeps the insertion format
+
+    // --- files (RTF); a failure leaves the box unchanged ---
+    bool loadFile(const QString& path, QString* error = nullptr);
+    bool saveFile(const QString& path, QString* error = nullptr) const;
+    QByteArray textRtf() const;
+    bool setTextRtf(const QByteArray& rtf, QString* error = nullptr);
+
+    // --- geometry, in millimetres ---
+    double widthMm() const { return widthMm_; }
+    double heightMm() const { return heightMm_; }
+    double rightMarginMm() const { return rightMarginMm_; } // wrap length of a line; 0: the box's own extent
+    void setWidthMm(double w);
+    void setHeightMm(double h);
+    void setRightMarginMm(double m);
+    bool vertical() const { return vertical_; }
+    void setVertical(bool on);
+
+    // Tests: the paragraphs and runs with their formats, one item a line.
+    QString dump() const;
+
+signals:
+    void changed();
+
+private:
+    RichDocument doc_;
+    qsizetype selStart_ = 0;
+    qsizetype selLength_ = 0;
+    CharFormat insertFmt_;
+    double widthMm_ = 100.0;
+    double heightMm_ = 100.0;
+    double rightMarginMm_ = 0.0;
+    bool vertical_ = false;
+};
+
+} // namespace rt

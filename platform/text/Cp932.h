@@ -1,0 +1,27 @@
+// Code page 932 (Shift_JIS with the Windows extensions) through iconv.
+// Every conversion either succeeds completely or reports the first offending
+// byte or character: nothing is silently dropped or replaced.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace cp932 {
+
+struct Error {
+    bool failed = false;
+    qsizetype position = -1;   // byte offset (decode) or UTF-16 index (encode)
+    QString message;
+};
+
+QString decode(const QByteArray& bytes, Error* err = nullptr);
+QByteArray encode(const QString& text, Error* err = nullptr);
+
+// Lines of a CP932 text; CR LF, LF or CR end a line; no trailing empty line
+// for a final line end.
+QStringList decodeLines(const QByteArray& bytes, Error* err = nullptr);
+// Lines joined with CR LF after each one.
+QByteArray encodeLines(const QStringList& lines, Error* err = nullptr);
+
+} // namespace cp932

@@ -1,0 +1,63 @@
+// Number rules the program's stored files and layouts were designed around:
+// whole numbers from reals round half to even, 16-bit fields whose overflow
+// is an error the caller sees, and the numeric-text tests and conversions.
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <optional>
+#include <stdexcept>
+
+namespace vb {
+
+// Raised when a 16-bit field would leave -32768..32767 or a conversion fails.
+class OverflowError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Nearest whole number, a half going to the even neighbour (2.5 -> 2, 3.5 -> 4, -0.5 -> 0).
+double RoundHalfEven(double v);
+// RoundHalfEven to a 16-bit value; throws OverflowError outside the range or for NaN.
+int16_t CInt(double v);
+// RoundHalfEven to a 32-bit value; throws OverflowError outside the range or for NaN.
+int32_t CLng(double v);
+// Whole-number halving that truncates toward zero.
+inline int HalveTrunc(int v) { return v / 2; }
+
+// A 16-bit signed field with checked arithmetic.
+class Int16 {
+public:
+    constexpr Int16() = default;
+    constexpr Int16(int16_t v) : v_(v) {}
+    static Int16 checked(long long v);
+    constexpr int16_t value() const { return v_; }
+    constexpr operator int() const { return v_; }
+    Int16& operator+=(long long o) { *this = checked(static_cast<long long>(v_) + o); return *this; }
+    Int16& operator-=(long long o) { *this = checked(static_cast<long long>(v_) - o); return *this; }
+private:
+    int16_t v_ = 0;
+};
+
+// True when the text reads as a number the way the dialogs accept it:
+// optional blanks, sign, digits with one decimal point, optional exponent;
+// full-width digits count as digits.
+bool IsNumeric(const QString& text);
+// The number of a numeric text; nullopt when IsNumeric is false.
+std::optional<double> ToNumber(const QString& text);
+// Leading number of a text, 0 when there is none ("12abc" -> 12).
+double Val(const QString& text);
+
+// Trimming: half-width blanks only, or half- and full-width blanks.
+QString TrimHalf(const QString& s);
+QString LTrimHalf(const QString& s);
+QString RTrimHalf(const QString& s);
+QString TrimBoth(const QString& s);
+
+// Colours are stored as &H00BBGGRR values: red in the low byte.
+constexpr uint32_t Rgb(int r, int g, int b) { return uint32_t(r & 255) | (uint32_t(g & 255) << 8) | (uint32_t(b & 255) << 16); }
+constexpr int Red(uint32_t c) { return int(c & 255); }
+constexpr int Green(uint32_t c) { return int((c >> 8) & 255); }
+constexpr int Blue(uint32_t c) { return int((c >> 16) & 255); }
+
+} // namespace vb
