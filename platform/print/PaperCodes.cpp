@@ -1,0 +1,35 @@
+#include "platform/print/PaperCodes.h"
+
+namespace prn {
+
+namespace {
+struct CodeRow {
+    int code;
+    QPageSize::PageSizeId id;
+};
+constexpr CodeRow kRows[] = {
+    {DMPAPER_A3, QPageSize::A3},
+    {DMPAPER_A4, QPageSize::A4},
+    {DMPAPER_A5, QPageSize::A5},
+    {DMPAPER_B4, QPageSize::JisB4},
+    {DMPAPER_B5, QPageSize::JisB5},
+};
+} // namespace
+
+std::optional<QPageSize> pageSizeForCode(int code)
+{
+    for (const auto& r : kRows)
+        if (r.code == code)
+            return QPageSize(r.id);
+    return std::nullopt;
+}
+
+int codeForPageSize(const QPageSize& size)
+{
+    for (const auto& r : kRows)
+        if (size.id() == r.id)
+            return r.code;
+    return 0;
+}
+
+} // namespace prn
