@@ -16,7 +16,10 @@ struct Error {
 };
 
 QString decode(const QByteArray& bytes, Error* err = nullptr);
+// Marks that input methods type in their JIS form (〜 U+301C, − U+2212, ‖ U+2016,
+// ¢ £ ¬) are written as the code page's own forms of the same marks.
 QByteArray encode(const QString& text, Error* err = nullptr);
+QString toCp932Repertoire(const QString& text);
 
 // Lines of a CP932 text; CR LF, LF or CR end a line; no trailing empty line
 // for a final line end.

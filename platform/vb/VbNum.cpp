@@ -37,6 +37,14 @@ Int16 Int16::checked(long long v)
     return Int16(static_cast<int16_t>(v));
 }
 
+Int16& Int16::operator/=(long long o)
+{
+    if (o == 0)
+        throw OverflowError("division by zero");
+    *this = checked(static_cast<long long>(v_) / o);
+    return *this;
+}
+
 namespace {
 
 QChar narrowDigit(QChar c)
@@ -117,22 +125,69 @@ double Val(const QString& text)
 {
     QString s;
     for (QChar c : text) {
-        if (c == u' ' || c == u'\t')
+        if (c == u' ' || c == u'\t' || c == u'\n' || c == u'\r')
             continue; // Val skips blanks anywhere
         s.append(c);
     }
+    const auto isDigit = [&](qsizetype k) { return k < s.size() && s[k].isDigit() && s[k].unicode() < 128; };
     qsizetype i = 0;
     if (i < s.size() && (s[i] == u'+' || s[i] == u'-'))
         ++i;
     bool point = false;
-    while (i < s.size() && ((s[i].isDigit() && s[i].unicode() < 128) || (s[i] == u'.' && !point))) {
+    bool digits = false;
+    while (i < s.size() && (isDigit(i) || (s[i] == u'.' && !point))) {
         if (s[i] == u'.')
             point = true;
+        else
+            digits = true;
         ++i;
+    }
+    // An exponent counts only when digits follow it ("1e3" -> 1000, "1e" -> 1).
+    if (digits && i < s.size() && (s[i] == u'e' || s[i] == u'E')) {
+        qsizetype j = i + 1;
+        if (j < s.size() && (s[j] == u'+' || s[j] == u'-'))
+            ++j;
+        if (isDigit(j)) {
+            while (isDigit(j))
+                ++j;
+            i = j;
+        }
     }
     bool ok = false;
     const double v = s.left(i).toDouble(&ok);
-    return ok ? v : 0.0;
+    return ok && std::isfinite(v) ? v : 0.0;
+}
+
+double CDbl(const QString& text)
+{
+    const auto v = ToNumber(text);
+    if (!v)
+        throw TypeMismatchError("type mismatch");
+    return *v;
+}
+
+int16_t CInt(const QString& text) { return CInt(CDbl(text)); }
+int32_t CLng(const QString& text) { return CLng(CDbl(text)); }
+
+bool CBool(const QString& text)
+{
+    const QString t = text.trimmed();
+    if (t.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
+        return true;
+    if (t.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
+        return false;
+    return CDbl(t) != 0.0;
+}
+
+QString BoolText(bool b) { return b ? QStringLiteral("True") : QStringLiteral("False"); }
+
+QString NumberText(double v)
+{
+    if (v == 0.0)
+        return QStringLiteral("0"); // no "-0"
+    if (v == std::trunc(v) && std::fabs(v) < 1e15)
+        return QString::number(static_cast<long long>(v));
+    return QString::number(v, 'g', 15);
 }
 
 namespace {
@@ -157,5 +212,7 @@ QString TrimHalf(const QString& s) { return trimIf(s, true, true, isHalfBlank); 
 QString LTrimHalf(const QString& s) { return trimIf(s, true, false, isHalfBlank); }
 QString RTrimHalf(const QString& s) { return trimIf(s, false, true, isHalfBlank); }
 QString TrimBoth(const QString& s) { return trimIf(s, true, true, isAnyBlank); }
+QString LTrimBoth(const QString& s) { return trimIf(s, true, false, isAnyBlank); }
+QString RTrimBoth(const QString& s) { return trimIf(s, false, true, isAnyBlank); }
 
 } // namespace vb
