@@ -1,0 +1,97 @@
+// Steps D1 to D7: the "連名印刷" names, one column per name, the first
+// rightmost, sized by the knot of the sheet and the name's length.
+#include "layout/LayoutRun.h"
+
+#include "platform/richtext/RichTextBox.h"
+
+namespace layout {
+
+int LayoutRun::jointSize(qsizetype length, bool bow, bool writing) const
+{
+    const TemplateParameterSet& p = p_;
+    // Rows: 0-3, 4, 5, 6, 7, 8, 9, 10 or more characters.
+    const int16_t bowMeasure[] = {p.BowSizeShort, p.BowSizeLen4, p.BowSizeLen5, p.BowSizeLen6,
+                                  p.BowSizeLen7, p.BowSizeLen8, p.BowSizeLen9, p.BowSizeLong};
+    const int16_t tieMeasure[] = {p.TieSizeShort, p.TieSizeLen4, p.TieSizeLen5, p.TieSizeLen6,
+                                  p.TieSizeLen7, p.TieSizeLen8, p.TieSizeLen9, p.TieSizeLong};
+    const int16_t bowWrite[] = {p.BowWriteSizeShort, p.BowWriteSizeLen4, p.BowWriteSizeLen5, p.BowWriteSizeLen6,
+                                p.BowWriteSizeLen7, p.BowWriteSizeLen8, p.BowWriteSizeLen9, p.BowWriteSizeLong};
+    const int16_t tieWrite[] = {p.TieWriteSizeShort, p.TieWriteSizeLen4, p.TieWriteSizeLen5, p.TieWriteSizeLen6,
+                                p.TieWriteSizeLen7, p.TieWriteSizeLen8, p.TieWriteSizeLen9, p.TieWriteSizeLong};
+    const int row = length <= 3 ? 0 : length >= 10 ? 7 : int(length) - 3;
+    const int16_t base = bow ? (writing ? bowWrite : bowMeasure)[row] : (writing ? tieWrite : tieMeasure)[row];
+    // The size option reaches short names, and under 結び切り also 4 and 5.
+    const bool withDelta = !p.Flags.FixedJointSizes && (row == 0 || (!bow && row <= 2));
+    return withDelta ? int(nameDeltaPlus(base)) : base;
+}
+
+void LayoutRun::layOutJointNames()
+{
+    const bool knotless = p_.Flags.KnotlessJointNames;
+    const bool boldLines = p_.Flags.BoldLayout && !p_.Flags.BoldTwoColumnName;
+    // D1
+    switch (host_.nameSizeOption()) {
+    case SizeOption::None: break;
+    case SizeOption::Standard: ctx_.NameSizeDelta = 0; break;
+    case SizeOption::Larger: ctx_.NameSizeDelta = p_.JointDeltaLarger; break;
+    case SizeOption::Smaller: ctx_.NameSizeDelta = p_.JointDeltaSmaller; break;
+    case SizeOption::Extra: ctx_.NameSizeDelta = p_.JointDeltaExtra; break;
+    }
+    // Validated as a whole number from 0 to 7 before the layout.
+    const int count = int(vb::ToNumber(host_.jointCountText()).value_or(0));
+    // D2: two names are always set 結び切り; the window keeps the choice.
+    if (!knotless && count == 2)
+        host_.selectKnotTie();
+    // D3
+    int spacing = 0;
+    if (host_.spacingNormal())
+        spacing = p_.JointSpacingNormal;
+    if (host_.spacingNarrow())
+        spacing = p_.JointSpacingNarrow;
+    // D4: each name counts the width of its column, by its size only.
+    const bool bow = !knotless && host_.knotBow();
+    ctx_.MeasuredExtent = 0.0f;
+    for (int i = 1; i <= count; ++i) {
+        ctx_.CharExtent = place_.MeasureExtent(jointSize(host_.jointName(i).size(), bow, false));
+        ctx_.MeasuredExtent = ctx_.MeasuredExtent + ctx_.CharExtent;
+    }
+    for (int j = 1; j <= count - 1; ++j)
+        ctx_.MeasuredExtent = ctx_.MeasuredExtent + place_.MeasureExtent(spacing);
+    ctx_.LeadLines = place_.CentreLines(ctx_.MeasuredExtent);
+    // D5
+    nameBox_.setSelFontName(in_.MeasureFontName);
+    nameBox_.setSelFontSize(in_.GapFontSize);
+    if (boldLines)
+        nameBox_.setSelBold(true);
+    place_.WriteBlankLines(nameBox_, add16(ctx_.LeadLines, in_.CurOffsetX));
+    // D6: one indent for every column of the group.
+    const bool cuts = knotless || host_.knotBow();
+    if (knotless || host_.knotBow())
+        ctx_.ColumnIndent = add16(in_.CurOffsetName, p_.BowIndentBase);
+    if (!knotless && host_.knotTie())
+        ctx_.ColumnIndent = add16(in_.CurOffsetName, p_.TieIndentBase);
+    if (cuts && !p_.Flags.NoJointIndentCuts) {
+        if (count <= 3)
+            ctx_.ColumnIndent = add16(ctx_.ColumnIndent, -p_.BowIndentCutMany);
+        if (count == 4 && !p_.Flags.NoFourNameCut)
+            ctx_.ColumnIndent = add16(ctx_.ColumnIndent, -p_.BowIndentCutFour);
+    }
+    if (ctx_.ColumnIndent < 0)
+        ctx_.ColumnIndent = p_.JointIndentFloor;
+    // D7
+    for (int i = 1; i <= count; ++i) {
+        const QString name = host_.jointName(i);
+        nameBox_.setSelFontName(in_.MeasureFontName);
+        nameBox_.setSelBold(false); // the blanks before a name are never bold
+        place_.SetSize(nameBox_, 10);
+        place_.InsertBlanks(nameBox_, ctx_.ColumnIndent);
+        place_.SetSize(nameBox_, jointSize(name.size(), bow, true));
+        place_.SetTextFormat(nameBox_, bold(host_.nameBold()));
+        nameBox_.setSelText(name + QStringLiteral("\r\n"));
+        place_.SetSize(nameBox_, spacing);
+        place_.EndColumn(nameBox_);
+    }
+    place_.EndColumn(nameBox_);
+}
+
+} // namespace layout

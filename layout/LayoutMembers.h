@@ -1,0 +1,21 @@
+// The members of LayoutTemplate: one parameter set per group of templates.
+#pragma once
+
+#include "layout/TemplateParameterSet.h"
+
+#include <QStringView>
+#include <span>
+
+namespace layout {
+
+extern const TemplateParameterSet LayoutNoshiLarge;
+extern const TemplateParameterSet LayoutNoshiMedium;
+extern const TemplateParameterSet LayoutNoshiSmall;
+extern const TemplateParameterSet LayoutWashiSmall;
+
+// Every member known so far, for look-up by name.
+std::span<const TemplateParameterSet* const> layoutMembers();
+// The member of that name ("LayoutNoshiLarge" ...), nullptr when unknown.
+const TemplateParameterSet* findLayoutMember(QStringView name);
+
+} // namespace layout

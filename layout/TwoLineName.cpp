@@ -1,0 +1,133 @@
+// Steps C1 to C8: the "２行印刷" name, company name in the right column and
+// title with person's name in the next; bold members without
+// BoldTwoColumnName give the title and the person a column each.
+#include "layout/LayoutRun.h"
+
+#include "platform/richtext/RichTextBox.h"
+
+namespace layout {
+
+namespace {
+const QString FourBlanks = QStringLiteral("　　　　");
+const QString CrLf = QStringLiteral("\r\n");
+
+// Blanks between two characters of the person's name: one fewer than the
+// characters the name lacks of its maximum length, 0 to 3.
+int personGapBlanks(int maxLength, qsizetype length)
+{
+    const qsizetype lacking = maxLength - length;
+    if (lacking < 2)
+        return 0; // also a name over its limit, or no limit at all
+    return int(std::min<qsizetype>(lacking - 1, 3));
+}
+} // namespace
+
+void LayoutRun::layOutTwoLineName()
+{
+    const bool threeColumns = p_.Flags.BoldLayout && !p_.Flags.BoldTwoColumnName;
+    // C1
+    if (host_.personName().isEmpty())
+        host_.setPersonName(FourBlanks);
+    // C2
+    switch (host_.nameSizeOption()) {
+    case SizeOption::None: break;
+    case SizeOption::Standard: ctx_.NameSizeDelta = 0; break;
+    case SizeOption::Larger: ctx_.NameSizeDelta = p_.TwoLineDeltaLarger; break;
+    case SizeOption::Smaller: ctx_.NameSizeDelta = p_.TwoLineDeltaSmaller; break;
+    case SizeOption::Extra: ctx_.NameSizeDelta = p_.TwoLineDeltaExtra; break;
+    }
+    // C3: the block is centred as one column of the measuring size.
+    ctx_.CharExtent = place_.MeasureExtent(nameDeltaPlus(p_.TwoLineMeasureBase));
+    ctx_.LeadLines = place_.CentreLines(ctx_.CharExtent);
+    if (threeColumns)
+        ctx_.LeadLines = add16(ctx_.LeadLines, -p_.BoldTwoLineLeadCut);
+    // C4
+    nameBox_.setSelFontName(in_.MeasureFontName);
+    nameBox_.setSelFontSize(in_.GapFontSize);
+    if (threeColumns)
+        nameBox_.setSelBold(true);
+    place_.WriteBlankLines(nameBox_, add16(ctx_.LeadLines, in_.CurOffsetX));
+    // C5
+    place_.SetSize(nameBox_, 10);
+    ctx_.ColumnIndent = add16(in_.CurOffsetName, p_.CompanyIndentBase);
+    if (ctx_.ColumnIndent < 0)
+        ctx_.ColumnIndent = p_.CompanyIndentFloor;
+    place_.InsertBlanks(nameBox_, ctx_.ColumnIndent);
+
+    WriteCompany();
+    if (threeColumns)
+        WriteBoldTitleAndPerson();
+    else
+        WriteTitleAndPerson();
+}
+
+void LayoutRun::WriteCompany()
+{
+    const QString company = vb::TrimHalf(host_.companyName());
+    host_.setCompanyName(company);
+    const qsizetype length = company.size();
+    vb::Int16 size;
+    if (length <= 10)
+        size = nameDeltaPlus(p_.CompanySizeBase);
+    else if (length <= 14) {
+        const int16_t sizes[] = {p_.CompanySizeLen11, p_.CompanySizeLen12, p_.CompanySizeLen13, p_.CompanySizeLen14};
+        size = sizes[length - 11];
+    } else
+        size = p_.CompanySizeLong;
+    place_.WriteTextRun(nameBox_, company + CrLf, size, bold(host_.nameBold()));
+    if (p_.CompanyGapSize) {
+        place_.SetSize(nameBox_, *p_.CompanyGapSize);
+        place_.EndColumn(nameBox_);
+    }
+}
+
+void LayoutRun::WriteTitleAndPerson()
+{
+    const int titleBlanks = p_.Flags.NarrowTitleIndent ? 1 : 2;
+    place_.WriteBlanks(nameBox_, add16(ctx_.ColumnIndent, titleBlanks), p_.TitleIndentSize);
+    // The person's name goes on in the title's column, in the title's format.
+    place_.WriteTextRun(nameBox_, host_.titleText() + u' ', p_.TitleSize, bold(host_.nameBold()));
+
+    const QString person = host_.personName();
+    const int gap = personGapBlanks(host_.personNameMaxLength(), person.size());
+    for (int pos = 1; pos <= person.size(); ++pos) {
+        ctx_.CharPos = pos;
+        place_.SetSize(nameBox_, p_.PersonCharSize);
+        nameBox_.setSelText(person.mid(pos - 1, 1));
+        if (pos != person.size()) {
+            place_.SetSize(nameBox_, p_.PersonGapSize);
+            place_.InsertBlanks(nameBox_, gap);
+        }
+    }
+    place_.EndColumn(nameBox_);
+}
+
+void LayoutRun::WriteBoldTitleAndPerson()
+{
+    const int titleBlanks = p_.Flags.NarrowTitleIndent ? 1 : 2;
+    place_.WriteBlanks(nameBox_, add16(ctx_.ColumnIndent, titleBlanks), p_.TitleIndentSize);
+    place_.WriteTextRun(nameBox_, host_.titleText() + CrLf, p_.TitleSize, true);
+    place_.SetTextFormat(nameBox_, true);
+    if (p_.TitleGapSize)
+        place_.SetSize(nameBox_, *p_.TitleGapSize);
+    place_.EndColumn(nameBox_);
+
+    const QString person = host_.personName();
+    place_.WriteBlanks(nameBox_, add16(ctx_.ColumnIndent, p_.BoldPersonIndent.value_or(2)), p_.TitleIndentSize);
+    const BoldPersonSizeTable& t = p_.BoldPersonSize;
+    const qsizetype length = person.size();
+    vb::Int16 size;
+    if (length <= 4)
+        size = nameDeltaPlus(t.Len4OrLess);
+    else if (length == 5)
+        size = nameDeltaPlus(t.Len5);
+    else if (length <= 9) {
+        const int16_t fixed[] = {t.Len6, t.Len7, t.Len8, t.Len9};
+        size = fixed[length - 6];
+    } else
+        size = t.Long;
+    place_.WriteTextRun(nameBox_, person, size, true);
+    place_.EndColumn(nameBox_);
+}
+
+} // namespace layout
