@@ -1,0 +1,195 @@
+#include "platform/services/Dialogs.h"
+
+#include "platform/vb/VbNum.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QRegularExpression>
+
+namespace ui {
+
+namespace {
+
+struct State {
+    DialogAnswerer answerer;
+    std::vector<DialogRequest> shown;
+};
+
+State& state()
+{
+    static State s;
+    return s;
+}
+
+QString qtPatterns(const QString& vbPatterns)
+{
+    QStringList out;
+    for (QString p : vbPatterns.split(u';', Qt::SkipEmptyParts)) {
+        p = p.trimmed();
+        if (p == QLatin1String("*.*"))
+            p = QStringLiteral("*");
+        if (!p.isEmpty())
+            out << p;
+    }
+    return out.join(u' ');
+}
+
+QString withDefaultExt(const QString& path, const QString& ext)
+{
+    if (ext.isEmpty() || path.isEmpty() || !QFileInfo(path).suffix().isEmpty())
+        return path;
+    return path + (ext.startsWith(u'.') ? ext : QLatin1Char('.') + ext);
+}
+
+DialogAnswer realDialog(const DialogRequest& r)
+{
+    QWidget* parent = QApplication::activeWindow();
+    DialogAnswer a;
+    switch (r.kind) {
+    case DialogKind::OpenFile:
+    case DialogKind::SaveFile: {
+        QFileDialog d(parent, r.title);
+        const bool save = r.kind == DialogKind::SaveFile;
+        d.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        d.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+        const QFileInfo start(r.initialPath);
+        if (start.isDir()) {
+            d.setDirectory(r.initialPath);
+        } else if (!r.initialPath.isEmpty()) {
+            d.setDirectory(start.absolutePath());
+            d.selectFile(start.fileName());
+        }
+        if (!r.filters.isEmpty()) {
+            d.setNameFilters(r.filters);
+            d.selectNameFilter(r.filters.value(qBound(1, r.filterIndex, int(r.filters.size())) - 1));
+        }
+        if (save && !r.defaultExt.isEmpty())
+            d.setDefaultSuffix(r.defaultExt.startsWith(u'.') ? r.defaultExt.mid(1) : r.defaultExt);
+        if (d.exec() == QDialog::Accepted && !d.selectedFiles().isEmpty()) {
+            a.accepted = true;
+            a.path = d.selectedFiles().constFirst();
+        }
+        break;
+    }
+    case DialogKind::Folder:
+        a.path = QFileDialog::getExistingDirectory(parent, r.title, r.initialPath);
+        a.accepted = !a.path.isEmpty();
+        break;
+    case DialogKind::Font: {
+        bool ok = false;
+        a.font = QFontDialog::getFont(&ok, r.font, parent, r.title);
+        a.accepted = ok;
+        break;
+    }
+    case DialogKind::Color: {
+        const QColor c = QColorDialog::getColor(vb::ToQColor(r.color), parent, r.title);
+        a.accepted = c.isValid();
+        a.color = vb::FromQColor(c);
+        break;
+    }
+    }
+    return a;
+}
+
+DialogAnswer run(const DialogRequest& r)
+{
+    State& s = state();
+    s.shown.push_back(r);
+    return s.answerer ? s.answerer(r) : realDialog(r);
+}
+
+} // namespace
+
+QStringList VbFilterToQt(const QString& vbFilter)
+{
+    static const QRegularExpression trailingGroup(QStringLiteral("\\s*\\([^()]*\\)\\s*$"));
+    const QStringList parts = vbFilter.split(u'|');
+    QStringList out;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        // Labels often repeat their pattern in parentheses; Qt adds its own.
+        QString label = parts[i];
+        label.remove(trailingGroup);
+        label = label.trimmed();
+        const QString patterns = qtPatterns(parts[i + 1]);
+        if (patterns.isEmpty())
+            continue;
+        out << (label.isEmpty() ? patterns : label) + QStringLiteral(" (") + patterns + QLatin1Char(')');
+    }
+    return out;
+}
+
+std::optional<QString> GetOpenFileName(const QString& title, const QString& initialPath,
+                                       const QString& vbFilter, int filterIndex)
+{
+    DialogRequest r;
+    r.kind = DialogKind::OpenFile;
+    r.title = title;
+    r.initialPath = initialPath;
+    r.filters = VbFilterToQt(vbFilter);
+    r.filterIndex = filterIndex;
+    const DialogAnswer a = run(r);
+    if (!a.accepted || a.path.isEmpty())
+        return std::nullopt;
+    return a.path;
+}
+
+std::optional<QString> GetSaveFileName(const QString& title, const QString& initialPath,
+                                       const QString& vbFilter, int filterIndex, const QString& defaultExt)
+{
+    DialogRequest r;
+    r.kind = DialogKind::SaveFile;
+    r.title = title;
+    r.initialPath = initialPath;
+    r.filters = VbFilterToQt(vbFilter);
+    r.filterIndex = filterIndex;
+    r.defaultExt = defaultExt;
+    const DialogAnswer a = run(r);
+    if (!a.accepted || a.path.isEmpty())
+        return std::nullopt;
+    return withDefaultExt(a.path, defaultExt);
+}
+
+std::optional<QString> ChooseFolder(const QString& title, const QString& initialDir)
+{
+    DialogRequest r;
+    r.kind = DialogKind::Folder;
+    r.title = title;
+    r.initialPath = initialDir;
+    const DialogAnswer a = run(r);
+    if (!a.accepted || a.path.isEmpty())
+        return std::nullopt;
+    return a.path;
+}
+
+std::optional<QFont> ChooseFont(const QFont& initial, const QString& title)
+{
+    DialogRequest r;
+    r.kind = DialogKind::Font;
+    r.title = title;
+    r.font = initial;
+    const DialogAnswer a = run(r);
+    if (!a.accepted)
+        return std::nullopt;
+    return a.font;
+}
+
+std::optional<uint32_t> ChooseColor(uint32_t initial, const QString& title)
+{
+    DialogRequest r;
+    r.kind = DialogKind::Color;
+    r.title = title;
+    r.color = initial;
+    const DialogAnswer a = run(r);
+    if (!a.accepted)
+        return std::nullopt;
+    return a.color & 0x00FFFFFFu;
+}
+
+void setDialogAnswerer(DialogAnswerer a) { state().answerer = std::move(a); }
+const std::vector<DialogRequest>& shownDialogs() { return state().shown; }
+void clearShownDialogs() { state().shown.clear(); }
+
+} // namespace ui
