@@ -6,9 +6,12 @@
 #include "platform/richtext/RichDocument.h"
 
 #include <QObject>
+#include <memory>
 #include <optional>
 
 namespace rt {
+
+class TextLayout;
 
 class RichTextBox : public QObject {
     Q_OBJECT
@@ -76,10 +79,23 @@ public:
     // Tests: the paragraphs and runs with their formats, one item a line.
     QString dump() const;
 
+    // The box laid out for drawing and hit-testing; rebuilt after a change.
+    std::shared_ptr<const TextLayout> layout() const;
+    // The length of a line along its direction: the right margin, or the
+    // box's own height (vertical) or width (horizontal) when that is 0.
+    double wrapLengthMm() const;
+
 signals:
     void changed();
 
 private:
+    void touched(); // drops the cached layout and notifies
+    void moveCaret(qsizetype pos, qsizetype len);
+    template <typename T, typename Get>
+    std::optional<T> common(Get get) const;
+    template <typename Set>
+    void applyToSelection(Set set);
+
     RichDocument doc_;
     qsizetype selStart_ = 0;
     qsizetype selLength_ = 0;
@@ -88,6 +104,7 @@ private:
     double heightMm_ = 100.0;
     double rightMarginMm_ = 0.0;
     bool vertical_ = false;
+    mutable std::shared_ptr<const TextLayout> layout_;
 };
 
 } // namespace rt

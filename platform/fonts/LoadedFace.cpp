@@ -1,0 +1,87 @@
+#include "platform/fonts/LoadedFace.h"
+
+#include <QFile>
+#include <QHash>
+#include <QMutex>
+#include <cmath>
+#include <memory>
+
+namespace fonts {
+
+namespace {
+QMutex& cacheMutex()
+{
+    static QMutex m;
+    return m;
+}
+} // namespace
+
+LoadedFace::LoadedFace(const QString& file, int index, const QByteArray& data)
+    : file_(file), index_(index), data_(data)
+{
+    // HarfBuzz reads straight from our copy of the file, which lives as long as we do.
+    blob_ = hb_blob_create(data_.constData(), static_cast<unsigned>(data_.size()),
+                           HB_MEMORY_MODE_READONLY, nullptr, nullptr);
+    face_ = hb_face_create(blob_, static_cast<unsigned>(index));
+    upem_ = static_cast<int>(hb_face_get_upem(face_));
+    font_ = hb_font_create(face_);
+    hb_font_set_scale(font_, upem_, upem_);
+    hb_font_extents_t ext{};
+    if (hb_font_get_h_extents(font_, &ext) && ext.ascender - ext.descender > 0) {
+        const double height = ext.ascender - ext.descender;
+        ascentEm_ = ext.ascender / height;
+        lineHeightEm_ = height / upem_;
+    }
+    base_ = QRawFont(data_, 12.0);
+}
+
+LoadedFace::~LoadedFace()
+{
+    hb_font_destroy(font_);
+    hb_face_destroy(face_);
+    hb_blob_destroy(blob_);
+}
+
+QRawFont LoadedFace::rawFont(double pixelSize) const
+{
+    // Sizes repeat (a page uses a handful), so round to 1/64 pixel and keep them.
+    const qint64 key = std::llround(pixelSize * 64.0);
+    QMutexLocker lock(&cacheMutex());
+    auto it = bySize_.find(key);
+    if (it == bySize_.end()) {
+        QRawFont f = base_;
+        f.setPixelSize(key / 64.0);
+        it = bySize_.insert(key, f);
+    }
+    return *it;
+}
+
+const LoadedFace* loadedFace(const QString& documentFontName)
+{
+    // Layouts ask for the same few names thousands of times a page.
+    static QHash<QString, const LoadedFace*> byName;
+    {
+        QMutexLocker lock(&cacheMutex());
+        const auto named = byName.constFind(documentFontName);
+        if (named != byName.constEnd())
+            return *named;
+    }
+    const Face face = resolve(documentFontName);
+    if (face.file.isEmpty())
+        return nullptr;
+    static QHash<QString, std::shared_ptr<LoadedFace>> faces;
+    QMutexLocker lock(&cacheMutex());
+    const QString key = face.file + u'#' + QString::number(face.index);
+    auto it = faces.find(key);
+    if (it == faces.end()) {
+        QFile f(face.file);
+        std::shared_ptr<LoadedFace> loaded;
+        if (f.open(QIODevice::ReadOnly))
+            loaded = std::make_shared<LoadedFace>(face.file, face.index, f.readAll());
+        it = faces.insert(key, loaded);
+    }
+    byName.insert(documentFontName, it->get());
+    return it->get();
+}
+
+} // namespace fonts

@@ -1,0 +1,300 @@
+#include "platform/richtext/TextLayout.h"
+
+#include "platform/fonts/Shaper.h"
+#include "platform/text/TextMeasure.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace rt {
+
+namespace {
+
+constexpr double NominalAscent = 0.88; // used when no font file exists at all
+
+// A stretch of a paragraph in one format and orientation, shaped once.
+struct Piece {
+    CharFormat format;
+    std::shared_ptr<EmbeddedObject> object;
+    QString text;
+    qsizetype offset = 0; // in the paragraph
+    const fonts::LoadedFace* face = nullptr;
+    double em = 0;        // mm
+    bool rotated = false; // half-width text in a vertical column
+    bool upright = false; // full-width text in a vertical column
+    QVector<fonts::ShapedGlyph> glyphs;
+    QVector<double> advance; // per position, mm along the flow
+
+    double ascent() const { return em * (face ? face->ascentEm() : NominalAscent); }
+    double descent() const { return em - ascent(); }
+};
+
+double emMm(const CharFormat& f) { return f.size * measure::MmPerPoint; }
+
+void shapePiece(Piece& pc, bool vertical)
+{
+    pc.advance.fill(0.0, pc.text.size());
+    if (pc.object) {
+        pc.advance = {vertical ? pc.object->sizeMm.height() : pc.object->sizeMm.width()};
+        return;
+    }
+    if (!pc.face) {
+        for (qsizetype i = 0; i < pc.text.size(); ++i)
+            pc.advance[i] = pc.em * (fonts::standsUpright(pc.text[i].unicode()) ? 1.0 : 0.5);
+        return;
+    }
+    pc.glyphs = fonts::shape(*pc.face, pc.text, pc.upright ? fonts::Flow::Vertical : fonts::Flow::Horizontal);
+    for (const fonts::ShapedGlyph& g : pc.glyphs)
+        if (g.cluster < uint32_t(pc.text.size()))
+            pc.advance[g.cluster] += g.advance * pc.em;
+}
+
+// Splits a paragraph into pieces: by item, and in a vertical column also
+// where text changes between upright and turned.
+QVector<Piece> piecesOf(const Paragraph& p, bool vertical)
+{
+    QVector<Piece> pieces;
+    qsizetype offset = 0;
+    for (const Inline& it : p.items) {
+        Piece base;
+        base.format = it.format;
+        base.face = fonts::loadedFace(it.format.fontName);
+        base.em = emMm(it.format);
+        base.offset = offset;
+        if (it.isObject()) {
+            base.object = it.object;
+            base.text = QString(QChar(0xFFFC));
+            pieces.append(base);
+            offset += 1;
+            continue;
+        }
+        qsizetype i = 0;
+        while (i < it.text.size()) {
+            const bool up = !vertical || fonts::standsUpright(it.text.at(i).unicode());
+            qsizetype j = i + 1;
+            while (j < it.text.size()) {
+                const QChar c = it.text.at(j);
+                const bool cu = !vertical || c.isLowSurrogate() || fonts::standsUpright(c.unicode());
+                if (cu != up)
+                    break;
+                ++j;
+            }
+            Piece pc = base;
+            pc.text = it.text.mid(i, j - i);
+            pc.offset = offset + i;
+            pc.rotated = vertical && !up;
+            pc.upright = vertical && up;
+            pieces.append(pc);
+            i = j;
+        }
+        offset += it.text.size();
+    }
+    for (Piece& pc : pieces)
+        shapePiece(pc, vertical);
+    return pieces;
+}
+
+struct Segment {
+    int piece;
+    qsizetype from, to; // positions inside the piece
+};
+
+} // namespace
+
+TextLayout::TextLayout(const RichDocument& doc, double widthMm, double heightMm, double wrapMm, bool vertical)
+    : vertical_(vertical), size_(widthMm, heightMm)
+{
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < doc.paragraphs.size(); ++i) {
+        layoutParagraph(doc.paragraphs[i], i, start, wrapMm);
+        start += doc.paragraphs[i].length() + 2;
+    }
+}
+
+void TextLayout::layoutParagraph(const Paragraph& p, qsizetype paragraph, qsizetype start, double wrapMm)
+{
+    const QVector<Piece> pieces = piecesOf(p, vertical_);
+
+    // Break into lines: a position that would reach past the wrap length
+    // starts a new line, but every line holds at least one position.
+    QVector<QVector<Segment>> lineSegs(1);
+    double along = 0;
+    bool lineHasText = false;
+    for (int k = 0; k < pieces.size(); ++k) {
+        const Piece& pc = pieces[k];
+        qsizetype segFrom = 0;
+        for (qsizetype c = 0; c < pc.advance.size(); ++c) {
+            const double adv = pc.advance[c];
+            if (lineHasText && adv > 0 && along + adv > wrapMm + 1e-9) {
+                if (c > segFrom)
+                    lineSegs.last().append(Segment{k, segFrom, c});
+                lineSegs.append(QVector<Segment>());
+                segFrom = c;
+                along = 0;
+            }
+            along += adv;
+            lineHasText = true;
+        }
+        if (pc.advance.size() > segFrom)
+            lineSegs.last().append(Segment{k, segFrom, pc.advance.size()});
+    }
+
+    for (int li = 0; li < lineSegs.size(); ++li) {
+        const QVector<Segment>& segs = lineSegs[li];
+        const bool last = li == lineSegs.size() - 1;
+        LaidLine line;
+        line.paragraph = paragraph;
+        line.endsParagraph = last;
+        line.start = start + (segs.isEmpty() ? (li == 0 ? 0 : p.length()) : pieces[segs.first().piece].offset + segs.first().from);
+
+        // Across: the largest ascent and descent, the paragraph mark counting
+        // on the paragraph's last line, and an object standing on the baseline.
+        double ascent = 0, descent = 0;
+        auto widen = [&](const Piece& pc) {
+            if (pc.object) {
+                ascent = std::max(ascent, vertical_ ? pc.object->sizeMm.width() : pc.object->sizeMm.height());
+                return;
+            }
+            ascent = std::max(ascent, pc.ascent());
+            descent = std::max(descent, pc.descent());
+        };
+        for (const Segment& s : segs)
+            widen(pieces[s.piece]);
+        if (last || segs.isEmpty()) {
+            Piece mark;
+            mark.face = fonts::loadedFace(p.mark.fontName);
+            mark.em = emMm(p.mark);
+            widen(mark);
+        }
+        const double pitch = ascent + descent;
+        if (vertical_) {
+            const double right = size_.width() - extent_;
+            line.rectMm = QRectF(right - pitch, 0, pitch, size_.height());
+            line.baselineMm = right - ascent;
+        } else {
+            line.rectMm = QRectF(0, extent_, size_.width(), pitch);
+            line.baselineMm = extent_ + ascent;
+        }
+        extent_ += pitch;
+
+        double pos = 0;
+        line.stops.append(0);
+        for (const Segment& s : segs) {
+            const Piece& pc = pieces[s.piece];
+            const double runStart = pos;
+            for (qsizetype c = s.from; c < s.to; ++c) {
+                pos += pc.advance[c];
+                line.stops.append(pos);
+            }
+            const double shift = pc.format.offset * measure::MmPerPoint; // up, or right in a column
+            const double base = vertical_ ? line.baselineMm + shift : line.baselineMm - shift;
+            auto decorate = [&](QVector<QLineF>& out) {
+                // Underline below the baseline, strike-through at mid x-height;
+                // in a column "below" is to the left.
+                const double under = base + (vertical_ ? -1 : 1) * 0.1 * pc.em;
+                const double strike = base + (vertical_ ? 1 : -1) * 0.3 * pc.em;
+                for (double at : {pc.format.underline ? under : qQNaN(), pc.format.strike ? strike : qQNaN()}) {
+                    if (std::isnan(at))
+                        continue;
+                    out.append(vertical_ ? QLineF(at, runStart, at, pos) : QLineF(runStart, at, pos, at));
+                }
+            };
+            if (pc.object) {
+                ObjectBox ob;
+                ob.object = pc.object;
+                ob.position = start + pc.offset;
+                const QSizeF sz = pc.object->sizeMm;
+                ob.rectMm = vertical_ ? QRectF(base, runStart, sz.width(), sz.height())
+                                      : QRectF(runStart, base - sz.height(), sz.width(), sz.height());
+                decorate(ob.decorationsMm);
+                line.objects.append(ob);
+                continue;
+            }
+            GlyphRun run;
+            run.format = pc.format;
+            run.face = pc.face;
+            run.sizeMm = pc.em;
+            run.rotated = pc.rotated;
+            run.upright = pc.upright;
+            decorate(run.decorationsMm);
+            if (pc.upright) {
+                // The em square of an upright glyph sits where a turned one
+                // would: from descent left of the baseline to ascent right of it.
+                const double centre = base + (pc.ascent() - pc.descent()) / 2;
+                run.originMm = QPointF(centre, runStart);
+            } else {
+                run.originMm = vertical_ ? QPointF(base, runStart) : QPointF(runStart, base);
+            }
+            double pen = 0;
+            bool visible = false;
+            for (const fonts::ShapedGlyph& g : pc.glyphs) {
+                if (g.cluster < s.from || g.cluster >= s.to)
+                    continue;
+                const QPointF at = pc.upright ? QPointF(g.xOffset * pc.em, pen - g.yOffset * pc.em)
+                                              : QPointF(pen + g.xOffset * pc.em, -g.yOffset * pc.em);
+                run.glyphs.append(g.glyph);
+                run.positionsMm.append(at);
+                pen += g.advance * pc.em;
+                if (!pc.text.at(g.cluster).isSpace())
+                    visible = true;
+            }
+            if (visible || !run.decorationsMm.isEmpty())
+                line.runs.append(run);
+        }
+        line.length = line.stops.size() - 1;
+        lines_.append(line);
+    }
+}
+
+int TextLayout::lineOf(qsizetype pos) const
+{
+    for (int i = 0; i < lines_.size(); ++i) {
+        const LaidLine& l = lines_[i];
+        if (pos < l.start)
+            return std::max(0, i - 1);
+        if (pos < l.start + l.length || (pos == l.start + l.length && l.endsParagraph))
+            return i;
+    }
+    return lines_.isEmpty() ? -1 : int(lines_.size() - 1);
+}
+
+QLineF TextLayout::caretMm(qsizetype pos) const
+{
+    const int i = lineOf(pos);
+    if (i < 0)
+        return {};
+    const LaidLine& l = lines_[i];
+    const qsizetype k = std::clamp<qsizetype>(pos - l.start, 0, l.length);
+    const double along = l.stops.value(k);
+    return vertical_ ? QLineF(l.rectMm.left(), along, l.rectMm.right(), along)
+                     : QLineF(along, l.rectMm.top(), along, l.rectMm.bottom());
+}
+
+qsizetype TextLayout::positionAt(const QPointF& mm) const
+{
+    if (lines_.isEmpty())
+        return 0;
+    // The line under the point, or the nearest one across.
+    int best = 0;
+    double bestDist = std::numeric_limits<double>::max();
+    for (int i = 0; i < lines_.size(); ++i) {
+        const QRectF& r = lines_[i].rectMm;
+        const double lo = vertical_ ? r.left() : r.top();
+        const double hi = vertical_ ? r.right() : r.bottom();
+        const double v = vertical_ ? mm.x() : mm.y();
+        const double d = v < lo ? lo - v : (v > hi ? v - hi : 0);
+        if (d < bestDist) {
+            bestDist = d;
+            best = i;
+        }
+    }
+    const LaidLine& l = lines_[best];
+    const double along = vertical_ ? mm.y() : mm.x();
+    qsizetype k = 0;
+    for (qsizetype s = 0; s < l.length; ++s)
+        if (along > (l.stops[s] + l.stops[s + 1]) / 2)
+            k = s + 1;
+    return l.start + k;
+}
+
+} // namespace rt
