@@ -2,7 +2,7 @@
 
 #include <QFontMetrics>
 #include <QHeaderView>
-#include <QSignalBlocker>
+#include <QStyle>
 
 namespace guide {
 namespace {
@@ -36,9 +36,12 @@ GuideGrid::GuideGrid(QWidget* parent) : QTableWidget(parent)
                                           " border: 0px; border-right: 1px solid %2;"
                                           " border-bottom: 1px solid %2; padding-left: 2px; }")
                                .arg(HeadingBack.name(), GridLines.name()));
+    // A cell's text starts one focus margin in; the column ends exactly where
+    // the heading's last character does, so nothing of the keywords shows.
     const QFontMetrics metrics(font);
-    setColumnWidth(0, metrics.horizontalAdvance(headingFirst()) + 6);
-    setColumnWidth(1, metrics.horizontalAdvance(headingSecond()) + 6);
+    const int inset = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    setColumnWidth(0, metrics.horizontalAdvance(headingFirst()) + inset);
+    setColumnWidth(1, metrics.horizontalAdvance(headingSecond()) + inset);
 
     // Black text on the window background; the area under the last row too.
     QPalette pal = palette();
