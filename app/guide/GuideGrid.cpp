@@ -1,5 +1,7 @@
 #include "app/guide/GuideGrid.h"
 
+#include "platform/fonts/FontCatalog.h"
+
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QStyle>
@@ -14,7 +16,7 @@ const QColor GridLines(192, 192, 192);
 
 GuideGrid::GuideGrid(QWidget* parent) : QTableWidget(parent)
 {
-    QFont font(QStringLiteral("IPAGothic"));
+    QFont font(fonts::resolve(QStringLiteral("ＭＳ ゴシック")).family);
     font.setStyleHint(QFont::Monospace);
     font.setPointSizeF(9.75);
     setFont(font);

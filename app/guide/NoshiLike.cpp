@@ -1,7 +1,8 @@
 #include "app/guide/NoshiLike.h"
 
-#include "app/guide/GuideEnterAsTab.h"
 #include "app/guide/GuideSearch.h"
+#include "platform/fonts/FontCatalog.h"
+#include "platform/forms/EnterAsTab.h"
 
 #include <QApplication>
 #include <QBoxLayout>
@@ -23,10 +24,9 @@ const std::array<QString, 2> PromptStart = {QStringLiteral("探したい表書�
 const std::array<QString, 2> PromptReset = {QStringLiteral("探したい表書きのｷｰﾜｰﾄﾞを入力してください。"),
                                             QStringLiteral("探したい説明の語句を入力してください。")};
 
-// The boxes' proportional gothic ("ＭＳ Ｐゴシック") is the IPA P gothic here.
 QFont boxFont()
 {
-    QFont font(QStringLiteral("IPAPGothic"));
+    QFont font(fonts::resolve(QStringLiteral("ＭＳ Ｐゴシック")).family);
     font.setPointSizeF(11.25);
     return font;
 }
@@ -122,7 +122,7 @@ NoshiLike::NoshiLike(GuideHost host, QWidget* parent)
     SSTab1_Click(0);
     m_grids[0]->setFocus();
 
-    GuideEnterAsTab::install(this);
+    forms::EnterAsTab::install(this);
 }
 
 QWidget* NoshiLike::buildTab(int index, QWidget* upper, GuideGrid* grid, const QString& gridCaption)

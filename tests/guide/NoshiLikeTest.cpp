@@ -72,6 +72,8 @@ TEST_F(GuideWindow, OpensOnTheFullListWithEmptyResultGrids)
     for (int n = 1; n <= 3; ++n)
         EXPECT_EQ(window->MSFlexGrid(n)->horizontalHeaderItem(0)->text(), QStringLiteral("表書き　　　　"));
     EXPECT_EQ(window->cancelButton(), window->Command8(0));
+    EXPECT_EQ(window->MSFlexGrid(1)->font().family(), QStringLiteral("IPAGothic"));
+    EXPECT_EQ(window->Text1(0)->font().family(), QStringLiteral("IPAPGothic"));
     EXPECT_EQ(window->Label1(0)->text(), QStringLiteral("探したい表書きのｷｰﾜｰﾄﾞを入力してください。(&K)"));
     EXPECT_TRUE(main.writes.isEmpty()); // opening picks nothing
 }
