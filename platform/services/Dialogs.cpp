@@ -1,5 +1,6 @@
 #include "platform/services/Dialogs.h"
 
+#include "platform/services/ScriptedService.h"
 #include "platform/vb/VbNum.h"
 
 #include <QApplication>
@@ -13,14 +14,9 @@ namespace ui {
 
 namespace {
 
-struct State {
-    DialogAnswerer answerer;
-    std::vector<DialogRequest> shown;
-};
-
-State& state()
+ScriptedService<DialogRequest, DialogAnswer>& service()
 {
-    static State s;
+    static ScriptedService<DialogRequest, DialogAnswer> s;
     return s;
 }
 
@@ -96,9 +92,28 @@ DialogAnswer realDialog(const DialogRequest& r)
 
 DialogAnswer run(const DialogRequest& r)
 {
-    State& s = state();
-    s.shown.push_back(r);
-    return s.answerer ? s.answerer(r) : realDialog(r);
+    return service().run(r, realDialog);
+}
+
+// The chosen path of a file or folder dialog; nothing when cancelled.
+std::optional<QString> chosenPath(const DialogRequest& r)
+{
+    const DialogAnswer a = run(r);
+    if (!a.accepted || a.path.isEmpty())
+        return std::nullopt;
+    return a.path;
+}
+
+DialogRequest fileRequest(DialogKind kind, const QString& title, const QString& initialPath,
+                          const QString& vbFilter, int filterIndex)
+{
+    DialogRequest r;
+    r.kind = kind;
+    r.title = title;
+    r.initialPath = initialPath;
+    r.filters = VbFilterToQt(vbFilter);
+    r.filterIndex = filterIndex;
+    return r;
 }
 
 } // namespace
@@ -124,44 +139,23 @@ QStringList VbFilterToQt(const QString& vbFilter)
 std::optional<QString> GetOpenFileName(const QString& title, const QString& initialPath,
                                        const QString& vbFilter, int filterIndex)
 {
-    DialogRequest r;
-    r.kind = DialogKind::OpenFile;
-    r.title = title;
-    r.initialPath = initialPath;
-    r.filters = VbFilterToQt(vbFilter);
-    r.filterIndex = filterIndex;
-    const DialogAnswer a = run(r);
-    if (!a.accepted || a.path.isEmpty())
-        return std::nullopt;
-    return a.path;
+    return chosenPath(fileRequest(DialogKind::OpenFile, title, initialPath, vbFilter, filterIndex));
 }
 
 std::optional<QString> GetSaveFileName(const QString& title, const QString& initialPath,
                                        const QString& vbFilter, int filterIndex, const QString& defaultExt)
 {
-    DialogRequest r;
-    r.kind = DialogKind::SaveFile;
-    r.title = title;
-    r.initialPath = initialPath;
-    r.filters = VbFilterToQt(vbFilter);
-    r.filterIndex = filterIndex;
+    DialogRequest r = fileRequest(DialogKind::SaveFile, title, initialPath, vbFilter, filterIndex);
     r.defaultExt = defaultExt;
-    const DialogAnswer a = run(r);
-    if (!a.accepted || a.path.isEmpty())
+    const auto path = chosenPath(r);
+    if (!path)
         return std::nullopt;
-    return withDefaultExt(a.path, defaultExt);
+    return withDefaultExt(*path, defaultExt);
 }
 
 std::optional<QString> ChooseFolder(const QString& title, const QString& initialDir)
 {
-    DialogRequest r;
-    r.kind = DialogKind::Folder;
-    r.title = title;
-    r.initialPath = initialDir;
-    const DialogAnswer a = run(r);
-    if (!a.accepted || a.path.isEmpty())
-        return std::nullopt;
-    return a.path;
+    return chosenPath(fileRequest(DialogKind::Folder, title, initialDir, QString(), 1));
 }
 
 std::optional<QFont> ChooseFont(const QFont& initial, const QString& title)
@@ -171,9 +165,7 @@ std::optional<QFont> ChooseFont(const QFont& initial, const QString& title)
     r.title = title;
     r.font = initial;
     const DialogAnswer a = run(r);
-    if (!a.accepted)
-        return std::nullopt;
-    return a.font;
+    return a.accepted ? std::optional<QFont>(a.font) : std::nullopt;
 }
 
 std::optional<uint32_t> ChooseColor(uint32_t initial, const QString& title)
@@ -183,13 +175,11 @@ std::optional<uint32_t> ChooseColor(uint32_t initial, const QString& title)
     r.title = title;
     r.color = initial;
     const DialogAnswer a = run(r);
-    if (!a.accepted)
-        return std::nullopt;
-    return a.color & 0x00FFFFFFu;
+    return a.accepted ? std::optional<uint32_t>(a.color & 0x00FFFFFFu) : std::nullopt;
 }
 
-void setDialogAnswerer(DialogAnswerer a) { state().answerer = std::move(a); }
-const std::vector<DialogRequest>& shownDialogs() { return state().shown; }
-void clearShownDialogs() { state().shown.clear(); }
+void setDialogAnswerer(DialogAnswerer a) { service().setScript(std::move(a)); }
+const std::vector<DialogRequest>& shownDialogs() { return service().shown(); }
+void clearShownDialogs() { service().clear(); }
 
 } // namespace ui

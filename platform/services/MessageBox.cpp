@@ -1,5 +1,7 @@
 #include "platform/services/MessageBox.h"
 
+#include "platform/services/ScriptedService.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -8,8 +10,7 @@ namespace ui {
 namespace {
 
 struct State {
-    Answerer answerer;
-    std::vector<MessageRequest> shown;
+    ScriptedService<MessageRequest, Answer> boxes;
     int beeps = 0;
 };
 
@@ -82,23 +83,21 @@ Answer MsgBox(const QString& text, Buttons buttons, Icon icon, const QString& ti
 {
     // A box without a title shows the application's name, as the original platform did.
     MessageRequest r{title.isEmpty() ? QApplication::applicationDisplayName() : title, text, buttons, icon};
-    State& s = state();
-    s.shown.push_back(r);
-    return s.answerer ? s.answerer(r) : realBox(r);
+    return state().boxes.run(r, realBox);
 }
 
 void Beep()
 {
     ++state().beeps;
-    if (!state().answerer)
+    if (!state().boxes.scripted())
         QApplication::beep();
 }
 
-void setAnswerer(Answerer a) { state().answerer = std::move(a); }
-const std::vector<MessageRequest>& shownMessages() { return state().shown; }
+void setAnswerer(Answerer a) { state().boxes.setScript(std::move(a)); }
+const std::vector<MessageRequest>& shownMessages() { return state().boxes.shown(); }
 void clearShownMessages()
 {
-    state().shown.clear();
+    state().boxes.clear();
     state().beeps = 0;
 }
 int beepCount() { return state().beeps; }

@@ -1,5 +1,7 @@
 #include "platform/services/Shell.h"
 
+#include "platform/services/ScriptedService.h"
+
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDir>
@@ -15,14 +17,9 @@ namespace shell {
 
 namespace {
 
-struct State {
-    Launcher launcher;
-    std::vector<ShellAction> actions;
-};
-
-State& state()
+ui::ScriptedService<ShellAction, bool>& service()
 {
-    static State s;
+    static ui::ScriptedService<ShellAction, bool> s;
     return s;
 }
 
@@ -41,9 +38,7 @@ bool realLaunch(const ShellAction& a)
 
 bool launch(const ShellAction& a)
 {
-    State& s = state();
-    s.actions.push_back(a);
-    return s.launcher ? s.launcher(a) : realLaunch(a);
+    return service().run(a, realLaunch);
 }
 
 // Quotes one argument of a desktop entry's Exec line: inside double quotes
@@ -186,8 +181,8 @@ bool CreateDesktopShortcut(const QString& name, const QString& target, const QSt
     return true;
 }
 
-void setLauncher(Launcher l) { state().launcher = std::move(l); }
-const std::vector<ShellAction>& actions() { return state().actions; }
-void clearActions() { state().actions.clear(); }
+void setLauncher(Launcher l) { service().setScript(std::move(l)); }
+const std::vector<ShellAction>& actions() { return service().shown(); }
+void clearActions() { service().clear(); }
 
 } // namespace shell

@@ -25,29 +25,34 @@ struct Entry {
     QString value;
 };
 
+// The item whose name matches without regard to case, or null.
+template <typename T, typename Name>
+T* findNamed(std::vector<T>& items, const QString& wanted, Name name)
+{
+    for (T& item : items)
+        if (name(item).compare(wanted, Qt::CaseInsensitive) == 0)
+            return &item;
+    return nullptr;
+}
+
 struct Group {
     QString name;
     std::vector<Entry> entries;
 
-    Entry* find(const QString& key)
+    Entry* find(const QString& key) { return findNamed(entries, key, [](const Entry& e) { return e.key; }); }
+    void set(const QString& key, const QString& value)
     {
-        for (Entry& e : entries)
-            if (e.key.compare(key, Qt::CaseInsensitive) == 0)
-                return &e;
-        return nullptr;
+        if (Entry* e = find(key))
+            e->value = value;
+        else
+            entries.push_back(Entry{key, value});
     }
 };
 
 struct Store {
     std::vector<Group> groups;
 
-    Group* find(const QString& name)
-    {
-        for (Group& g : groups)
-            if (g.name.compare(name, Qt::CaseInsensitive) == 0)
-                return &g;
-        return nullptr;
-    }
+    Group* find(const QString& name) { return findNamed(groups, name, [](const Group& g) { return g.name; }); }
     Group& ensure(const QString& name)
     {
         if (Group* g = find(name))
@@ -203,11 +208,7 @@ void parse(FileState& st)
         QString raw = trimAscii(line.mid(eq + 1));
         if (raw.size() >= 2 && raw.startsWith(u'"') && raw.endsWith(u'"'))
             raw = raw.mid(1, raw.size() - 2);
-        const QString value = unescape(raw);
-        if (Entry* e = group->find(key))
-            e->value = value;
-        else
-            group->entries.push_back(Entry{key, value});
+        group->set(key, unescape(raw));
     }
     if (badLine) {
         st.damaged = true;
@@ -340,22 +341,10 @@ QString GetSetting(const QString& key, const QString& defaultValue, const QStrin
 
 bool SaveSetting(const QString& key, const QString& value, const QString& section, QString* error)
 {
+    const auto set = [&](Store& s) { s.ensure(section).set(key, value); };
     // The running program sees the new value even when the disk refuses it.
-    Group& mine = loaded().ensure(section);
-    if (Entry* e = mine.find(key))
-        e->value = value;
-    else
-        mine.entries.push_back(Entry{key, value});
-
-    return writeThrough(
-        [&](Store& disk) {
-            Group& g = disk.ensure(section);
-            if (Entry* e = g.find(key))
-                e->value = value;
-            else
-                g.entries.push_back(Entry{key, value});
-        },
-        error);
+    set(loaded());
+    return writeThrough(set, error);
 }
 
 bool DeleteSetting(const QString& key, const QString& section, QString* error)
