@@ -1,0 +1,69 @@
+// Document font names, the faces that stand in for them, and measurement.
+#include "platform/fonts/FontCatalog.h"
+#include "platform/richtext/RichTextBox.h"
+#include "platform/richtext/TextLayout.h"
+#include "platform/text/TextMeasure.h"
+
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+TEST(FontCatalog, DocumentNamesMapToIpaFaces)
+{
+    struct Case {
+        const char16_t* name;
+        const char* file;
+    };
+    const Case cases[] = {
+        {u"ＭＳ 明朝", "ipam.ttf"},       {u"ＭＳ Ｐ明朝", "ipamp.ttf"},
+        {u"ＭＳ ゴシック", "ipag.ttf"},   {u"ＭＳ Ｐゴシック", "ipagp.ttf"},
+        {u"ＭＳ　明朝", "ipam.ttf"},      {u"MS Pゴシック", "ipagp.ttf"},
+        {u"@ＭＳ ゴシック", "ipag.ttf"},  {u"IPAPMincho", "ipamp.ttf"},
+        {u"IPAゴシック", "ipag.ttf"},     {u"Arial", "ipam.ttf"},
+        {u"", "ipam.ttf"},
+    };
+    for (const Case& c : cases) {
+        const QString name = QString::fromUtf16(c.name);
+        const fonts::Face f = fonts::resolve(name);
+        EXPECT_EQ(QFileInfo(f.file).fileName(), QString::fromLatin1(c.file)) << name.toStdString();
+        EXPECT_EQ(f.fallback, QString::fromLatin1(c.file) == QLatin1String("ipam.ttf")
+                                  && !name.contains(QStringLiteral("明朝")))
+            << name.toStdString();
+    }
+    EXPECT_EQ(fonts::baseName(QStringLiteral("@ＭＳ 明朝")), QStringLiteral("ＭＳ 明朝"));
+    EXPECT_TRUE(fonts::isVerticalName(QStringLiteral("@ＭＳ 明朝")));
+    EXPECT_EQ(fonts::japaneseFontNames(),
+              QStringList({QStringLiteral("ＭＳ 明朝"), QStringLiteral("ＭＳ Ｐ明朝"),
+                           QStringLiteral("ＭＳ ゴシック"), QStringLiteral("ＭＳ Ｐゴシック")}));
+}
+
+TEST(TextMeasure, WidthsComeFromDesignUnits)
+{
+    const QString mincho = QStringLiteral("ＭＳ 明朝");
+    EXPECT_NEAR(measure::textWidthMm(QStringLiteral("　"), mincho, 4), 4 * 25.4 / 72, 1e-12);
+    EXPECT_NEAR(measure::textWidthMm(QStringLiteral(" "), mincho, 10), 5 * 25.4 / 72, 1e-12);
+    EXPECT_NEAR(measure::textWidthMm(QStringLiteral("御中元"), mincho, 10.5), 3 * 10.5 * 25.4 / 72, 1e-12);
+    EXPECT_EQ(measure::textWidthMm(QString(), mincho, 10), 0.0);
+    EXPECT_EQ(measure::textWidthMm(QStringLiteral("寿"), mincho, 20, true),
+              measure::textWidthMm(QStringLiteral("寿"), mincho, 20, false));
+    EXPECT_NEAR(measure::textHeightMm(QStringLiteral("　"), mincho, 72), 25.4, 0.5);
+}
+
+TEST(TextMeasure, MeasuredExtentIsTheColumnPitch)
+{
+    // The layout centres columns by measuring "　"; the renderer must give a
+    // column of that size exactly that width.
+    for (const QString font : {QStringLiteral("ＭＳ 明朝"), QStringLiteral("ＭＳ Ｐゴシック")}) {
+        for (double size : {4.0, 10.0, 10.5, 36.0, 100.0}) {
+            rt::RichTextBox box;
+            box.setVertical(true);
+            box.setSelFontName(font);
+            box.setSelFontSize(size);
+            box.clear();
+            box.setSelText(QStringLiteral("寿 a"));
+            const rt::TextLayout layout(box.document(), 100, 200, 200, true);
+            ASSERT_EQ(layout.lines().size(), 1);
+            EXPECT_NEAR(layout.lines()[0].rectMm.width(), measure::textWidthMm(QStringLiteral("　"), font, size), 1e-9)
+                << font.toStdString() << " " << size;
+        }
+    }
+}

@@ -1,0 +1,190 @@
+// Vertical writing measured on paper: column pitch, blank advance, the first
+// column at the right edge, wrapping; checked on the layout and on ink of a
+// rendered page.
+#include "platform/richtext/Render.h"
+
+#include <QImage>
+#include <QPainter>
+#include <gtest/gtest.h>
+
+using rt::RichTextBox;
+
+namespace {
+
+constexpr double Pt = 25.4 / 72;
+constexpr double Dpm = 20; // 508 dpi: a dot is 0.05 mm
+
+void write(RichTextBox& box, const QString& text, double size)
+{
+    box.setSelFontName(QStringLiteral("ＭＳ 明朝"));
+    box.setSelFontSize(size);
+    box.setSelText(text);
+}
+
+QImage renderBox(const RichTextBox& box)
+{
+    QImage img(int(box.widthMm() * Dpm), int(box.heightMm() * Dpm), QImage::Format_RGB32);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    rt::render(box, p, QRectF(0, 0, img.width(), img.height()), Dpm);
+    return img;
+}
+
+// Bounding box of ink (dark pixels) in millimetres; empty when none.
+QRectF inkMm(const QImage& img, const QRect& area = QRect())
+{
+    const QRect a = area.isNull() ? img.rect() : area & img.rect();
+    int l = INT_MAX, t = INT_MAX, r = -1, b = -1;
+    for (int y = a.top(); y <= a.bottom(); ++y) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(img.constScanLine(y));
+        for (int x = a.left(); x <= a.right(); ++x) {
+            if (qGray(line[x]) < 128) {
+                l = std::min(l, x);
+                r = std::max(r, x);
+                t = std::min(t, y);
+                b = std::max(b, y);
+            }
+        }
+    }
+    if (r < 0)
+        return {};
+    return QRectF(l / Dpm, t / Dpm, (r - l + 1) / Dpm, (b - t + 1) / Dpm);
+}
+
+// A noshi-like column: three 4-point blank lines, two 10-point blanks, the
+// inscription at 36 points, the column end and one more blank line.
+void writeColumn(RichTextBox& box)
+{
+    box.setVertical(true);
+    box.setWidthMm(60);
+    box.setHeightMm(140);
+    for (int i = 0; i < 3; ++i)
+        write(box, QStringLiteral("\r\n"), 4);
+    write(box, QStringLiteral("  "), 10);
+    write(box, QStringLiteral("御中元"), 36);
+    box.setSelText(QStringLiteral("\r\n"));
+    write(box, QStringLiteral("\r\n"), 4);
+}
+
+} // namespace
+
+TEST(VerticalLayout, ColumnsRunRightToLeftAtTheirPitch)
+{
+    RichTextBox box;
+    writeColumn(box);
+    const auto& lines = box.layout()->lines();
+    ASSERT_EQ(lines.size(), 6);
+    double right = 60;
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_NEAR(lines[i].rectMm.right(), right, 1e-9);
+        EXPECT_NEAR(lines[i].rectMm.width(), 4 * Pt, 1e-9); // 1.41 mm
+        right -= 4 * Pt;
+    }
+    const rt::LaidLine& col = lines[3];
+    EXPECT_NEAR(col.rectMm.right(), 60 - 3 * 4 * Pt, 1e-9);
+    EXPECT_NEAR(col.rectMm.width(), 36 * Pt, 1e-9);
+    // Two 10-point blanks move the text 2 x 1.76 mm down; each character one em.
+    ASSERT_EQ(col.stops.size(), 6);
+    EXPECT_NEAR(col.stops[1], 5 * Pt, 1e-9);
+    EXPECT_NEAR(col.stops[2], 10 * Pt, 1e-9);
+    EXPECT_NEAR(col.stops[5], 10 * Pt + 3 * 36 * Pt, 1e-9);
+    EXPECT_NEAR(lines[4].rectMm.right(), col.rectMm.left(), 1e-9);
+}
+
+TEST(VerticalLayout, InkSitsInItsColumn)
+{
+    RichTextBox box;
+    writeColumn(box);
+    const QImage img = renderBox(box);
+    const QRectF ink = inkMm(img);
+    ASSERT_FALSE(ink.isEmpty());
+    const double colRight = 60 - 12 * Pt, colLeft = colRight - 36 * Pt;
+    EXPECT_GT(ink.left(), colLeft);
+    EXPECT_LT(ink.right(), colRight);
+    // Full-width glyphs are centred on the column.
+    EXPECT_NEAR(ink.center().x(), (colLeft + colRight) / 2, 0.6);
+    // The first character starts after the two blanks (3.53 mm), within its em.
+    EXPECT_GT(ink.top(), 10 * Pt);
+    EXPECT_LT(ink.top(), 10 * Pt + 3);
+    EXPECT_LT(ink.bottom(), 10 * Pt + 3 * 36 * Pt);
+    EXPECT_GT(ink.bottom(), 10 * Pt + 3 * 36 * Pt - 3);
+}
+
+TEST(VerticalLayout, FirstColumnAtTheRightEdgeAndWrapAtTheMargin)
+{
+    RichTextBox box;
+    box.setVertical(true);
+    box.setWidthMm(40);
+    box.setHeightMm(100);
+    box.setRightMarginMm(20); // five 10-point characters (17.6 mm) fit, six do not
+    write(box, QStringLiteral("一二三四五六七"), 10);
+    const auto& lines = box.layout()->lines();
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_EQ(lines[0].length, 5);
+    EXPECT_EQ(lines[1].start, 5);
+    EXPECT_EQ(lines[1].length, 2);
+    EXPECT_NEAR(lines[0].rectMm.right(), 40, 1e-9);
+    EXPECT_NEAR(lines[1].rectMm.right(), 40 - 10 * Pt, 1e-9);
+
+    const QImage img = renderBox(box);
+    const QRectF first = inkMm(img, QRect(int((40 - 10 * Pt) * Dpm), 0, int(10 * Pt * Dpm) + 1, img.height()));
+    const QRectF second = inkMm(img, QRect(0, 0, int((40 - 10 * Pt) * Dpm), img.height()));
+    EXPECT_LT(first.bottom(), 5 * 10 * Pt);
+    EXPECT_GT(first.bottom(), 4 * 10 * Pt);
+    EXPECT_LT(second.bottom(), 2 * 10 * Pt);
+    EXPECT_GT(second.left(), 40 - 2 * 10 * Pt);
+}
+
+TEST(VerticalLayout, HalfWidthTextLiesTurnedAndOffsetMovesRight)
+{
+    RichTextBox box;
+    box.setVertical(true);
+    box.setWidthMm(30);
+    box.setHeightMm(60);
+    write(box, QStringLiteral("AAAA"), 20);
+    const rt::LaidLine& line = box.layout()->lines().at(0);
+    ASSERT_EQ(line.runs.size(), 1);
+    EXPECT_TRUE(line.runs[0].rotated);
+    const QRectF ink = inkMm(renderBox(box));
+    // Turned Latin capitals: long along the column, as wide as their cap height.
+    EXPECT_GT(ink.height(), 2 * ink.width());
+
+    box.setSelStart(0);
+    box.setSelLength(4);
+    box.setSelCharOffset(6); // points, towards the right of the column
+    const QRectF moved = inkMm(renderBox(box));
+    EXPECT_NEAR(moved.left() - ink.left(), 6 * Pt, 0.15);
+    EXPECT_NEAR(moved.top(), ink.top(), 0.1);
+}
+
+TEST(VerticalLayout, CaretAndHitTestingAgree)
+{
+    RichTextBox box;
+    writeColumn(box);
+    const auto layout = box.layout();
+    for (qsizetype pos : {0, 2, 6, 8, 9, 10, 11, 13, 15}) {
+        const QLineF caret = layout->caretMm(pos);
+        EXPECT_EQ(layout->positionAt(caret.center()), pos) << pos;
+    }
+    // A point left of every column lands in the last one; far down, at its end.
+    EXPECT_EQ(layout->positionAt(QPointF(-5, 500)), box.document().length());
+    EXPECT_EQ(layout->positionAt(QPointF(59.9, 0)), 0);
+}
+
+TEST(HorizontalLayout, LinesRunDownAndWrapAtTheWidth)
+{
+    RichTextBox box;
+    box.setVertical(false);
+    box.setWidthMm(20);
+    box.setHeightMm(40);
+    write(box, QStringLiteral("一二三四五六七\r\n"), 10);
+    const auto& lines = box.layout()->lines();
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_EQ(lines[0].length, 5);
+    EXPECT_NEAR(lines[0].rectMm.top(), 0, 1e-9);
+    EXPECT_NEAR(lines[1].rectMm.top(), 10 * Pt, 1e-9);
+    EXPECT_NEAR(lines[2].rectMm.height(), 10 * Pt, 1e-9);
+    const QRectF ink = inkMm(renderBox(box));
+    EXPECT_LT(ink.left(), 1);
+    EXPECT_LT(ink.bottom(), 2 * 10 * Pt);
+}
