@@ -1,0 +1,208 @@
+// Printing as a user would: through a CUPS queue of a private cupsd (and
+// straight to a PDF file), then reading the PDF that comes out: its paper,
+// its page count and where the ink of each box lies.
+#include "CupsTestServer.h"
+#include "FakePrintHost.h"
+
+#include "platform/print/PaperCodes.h"
+#include "platform/print/Printer.h"
+#include "platform/print/QtPrinterBackend.h"
+#include "platform/richtext/Render.h"
+#include "platform/services/MessageBox.h"
+#include "print/PagePrinter.h"
+#include "print/PrintGeometry.h"
+
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace noshi;
+
+namespace {
+
+constexpr double Dpi = 150;
+constexpr double PxPerMm = Dpi / 25.4;
+constexpr double TrueTwipsPerMm = 1440 / 25.4;
+
+QString runTool(const QStringList& args)
+{
+    QProcess p;
+    p.start(args.first(), args.mid(1));
+    if (!p.waitForFinished(30000))
+        p.kill();
+    return QString::fromLocal8Bit(p.readAllStandardOutput());
+}
+
+struct PdfInfo {
+    int pages = 0;
+    QSizeF pagePt;
+};
+
+PdfInfo pdfInfo(const QString& path)
+{
+    const QString out = runTool({"pdfinfo", path});
+    PdfInfo info;
+    info.pages = QRegularExpression("Pages:\\s+(\\d+)").match(out).captured(1).toInt();
+    const auto m = QRegularExpression("Page size:\\s+([\\d.]+) x ([\\d.]+) pts").match(out);
+    info.pagePt = QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble());
+    return info;
+}
+
+QImage firstPage(const QString& pdf, const QString& dir)
+{
+    runTool({"pdftoppm", "-f", "1", "-l", "1", "-r", QString::number(Dpi), "-png", "-singlefile", pdf, dir + "/page"});
+    return QImage(dir + "/page.png").convertToFormat(QImage::Format_Grayscale8);
+}
+
+// The bounding box of dark pixels inside a region, in millimetres.
+QRectF inkMm(const QImage& img, const QRectF& regionMm)
+{
+    const QRect region = QRect(int(regionMm.left() * PxPerMm), int(regionMm.top() * PxPerMm),
+                               int(regionMm.width() * PxPerMm), int(regionMm.height() * PxPerMm))
+                             .intersected(img.rect());
+    int l = INT_MAX, t = INT_MAX, r = -1, b = -1;
+    for (int y = region.top(); y <= region.bottom(); ++y) {
+        const uchar* line = img.constScanLine(y);
+        for (int x = region.left(); x <= region.right(); ++x)
+            if (line[x] < 128) {
+                l = std::min(l, x), t = std::min(t, y), r = std::max(r, x), b = std::max(b, y);
+            }
+    }
+    if (r < 0)
+        return {};
+    return QRectF(l / PxPerMm, t / PxPerMm, (r + 1 - l) / PxPerMm, (b + 1 - t) / PxPerMm);
+}
+
+void fillBox(rt::RichTextBox& box, double widthMm, double heightMm, const QString& text, double points)
+{
+    box.setVertical(true);
+    box.setWidthMm(widthMm);
+    box.setHeightMm(heightMm);
+    box.setRightMarginMm(heightMm);
+    box.setSelFontName("ＭＳ 明朝");
+    box.setSelFontSize(points);
+    box.setSelText(text);
+}
+
+// An A4 landscape noshi, laid out as the dispatcher would leave it.
+void landscapePage(FakePrintHost& host)
+{
+    host.s.PaperWidth = 297;
+    host.s.PaperHeight = 210;
+    host.s.LayoutWidth = 210;
+    host.s.PrOffsetX = 7;
+    host.s.PrOffsetY = 3;
+    host.s.MainCopies = "2";
+    fillBox(host.omote, 210, 105, "御中元", 36);
+    fillBox(host.name, 210, 105, "\r\n山田太郎", 24);
+}
+
+// Where the two boxes should show on the paper: drawn straight into an
+// image at the places the geometry and the printer's offsets give.
+QImage expectedPage(FakePrintHost& host, prn::Printer& printer, QSize size)
+{
+    QImage img(size, QImage::Format_Grayscale8);
+    img.fill(255);
+    QPainter p(&img);
+    PlacementInput in{host.s.PaperWidth, host.s.PaperHeight, host.s.LayoutWidth, host.s.PrOffsetX, host.s.PrOffsetY,
+                      host.s.Option4, host.s.Option5, host.s.Option6, host.s.Option9};
+    const int offX = qRound(printer.ScaleX(printer.GetDeviceCaps(prn::PHYSICALOFFSETX), prn::vbPixels, prn::vbTwips));
+    const int offY = qRound(printer.ScaleY(printer.GetDeviceCaps(prn::PHYSICALOFFSETY), prn::vbPixels, prn::vbTwips));
+    const int X = LandscapeBoxLeft(in, printer.Width());
+    const auto place = [&](rt::RichTextBox& box, int Y) {
+        // Band rectangle relative to the printable area, then back onto the paper.
+        const double leftMm = (X - offY + offX) / TrueTwipsPerMm;
+        const double topMm = (Y - offX + offY) / TrueTwipsPerMm;
+        rt::render(box, p, QRectF(leftMm * PxPerMm, topMm * PxPerMm, box.widthMm() * PxPerMm, box.heightMm() * PxPerMm),
+                   PxPerMm);
+    };
+    place(host.omote, LandscapeOmoteTop(in, printer.Height()));
+    place(host.name, LandscapeNameTop(in, printer.Height()));
+    return img;
+}
+
+void expectSamePlacement(const QImage& printed, const QImage& expected)
+{
+    ASSERT_FALSE(printed.isNull());
+    ASSERT_EQ(printed.size(), expected.size());
+    const QRectF upper(0, 0, 297, 105 + 3 + 10), lower(0, 118, 297, 92);
+    for (const QRectF& region : {upper, lower}) {
+        const QRectF want = inkMm(expected, region);
+        const QRectF got = inkMm(printed, region);
+        ASSERT_FALSE(want.isEmpty());
+        ASSERT_FALSE(got.isEmpty()) << "nothing printed in the region at " << region.top() << " mm";
+        EXPECT_NEAR(got.left(), want.left(), 0.5);
+        EXPECT_NEAR(got.right(), want.right(), 0.5);
+        EXPECT_NEAR(got.top(), want.top(), 0.5);
+        EXPECT_NEAR(got.bottom(), want.bottom(), 0.5);
+    }
+}
+
+} // namespace
+
+TEST(RealPrint, LandscapeSheetThroughCups)
+{
+    QString whyNot;
+    auto server = CupsTestServer::start(&whyNot);
+    if (!server)
+        GTEST_SKIP() << "a private cupsd cannot run here: " << whyNot.toStdString();
+    QString error;
+    ASSERT_TRUE(server->addPdfQueue("NoshiPDF", &error)) << error.toStdString() << server->errorLog().toStdString();
+    // libcups reads the server from the environment on first use.
+    qputenv("CUPS_SERVER", server->address().toUtf8());
+    ASSERT_TRUE(prn::PrinterNames().contains("NoshiPDF")) << prn::PrinterNames().join(",").toStdString();
+    ASSERT_TRUE(prn::SelectPrinter("NoshiPDF"));
+    EXPECT_EQ(prn::CurrentPrinter().DeviceName(), "NoshiPDF");
+
+    FakePrintHost host;
+    landscapePage(host);
+    const PagePrintResult result = PrintNoshiLandscape(host);
+    ASSERT_TRUE(result.error.isEmpty()) << result.error.toStdString();
+    ASSERT_TRUE(server->waitForOutput(60000)) << server->errorLog().toStdString();
+
+    const PdfInfo info = pdfInfo(server->outputPath());
+    EXPECT_EQ(info.pages, 2); // two copies, no empty sheet after them
+    EXPECT_NEAR(info.pagePt.width(), 841.89, 1.0);  // A4 on its side
+    EXPECT_NEAR(info.pagePt.height(), 595.28, 1.0);
+
+    QTemporaryDir dir;
+    const QImage printed = firstPage(server->outputPath(), dir.path());
+    expectSamePlacement(printed, expectedPage(host, prn::CurrentPrinter(), printed.size()));
+}
+
+TEST(RealPrint, CardOnItsOwnSizeToPdf)
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.path() + "/card.pdf";
+    prn::Printer printer(prn::QtPrinterBackend::forPdf(pdf));
+    FakePrintHost host;
+    host.s.PaperWidth = 91;
+    host.s.PaperHeight = 55;
+    host.s.LayoutWidth = 91;
+    host.s.Check3 = true;
+    fillBox(host.omote, 91, 27, "御礼", 12);
+    fillBox(host.name, 91, 27, "山田", 12);
+    const PagePrintResult result = PrintNoshiMeishi(host, printer);
+    ASSERT_TRUE(result.error.isEmpty());
+    const PdfInfo info = pdfInfo(pdf);
+    EXPECT_EQ(info.pages, 1);
+    EXPECT_NEAR(info.pagePt.width(), 91 / 25.4 * 72, 0.5);
+    EXPECT_NEAR(info.pagePt.height(), 55 / 25.4 * 72, 0.5);
+}
+
+TEST(RealPrint, UnwritablePdfIsReported)
+{
+    prn::Printer printer(prn::QtPrinterBackend::forPdf("/nonexistent-folder/x.pdf"));
+    FakePrintHost host;
+    host.s.PaperWidth = 210;
+    host.s.PaperHeight = 297;
+    host.s.LayoutWidth = 105;
+    ui::setAnswerer([](const ui::MessageRequest&) { return ui::Answer::Ok; });
+    ui::clearShownMessages();
+    const PagePrintResult result = PrintNoshiPortrait(host, printer);
+    ui::setAnswerer({});
+    EXPECT_FALSE(result.error.isEmpty());
+    EXPECT_EQ(ui::shownMessages().size(), 1u);
+}
