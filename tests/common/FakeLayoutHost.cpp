@@ -1,4 +1,4 @@
-#include "FakeLayoutHost.h"
+#include "common/FakeLayoutHost.h"
 
 FakeLayoutHost::FakeLayoutHost() = default;
 

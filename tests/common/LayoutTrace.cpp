@@ -1,4 +1,4 @@
-#include "LayoutTrace.h"
+#include "common/LayoutTrace.h"
 
 #include "platform/vb/VbNum.h"
 

@@ -1,0 +1,101 @@
+// The member table, input checks and what ends a layout.
+#include "LayoutTestSupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace layout;
+
+namespace {
+
+TEST(Members, FoundByNameWithTheirDistinguishingValues)
+{
+    for (const char* name : {"LayoutNoshiLarge", "LayoutNoshiMedium", "LayoutNoshiSmall", "LayoutWashiSmall"}) {
+        const TemplateParameterSet* m = findLayoutMember(QString::fromLatin1(name));
+        ASSERT_NE(m, nullptr) << name;
+        EXPECT_STREQ(m->MemberName, name);
+        EXPECT_EQ(m->Flags.NameTextUntrimmed, m == &LayoutNoshiLarge);
+        EXPECT_FALSE(m->Flags.AbortOnError || m->Flags.BoldLayout || m->Flags.KnotlessJointNames);
+        EXPECT_EQ(m->TieSizeLen4, m->TieSizeLen5);
+        EXPECT_EQ(m->JointSpacingNarrow, 3);
+    }
+    EXPECT_EQ(findLayoutMember(u"LayoutNoshi"), nullptr);
+    EXPECT_EQ(LayoutNoshiMedium.BowSizeLen5, 20);
+    EXPECT_EQ(LayoutNoshiMedium.BowWriteSizeLen5, 21);
+    EXPECT_EQ(LayoutWashiSmall.NameIndentExtraCut, 0);
+    EXPECT_EQ(LayoutWashiSmall.CompanySizeLong, 9);
+    EXPECT_EQ(LayoutNoshiSmall.CompanySizeLong, 8);
+    EXPECT_EQ(LayoutNoshiSmall.TwoLineDeltaLarger, 0);
+    EXPECT_EQ(LayoutWashiSmall.TwoLineDeltaExtra, 0);
+    EXPECT_EQ(LayoutNoshiLarge.NameIndentSteps.count, 4);
+    EXPECT_EQ(LayoutNoshiSmall.NameIndentSteps.count, 3);
+}
+
+TEST(Failures, InvalidInputsWriteNothing)
+{
+    struct Case {
+        const char* label;
+        void (*spoil)(LayoutPage&);
+    };
+    const Case cases[] = {
+        {"zero blank-line width", [](LayoutPage& p) { p.in.SpaceExtent = 0.0f; }},
+        {"blank-line width not a number", [](LayoutPage& p) { p.in.SpaceExtent = std::nanf(""); }},
+        {"template row outside the table", [](LayoutPage& p) { p.in.TemplateIndex = 101; }},
+        {"template row missing", [](LayoutPage& p) { p.host.rowCount = 0; }},
+        {"no print font", [](LayoutPage& p) { p.host.printFont = " "; }},
+        {"joint count not a number", [](LayoutPage& p) { p.host.nameStyle = "連名印刷"; p.host.jointCount = "x"; }},
+        {"joint count above seven", [](LayoutPage& p) { p.host.nameStyle = "連名印刷"; p.host.jointCount = "8"; }},
+    };
+    for (const Case& c : cases) {
+        LayoutPage page;
+        page.host.name = "山田 ";
+        c.spoil(page);
+        const LayoutResult r = page.run(LayoutNoshiMedium);
+        EXPECT_EQ(r.status, LayoutResult::Status::InvalidInput) << c.label;
+        EXPECT_FALSE(r.message.isEmpty()) << c.label;
+        EXPECT_EQ(page.omote(), "") << c.label;
+        EXPECT_EQ(page.name(), "") << c.label;
+        EXPECT_TRUE(page.host.writes.isEmpty()) << c.label;
+    }
+}
+
+TEST(Failures, NegativeFuriganaIndentWritesNoBlanksOrAbortsTheStrictMember)
+{
+    LayoutPage page;
+    page.host.name = "山田";
+    page.host.kana = "やまだ";
+    page.in.CurOffsetName = -20;
+    ASSERT_TRUE(page.run(LayoutNoshiMedium).ok());
+    EXPECT_TRUE(page.name().contains("BL 24 ＭＳ 明朝 4\nTX \"やまだ\" ＭＳ Ｐ明朝 12"));
+
+    TemplateParameterSet strict = LayoutNoshiMedium;
+    strict.Flags.AbortOnError = true;
+    const LayoutResult r = page.run(strict);
+    EXPECT_EQ(r.status, LayoutResult::Status::Aborted);
+    EXPECT_FALSE(r.message.isEmpty());
+    // what was written before the failure stays; nothing after it
+    EXPECT_TRUE(page.omote().endsWith("EC ＭＳ Ｐ明朝 44\n"));
+    EXPECT_EQ(page.name(), "BL 24 ＭＳ 明朝 4\n");
+}
+
+TEST(Failures, OverflowEndsEveryMemberWithAMessage)
+{
+    LayoutPage page;
+    page.in.CurOffsetX = 32767;
+    const LayoutResult r = page.run(LayoutNoshiSmall);
+    EXPECT_EQ(r.status, LayoutResult::Status::Aborted);
+    EXPECT_FALSE(r.message.isEmpty());
+}
+
+TEST(Failures, MissingJointNameSpacingIsReported)
+{
+    LayoutPage page;
+    page.host.nameStyle = "連名印刷";
+    page.host.jointCount = "2";
+    page.host.joint[1] = "山田";
+    page.host.joint[2] = "佐藤";
+    TemplateParameterSet noSpacing = LayoutNoshiSmall;
+    noSpacing.JointSpacingNormal = 0;
+    EXPECT_EQ(page.run(noSpacing).status, LayoutResult::Status::Aborted);
+}
+
+} // namespace

@@ -1,0 +1,113 @@
+// The inscription column with shoulder titles and the two-line inscription.
+#include "LayoutTestSupport.h"
+#include "layout/Placement.h"
+
+#include <gtest/gtest.h>
+
+using namespace layout;
+
+namespace {
+
+TEST(Omote, TitlesAndTwoLinesFillBlanksAndWriteTheirColumns)
+{
+    LayoutPage page;
+    page.host.omote = "御祝";
+    page.host.titleRight = "結婚";
+    page.host.twoLineRight = "内祝";
+    ASSERT_TRUE(page.run(LayoutNoshiLarge).ok());
+    // Two lines at 28 pt with the 12-point line between: 23.94 -> 24; the
+    // titles (24 + 4 + 24 + 4 pt = 19.76 mm = 12.44 lines) take 12 off.
+    EXPECT_EQ(page.omote(), lines({
+                                "BL 12 ＭＳ 明朝 4",
+                                "SP 3 ＭＳ Ｐ明朝 10",
+                                "TX \"結婚\" ＭＳ Ｐ明朝 24 b=0 c=000000",
+                                "EC ＭＳ Ｐ明朝 24",
+                                "BL 1 ＭＳ Ｐ明朝 4",
+                                "SP 3 ＭＳ Ｐ明朝 10",
+                                "TX \"　　　\" ＭＳ Ｐ明朝 24 b=0 c=000000",
+                                "EC ＭＳ Ｐ明朝 24",
+                                "BL 1 ＭＳ Ｐ明朝 4",
+                                "SP 5 ＭＳ 明朝 10",
+                                "TX \"内祝\" ＭＳ Ｐ明朝 28 b=0 c=000000",
+                                "EC ＭＳ Ｐ明朝 28",
+                                "BL 1 ＭＳ 明朝 12",
+                                "SP 5 ＭＳ 明朝 10",
+                                "TX \"　　　\" ＭＳ Ｐ明朝 28 b=0 c=000000",
+                                "EC ＭＳ Ｐ明朝 28",
+                                // the inscription became three blanks: length-3 indent and size
+                                "SP 8 ＭＳ 明朝 10",
+                                "TX \"　　　\" ＭＳ Ｐ明朝 40 b=0 c=000000",
+                                "EC ＭＳ Ｐ明朝 40",
+                                "BL 20 ＭＳ Ｐ明朝 12",
+                            }));
+    EXPECT_EQ(page.host.writes.join(u'|'), "Text5=　　　|Text2(sub0)=　　　|Combo2=　　　|Text2=");
+    // The next print sees a three-character inscription.
+    EXPECT_EQ(page.host.omote, "　　　");
+}
+
+TEST(Omote, SizesAndIndentsByLengthAndOption)
+{
+    struct Case {
+        const char* omote;
+        SizeOption option;
+        int curOffsetOmote;
+        const char* expected; // indent and text lines of the column
+    };
+    const Case cases[] = {
+        // 特大: 12 points up to four characters, 4 from five; the indent loses 1
+        {"寿寿寿寿", SizeOption::Extra, 0, "SP 4 ＭＳ 明朝 10\nTX \"寿寿寿寿\" ＭＳ Ｐ明朝 44"},
+        {"寿寿寿寿寿", SizeOption::Extra, 0, "SP 4 ＭＳ 明朝 10\nTX \"寿寿寿寿寿\" ＭＳ Ｐ明朝 36"},
+        {"寿", SizeOption::Smaller, 0, "SP 11 ＭＳ 明朝 10\nTX \"寿\" ＭＳ Ｐ明朝 44"},
+        {"無地", SizeOption::Standard, 0, "SP 9 ＭＳ 明朝 10\nTX \"無\" ＭＳ Ｐ明朝 44\nSP 1 ＭＳ Ｐ明朝 44"},
+        {"御礼御礼御礼御礼御礼", SizeOption::Larger, 0, "SP 5 ＭＳ 明朝 10\nTX \"御礼御礼御礼御礼御礼\" ＭＳ Ｐ明朝 36"},
+        // never a negative count
+        {"寿", SizeOption::Standard, -20, "BL 26 ＭＳ 明朝 4\nTX \"寿\" ＭＳ Ｐ明朝 48"},
+    };
+    for (const Case& c : cases) {
+        LayoutPage page;
+        page.host.omote = c.omote;
+        page.host.omoteSize = c.option;
+        page.in.CurOffsetOmote = int16_t(c.curOffsetOmote);
+        ASSERT_TRUE(page.run(LayoutNoshiLarge).ok());
+        EXPECT_TRUE(page.omote().contains(QString::fromUtf8(c.expected))) << c.omote << "\n"
+                                                                         << page.omote().toStdString();
+    }
+}
+
+TEST(Omote, NegativeHalfDeltaTruncatesForShoulderTitles)
+{
+    LayoutPage page;
+    page.host.omoteSize = SizeOption::Smaller; // Medium: -2 -> -1
+    page.host.titleLeft = "一二三四五六七八九"; // nine characters: base - 8
+    ASSERT_TRUE(page.run(LayoutNoshiMedium).ok());
+    EXPECT_EQ(int(page.ctx.ShoulderTitleSize), 19);
+    EXPECT_TRUE(page.omote().contains("TX \"　　　\" ＭＳ Ｐ明朝 19"));
+    EXPECT_TRUE(page.omote().contains("TX \"一二三四五六七八九\" ＭＳ Ｐ明朝 11"));
+}
+
+TEST(Omote, DocumentToEmbedEndsTheLayoutAfterTheInscription)
+{
+    LayoutPage page;
+    page.host.objectFile = "/tmp/rank.doc";
+    page.host.name = "山田 ";
+    ASSERT_TRUE(page.run(LayoutNoshiMedium).ok());
+    EXPECT_TRUE(page.omote().endsWith("EC ＭＳ Ｐ明朝 44\n"));
+    EXPECT_EQ(page.name(), "");
+    EXPECT_TRUE(page.host.writes.isEmpty());
+    EXPECT_EQ(int(page.ctx.ColumnIndent), 6);
+}
+
+TEST(Omote, CentringRoundsHalvesToEven)
+{
+    LayoutInputs in;
+    in.LayoutWidth = 10;
+    in.SpaceExtent = 1.0f;
+    LayoutContext ctx;
+    const Placement place(in, ctx, QStringLiteral("ＭＳ 明朝"), false);
+    // (10 - extent) / 2 / 1
+    const struct { float extent; int lines; } cases[] = {{5, 2}, {3, 4}, {11, 0}, {20, -5}, {0, 5}};
+    for (const auto& c : cases)
+        EXPECT_EQ(int(place.CentreLines(c.extent)), c.lines) << c.extent;
+}
+
+} // namespace
