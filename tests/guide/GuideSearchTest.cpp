@@ -115,6 +115,8 @@ struct SearchCase {
     std::vector<int> rows;
 };
 
+void PrintTo(const SearchCase& c, std::ostream* os) { *os << c.name; }
+
 class GuideSearchCases : public ::testing::TestWithParam<SearchCase> {};
 
 TEST_P(GuideSearchCases, ListsTheRowsInTableOrderAndCounts)

@@ -49,6 +49,14 @@ protected:
         QApplication::sendEvent(target, &release);
         QApplication::processEvents();
     }
+    // Runs the keyword (tab 1) or phrase (tab 2) search and gives its grid.
+    GuideGrid* search(int tab, const QString& text)
+    {
+        window->SSTab1()->setCurrentIndex(tab);
+        window->Text1(tab - 1)->setText(text);
+        (tab == 1 ? window->Command1() : window->Command2())->click();
+        return window->MSFlexGrid(tab + 1);
+    }
     bool closed()
     {
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -108,10 +116,7 @@ TEST_F(GuideWindow, ArrowKeysPickEachInscriptionOnTheWay)
 
 TEST_F(GuideWindow, KeywordSearchListsResultsAndPickSetsThePrompt)
 {
-    window->SSTab1()->setCurrentIndex(1);
-    window->Text1(0)->setText(QStringLiteral("御見舞"));
-    window->Command1()->click();
-    GuideGrid* grid = window->MSFlexGrid(2);
+    GuideGrid* grid = search(1, QStringLiteral("御見舞"));
     ASSERT_EQ(grid->rowCount(), 13);
     EXPECT_EQ(grid->cellText(10, 1), QStringLiteral("検索結果10件見つかりました。"));
     EXPECT_EQ(QApplication::focusWidget(), grid);
@@ -138,10 +143,7 @@ TEST_F(GuideWindow, KeywordSearchListsResultsAndPickSetsThePrompt)
 
 TEST_F(GuideWindow, PhraseSearchWithoutMatchShowsTheMessages)
 {
-    window->SSTab1()->setCurrentIndex(2);
-    window->Text1(1)->setText(QStringLiteral("ごあいさつ"));
-    window->Command2()->click();
-    GuideGrid* grid = window->MSFlexGrid(3);
+    GuideGrid* grid = search(2, QStringLiteral("ごあいさつ"));
     ASSERT_EQ(grid->rowCount(), 2);
     EXPECT_EQ(grid->cellText(0, 1), QStringLiteral("語句が見つかりませんでした。"));
     EXPECT_EQ(window->MSFlexGrid(2)->rowCount(), 0);
