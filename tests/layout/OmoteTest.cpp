@@ -58,7 +58,7 @@ TEST(Omote, SizesAndIndentsByLengthAndOption)
         {"寿寿寿寿", SizeOption::Extra, 0, "SP 4 ＭＳ 明朝 10\nTX \"寿寿寿寿\" ＭＳ Ｐ明朝 44"},
         {"寿寿寿寿寿", SizeOption::Extra, 0, "SP 4 ＭＳ 明朝 10\nTX \"寿寿寿寿寿\" ＭＳ Ｐ明朝 36"},
         {"寿", SizeOption::Smaller, 0, "SP 11 ＭＳ 明朝 10\nTX \"寿\" ＭＳ Ｐ明朝 44"},
-        {"無地", SizeOption::Standard, 0, "SP 9 ＭＳ 明朝 10\nTX \"無\" ＭＳ Ｐ明朝 44\nSP 1 ＭＳ Ｐ明朝 44"},
+        {"無地", SizeOption::Standard, 0, "SP 9 ＭＳ 明朝 10\nTX \"無\" ＭＳ Ｐ明朝 44 b=0 c=000000\nSP 1 ＭＳ Ｐ明朝 44\nTX \"地\""},
         {"御礼御礼御礼御礼御礼", SizeOption::Larger, 0, "SP 5 ＭＳ 明朝 10\nTX \"御礼御礼御礼御礼御礼\" ＭＳ Ｐ明朝 36"},
         // never a negative count
         {"寿", SizeOption::Standard, -20, "BL 26 ＭＳ 明朝 4\nTX \"寿\" ＭＳ Ｐ明朝 48"},

@@ -96,7 +96,7 @@ TEST(TwoLineName, CompanySizeTitleAndIndentEdges)
         {&LayoutNoshiSmall, "山田商事", "社長", SizeOption::Smaller, 0, "BL 28 ＭＳ 明朝 4\nSP 5 ＭＳ 明朝 10\nTX \"山田商事\" ＭＳ Ｐ明朝 9"},
         // an empty company still gives its column; an empty title one blank
         {&LayoutNoshiMedium, "", "", SizeOption::Standard, 0,
-         "SP 4 ＭＳ 明朝 10\nEC ＭＳ Ｐ明朝 16\nBL 1 ＭＳ Ｐ明朝 10\nSP 6 ＭＳ 明朝 10\nSP 1 ＭＳ Ｐ明朝 9\nTX \"山\""},
+         "SP 4 ＭＳ 明朝 10\nEC ＭＳ Ｐ明朝 16\nBL 1 ＭＳ Ｐ明朝 10\nSP 6 ＭＳ 明朝 10\nSP 1 ＭＳ Ｐ明朝 9\nTX \"山田太郎\" ＭＳ Ｐ明朝 18"},
         // an indent above the top: no blanks before the company, two before the title
         {&LayoutNoshiMedium, "　山田商事", "社長", SizeOption::Standard, -10,
          "BL 27 ＭＳ 明朝 4\nTX \"　山田商事\" ＭＳ Ｐ明朝 16 b=0 c=000000\nEC ＭＳ Ｐ明朝 16\nBL 1 ＭＳ Ｐ明朝 10\nSP 2 ＭＳ 明朝 10\n"},
