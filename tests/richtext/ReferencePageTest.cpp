@@ -1,32 +1,20 @@
 // A small rendered page compared with a reference picture that was checked
 // by eye: vertical columns, turned half-width text, bold, colour, underline,
 // strike-through and a framed placeholder object.
-#include "platform/richtext/Render.h"
+#include "BoxWriting.h"
 
-#include <QDir>
-#include <QImage>
-#include <QPainter>
 #include <gtest/gtest.h>
 
 namespace {
 
 constexpr double Dpm = 8; // about 200 dpi keeps the picture small
 
-void write(rt::RichTextBox& box, const QString& text, double size, const QString& font = QStringLiteral("ＭＳ 明朝"))
-{
-    box.setSelFontName(font);
-    box.setSelFontSize(size);
-    box.setSelText(text);
-}
+using boxtest::write;
 
 QImage referencePage()
 {
     rt::RichTextBox box;
-    box.setVertical(true);
-    box.setWidthMm(40);
-    box.setHeightMm(60);
-    for (int i = 0; i < 2; ++i)
-        write(box, QStringLiteral("\r\n"), 4);
+    boxtest::verticalPage(box, 40, 60, 2);
     write(box, QStringLiteral(" "), 10);
     write(box, QStringLiteral("御中元「寿」。\r\n"), 20);
     write(box, QStringLiteral("\r\n"), 4);
@@ -47,11 +35,7 @@ QImage referencePage()
     frame->metafilePlaceholder = true;
     box.insertObject(frame);
 
-    QImage img(int(40 * Dpm), int(60 * Dpm), QImage::Format_RGB32);
-    img.fill(Qt::white);
-    QPainter p(&img);
-    rt::render(box, p, QRectF(0, 0, img.width(), img.height()), Dpm);
-    return img;
+    return boxtest::renderToImage(box, Dpm);
 }
 
 } // namespace

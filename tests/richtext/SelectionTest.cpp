@@ -1,22 +1,12 @@
 // The selection API as the layout and the windows use it: positions, mixed
 // formats, the insertion format and the paragraph marks of empty lines.
-#include "platform/richtext/RichTextBox.h"
+#include "BoxWriting.h"
 
 #include <gtest/gtest.h>
 
 using rt::RichTextBox;
 
-namespace {
-
-// Writes like the layout does: set the format with nothing selected, insert.
-void write(RichTextBox& box, const QString& text, double size, const QString& font = QStringLiteral("ＭＳ 明朝"))
-{
-    box.setSelFontName(font);
-    box.setSelFontSize(size);
-    box.setSelText(text);
-}
-
-} // namespace
+using boxtest::write;
 
 TEST(RichTextBoxSelection, PositionsCountParagraphEndsAsTwo)
 {

@@ -1,10 +1,8 @@
 // Vertical writing measured on paper: column pitch, blank advance, the first
 // column at the right edge, wrapping; checked on the layout and on ink of a
 // rendered page.
-#include "platform/richtext/Render.h"
+#include "BoxWriting.h"
 
-#include <QImage>
-#include <QPainter>
 #include <gtest/gtest.h>
 
 using rt::RichTextBox;
@@ -14,21 +12,9 @@ namespace {
 constexpr double Pt = 25.4 / 72;
 constexpr double Dpm = 20; // 508 dpi: a dot is 0.05 mm
 
-void write(RichTextBox& box, const QString& text, double size)
-{
-    box.setSelFontName(QStringLiteral("ＭＳ 明朝"));
-    box.setSelFontSize(size);
-    box.setSelText(text);
-}
+using boxtest::write;
 
-QImage renderBox(const RichTextBox& box)
-{
-    QImage img(int(box.widthMm() * Dpm), int(box.heightMm() * Dpm), QImage::Format_RGB32);
-    img.fill(Qt::white);
-    QPainter p(&img);
-    rt::render(box, p, QRectF(0, 0, img.width(), img.height()), Dpm);
-    return img;
-}
+QImage renderBox(const RichTextBox& box) { return boxtest::renderToImage(box, Dpm); }
 
 // Bounding box of ink (dark pixels) in millimetres; empty when none.
 QRectF inkMm(const QImage& img, const QRect& area = QRect())
@@ -55,11 +41,7 @@ QRectF inkMm(const QImage& img, const QRect& area = QRect())
 // inscription at 36 points, the column end and one more blank line.
 void writeColumn(RichTextBox& box)
 {
-    box.setVertical(true);
-    box.setWidthMm(60);
-    box.setHeightMm(140);
-    for (int i = 0; i < 3; ++i)
-        write(box, QStringLiteral("\r\n"), 4);
+    boxtest::verticalPage(box, 60, 140, 3);
     write(box, QStringLiteral("  "), 10);
     write(box, QStringLiteral("御中元"), 36);
     box.setSelText(QStringLiteral("\r\n"));
