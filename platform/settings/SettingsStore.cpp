@@ -341,6 +341,11 @@ QString GetSetting(const QString& key, const QString& defaultValue, const QStrin
 
 bool SaveSetting(const QString& key, const QString& value, const QString& section, QString* error)
 {
+    if (key.isEmpty() || section.isEmpty()) {
+        if (error)
+            *error = QStringLiteral("設定の名前が空です。");
+        return false;
+    }
     const auto set = [&](Store& s) { s.ensure(section).set(key, value); };
     // The running program sees the new value even when the disk refuses it.
     set(loaded());

@@ -4,7 +4,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <gtest/gtest.h>
+#include <map>
 
 namespace {
 
@@ -70,6 +72,32 @@ TEST_F(SettingsStoreTest, ValuesRoundTripThroughTheFile)
     settings::reload();
     EXPECT_EQ(settings::GetSetting("Font", "gone"), QStringLiteral("gone"));
     EXPECT_EQ(settings::GetSetting(QStringLiteral("表書き")), QStringLiteral("御中元"));
+}
+
+// Texts built from the characters the file format treats specially, so that
+// every escaping path is taken in some order.
+TEST_F(SettingsStoreTest, AnyTextRoundTrips)
+{
+    const QString alphabet = QStringLiteral(" \t\r\n=;#[]\"\\a　表\u00a0");
+    QRandomGenerator rng(932);
+    const auto randomText = [&](int minLen) {
+        QString s;
+        const int n = minLen + int(rng.bounded(8));
+        for (int i = 0; i < n; ++i)
+            s += alphabet.at(rng.bounded(int(alphabet.size())));
+        return s;
+    };
+    std::map<QString, QString> written;
+    for (int i = 0; i < 60; ++i) {
+        const QString key = randomText(1) + QString::number(i);
+        written[key] = randomText(0);
+        ASSERT_TRUE(settings::SaveSetting(key, written[key]));
+    }
+    EXPECT_FALSE(settings::SaveSetting(QString(), "x")); // a key needs a name
+    settings::reload();
+    EXPECT_TRUE(settings::loadProblem().isEmpty()) << settings::loadProblem().toStdString();
+    for (const auto& [key, value] : written)
+        EXPECT_EQ(settings::GetSetting(key, "<absent>"), value) << key.toStdString();
 }
 
 TEST_F(SettingsStoreTest, TypedReadsFallBackToTheirDefault)
