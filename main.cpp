@@ -1,12 +1,4 @@
 // The program: one main window, started as a single instance.
-#include <QApplication>
-#include <QMainWindow>
+#include "app/Program.h"
 
-int main(int argc, char** argv)
-{
-    QApplication app(argc, argv);
-    QMainWindow w;
-    w.setWindowTitle(QStringLiteral("Sorabeni Print System"));
-    w.show();
-    return app.exec();
-}
+int main(int argc, char** argv) { return app::runProgram(argc, argv); }

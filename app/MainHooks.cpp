@@ -1,0 +1,11 @@
+#include "app/MainHooks.h"
+
+namespace app {
+
+MainHooks& hooks()
+{
+    static MainHooks h;
+    return h;
+}
+
+} // namespace app

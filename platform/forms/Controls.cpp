@@ -1,0 +1,74 @@
+#include "platform/forms/Controls.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace forms {
+
+void setText(QLineEdit* box, const QString& text)
+{
+    if (box->text() == text)
+        emit box->textChanged(text);
+    else
+        box->setText(text);
+}
+
+void setText(QComboBox* list, const QString& text)
+{
+    if (!list->isEditable()) {
+        const int i = list->findText(text, Qt::MatchExactly);
+        list->setCurrentIndex(i);
+        return;
+    }
+    if (list->currentText() == text)
+        emit list->editTextChanged(text);
+    else
+        list->setEditText(text);
+}
+
+void setListIndex(QComboBox* list, int index)
+{
+    list->setCurrentIndex(index);
+    emit list->activated(list->currentIndex());
+}
+
+void setOptionValue(QRadioButton* option, bool on)
+{
+    if (on) {
+        option->setChecked(true);
+        return;
+    }
+    // An exclusive group refuses to uncheck its checked member.
+    const bool excl = option->autoExclusive();
+    option->setAutoExclusive(false);
+    option->setChecked(false);
+    option->setAutoExclusive(excl);
+}
+
+bool setCheckValue(QCheckBox* box, int value)
+{
+    if (value < 0 || value > 2)
+        return false;
+    if (value == 2)
+        box->setTristate(true);
+    box->setCheckState(value == 0 ? Qt::Unchecked : value == 1 ? Qt::Checked : Qt::PartiallyChecked);
+    return true;
+}
+
+int checkValue(const QCheckBox* box)
+{
+    switch (box->checkState()) {
+    case Qt::Unchecked: return 0;
+    case Qt::Checked: return 1;
+    default: return 2;
+    }
+}
+
+// The designed sizes assume 15 twips to the pixel (96 dots per inch);
+// high-resolution screens are scaled by the toolkit.
+int twipsToPx(double twips) { return int(twips / 15.0 + (twips >= 0 ? 0.5 : -0.5)); }
+double pxToTwips(int px) { return px * 15.0; }
+
+} // namespace forms

@@ -1,0 +1,95 @@
+// Windows that live the way the program's windows are used: created hidden
+// on first reference with their load handler run, shown modal or modeless,
+// hidden on OK so that their controls stay readable, and unloaded through a
+// query (which may refuse) and an unload step before they are destroyed.
+#pragma once
+
+#include <QDialog>
+#include <QPointer>
+#include <functional>
+
+namespace forms {
+
+class Form : public QDialog {
+    Q_OBJECT
+public:
+    explicit Form(QWidget* parent = nullptr);
+
+    // Run once right after creation, while the window is still hidden.
+    virtual void Form_Load() {}
+    // Closing: set cancel to keep the window open.
+    virtual void Form_QueryUnload(bool& cancel) { Q_UNUSED(cancel); }
+    virtual void Form_Unload(bool& cancel) { Q_UNUSED(cancel); }
+    // Each time the window becomes the active window.
+    virtual void Form_Activate() {}
+
+    // Runs both closing steps and destroys the window unless one refused.
+    // True when the window is gone.
+    bool unload();
+    bool isUnloaded() const { return unloaded_; }
+
+    // Escape and the cancel button unload the window.
+    void reject() override { unload(); }
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    bool event(QEvent* e) override;
+
+private:
+    bool unloading_ = false;
+    bool unloaded_ = false;
+};
+
+// Anything the main window can unload on its way out.
+class Unloadable {
+public:
+    virtual ~Unloadable() = default;
+    virtual bool isLoaded() const = 0;
+    // True when the window is gone (or was never loaded).
+    virtual bool unload() = 0;
+};
+
+// Lazy reference to a window: the first get() creates it hidden and runs its
+// load handler; after an unload the next get() makes a fresh one.
+template <typename T>
+class FormRef : public Unloadable {
+public:
+    using Factory = std::function<T*()>;
+    explicit FormRef(Factory make = [] { return new T(); }) : make_(std::move(make)) {}
+
+    T* get()
+    {
+        if (!isLoaded()) {
+            w_ = make_();
+            w_->setAttribute(Qt::WA_DeleteOnClose, false);
+            w_->Form_Load();
+        }
+        return w_;
+    }
+    T* operator->() { return get(); }
+    bool isLoaded() const override { return w_ && !w_->isUnloaded(); }
+    // The window if loaded, without creating it.
+    T* peek() const { return isLoaded() ? w_.data() : nullptr; }
+    bool unload() override { return !isLoaded() || w_->unload(); }
+
+    int showModal(QWidget* owner = nullptr)
+    {
+        T* w = get();
+        if (owner && w->parentWidget() != owner)
+            w->setParent(owner, w->windowFlags() | Qt::Dialog);
+        return w->exec();
+    }
+    void showModeless()
+    {
+        T* w = get();
+        w->show();
+        w->raise();
+        w->activateWindow();
+    }
+
+private:
+    Factory make_;
+    QPointer<T> w_;
+};
+
+} // namespace forms
