@@ -30,13 +30,6 @@ int32_t CLng(double v)
     return static_cast<int32_t>(r);
 }
 
-Int16 Int16::checked(long long v)
-{
-    if (v < -32768 || v > 32767)
-        throw OverflowError("overflow");
-    return Int16(static_cast<int16_t>(v));
-}
-
 Int16& Int16::operator/=(long long o)
 {
     if (o == 0)

@@ -36,8 +36,10 @@ inline int HalveTrunc(int v) { return v / 2; }
 class Int16 {
 public:
     constexpr Int16() = default;
-    constexpr Int16(int16_t v) : v_(v) {}
-    static Int16 checked(long long v);
+    // From any whole number, checked: a value outside the range is an error,
+    // never a silent wrap (so "Int16 x = a + b" is checked too).
+    constexpr Int16(long long v) : v_(inRange(v)) {}
+    static Int16 checked(long long v) { return Int16(v); }
     constexpr int16_t value() const { return v_; }
     constexpr operator int() const { return v_; }
     Int16& operator+=(long long o) { *this = checked(static_cast<long long>(v_) + o); return *this; }
@@ -46,6 +48,12 @@ public:
     // Whole-number division truncating toward zero; dividing by 0 is an error.
     Int16& operator/=(long long o);
 private:
+    static constexpr int16_t inRange(long long v)
+    {
+        if (v < -32768 || v > 32767)
+            throw OverflowError("overflow");
+        return static_cast<int16_t>(v);
+    }
     int16_t v_ = 0;
 };
 

@@ -83,6 +83,11 @@ TEST(VbNum, SixteenBitArithmetic)
     EXPECT_EQ(g.value(), 200);
     vb::Int16 h(-32768);
     EXPECT_THROW(h /= -1, vb::OverflowError);
+    // Sums computed as int are checked when they land in a field.
+    const vb::Int16 a(30000), b(30000);
+    EXPECT_THROW(h = a + b, vb::OverflowError);
+    EXPECT_THROW(h = 40000, vb::OverflowError);
+    EXPECT_EQ(h.value(), -32768);
 }
 
 TEST(VbNum, TrimVariantsAndColours)
