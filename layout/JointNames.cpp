@@ -2,27 +2,30 @@
 // rightmost, sized by the knot of the sheet and the name's length.
 #include "layout/LayoutRun.h"
 
+#include "layout/SizeTable.h"
 #include "platform/richtext/RichTextBox.h"
+
+#include <array>
 
 namespace layout {
 
 int LayoutRun::jointSize(qsizetype length, bool bow, bool writing) const
 {
     const TemplateParameterSet& p = p_;
-    // Rows: 0-3, 4, 5, 6, 7, 8, 9, 10 or more characters.
-    const int16_t bowMeasure[] = {p.BowSizeShort, p.BowSizeLen4, p.BowSizeLen5, p.BowSizeLen6,
-                                  p.BowSizeLen7, p.BowSizeLen8, p.BowSizeLen9, p.BowSizeLong};
-    const int16_t tieMeasure[] = {p.TieSizeShort, p.TieSizeLen4, p.TieSizeLen5, p.TieSizeLen6,
-                                  p.TieSizeLen7, p.TieSizeLen8, p.TieSizeLen9, p.TieSizeLong};
-    const int16_t bowWrite[] = {p.BowWriteSizeShort, p.BowWriteSizeLen4, p.BowWriteSizeLen5, p.BowWriteSizeLen6,
-                                p.BowWriteSizeLen7, p.BowWriteSizeLen8, p.BowWriteSizeLen9, p.BowWriteSizeLong};
-    const int16_t tieWrite[] = {p.TieWriteSizeShort, p.TieWriteSizeLen4, p.TieWriteSizeLen5, p.TieWriteSizeLen6,
-                                p.TieWriteSizeLen7, p.TieWriteSizeLen8, p.TieWriteSizeLen9, p.TieWriteSizeLong};
-    const int row = length <= 3 ? 0 : length >= 10 ? 7 : int(length) - 3;
-    const int16_t base = bow ? (writing ? bowWrite : bowMeasure)[row] : (writing ? tieWrite : tieMeasure)[row];
     // The size option reaches short names, and under 結び切り also 4 and 5.
-    const bool withDelta = !p.Flags.FixedJointSizes && (row == 0 || (!bow && row <= 2));
-    return withDelta ? int(nameDeltaPlus(base)) : base;
+    const int rowsWithDelta = p.Flags.FixedJointSizes ? 0 : bow ? 1 : 3;
+    using Rows = std::array<int16_t, 8>;
+    const Rows rows = bow ? (writing ? Rows{p.BowWriteSizeShort, p.BowWriteSizeLen4, p.BowWriteSizeLen5,
+                                            p.BowWriteSizeLen6, p.BowWriteSizeLen7, p.BowWriteSizeLen8,
+                                            p.BowWriteSizeLen9, p.BowWriteSizeLong}
+                                     : Rows{p.BowSizeShort, p.BowSizeLen4, p.BowSizeLen5, p.BowSizeLen6,
+                                            p.BowSizeLen7, p.BowSizeLen8, p.BowSizeLen9, p.BowSizeLong})
+                          : (writing ? Rows{p.TieWriteSizeShort, p.TieWriteSizeLen4, p.TieWriteSizeLen5,
+                                            p.TieWriteSizeLen6, p.TieWriteSizeLen7, p.TieWriteSizeLen8,
+                                            p.TieWriteSizeLen9, p.TieWriteSizeLong}
+                                     : Rows{p.TieSizeShort, p.TieSizeLen4, p.TieSizeLen5, p.TieSizeLen6,
+                                            p.TieSizeLen7, p.TieSizeLen8, p.TieSizeLen9, p.TieSizeLong});
+    return sizeByLength(length, 3, rows, rowsWithDelta, ctx_.NameSizeDelta);
 }
 
 void LayoutRun::layOutJointNames()
@@ -30,13 +33,8 @@ void LayoutRun::layOutJointNames()
     const bool knotless = p_.Flags.KnotlessJointNames;
     const bool boldLines = p_.Flags.BoldLayout && !p_.Flags.BoldTwoColumnName;
     // D1
-    switch (host_.nameSizeOption()) {
-    case SizeOption::None: break;
-    case SizeOption::Standard: ctx_.NameSizeDelta = 0; break;
-    case SizeOption::Larger: ctx_.NameSizeDelta = p_.JointDeltaLarger; break;
-    case SizeOption::Smaller: ctx_.NameSizeDelta = p_.JointDeltaSmaller; break;
-    case SizeOption::Extra: ctx_.NameSizeDelta = p_.JointDeltaExtra; break;
-    }
+    applySizeOption(ctx_.NameSizeDelta, host_.nameSizeOption(), p_.JointDeltaLarger, p_.JointDeltaSmaller,
+                    p_.JointDeltaExtra);
     // Validated as a whole number from 0 to 7 before the layout.
     const int count = int(vb::ToNumber(host_.jointCountText()).value_or(0));
     // D2: two names are always set 結び切り; the window keeps the choice.

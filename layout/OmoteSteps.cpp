@@ -2,6 +2,7 @@
 // two-line form, in the inscription box.
 #include "layout/LayoutRun.h"
 
+#include "layout/SizeTable.h"
 #include "platform/richtext/RichTextBox.h"
 
 namespace layout {
@@ -31,15 +32,9 @@ bool LayoutRun::layOutOmote()
 
 void LayoutRun::ReadOmoteSizeOption()
 {
-    switch (host_.omoteSizeOption()) {
-    case SizeOption::None: return; // keeps the earlier delta
-    case SizeOption::Standard: ctx_.OmoteSizeDelta = 0; break;
-    case SizeOption::Larger: ctx_.OmoteSizeDelta = p_.OmoteDeltaLarger; break;
-    case SizeOption::Smaller: ctx_.OmoteSizeDelta = p_.OmoteDeltaSmaller; break;
-    case SizeOption::Extra:
-        ctx_.OmoteSizeDelta = host_.omoteText().size() > 4 ? p_.OmoteDeltaExtraLong : p_.OmoteDeltaExtra;
-        break;
-    }
+    const bool longOmote = host_.omoteText().size() > 4;
+    applySizeOption(ctx_.OmoteSizeDelta, host_.omoteSizeOption(), p_.OmoteDeltaLarger, p_.OmoteDeltaSmaller,
+                    longOmote ? p_.OmoteDeltaExtraLong : p_.OmoteDeltaExtra);
 }
 
 int LayoutRun::omoteSizeForLength(qsizetype length) const

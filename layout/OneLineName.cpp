@@ -2,6 +2,7 @@
 // furigana column on its right.
 #include "layout/LayoutRun.h"
 
+#include "layout/SizeTable.h"
 #include "platform/richtext/RichTextBox.h"
 
 namespace layout {
@@ -59,15 +60,11 @@ void LayoutRun::ReadNameSizeOption()
 
 void LayoutRun::MeasureName()
 {
-    const int16_t delta[] = {p_.NameSizeLen1, p_.NameSizeLen2, p_.NameSizeLen3, p_.NameSizeLen4, p_.NameSizeLen5};
-    const int16_t fixed[] = {p_.NameSizeLen6, p_.NameSizeLen7, p_.NameSizeLen8, p_.NameSizeLen9};
-    const qsizetype length = ctx_.NameText.size();
-    if (length <= 5)
-        ctx_.ColumnFontSize = nameDeltaPlus(delta[std::max<qsizetype>(length, 1) - 1]);
-    else if (length <= 9)
-        ctx_.ColumnFontSize = fixed[length - 6];
-    else
-        ctx_.ColumnFontSize = p_.NameSizeLong;
+    ctx_.ColumnFontSize = sizeByLength(ctx_.NameText.size(), 1,
+                                       {p_.NameSizeLen1, p_.NameSizeLen2, p_.NameSizeLen3, p_.NameSizeLen4,
+                                        p_.NameSizeLen5, p_.NameSizeLen6, p_.NameSizeLen7, p_.NameSizeLen8,
+                                        p_.NameSizeLen9, p_.NameSizeLong},
+                                       5, ctx_.NameSizeDelta);
     ctx_.CharExtent = place_.MeasureExtent(ctx_.ColumnFontSize);
     ctx_.LeadLines = place_.CentreLines(ctx_.CharExtent);
 }
@@ -119,19 +116,15 @@ void LayoutRun::IndentName()
 void LayoutRun::WriteName()
 {
     place_.SetTextFormat(nameBox_, bold(host_.nameBold()));
-    const int16_t delta[] = {p_.NameWriteSizeLen1, p_.NameWriteSizeLen2, p_.NameWriteSizeLen3,
-                             p_.NameWriteSizeLen4, p_.NameWriteSizeLen5};
-    const int16_t fixed[] = {p_.NameWriteSizeLen6, p_.NameWriteSizeLen7, p_.NameWriteSizeLen8, p_.NameWriteSizeLen9};
     const QString name = ctx_.NameText;
     const qsizetype length = name.size();
+    const vb::Int16 size = sizeByLength(length, 1,
+                                        {p_.NameWriteSizeLen1, p_.NameWriteSizeLen2, p_.NameWriteSizeLen3,
+                                         p_.NameWriteSizeLen4, p_.NameWriteSizeLen5, p_.NameWriteSizeLen6,
+                                         p_.NameWriteSizeLen7, p_.NameWriteSizeLen8, p_.NameWriteSizeLen9,
+                                         p_.NameWriteSizeLong},
+                                        5, ctx_.NameSizeDelta);
     // An empty name sets no size: its line ends at the indent blanks' 10 points.
-    vb::Int16 size = 10;
-    if (length >= 1 && length <= 5)
-        size = nameDeltaPlus(delta[length - 1]);
-    else if (length >= 6 && length <= 9)
-        size = fixed[length - 6];
-    else if (length >= 10)
-        size = p_.NameWriteSizeLong;
     if (length >= 1)
         place_.SetSize(nameBox_, size);
 

@@ -3,6 +3,7 @@
 // BoldTwoColumnName give the title and the person a column each.
 #include "layout/LayoutRun.h"
 
+#include "layout/SizeTable.h"
 #include "platform/richtext/RichTextBox.h"
 
 namespace layout {
@@ -29,13 +30,8 @@ void LayoutRun::layOutTwoLineName()
     if (host_.personName().isEmpty())
         host_.setPersonName(FourBlanks);
     // C2
-    switch (host_.nameSizeOption()) {
-    case SizeOption::None: break;
-    case SizeOption::Standard: ctx_.NameSizeDelta = 0; break;
-    case SizeOption::Larger: ctx_.NameSizeDelta = p_.TwoLineDeltaLarger; break;
-    case SizeOption::Smaller: ctx_.NameSizeDelta = p_.TwoLineDeltaSmaller; break;
-    case SizeOption::Extra: ctx_.NameSizeDelta = p_.TwoLineDeltaExtra; break;
-    }
+    applySizeOption(ctx_.NameSizeDelta, host_.nameSizeOption(), p_.TwoLineDeltaLarger, p_.TwoLineDeltaSmaller,
+                    p_.TwoLineDeltaExtra);
     // C3: the block is centred as one column of the measuring size.
     ctx_.CharExtent = place_.MeasureExtent(nameDeltaPlus(p_.TwoLineMeasureBase));
     ctx_.LeadLines = place_.CentreLines(ctx_.CharExtent);
@@ -65,15 +61,10 @@ void LayoutRun::WriteCompany()
 {
     const QString company = vb::TrimHalf(host_.companyName());
     host_.setCompanyName(company);
-    const qsizetype length = company.size();
-    vb::Int16 size;
-    if (length <= 10)
-        size = nameDeltaPlus(p_.CompanySizeBase);
-    else if (length <= 14) {
-        const int16_t sizes[] = {p_.CompanySizeLen11, p_.CompanySizeLen12, p_.CompanySizeLen13, p_.CompanySizeLen14};
-        size = sizes[length - 11];
-    } else
-        size = p_.CompanySizeLong;
+    const vb::Int16 size = sizeByLength(company.size(), 10,
+                                        {p_.CompanySizeBase, p_.CompanySizeLen11, p_.CompanySizeLen12,
+                                         p_.CompanySizeLen13, p_.CompanySizeLen14, p_.CompanySizeLong},
+                                        1, ctx_.NameSizeDelta);
     place_.WriteTextRun(nameBox_, company + CrLf, size, bold(host_.nameBold()));
     if (p_.CompanyGapSize) {
         place_.SetSize(nameBox_, *p_.CompanyGapSize);
@@ -115,17 +106,8 @@ void LayoutRun::WriteBoldTitleAndPerson()
     const QString person = host_.personName();
     place_.WriteBlanks(nameBox_, add16(ctx_.ColumnIndent, p_.BoldPersonIndent.value_or(2)), p_.TitleIndentSize);
     const BoldPersonSizeTable& t = p_.BoldPersonSize;
-    const qsizetype length = person.size();
-    vb::Int16 size;
-    if (length <= 4)
-        size = nameDeltaPlus(t.Len4OrLess);
-    else if (length == 5)
-        size = nameDeltaPlus(t.Len5);
-    else if (length <= 9) {
-        const int16_t fixed[] = {t.Len6, t.Len7, t.Len8, t.Len9};
-        size = fixed[length - 6];
-    } else
-        size = t.Long;
+    const vb::Int16 size = sizeByLength(person.size(), 4, {t.Len4OrLess, t.Len5, t.Len6, t.Len7, t.Len8, t.Len9, t.Long},
+                                        2, ctx_.NameSizeDelta);
     place_.WriteTextRun(nameBox_, person, size, true);
     place_.EndColumn(nameBox_);
 }
