@@ -9,6 +9,8 @@
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
+#include <csignal>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -94,6 +96,8 @@ std::unique_ptr<CupsTestServer> CupsTestServer::start(QString* whyNot)
         return nullptr;
     }
     s->cupsd_.setProcessChannelMode(QProcess::MergedChannels);
+    // A test that dies takes its cupsd with it.
+    s->cupsd_.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
     s->cupsd_.start(cupsd, {"-f", "-c", d + "/etc/cupsd.conf", "-s", d + "/etc/cups-files.conf"});
     if (!s->cupsd_.waitForStarted(5000)) {
         *whyNot = "cupsd did not start: " + s->cupsd_.errorString();
