@@ -1,6 +1,7 @@
 #include "platform/fonts/LoadedFace.h"
 
 #include <QFile>
+#include <QFont>
 #include <QHash>
 #include <QMutex>
 #include <cmath>
@@ -16,7 +17,7 @@ QMutex& cacheMutex()
 }
 } // namespace
 
-LoadedFace::LoadedFace(const QString& file, int index, const QByteArray& data)
+LoadedFace::LoadedFace(const QString& file, int index, const QString& family, const QByteArray& data)
     : file_(file), index_(index), data_(data)
 {
     // HarfBuzz reads straight from our copy of the file, which lives as long as we do.
@@ -32,7 +33,14 @@ LoadedFace::LoadedFace(const QString& file, int index, const QByteArray& data)
         ascentEm_ = ext.ascender / height;
         lineHeightEm_ = height / upem_;
     }
-    base_ = QRawFont(data_, 12.0);
+    // Taken from the system's font database when it has this face: PDF output
+    // embeds only fonts that come with their file's name and draws fonts
+    // loaded from memory as outlines, which would lose the text.
+    QFont system(family);
+    system.setPixelSize(12);
+    base_ = QRawFont::fromFont(system);
+    if (!base_.isValid() || base_.familyName() != family)
+        base_ = QRawFont(data_, 12.0);
 }
 
 LoadedFace::~LoadedFace()
@@ -77,7 +85,7 @@ const LoadedFace* loadedFace(const QString& documentFontName)
         QFile f(face.file);
         std::shared_ptr<LoadedFace> loaded;
         if (f.open(QIODevice::ReadOnly))
-            loaded = std::make_shared<LoadedFace>(face.file, face.index, f.readAll());
+            loaded = std::make_shared<LoadedFace>(face.file, face.index, face.family, f.readAll());
         it = faces.insert(key, loaded);
     }
     byName.insert(documentFontName, it->get());

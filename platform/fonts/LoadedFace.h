@@ -12,7 +12,7 @@ namespace fonts {
 
 class LoadedFace {
 public:
-    LoadedFace(const QString& file, int index, const QByteArray& data);
+    LoadedFace(const QString& file, int index, const QString& family, const QByteArray& data);
     ~LoadedFace();
     LoadedFace(const LoadedFace&) = delete;
     LoadedFace& operator=(const LoadedFace&) = delete;
