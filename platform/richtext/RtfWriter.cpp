@@ -156,7 +156,7 @@ void RtfWriter::writeText(const QString& text, bool inFontTable)
             } else {
                 literal(char(c));
             }
-        } else if (c == u'\t') {
+        } else if (c == u'\t' && !inFontTable) {
             word("tab");
         } else {
             writeUnicode(c, rtfcp::encode932(c));

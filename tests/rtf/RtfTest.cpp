@@ -379,3 +379,10 @@ TEST(RtfRead, NestingWithinTheLimitLoads)
     const QByteArray rtf = "{\\rtf1 " + QByteArray(depth, '{') + "deep" + QByteArray(depth, '}') + "}";
     EXPECT_EQ(readOk(rtf).plainText(), QStringLiteral("deep"));
 }
+
+TEST(RtfRead, SpecialCharactersAndBreaks)
+{
+    const RichDocument d = readOk("{\\rtf1\\ansi a\\tab b\\~c\\emdash\\lquote d\\rquote\\-e\\line f\\par}");
+    // A line break starts a new line of the box, which is a paragraph here.
+    EXPECT_EQ(d.plainText(), QStringLiteral("a\tb\u00A0c\u2014\u2018d\u2019e\r\nf"));
+}
