@@ -52,20 +52,14 @@ bool isSkippedDestination(const QByteArray& word)
 rtfpict::Format pictureFormat(const QByteArray& word)
 {
     using F = rtfpict::Format;
-    if (word == "pngblip")
-        return F::Png;
-    if (word == "jpegblip")
-        return F::Jpeg;
-    if (word == "dibitmap")
-        return F::Dib;
-    if (word == "wbitmap")
-        return F::WindowsBitmap;
-    if (word == "wmetafile")
-        return F::WindowsMetafile;
-    if (word == "emfblip")
-        return F::Emf;
-    if (word == "macpict" || word == "pmmetafile")
-        return F::Other;
+    static const std::array<std::pair<std::string_view, F>, 8> table{{
+        {"pngblip", F::Png}, {"jpegblip", F::Jpeg}, {"dibitmap", F::Dib}, {"wbitmap", F::WindowsBitmap},
+        {"wmetafile", F::WindowsMetafile}, {"emfblip", F::Emf}, {"macpict", F::Other}, {"pmmetafile", F::Other},
+    }};
+    const std::string_view w(word.constData(), size_t(word.size()));
+    for (const auto& [name, format] : table)
+        if (name == w)
+            return format;
     return F::None;
 }
 
