@@ -32,6 +32,7 @@ struct MainHooks {
     std::function<void()> showTextSub1; // name extension (after setting its rank frame)
     std::function<void()> showTextSub2; // two-line name
     std::function<void()> showTextSub3; // joint names
+    std::function<void()> showTextSub4; // bulk label editor, modal without an owner
     // Joint names window: limit to three names, or enable names 4 to 7.
     std::function<void()> LimitJointNames;
     std::function<void()> enableAllJointNames;

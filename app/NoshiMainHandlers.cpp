@@ -173,18 +173,18 @@ void NoshiMain::Combo3_Click()
         return;
     }
     const QString style = Combo3->currentText();
-    if (style == QLatin1String("１行印刷")) {
+    if (style == QStringLiteral("１行印刷")) {
         Label4->setEnabled(true);
         setNameBoxEnabled(true);
         runNamePreview();
         Text2->setFocus();
-    } else if (style == QLatin1String("２行印刷")) {
+    } else if (style == QStringLiteral("２行印刷")) {
         Label4->setEnabled(false);
         setNameBoxEnabled(false);
         if (hooks().showTextSub2)
             hooks().showTextSub2();
         runNamePreview();
-    } else if (style == QLatin1String("連名印刷")) {
+    } else if (style == QStringLiteral("連名印刷")) {
         const QString key = st.sizes[size_t(st.LoopPos)].RegSizeTemplate[size_t(st.StyleLoop)];
         if (JointNameLimitKeys.contains(key)) {
             if (hooks().LimitJointNames)
@@ -293,7 +293,7 @@ void NoshiMain::UpDown2_Change() { Text1->setText(QString::number(UpDown2->value
 
 void NoshiMain::Text2_Change()
 {
-    if (Text2->text() == QLatin1String("位"))
+    if (Text2->text() == QStringLiteral("位"))
         return;
     runNamePreview();
 }
@@ -335,11 +335,11 @@ void NoshiMain::Command2_Click()
     store().PendingOpen = 2;
     QString seed;
     const QString style = Combo3->currentText();
-    if (style == QLatin1String("１行印刷"))
+    if (style == QStringLiteral("１行印刷"))
         seed = Text2->text();
-    else if (style == QLatin1String("２行印刷") && hooks().twoLineCompanyName)
+    else if (style == QStringLiteral("２行印刷") && hooks().twoLineCompanyName)
         seed = hooks().twoLineCompanyName();
-    else if (style == QLatin1String("連名印刷") && hooks().firstJointName)
+    else if (style == QStringLiteral("連名印刷") && hooks().firstJointName)
         seed = hooks().firstJointName();
     // The list puts the normal pointer back when it is activated.
     hooks().showDatabase2(seed);

@@ -269,7 +269,7 @@ void NoshiMain::mnuShortCut_Click()
 {
     QString error;
     const QString program = QCoreApplication::applicationFilePath();
-    if (!shell::CreateDesktopShortcut(AppTitle, program, program, &error)) {
+    if (!shell::CreateDesktopShortcut(AppTitle, program, QString(), &error)) {
         ui::MsgBox(QStringLiteral("デスクトップにショートカットを作成できませんでした。\n%1").arg(error),
                    ui::Buttons::Ok, ui::Icon::Exclamation, QStringLiteral("ショートカットの作成"));
         return;
