@@ -95,7 +95,7 @@ void RtfWriter::writeHeader()
         word("f", i);
         word("fnil");
         word("fcharset", 128);
-        writeText(fonts_[i], true);
+        writeFontName(fonts_[i]);
         out_.append(";}");
         needDelimiter_ = false;
         uc_ = 1; // \uc is a group's property: back to the document's
@@ -114,6 +114,33 @@ void RtfWriter::writeHeader()
     word("pard");
     word("lang", 1041);
     state_ = State{}; // \f0 (\deff0) at 12 points, as RTF starts
+}
+
+// Font names go in as CP932 bytes, the form every reader of \fcharset128
+// understands; only a name outside the code page needs \uN.
+void RtfWriter::writeFontName(const QString& name)
+{
+    static const char digits[] = "0123456789abcdef";
+    QByteArray escaped = " ";
+    for (QChar c : name) {
+        const QByteArray b = rtfcp::encode932(c.unicode());
+        const bool plain = b.size() == 1 && uchar(b[0]) >= 0x20 && uchar(b[0]) < 0x80;
+        if (b.isEmpty() || (plain && QByteArrayView(";\\{}").contains(b[0])) || (b.size() == 1 && uchar(b[0]) < 0x20)) {
+            writeText(name, true);
+            return;
+        }
+        if (plain) {
+            escaped += b;
+            continue;
+        }
+        for (char x : b) { // both bytes escaped: a trail byte may be '\\', '{' or '}'
+            escaped += "\\'";
+            escaped += digits[uchar(x) >> 4];
+            escaped += digits[uchar(x) & 15];
+        }
+    }
+    out_.append(escaped);
+    needDelimiter_ = false;
 }
 
 void RtfWriter::writeFormat(const CharFormat& f)

@@ -27,6 +27,7 @@ private:
 
     void collectTables();
     void writeHeader();
+    void writeFontName(const QString& name);
     void writeFormat(const CharFormat& f);
     void writeText(const QString& text, bool inFontTable = false);
     void writeUnicode(char16_t c, const QByteArray& fallback);

@@ -120,6 +120,7 @@ TEST(RtfRoundTrip, KeepsTextFormatsMarksPicturesAndObjects)
     low.offset = -1.5;
     low.underline = false;
     CharFormat odd = fmt(12, QStringLiteral("Font;with{braces}\\"));
+    const CharFormat trail = fmt(9, QStringLiteral("表ソ＋×"));  // trail bytes 0x5C, 0x7B and 0x7D
 
     auto pic = std::make_shared<EmbeddedObject>();
     pic->png = pngOf(3, 2, Qt::red);
@@ -146,6 +147,7 @@ TEST(RtfRoundTrip, KeepsTextFormatsMarksPicturesAndObjects)
         para({objectItem(pic, deco), run(QStringLiteral("間"), fmt(10)), objectItem(obj), objectItem(meta)},
              fmt(10)),
         para({run(QStringLiteral("名前"), odd)}, odd),
+        para({run(QStringLiteral("x"), trail)}, trail),
         para({}, fmt(4)), // a trailing empty line survives
     });
     const QByteArray rtf = writeRtf(doc);
@@ -153,7 +155,7 @@ TEST(RtfRoundTrip, KeepsTextFormatsMarksPicturesAndObjects)
     EXPECT_TRUE(back == doc) << dump(back).toStdString() << "\n---\n" << dump(doc).toStdString();
     // The written file declares what word processors need to read Japanese.
     EXPECT_TRUE(rtf.startsWith("{\\rtf1\\ansi\\ansicpg932"));
-    EXPECT_TRUE(rtf.contains("\\fcharset128\\uc2\\u-211\\'82\\'6c"));
+    EXPECT_TRUE(rtf.contains("\\fcharset128 \\'82\\'6c\\'82\\'72 \\'96\\'be\\'92\\'a9;}"));
     EXPECT_TRUE(rtf.contains("{\\object\\objemb{\\*\\objclass Word.Document.8}"));
     EXPECT_TRUE(rtf.contains("{\\result {\\pict\\pngblip"));
 }
