@@ -1,5 +1,6 @@
 #include "app/Program.h"
 
+#include "app/InputWindows.h"
 #include "app/NoshiMain.h"
 #include "app/SingleInstance.h"
 #include "platform/paths/AppPaths.h"
@@ -21,6 +22,8 @@ int runProgram(int argc, char** argv)
         return 0;
 
     NoshiMain w;
+    InputWindows inputs(w);
+    inputs.install();
     QObject::connect(&instance, &SingleInstance::activateRequested, &w, &NoshiMain::bringToFront);
     w.Form_Load();
     w.show();

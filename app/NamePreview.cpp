@@ -1,0 +1,351 @@
+#include "app/NamePreview.h"
+
+#include "app/DataFile.h"
+#include "app/InfoPanel.h"
+#include "app/InputWindows.h"
+#include "app/LiveStore.h"
+#include "app/NoshiMain.h"
+#include "app/PreviewBoxView.h"
+#include "app/PreviewPen.h"
+#include "app/RankLabel.h"
+#include "app/TemplateCatalogue.h"
+#include "app/WindowLayoutHost.h"
+#include "platform/forms/Controls.h"
+#include "platform/richtext/RichTextBox.h"
+
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace app {
+
+using layout::SizeOption;
+
+namespace {
+
+constexpr int PreviewTemplateRow = 7;
+
+bool largerOrExtra(SizeOption o) { return o == SizeOption::Larger || o == SizeOption::Extra; }
+
+} // namespace
+
+int oneLineNameDelta(SizeOption option, qsizetype omoteLength, qsizetype nameLength)
+{
+    switch (option) {
+    case SizeOption::Standard: return 0;
+    case SizeOption::Larger:
+        if (omoteLength >= 3)
+            return 4;
+        return nameLength == 5 ? 6 : 8;
+    case SizeOption::Smaller: return -4;
+    case SizeOption::Extra:
+        if (nameLength == 4)
+            return 8;
+        return nameLength == 5 ? 6 : 10;
+    case SizeOption::None: break;
+    }
+    return 0;
+}
+
+int oneLineNameLeadLines(const QString& osType, qsizetype n)
+{
+    const int base = n <= 1 ? 7 : n <= 4 ? 8 : n <= 6 ? 9 : 10;
+    return osType == QLatin1String("98/Me") ? base + 2 : base;
+}
+
+int oneLineNameSize(int d, qsizetype n)
+{
+    switch (n) {
+    case 0: return 0;
+    case 1: return d + 46;
+    case 2:
+    case 3: return d + 44;
+    case 4: return d + 40;
+    case 5: return d + 36;
+    case 6: return 32;
+    case 7: return 28;
+    case 8: return 26;
+    case 9: return 24;
+    default: return 22;
+    }
+}
+
+int jointNameSize(int d, qsizetype n)
+{
+    if (n <= 3)
+        return d + 19;
+    if (n <= 5)
+        return d + 16;
+    switch (n) {
+    case 6: return 12;
+    case 7: return 10;
+    case 8: return 9;
+    case 9: return 8;
+    default: return 7;
+    }
+}
+
+int personNameGap(int maxLength, qsizetype length)
+{
+    const qsizetype spare = maxLength - length;
+    if (spare <= 1)
+        return 0;
+    return spare >= 4 ? 3 : int(spare) - 1;
+}
+
+void NamePreview::textStyle(PreviewPen& pen) const
+{
+    NoshiMain& m = w_.main();
+    pen.textStyle(m.Combo4->currentText(), f_.TextColor, forms::checkValue(m.CheckNBold) == 1);
+}
+
+bool NamePreview::specialStripTemplate() const
+{
+    const LiveStore& st = store();
+    if (st.LoopPos < 0 || st.LoopPos >= st.RegSizeCount || st.StyleLoop < 0 || st.StyleLoop >= NameStyleCount)
+        return false;
+    const QString key = st.sizes[size_t(st.LoopPos)].RegSizeTemplate[size_t(st.StyleLoop)];
+    return key == QStringLiteral("短冊（特殊）　") || key == QStringLiteral("短冊（特殊）中")
+           || key == QStringLiteral("短冊（特殊Ｂ）");
+}
+
+void NamePreview::draw()
+{
+    NoshiMain& m = w_.main();
+    const LiveStore& st = store();
+    m.MonthView1->hide();
+    if (m.Combo1->currentText().isEmpty())
+        return;
+    f_.TextColor = forms::checkValue(m.Check1) == 1 ? st.UsuzumiColor : 0;
+
+    rt::RichTextBox& box = *m.RichTextBox2;
+    PreviewPen pen(box);
+    pen.font(st.MeasureFontName);
+    box.setRightMarginMm(catalogue().row(PreviewTemplateRow).TemplateHeight / 2);
+    box.clear();
+    m.Picture1->clearText();
+    for (int i = 0; i < 28; ++i)
+        m.Picture1->printLine(QString(), Qt::transparent);
+    m.RichTextBox2View->show();
+
+    frmTextSub1* ext = w_.sub1();
+    if (!ext->Text3->text().isEmpty()) {
+        pen.size(10);
+        pen.lineBreaks(2);
+        pen.write(ext->Text3->text());
+        return;
+    }
+    if (!ext->txtStart->text().isEmpty() && !ext->txtEnd->text().isEmpty()) {
+        drawRankLabel();
+        return;
+    }
+    const QString style = m.Combo3->currentText();
+    if (style == QStringLiteral("１行印刷"))
+        drawOneLine(pen);
+    else if (style == QStringLiteral("２行印刷"))
+        drawTwoLine(pen);
+    else if (style == QStringLiteral("連名印刷"))
+        drawJoint(pen);
+    drawAddress(pen);
+}
+
+void NamePreview::drawOneLine(PreviewPen& pen)
+{
+    NoshiMain& m = w_.main();
+    const LiveStore& st = store();
+    const QString typed = m.Text2->text();
+    const QString furigana = w_.sub1()->Text6->text();
+    const SizeOption option = nameSizeOptionOf(m);
+    f_.NameText = typed;
+    if (option != SizeOption::None)
+        f_.NameSizeDelta = oneLineNameDelta(option, m.Combo2->currentText().size(), typed.size());
+
+    pen.size(2);
+    f_.LeadLines = oneLineNameLeadLines(st.OsType, typed.size());
+    if (!furigana.isEmpty())
+        f_.LeadLines -= st.OsType == QLatin1String("98/Me") ? 4 : 3;
+    if (largerOrExtra(option))
+        f_.LeadLines -= 1;
+    if (f_.LeadLines < 1)
+        f_.LeadLines = 1;
+    pen.lineBreaks(f_.LeadLines);
+
+    if (!furigana.isEmpty()) {
+        pen.size(8);
+        pen.blanks(2);
+        textStyle(pen);
+        pen.write(furigana + QStringLiteral("\r\n"));
+        pen.font(st.MeasureFontName);
+    }
+    pen.size(5);
+    textStyle(pen);
+    int size = oneLineNameSize(f_.NameSizeDelta, typed.size());
+    if (size == 0)
+        size = 5; // an empty name keeps the size in force
+    pen.size(size);
+    if (typed.size() == 2) {
+        f_.NameText = typed.left(1) + u' ' + typed.mid(1);
+        pen.size(vb::HalveTrunc(size));
+        pen.write(f_.NameText);
+    } else if (typed.size() == 3 || typed.size() == 4) {
+        f_.NameCharSize = size;
+        for (f_.CharPos = 1; f_.CharPos <= typed.size(); f_.CharPos += 1) {
+            pen.size(vb::HalveTrunc(f_.NameCharSize));
+            pen.write(typed.mid(f_.CharPos - 1, 1));
+            if (f_.CharPos < typed.size()) {
+                pen.size(3);
+                pen.blanks(1);
+            }
+        }
+    } else {
+        pen.size(vb::HalveTrunc(size));
+        pen.write(f_.NameText);
+    }
+    pen.lineBreaks(1);
+}
+
+void NamePreview::drawTwoLine(PreviewPen& pen)
+{
+    NoshiMain& m = w_.main();
+    const LiveStore& st = store();
+    frmTextSub2* two = w_.sub2();
+    const SizeOption option = nameSizeOptionOf(m);
+    switch (option) {
+    case SizeOption::Standard: f_.NameSizeDelta = 0; break;
+    case SizeOption::Larger:
+    case SizeOption::Extra: f_.NameSizeDelta = 2; break;
+    case SizeOption::Smaller: f_.NameSizeDelta = -2; break;
+    case SizeOption::None: break;
+    }
+    pen.size(4);
+    f_.LeadLines = st.OsType == QLatin1String("98/Me") ? 5 : 4;
+    if (largerOrExtra(option))
+        f_.LeadLines -= 1;
+    pen.lineBreaks(f_.LeadLines);
+    pen.size(5);
+    f_.ColumnIndent = specialStripTemplate() ? 0 : 5;
+    pen.blanks(f_.ColumnIndent);
+
+    forms::setText(two->Text7, companyTrimmed(two->Text7->text()));
+    const QString company = two->Text7->text();
+    textStyle(pen);
+    const qsizetype n = company.size();
+    pen.size(n <= 10 ? f_.NameSizeDelta + 10 : n == 11 ? 10 : n == 12 ? 9 : n == 13 ? 8 : 7);
+    pen.write(company + QStringLiteral("\r\n"));
+
+    pen.font(st.MeasureFontName);
+    pen.size(5);
+    pen.lineBreaks(1);
+    pen.size(5);
+    pen.blanks(f_.ColumnIndent + 2);
+    textStyle(pen);
+    pen.size(5);
+    pen.write(two->Combo2->currentText() + u' ');
+
+    const QString person = two->Text8->text();
+    const int gap = personNameGap(two->Text8MaxLength, person.size());
+    for (qsizetype i = 0; i < person.size(); ++i) {
+        pen.size(11);
+        pen.write(person.mid(i, 1));
+        if (i + 1 < person.size()) {
+            pen.size(5);
+            pen.blanks(gap);
+        }
+    }
+    pen.lineBreaks(1);
+}
+
+void NamePreview::drawJoint(PreviewPen& pen)
+{
+    NoshiMain& m = w_.main();
+    const LiveStore& st = store();
+    frmTextSub3* joint = w_.sub3();
+    const SizeOption option = nameSizeOptionOf(m);
+    f_.ColumnIndent = 10;
+    switch (option) {
+    case SizeOption::Standard: f_.NameSizeDelta = 0; break;
+    case SizeOption::Larger: f_.NameSizeDelta = 2; break;
+    case SizeOption::Smaller: f_.NameSizeDelta = -2; break;
+    case SizeOption::Extra: f_.NameSizeDelta = 4; break;
+    case SizeOption::None: break;
+    }
+    if (joint->Option1->isChecked())
+        f_.ColumnIndent = 15;
+    if (joint->Option2->isChecked())
+        f_.ColumnIndent = 8;
+    if (specialStripTemplate())
+        f_.ColumnIndent = 0;
+    pen.size(4);
+    f_.LeadLines = st.OsType == QLatin1String("98/Me") ? 3 : 2;
+    if (largerOrExtra(option))
+        f_.LeadLines -= 1;
+    pen.lineBreaks(f_.LeadLines);
+
+    // Names past the seventh do not exist; a count beyond that draws seven.
+    const int count = std::clamp(int(vb::Val(m.Text3->text())), 0, frmTextSub3::NameCount);
+    for (int i = 1; i <= count; ++i) {
+        const QString name = joint->txtName[size_t(i)]->text();
+        pen.font(st.MeasureFontName);
+        pen.bold(false);
+        pen.size(5);
+        pen.blanks(f_.ColumnIndent);
+        textStyle(pen);
+        pen.size(jointNameSize(f_.NameSizeDelta, name.size()));
+        pen.write(name + QStringLiteral("\r\n"));
+        pen.size(5);
+        pen.lineBreaks(1);
+    }
+}
+
+void NamePreview::drawAddress(PreviewPen& pen)
+{
+    NoshiMain& m = w_.main();
+    frmTextSub1* ext = w_.sub1();
+    auto item = [&](const QString& text, double size, bool always) {
+        if (text.isEmpty() && !always)
+            return;
+        pen.font(store().MeasureFontName);
+        pen.size(2);
+        pen.blanks(10);
+        textStyle(pen);
+        pen.size(size);
+        pen.write(text + QStringLiteral("\r\n"));
+    };
+    item(ext->Text2->text(), 4, false);
+    item(ext->Text5[0]->text(), 5, false);
+    item(ext->Text5[1]->text(), 5, false);
+    item(ext->Text1->text(), 5, true);
+    item(ext->Text9->text(), 5, true);
+    m.RichTextBox2->setSelStart(0);
+    f_.TextColor = 0;
+}
+
+void NamePreview::drawRankLabel()
+{
+    NoshiMain& m = w_.main();
+    frmTextSub1* ext = w_.sub1();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    rt::RichTextBox& box = *m.RichTextBox2;
+    box.clear();
+    RankLabelSpec spec;
+    spec.fontName = m.Combo4->currentText();
+    spec.fontSize = vb::HalveTrunc(catalogue().row(PreviewTemplateRow).OmoteSizeLen3);
+    spec.rank = ext->txtStart->text();
+    spec.text = m.Text2->text();
+    spec.fullWidth = forms::checkValue(ext->Check5) == 1;
+    spec.pageWidthMm = box.widthMm() + 10;
+    const QString path = QFileInfo(dataFilePath()).absolutePath() + u'/' + RankLabel::FileName;
+    const auto label = RankLabel(spec).writeFile(path);
+    box.clear();
+    box.setSelText(QStringLiteral("   "));
+    if (label)
+        box.insertObject(label);
+    box.setSelStart(0);
+    QApplication::restoreOverrideCursor();
+}
+
+} // namespace app
