@@ -20,18 +20,21 @@ namespace {
 // shortens a name that is already longer.
 class NameLengthValidator : public QValidator {
 public:
-    NameLengthValidator(const QLineEdit* box, const int* limit, QObject* parent)
-        : QValidator(parent), box_(box), limit_(limit) {}
+    NameLengthValidator(QLineEdit* box, const int* limit) : QValidator(box), limit_(limit)
+    {
+        // The box's own text is already the edited one while it validates.
+        connect(box, &QLineEdit::textChanged, this, [this](const QString& t) { accepted_ = t.size(); });
+    }
     State validate(QString& input, int&) const override
     {
-        if (input.size() > *limit_ && input.size() > box_->text().size())
+        if (input.size() > *limit_ && input.size() > accepted_)
             return Invalid;
         return Acceptable;
     }
 
 private:
-    const QLineEdit* box_;
     const int* limit_;
+    qsizetype accepted_ = 0;
 };
 
 } // namespace
@@ -64,7 +67,7 @@ frmTextSub2::frmTextSub2(NoshiMain* main, QWidget* parent) : forms::Form(parent)
     Label7->setStyleSheet(QStringLiteral("color: #000080;"));
     Label7->hide();
     Text8 = placeTwips(new QLineEdit(this), 2880, 1200, 2655, 345);
-    Text8->setValidator(new NameLengthValidator(Text8, &Text8MaxLength, Text8));
+    Text8->setValidator(new NameLengthValidator(Text8, &Text8MaxLength));
     Picture2 = placeTwips(new MagnifierButton(this, [this] { Picture2_Click(); }), 5640, 1260, 240, 225);
     LabelText7->setBuddy(Text7);
     LabelCombo2->setBuddy(Combo2);
