@@ -2,7 +2,7 @@
 # everything: missing Debian packages are installed with apt-get first.
 PACKAGES := cmake g++ make pkg-config qt6-base-dev libqt6sql6-sqlite libharfbuzz-dev \
             libgtest-dev libgmock-dev libbenchmark-dev fonts-ipafont-mincho fonts-ipafont-gothic \
-            cups cups-bsd printer-driver-cups-pdf poppler-utils
+            cups cups-bsd printer-driver-cups-pdf poppler-utils libcups2-dev
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
