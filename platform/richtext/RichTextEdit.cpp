@@ -104,6 +104,10 @@ void RichTextEdit::attach()
 
 void RichTextEdit::setReadOnly(bool on)
 {
+    if (on != readOnly_) {
+        history_.clear();
+        last_ = current();
+    }
     readOnly_ = on;
     setAttribute(Qt::WA_InputMethodEnabled, !on);
     viewport()->setCursor(on ? Qt::ArrowCursor : Qt::IBeamCursor);
@@ -152,7 +156,7 @@ void RichTextEdit::onBoxChanged()
     preeditLayout_.reset();
     if (inEdit_) {
         editChanged_ = true;
-    } else {
+    } else if (!readOnly_) {
         // A change made through the box itself (a menu's format command, the
         // layout): undoable as a step of its own.
         history_.record(last_, EditHistory::Kind::Other);
@@ -266,52 +270,33 @@ void RichTextEdit::typeText(const QString& text)
     editStep(kind, [&] { box_->setSelText(text); });
 }
 
-void RichTextEdit::deleteBackward()
+void RichTextEdit::deleteCharacter(bool forward)
 {
     syncAnchor();
     editStep(EditHistory::Kind::Other, [&] {
         if (box_->selLength() == 0) {
-            const qsizetype to = box_->selStart();
-            const qsizetype from = caret::previous(box_->document(), to);
-            if (from == to)
+            // Nothing selected: the character (or paragraph end) beside the caret.
+            const qsizetype at = box_->selStart();
+            const qsizetype other = forward ? caret::next(box_->document(), at) : caret::previous(box_->document(), at);
+            if (other == at)
                 return;
-            box_->setSelStart(from);
-            box_->setSelLength(to - from);
+            box_->setSelStart(std::min(at, other));
+            box_->setSelLength(std::abs(other - at));
         }
         box_->setSelText(QString());
     });
 }
 
-void RichTextEdit::deleteForward()
-{
-    syncAnchor();
-    editStep(EditHistory::Kind::Other, [&] {
-        if (box_->selLength() == 0) {
-            const qsizetype from = box_->selStart();
-            const qsizetype to = caret::next(box_->document(), from);
-            if (from == to)
-                return;
-            box_->setSelLength(to - from);
-        }
-        box_->setSelText(QString());
-    });
-}
-
-void RichTextEdit::undo()
+void RichTextEdit::stepHistory(bool back)
 {
     if (!box_ || readOnly_)
         return;
-    if (const auto s = history_.undo(current()))
+    if (const auto s = back ? history_.undo(current()) : history_.redo(current()))
         restore(*s);
 }
 
-void RichTextEdit::redo()
-{
-    if (!box_ || readOnly_)
-        return;
-    if (const auto s = history_.redo(current()))
-        restore(*s);
-}
+void RichTextEdit::undo() { stepHistory(true); }
+void RichTextEdit::redo() { stepHistory(false); }
 
 void RichTextEdit::clearUndo()
 {
@@ -470,9 +455,9 @@ bool RichTextEdit::handleShortcut(QKeyEvent* e)
     } else if (e->matches(QKeySequence::SelectAll)) {
         selectAll();
     } else if (isKey(e, Qt::Key_Backspace, none) || isKey(e, Qt::Key_Backspace, Qt::ShiftModifier)) {
-        deleteBackward();
+        deleteCharacter(false);
     } else if (isKey(e, Qt::Key_Delete, none)) {
-        deleteForward();
+        deleteCharacter(true);
     } else if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
         typeText(QStringLiteral("\r\n")); // a new column
     } else {

@@ -118,8 +118,8 @@ private:
     // Runs one change of the box made by the widget as one step to undo.
     template <typename F>
     void editStep(EditHistory::Kind kind, F change);
-    void deleteBackward();
-    void deleteForward();
+    void deleteCharacter(bool forward);
+    void stepHistory(bool back);
     void restore(const EditState& s);
     EditState current() const;
     std::shared_ptr<const TextLayout> shownLayout() const; // with the pre-edit text when composing

@@ -159,3 +159,22 @@ TEST(EditView, FocusInIsReported)
     QApplication::sendEvent(page.edit.get(), &in);
     EXPECT_EQ(*focus, 1);
 }
+
+TEST(EditView, ABoxOwnedElsewhereMayGoFirst)
+{
+    auto box = std::make_unique<rt::RichTextBox>();
+    box->setVertical(true);
+    box->setSelText(QStringLiteral("御中元"));
+    rt::RichTextEdit edit(box.get());
+    edit.resize(200, 200);
+    edit.show();
+    edit.setFocus();
+    drive::keyClicks(&edit, QStringLiteral("a"));
+    EXPECT_EQ(box->text(), QStringLiteral("御中元a"));
+    box.reset();
+    drive::keyClicks(&edit, QStringLiteral("b"));
+    drive::mouseClick(edit.viewport(), Qt::LeftButton, {}, QPoint(10, 10));
+    edit.viewport()->repaint();
+    edit.undo();
+    EXPECT_EQ(edit.box(), nullptr);
+}
