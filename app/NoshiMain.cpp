@@ -26,6 +26,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPainter>
+#include <QTimer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -52,6 +54,21 @@ QFrame* captionlessFrame(QWidget* parent)
     f->setFrameShape(QFrame::Box);
     f->setFrameShadow(QFrame::Sunken);
     return f;
+}
+
+// The 16 x 15 picture beside the name box: a small magnifying glass.
+QPixmap magnifierIcon()
+{
+    QPixmap pm(16, 15);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0x20, 0x20, 0x60), 1.6));
+    p.setBrush(QColor(0xd0, 0xe8, 0xff));
+    p.drawEllipse(QRectF(1.5, 1.5, 8.5, 8.5));
+    p.setPen(QPen(QColor(0x60, 0x40, 0x20), 2.4, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(9.5, 9.0), QPointF(14.0, 13.5));
+    return pm;
 }
 
 } // namespace
@@ -82,6 +99,8 @@ NoshiMain::~NoshiMain() = default;
 
 void NoshiMain::buildControls()
 {
+    // The design's measures assume the 9-point proportional Gothic.
+    setFont(QFont(fonts::resolve(QStringLiteral("ＭＳ Ｐゴシック")).family, 9));
     auto* client = new QWidget(this);
     setCentralWidget(client);
     // The designed client area is 9810 x 6150 twips.
@@ -139,7 +158,7 @@ void NoshiMain::buildControls()
     Text2 = place(new QLineEdit(Frame1), 360, 2400, 3975, 360);
     Text2->setMaxLength(18);
     Picture3 = place(new QLabel(Frame1), 4440, 2520, 240, 225);
-    Picture3->setText(QStringLiteral("🔍"));
+    Picture3->setPixmap(magnifierIcon());
     Picture3->setAlignment(Qt::AlignCenter);
     Picture3->setCursor(Qt::PointingHandCursor);
     Picture3->installEventFilter(this);
@@ -533,8 +552,21 @@ void NoshiMain::closeEvent(QCloseEvent* e)
 
 bool NoshiMain::event(QEvent* e)
 {
-    if (e->type() == QEvent::WindowActivate && loaded_ && !unloaded_)
+    if (e->type() == QEvent::WindowActivate && loaded_ && !unloaded_) {
+        activatedOnce_ = true;
         Form_Activate();
+    }
+    if (e->type() == QEvent::Show && loaded_ && !shownOnce_) {
+        shownOnce_ = true;
+        // The first showing activates the window; where the desktop does not
+        // (no window manager), run the activation all the same.
+        QTimer::singleShot(0, this, [this] {
+            if (!activatedOnce_ && !unloaded_) {
+                activatedOnce_ = true;
+                Form_Activate();
+            }
+        });
+    }
     return QMainWindow::event(e);
 }
 

@@ -255,6 +255,8 @@ private:
     MainSettings settings_;
     bool loaded_ = false;
     bool freeSizeChosen_ = false;
+    bool shownOnce_ = false;
+    bool activatedOnce_ = false;
     bool unloaded_ = false;
 };
 

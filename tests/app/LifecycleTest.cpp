@@ -1,5 +1,6 @@
 #include "MainTestSupport.h"
 
+#include "app/InfoPanel.h"
 #include "app/SingleInstance.h"
 #include "app/TemplateCatalogue.h"
 #include "platform/forms/Controls.h"
@@ -10,6 +11,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QUuid>
@@ -255,4 +257,18 @@ TEST(SingleInstance, ALeftoverSocketOfAnEndedProgramIsTakenOver)
     }
     SingleInstance next(name);
     EXPECT_TRUE(next.tryBecomePrimary());
+}
+
+TEST_F(MainWindowTest, ShowingTheWindowActivatesItOnce)
+{
+    int splash = 0;
+    hooks().showSplash = [&] { ++splash; };
+    NoshiMain& m = start();
+    m.show();
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
+    EXPECT_EQ(splash, 1);
+    EXPECT_EQ(m.Text4->text(), QStringLiteral("Null"));
+    EXPECT_TRUE(m.Label6->isHidden());
+    EXPECT_FALSE(m.Picture1->lines().isEmpty());
 }
