@@ -23,6 +23,20 @@ QString& folderOverride()
 const QString OldB5StripKey = QStringLiteral("短冊シートＢ５");
 const QString B5StripKey = QStringLiteral("短冊Ｂ５／５Ｐ");
 
+// A key with stray trailing half-width blanks (an edited file) would match
+// no layout; it is stored as the seven characters it stands for.
+QString normalisedKey(const QString& key)
+{
+    QString k = key;
+    while (k.endsWith(u' '))
+        k.chop(1);
+    if (k.size() == key.size())
+        return key;
+    while (k.size() < 7)
+        k.append(QChar(0x3000));
+    return k;
+}
+
 QString numberText(int v)
 {
     // The layout older readers expect: sign position (blank or minus), digits, blank.
@@ -168,7 +182,7 @@ DataFileResult ReadDataFile(LiveStore& s, const QString& path)
         RegisteredSize& z = s.sizes[size_t(r)];
         for (int st = 0; st < NameStyleCount; ++st) {
             if (auto t = in.text())
-                z.RegSizeTemplate[size_t(st)] = (*t == OldB5StripKey) ? B5StripKey : *t;
+                z.RegSizeTemplate[size_t(st)] = (*t == OldB5StripKey) ? B5StripKey : normalisedKey(*t);
             if (auto t = in.text())
                 z.RegSizeName[size_t(st)] = *t;
             if (auto v = in.number())

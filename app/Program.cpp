@@ -4,6 +4,8 @@
 #include "app/NoshiMain.h"
 #include "app/SingleInstance.h"
 #include "platform/paths/AppPaths.h"
+#include "print/PrinterDialogSetup.h"
+#include "print/PrintDispatcher.h"
 
 #include <QApplication>
 
@@ -24,6 +26,9 @@ int runProgram(int argc, char** argv)
     NoshiMain w;
     InputWindows inputs(w);
     inputs.install();
+    noshi::InstallPrinterDialog(w);
+    noshi::PrintDispatcher dispatcher(w, inputs);
+    dispatcher.install();
     QObject::connect(&instance, &SingleInstance::activateRequested, &w, &NoshiMain::bringToFront);
     w.Form_Load();
     w.show();
