@@ -13,6 +13,8 @@
 #include <QGroupBox>
 #include <QFile>
 #include <QLabel>
+#include <QPushButton>
+#include <QTimer>
 
 using namespace app;
 
@@ -235,4 +237,24 @@ TEST_F(SubWinTest, ThinInkLayoutThroughTheWindowsKeepsItsColourWhileThePreviewRe
     EXPECT_EQ(m().TextColor, 0u);
     // The main window's preview itself is drawn in thin ink too.
     EXPECT_TRUE(nameBox().contains(QStringLiteral("c=808080")));
+}
+
+TEST_F(SubWinTest, MainWindowButtonsOpenTheWindowsModalAndRedrawAfterwards)
+{
+    EXPECT_TRUE(m().Command5->isEnabled());
+    EXPECT_TRUE(m().Command6->isEnabled());
+    QTimer::singleShot(0, [this] {
+        windows->sub0()->Text4->setText(QStringLiteral("祝"));
+        windows->sub0()->Command1->click();
+    });
+    m().Command5_Click();
+    EXPECT_TRUE(windows->sub0()->isHidden());
+    EXPECT_TRUE(omoteBox().contains(QStringLiteral("\"祝\"")));
+
+    QTimer::singleShot(0, [this] {
+        windows->sub2()->Text7->setText(QStringLiteral("山田商事"));
+        windows->sub2()->Command1->click();
+    });
+    forms::setListIndex(m().Combo3, 1);
+    EXPECT_TRUE(nameBox().contains(QStringLiteral("山田商事")));
 }
