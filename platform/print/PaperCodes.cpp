@@ -29,7 +29,13 @@ int codeForPageSize(const QPageSize& size)
     for (const auto& r : kRows)
         if (size.id() == r.id)
             return r.code;
-    return 0;
+    return size.isValid() ? size.windowsId() : 0;
+}
+
+int driverPaperCode(const QPageSize& size, int indexInDriverList)
+{
+    const int code = codeForPageSize(size);
+    return code != 0 ? code : DMPAPER_USER + 1 + indexInDriverList;
 }
 
 } // namespace prn

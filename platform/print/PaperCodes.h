@@ -38,7 +38,14 @@ constexpr double TwipsPerInch = 1440.0;
 
 // The standard sheet of a paper code; nullopt for the user size and unknown codes.
 std::optional<QPageSize> pageSizeForCode(int code);
-// The paper code of a standard sheet, 0 when the sheet has none here.
+// The paper code of a standard sheet (its DMPAPER number), 0 when it has none.
 int codeForPageSize(const QPageSize& size);
+// The code a driver's paper goes by: its standard number, or for a paper of
+// the driver's own a number above the user size by its place in the driver's
+// list (257 for the first), as drivers number their own forms.
+int driverPaperCode(const QPageSize& size, int indexInDriverList);
+
+// Paper sources (DMBIN numbers) as the paper panel names them.
+constexpr int DMBIN_AUTO = 7;
 
 } // namespace prn

@@ -25,7 +25,13 @@ std::unique_ptr<QtPrinterBackend> QtPrinterBackend::forPrinter(const QString& na
     b->printer_ = info.isNull() ? std::make_unique<QPrinter>(QPrinter::HighResolution)
                                 : std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     b->printer_->setFullPage(false);
-    b->code_ = codeForPageSize(b->printer_->pageLayout().pageSize());
+    const QPageSize current = b->printer_->pageLayout().pageSize();
+    b->code_ = codeForPageSize(current);
+    // A paper of the driver's own goes by its place in the driver's list.
+    const QList<QPageSize> papers = info.supportedPageSizes();
+    for (qsizetype i = 0; b->code_ == 0 && i < papers.size(); ++i)
+        if (papers[i].isEquivalentTo(current))
+            b->code_ = driverPaperCode(papers[i], int(i));
     return b;
 }
 
@@ -99,6 +105,18 @@ bool QtPrinterBackend::setOrientation(int orientation)
 int QtPrinterBackend::orientation() const
 {
     return printer_->pageLayout().orientation() == QPageLayout::Landscape ? 2 : 1;
+}
+
+int QtPrinterBackend::paperBin() const
+{
+    // Qt numbers the sources as the DMBIN numbers less one, up to the
+    // large-capacity feeder; the cassette is DMBIN 14.
+    const QPrinter::PaperSource source = printer_->paperSource();
+    if (source == QPrinter::Cassette)
+        return 14;
+    if (source <= QPrinter::LargeCapacity)
+        return int(source) + 1;
+    return 0;
 }
 
 int QtPrinterBackend::dpiX() const { return printer_->resolution(); }

@@ -27,6 +27,7 @@ public:
     int paperCode() const override { return code_; }
     bool setOrientation(int orientation) override;
     int orientation() const override;
+    int paperBin() const override;
     int dpiX() const override;
     int dpiY() const override;
     QSize physicalSizePx() const override;

@@ -8,7 +8,10 @@
 namespace prn {
 
 RecordingBackend::RecordingBackend() = default;
-RecordingBackend::RecordingBackend(Device device) : device_(std::move(device)) {}
+RecordingBackend::RecordingBackend(Device device)
+    : device_(std::move(device)), code_(device_.initialCode), uprightMm_(device_.initialMm)
+{
+}
 
 namespace {
 QString rectText(const TwipRect& r)

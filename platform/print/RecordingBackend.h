@@ -29,6 +29,9 @@ public:
         QSet<int> refusedCodes;    // paper codes the device refuses
         bool refuseUserPaper = false;
         bool failStart = false;    // the job cannot be opened
+        int bin = 0;               // the paper source (DMBIN number)
+        int initialCode = 9;       // the paper the device starts with, upright
+        QSizeF initialMm{210, 297};
     };
 
     RecordingBackend();
@@ -46,6 +49,7 @@ public:
     bool setPaperCode(int code) override;
     bool setUserPaper(int widthTwips, int heightTwips) override;
     int paperCode() const override { return code_; }
+    int paperBin() const override { return device_.bin; }
     bool setOrientation(int orientation) override;
     int orientation() const override { return orientation_; }
     int dpiX() const override { return device_.dpi; }

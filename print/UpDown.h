@@ -1,0 +1,30 @@
+// A spinner bound to a text box: each step starts from the number in the
+// box (or the spinner's own value when the box holds none), stays within
+// the range and writes the new value into the box, which runs its change
+// handler as typing would.
+#pragma once
+
+#include <QScrollBar>
+
+class QLineEdit;
+
+namespace noshi {
+
+class UpDown : public QScrollBar {
+    Q_OBJECT
+public:
+    UpDown(QWidget* parent, QLineEdit* buddy, int minimum, int maximum);
+    QLineEdit* buddy() const { return buddy_; }
+    // Changes the range without writing into the box.
+    void setRangeQuietly(int minimum, int maximum);
+
+protected:
+    void sliderChange(SliderChange change) override;
+    void mousePressEvent(QMouseEvent* e) override;
+
+private:
+    QLineEdit* buddy_;
+    bool writing_ = false;
+};
+
+} // namespace noshi
