@@ -10,6 +10,7 @@
 #include "app/frmTextSub1.h"
 #include "app/frmTextSub2.h"
 #include "app/frmTextSub3.h"
+#include "app/frmTextSub4.h"
 
 namespace app {
 
@@ -31,10 +32,12 @@ public:
     frmTextSub1* sub1() { return sub1_.get(); }
     frmTextSub2* sub2() { return sub2_.get(); }
     frmTextSub3* sub3() { return sub3_.get(); }
+    frmTextSub4* sub4() { return sub4_.get(); }
     forms::FormRef<frmTextSub0>& ref0() { return sub0_; }
     forms::FormRef<frmTextSub1>& ref1() { return sub1_; }
     forms::FormRef<frmTextSub2>& ref2() { return sub2_; }
     forms::FormRef<frmTextSub3>& ref3() { return sub3_; }
+    forms::FormRef<frmTextSub4>& ref4() { return sub4_; }
 
     // The previews, drawn into the main window's RichTextBox1 and RichTextBox2.
     void DrawOmotegakiPreview();
@@ -51,6 +54,7 @@ private:
     forms::FormRef<frmTextSub1> sub1_;
     forms::FormRef<frmTextSub2> sub2_;
     forms::FormRef<frmTextSub3> sub3_;
+    forms::FormRef<frmTextSub4> sub4_; // bulk label editor: no owner
     PreviewFields fields_;
 };
 

@@ -11,6 +11,9 @@
 namespace forms {
 class Unloadable;
 }
+namespace rt {
+class RichTextBox;
+}
 
 namespace app {
 
@@ -38,6 +41,8 @@ struct MainHooks {
     std::function<void()> enableAllJointNames;
     // frmTextSub1.Check4 (bulk label): reading it loads the window hidden.
     std::function<int()> bulkLabelChecked;
+    // frmTextSub4.RichTextBox1, the bulk label: reading it loads the editor hidden.
+    std::function<rt::RichTextBox*()> bulkLabelBox;
     // Names read for the name-file list's search text.
     std::function<QString()> twoLineCompanyName;   // frmTextSub2.Text7
     std::function<QString()> firstJointName;       // frmTextSub3.txtName(1)

@@ -1,0 +1,107 @@
+#include "app/BulkLabelObject.h"
+
+#include "platform/richtext/RichDocument.h"
+#include "platform/richtext/RichTextEditClipboard.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <algorithm>
+
+namespace app {
+
+namespace {
+
+// The package's face is drawn finely enough to print legibly.
+constexpr double FaceDotsPerMm = 300 / 25.4;
+const QSizeF PackageFaceMm(50, 40);
+
+QSizeF scaledDown(const QSizeF& size, const QSizeF& fit)
+{
+    if (size.width() <= 0 || size.height() <= 0)
+        return fit;
+    const double k = std::min({1.0, fit.width() / size.width(), fit.height() / size.height()});
+    return size * k;
+}
+
+QByteArray packageFace(const QSizeF& mm, const QString& fileName)
+{
+    QImage img(qMax(1, qRound(mm.width() * FaceDotsPerMm)), qMax(1, qRound(mm.height() * FaceDotsPerMm)),
+               QImage::Format_RGB32);
+    img.fill(Qt::white);
+    img.setDotsPerMeterX(qRound(FaceDotsPerMm * 1000));
+    img.setDotsPerMeterY(qRound(FaceDotsPerMm * 1000));
+    {
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing);
+        const double line = 0.3 * FaceDotsPerMm;
+        p.setPen(QPen(Qt::black, line));
+        p.drawRect(QRectF(img.rect()).adjusted(line / 2, line / 2, -line / 2, -line / 2));
+        QFont f(QStringLiteral("IPAGothic"));
+        f.setPixelSize(qRound(3.5 * FaceDotsPerMm));
+        p.setFont(f);
+        const QRectF inner = QRectF(img.rect()).adjusted(2 * FaceDotsPerMm, 2 * FaceDotsPerMm, -2 * FaceDotsPerMm,
+                                                          -2 * FaceDotsPerMm);
+        p.drawText(inner, Qt::AlignCenter | Qt::TextWrapAnywhere, fileName);
+    }
+    QByteArray png;
+    QBuffer buf(&png);
+    buf.open(QIODevice::WriteOnly);
+    img.save(&buf, "PNG");
+    return png;
+}
+
+void fail(QString* error, const QString& text)
+{
+    if (error)
+        *error = text;
+}
+
+} // namespace
+
+std::shared_ptr<rt::EmbeddedObject> objectFromFile(const QString& path, const QSizeF& fitMm, QString* error)
+{
+    const QFileInfo info(path);
+    if (!info.isFile()) {
+        fail(error, QStringLiteral("ファイル「%1」が見つかりません。").arg(path));
+        return nullptr;
+    }
+    if (info.size() > MaxEmbeddedFileBytes) {
+        fail(error, QStringLiteral("ファイル「%1」は大きすぎて挿入できません。").arg(path));
+        return nullptr;
+    }
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) {
+        fail(error, QStringLiteral("ファイル「%1」を開けません。%2").arg(path, f.errorString()));
+        return nullptr;
+    }
+    const QByteArray bytes = f.readAll();
+    if (f.error() != QFileDevice::NoError) {
+        fail(error, QStringLiteral("ファイル「%1」を読めません。%2").arg(path, f.errorString()));
+        return nullptr;
+    }
+
+    const QImage image = QImage::fromData(bytes);
+    if (!image.isNull()) {
+        std::shared_ptr<rt::EmbeddedObject> pic = rt::clip::pictureFrom(image);
+        if (pic) {
+            pic->sizeMm = scaledDown(pic->sizeMm, fitMm);
+            pic->sourcePath = path;
+            return pic;
+        }
+    }
+
+    auto obj = std::make_shared<rt::EmbeddedObject>();
+    obj->kind = rt::EmbeddedObject::Kind::Object;
+    obj->objectClass = PackageObjectClass;
+    obj->objectData = bytes;
+    obj->sourcePath = path;
+    obj->sizeMm = scaledDown(PackageFaceMm, fitMm);
+    obj->png = packageFace(obj->sizeMm, info.fileName());
+    return obj;
+}
+
+} // namespace app
