@@ -6,6 +6,7 @@
 #include "platform/print/Printer.h"
 #include "platform/print/PrinterDriver.h"
 #include "print/PaperTexts.h"
+#include "platform/services/MessageBox.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -43,6 +44,8 @@ void PaperPanel::ListPrinterPapers()
 {
     Combo1->clear();
     Combo2->clear();
+    Combo2->clearEditText();
+    description_.clear();
     Label7->clear();
     Label8->clear();
     setEnabled(true);
@@ -82,8 +85,9 @@ void PaperPanel::ShowCurrentPaper()
     const prn::Printer& printer = prn::CurrentPrinter();
     const int W = PhysicalMm(printer.GetDeviceCaps(prn::PHYSICALWIDTH), printer.TwipsPerPixelX());
     const int H = PhysicalMm(printer.GetDeviceCaps(prn::PHYSICALHEIGHT), printer.TwipsPerPixelY());
+    description_ = PaperDescription(printer.PaperSize(), W, H);
     Combo2->setCurrentIndex(-1);
-    Combo2->setEditText(PaperDescription(printer.PaperSize(), W, H));
+    Combo2->setEditText(description_);
 }
 
 void PaperPanel::Combo2_Click(int index)
@@ -91,13 +95,15 @@ void PaperPanel::Combo2_Click(int index)
     Combo1->setCurrentIndex(index);
     if (Combo1->currentText().isEmpty() || printerBoxText_().isEmpty())
         return;
-    // The panel is not refilled: the new default shows at the next listing.
-    const QString description = Combo2->currentText();
     QString error;
     const bool changed = prn::printerDriver().setDefaultPaper(prn::CurrentPrinter().DeviceName(),
                                                             Combo1->currentData().toInt(), &error);
     lastError_ = changed ? QString() : error;
-    Combo2->setEditText(description);
+    // The panel is not refilled: the new default shows at the next listing.
+    Combo2->setEditText(description_);
+    // A default that could not be stored is said, not passed over.
+    if (!lastError_.isEmpty())
+        ui::MsgBox(lastError_, ui::Buttons::Ok, ui::Icon::Exclamation, QStringLiteral("Caution"));
 }
 
 } // namespace noshi

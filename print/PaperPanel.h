@@ -44,6 +44,7 @@ private:
     void setLabelsEnabled(bool on);
 
     std::function<QString()> printerBoxText_;
+    QString description_; // what ShowCurrentPaper last put into Combo2
     QString lastError_;
 };
 

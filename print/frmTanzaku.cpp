@@ -8,6 +8,7 @@
 #include "platform/settings/SettingsStore.h"
 #include "platform/vb/VbNum.h"
 #include "print/PagePrintHost.h"
+#include "print/TemplateDispatch.h"
 #include "print/UpDown.h"
 #include "print/frmPrinterP.h"
 
@@ -206,7 +207,8 @@ void frmTanzaku::Command3_Click() { ShowPrinterDialog(this, true); }
 
 bool IsTanzakuSheetKey(const QString& key) { return TanzakuLayoutForKey(key) != nullptr; }
 
-frmTanzaku* CreateTanzakuSheetPrinter(const QString& key, PagePrintHost& host, QWidget* owner)
+frmTanzaku* CreateTanzakuSheetPrinter(const QString& key, PagePrintHost& host, const QString& copiesText,
+                                      QWidget* owner)
 {
     const TanzakuSheetLayout* layout = TanzakuLayoutForKey(key);
     if (!layout)
@@ -221,13 +223,13 @@ frmTanzaku* CreateTanzakuSheetPrinter(const QString& key, PagePrintHost& host, Q
     if (owner)
         w->setWindowFlags(w->windowFlags() | Qt::Dialog);
     w->Form_Load();
-    forms::setText(w->Text2, host.printSettings().MainCopies);
+    forms::setText(w->Text2, copiesText);
     return w;
 }
 
-bool ShowTanzakuSheetPrinter(const QString& key, PagePrintHost& host, QWidget* owner)
+bool ShowTanzakuSheetPrinter(const QString& key, PagePrintHost& host, const QString& copiesText, QWidget* owner)
 {
-    QPointer<frmTanzaku> w = CreateTanzakuSheetPrinter(key, host, owner);
+    QPointer<frmTanzaku> w = CreateTanzakuSheetPrinter(key, host, copiesText, owner);
     if (!w)
         return false;
     w->setAttribute(Qt::WA_DeleteOnClose, false);
@@ -237,6 +239,21 @@ bool ShowTanzakuSheetPrinter(const QString& key, PagePrintHost& host, QWidget* o
     if (w && !w->isUnloaded())
         w->unload();
     return true;
+}
+
+} // namespace noshi
+
+namespace noshi {
+
+void InstallTanzakuSheetPrinter(PagePrintHost& host, QWidget* owner)
+{
+    QPointer<QWidget> window(owner);
+    tanzakuSheetPrinter() = [&host, window](PrinterChoice sheet, const QString& copiesText) {
+        const TanzakuSheetLayout& layout = sheet == PrinterChoice::TanzakuSheet3   ? Tanzaku3Layout()
+                                           : sheet == PrinterChoice::TanzakuSheet5 ? Tanzaku5Layout()
+                                                                                    : Tanzaku6Layout();
+        ShowTanzakuSheetPrinter(layout.key, host, copiesText, window);
+    };
 }
 
 } // namespace noshi

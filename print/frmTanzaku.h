@@ -97,11 +97,16 @@ public:
 // True when the template key prints on a tanzaku sheet.
 bool IsTanzakuSheetKey(const QString& key);
 // The strip-sheet printer for the key, shown modal with the main window's
-// copies text; returns when it has printed or been closed. False (nothing
-// shown) when the key prints on no strip sheet.
-bool ShowTanzakuSheetPrinter(const QString& key, PagePrintHost& host, QWidget* owner = nullptr);
-// The window's factory for a key (tests drive it without a modal loop);
-// nullptr for other keys. The window is loaded (Form_Load has run).
-frmTanzaku* CreateTanzakuSheetPrinter(const QString& key, PagePrintHost& host, QWidget* owner = nullptr);
+// copies text in its copies box; returns when it has printed or been
+// closed. False (nothing shown) when the key prints on no strip sheet.
+bool ShowTanzakuSheetPrinter(const QString& key, PagePrintHost& host, const QString& copiesText,
+                             QWidget* owner = nullptr);
+// The window for a key, loaded and filled, not shown (tests drive it
+// without a modal loop); nullptr for other keys.
+frmTanzaku* CreateTanzakuSheetPrinter(const QString& key, PagePrintHost& host, const QString& copiesText,
+                                      QWidget* owner = nullptr);
+// Sets the print dispatcher's strip-sheet entry to these windows, printing
+// the host's boxes.
+void InstallTanzakuSheetPrinter(PagePrintHost& host, QWidget* owner);
 
 } // namespace noshi

@@ -1,6 +1,6 @@
 // The page printers on a recording printer: paper choice, placement of every
 // band in twips, copies, and the company name and bulk label.
-#include "FakePrintHost.h"
+#include "common/FakePrintHost.h"
 
 #include "platform/print/PaperCodes.h"
 #include "platform/print/Printer.h"

@@ -1,8 +1,8 @@
 // Printing as a user would: through a CUPS queue of a private cupsd (and
 // straight to a PDF file), then reading the PDF that comes out: its paper,
 // its page count and where the ink of each box lies.
-#include "CupsTestServer.h"
-#include "FakePrintHost.h"
+#include "common/CupsTestServer.h"
+#include "common/FakePrintHost.h"
 
 #include "platform/print/PaperCodes.h"
 #include "platform/print/Printer.h"

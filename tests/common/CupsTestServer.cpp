@@ -1,4 +1,4 @@
-#include "CupsTestServer.h"
+#include "common/CupsTestServer.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
