@@ -4,54 +4,63 @@
 
 namespace app {
 
-bool LiveStore::addSize(const RegisteredSize& size, QString* message)
+namespace {
+
+// Appends to a fixed table; a full table refuses with the message for the user.
+template <typename T, size_t N>
+bool appendRow(std::array<T, N>& table, int& count, const T& row, const QString& what, QString* message)
 {
-    if (RegSizeCount >= RegSizeCapacity) {
+    if (count >= int(N)) {
         if (message)
-            *message = QStringLiteral("登録できるのし紙サイズは%1件までです。").arg(RegSizeCapacity);
+            *message = QStringLiteral("登録できる%1は%2件までです。").arg(what).arg(N);
         return false;
     }
-    sizes[size_t(RegSizeCount)] = size;
-    ++RegSizeCount;
-    dirty_ = true;
+    table[size_t(count)] = row;
+    ++count;
     return true;
+}
+
+// Removes a row; the later rows move up by one.
+template <typename T, size_t N>
+bool removeRow(std::array<T, N>& table, int& count, int row)
+{
+    if (row < 0 || row >= count)
+        return false;
+    for (int r = row; r < count - 1; ++r)
+        table[size_t(r)] = table[size_t(r + 1)];
+    table[size_t(count - 1)] = T{};
+    --count;
+    return true;
+}
+
+} // namespace
+
+bool LiveStore::addSize(const RegisteredSize& size, QString* message)
+{
+    const bool ok = appendRow(sizes, RegSizeCount, size, QStringLiteral("のし紙サイズ"), message);
+    dirty_ = dirty_ || ok;
+    return ok;
 }
 
 bool LiveStore::deleteSize(int row)
 {
-    if (row < 0 || row >= RegSizeCount)
-        return false;
-    for (int r = row; r < RegSizeCount - 1; ++r)
-        sizes[size_t(r)] = sizes[size_t(r + 1)];
-    sizes[size_t(RegSizeCount - 1)] = RegisteredSize{};
-    --RegSizeCount;
-    dirty_ = true;
-    return true;
+    const bool ok = removeRow(sizes, RegSizeCount, row);
+    dirty_ = dirty_ || ok;
+    return ok;
 }
 
 bool LiveStore::addOmote(const QString& text, QString* message)
 {
-    if (OmoteCount >= OmoteCapacity) {
-        if (message)
-            *message = QStringLiteral("登録できる表書きは%1件までです。").arg(OmoteCapacity);
-        return false;
-    }
-    OmoteList[size_t(OmoteCount)] = text;
-    ++OmoteCount;
-    dirty_ = true;
-    return true;
+    const bool ok = appendRow(OmoteList, OmoteCount, text, QStringLiteral("表書き"), message);
+    dirty_ = dirty_ || ok;
+    return ok;
 }
 
 bool LiveStore::deleteOmote(int index)
 {
-    if (index < 0 || index >= OmoteCount)
-        return false;
-    for (int i = index; i < OmoteCount - 1; ++i)
-        OmoteList[size_t(i)] = OmoteList[size_t(i + 1)];
-    OmoteList[size_t(OmoteCount - 1)].clear();
-    --OmoteCount;
-    dirty_ = true;
-    return true;
+    const bool ok = removeRow(OmoteList, OmoteCount, index);
+    dirty_ = dirty_ || ok;
+    return ok;
 }
 
 int LiveStore::findSize(const QString& name, int style) const

@@ -443,16 +443,10 @@ void NoshiMain::Form_Activate()
         Combo4->setEditText(Combo4->currentText().mid(1));
     SyncControlsToSize();
 
-    if (st.PendingOpen == 1) {
-        const QString f = hooks().previewTxtFile1 ? hooks().previewTxtFile1() : QString();
-        if (!f.isEmpty() && hooks().PrintOrPreview) {
-            st.EditMode = 1;
-            hooks().PrintOrPreview();
-        }
-        st.PendingOpen = 0;
-    }
-    if (st.PendingOpen == 2) {
-        const QString f = hooks().previewTxtFile2 ? hooks().previewTxtFile2() : QString();
+    // A file list closed since the last activation may have named a file to open.
+    if (st.PendingOpen == 1 || st.PendingOpen == 2) {
+        const auto& field = st.PendingOpen == 1 ? hooks().previewTxtFile1 : hooks().previewTxtFile2;
+        const QString f = field ? field() : QString();
         if (!f.isEmpty() && hooks().PrintOrPreview) {
             st.EditMode = 1;
             hooks().PrintOrPreview();

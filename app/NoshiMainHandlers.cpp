@@ -4,6 +4,7 @@
 #include "app/InfoPanel.h"
 #include "app/LiveStore.h"
 #include "app/MainHooks.h"
+#include "app/MousePointer.h"
 #include "app/Magnifier.h"
 #include "app/Printers.h"
 #include "app/PreviewBoxView.h"
@@ -38,11 +39,6 @@ const QStringList JointNameLimitKeys = {
     QStringLiteral("短冊（特大）　"), QStringLiteral("御霊前札（大）"), QStringLiteral("御霊前札（小）"),
     QStringLiteral("短冊Ｂ５／５Ｐ"), QStringLiteral("短冊Ｂ５／６Ｐ"), QStringLiteral("短冊Ｂ５／３Ｐ")};
 
-// The mouse pointer while a slow window loads.
-struct WaitCursor {
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-};
 
 } // namespace
 
@@ -209,7 +205,7 @@ void NoshiMain::Combo3_Change()
 void NoshiMain::Combo4_DropDown()
 {
     if (Combo4->count() == 0) {
-        WaitCursor wait;
+        const Hourglass wait;
         const QString keep = Combo4->currentText();
         QStringList names;
         for (const QString& n : fonts::japaneseFontNames()) {
@@ -331,7 +327,7 @@ void NoshiMain::Command2_Click()
 {
     if (!hooks().showDatabase2)
         return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const Hourglass wait;
     store().PendingOpen = 2;
     QString seed;
     const QString style = Combo3->currentText();
@@ -343,8 +339,6 @@ void NoshiMain::Command2_Click()
         seed = hooks().firstJointName();
     // The list puts the normal pointer back when it is activated.
     hooks().showDatabase2(seed);
-    while (QApplication::overrideCursor())
-        QApplication::restoreOverrideCursor();
 }
 
 void NoshiMain::Command3_Click()
@@ -382,7 +376,8 @@ void NoshiMain::Command6_Click()
         return;
     hooks().showTextSub1();
     runNamePreview();
-    while (QApplication::overrideCursor())
+    // The pointer goes back to normal even if the window set the hourglass.
+    if (QApplication::overrideCursor())
         QApplication::restoreOverrideCursor();
 }
 

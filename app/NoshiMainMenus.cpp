@@ -4,6 +4,7 @@
 #include "app/InfoPanel.h"
 #include "app/LiveStore.h"
 #include "app/MainHooks.h"
+#include "app/MousePointer.h"
 #include "app/SmallDialogs.h"
 #include "app/WebPages.h"
 #include "platform/forms/Controls.h"
@@ -208,11 +209,9 @@ void NoshiMain::mnuFileList1_Click()
 {
     if (!hooks().showDatabase1)
         return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const Hourglass wait;
     store().PendingOpen = 1;
     hooks().showDatabase1();
-    while (QApplication::overrideCursor())
-        QApplication::restoreOverrideCursor();
 }
 
 void NoshiMain::mnuFilePrint_Click() { Command7_Click(); }
@@ -223,10 +222,8 @@ void NoshiMain::mnuPrinterSet_Click()
 {
     if (!hooks().showPrinterDialog)
         return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const Hourglass wait;
     hooks().showPrinterDialog();
-    while (QApplication::overrideCursor())
-        QApplication::restoreOverrideCursor();
 }
 
 void NoshiMain::mnuFilePrintColor_Click()
@@ -302,11 +299,8 @@ void NoshiMain::openSettingsAt(int tab, bool hourglass)
 {
     if (!hooks().showSettings)
         return;
-    if (hourglass)
-        QApplication::setOverrideCursor(Qt::WaitCursor);
+    const Hourglass wait(hourglass);
     hooks().showSettings(tab);
-    while (QApplication::overrideCursor())
-        QApplication::restoreOverrideCursor();
 }
 
 } // namespace app

@@ -24,6 +24,21 @@ QByteArray readAll(const QString& path)
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
+
+// A data file as an earlier run left it: one size, the given inscriptions.
+QByteArray seedDataFile(const std::array<QString, 3>& names, const QStringList& omote = {})
+{
+    LiveStore seed;
+    RegisteredSize z;
+    z.RegSizeTemplate = {QStringLiteral("Ａ４判　　　　"), QStringLiteral("Ａ４判　　　　"), QStringLiteral("Ａ４判　　　　")};
+    z.RegSizeName = names;
+    seed.addSize(z);
+    for (const QString& o : omote)
+        seed.addOmote(o);
+    EXPECT_TRUE(WriteDataFile(seed).ok);
+    return readAll(dataFilePath());
+}
+const std::array<QString, 3> A4 = {QStringLiteral("Ａ４"), QStringLiteral("Ａ４"), QStringLiteral("Ａ４")};
 } // namespace
 
 TEST_F(MainWindowTest, FirstRunStartsWithTheDefaultsAndWritesThemAtClose)
@@ -134,12 +149,7 @@ TEST_F(MainWindowTest, ASavedPrinterThatIsGoneMakesTheFirstPrinterCurrent)
 
 TEST_F(MainWindowTest, ClosingWithAnEmptyFontWritesNothing)
 {
-    LiveStore seed;
-    RegisteredSize z;
-    z.RegSizeName = {QStringLiteral("Ａ４"), QStringLiteral("Ａ４"), QStringLiteral("Ａ４")};
-    seed.addSize(z);
-    ASSERT_TRUE(WriteDataFile(seed).ok);
-    const QByteArray before = readAll(dataFilePath());
+    const QByteArray before = seedDataFile(A4);
 
     NoshiMain& m = start();
     m.Combo4->setEditText(QString());
@@ -151,13 +161,8 @@ TEST_F(MainWindowTest, ClosingWithAnEmptyFontWritesNothing)
 
 TEST_F(MainWindowTest, RegisteredSizesFillTheListsAndAreSavedAtClose)
 {
-    LiveStore seed;
-    RegisteredSize z;
-    z.RegSizeTemplate = {QStringLiteral("Ａ４判　　　　"), QStringLiteral("Ａ４判　　　　"), QStringLiteral("Ａ４判　　　　")};
-    z.RegSizeName = {QStringLiteral("Ａ４ 横"), QStringLiteral("Ａ４ 二行"), QStringLiteral("Ａ４ 連名")};
-    seed.addSize(z);
-    seed.addOmote(QStringLiteral("御中元"));
-    ASSERT_TRUE(WriteDataFile(seed).ok);
+    seedDataFile({QStringLiteral("Ａ４ 横"), QStringLiteral("Ａ４ 二行"), QStringLiteral("Ａ４ 連名")},
+                 {QStringLiteral("御中元")});
 
     NoshiMain& m = start();
     ASSERT_EQ(m.Combo1->count(), 1);
@@ -176,12 +181,7 @@ TEST_F(MainWindowTest, RegisteredSizesFillTheListsAndAreSavedAtClose)
 
 TEST_F(MainWindowTest, ADamagedDataFileIsReportedAndKeptUnlessTheUserChangesSomething)
 {
-    LiveStore seed;
-    RegisteredSize z;
-    z.RegSizeName = {QStringLiteral("Ａ４"), QStringLiteral("Ａ４"), QStringLiteral("Ａ４")};
-    seed.addSize(z);
-    ASSERT_TRUE(WriteDataFile(seed).ok);
-    QByteArray damaged = readAll(dataFilePath());
+    QByteArray damaged = seedDataFile(A4);
     damaged.chop(10);
     {
         QFile f(dataFilePath());
