@@ -39,6 +39,22 @@ QLabel* linkLabel(const QString& text, QWidget* parent, std::function<void()> on
 
 void backgroundSize(QWidget* w) { w->setFixedSize(600, 402); }
 
+// The web dialogs' common face: the title, a frame for the links, OK and Cancel.
+QFrame* webDialogFrame(QWidget* w, QPushButton*& ok, QPushButton*& cancel)
+{
+    w->setWindowTitle(NoshiMain::AppTitle);
+    backgroundSize(w);
+    auto* frame = new QFrame(w);
+    frame->setFrameShape(QFrame::Box);
+    frame->setGeometry(24, 24, 552, 110);
+    ok = new QPushButton(QStringLiteral("OK"), w);
+    ok->setDefault(true);
+    ok->setGeometry(348, 350, 112, 28);
+    cancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), w);
+    cancel->setGeometry(468, 350, 112, 28);
+    return frame;
+}
+
 } // namespace
 
 // ---------------------------------------------------------------- about
@@ -134,11 +150,7 @@ void DialogDoc::paintEvent(QPaintEvent*)
 
 DialogUpdate::DialogUpdate(QWidget* parent) : forms::Form(parent)
 {
-    setWindowTitle(NoshiMain::AppTitle);
-    backgroundSize(this);
-    auto* frame = new QFrame(this);
-    frame->setFrameShape(QFrame::Box);
-    frame->setGeometry(24, 24, 552, 110);
+    QFrame* frame = webDialogFrame(this, OKButton, CancelButton);
     Label2 = linkLabel(QStringLiteral("そらべに　アップデート版　ダウンロード..."), frame, [this] { Label2_Click(); });
     Label2->setGeometry(16, 20, 520, 24);
     Label3 = linkLabel(QStringLiteral("オンライン　カスタマーサポート..."), frame, [this] { Label3_Click(); });
@@ -148,11 +160,6 @@ DialogUpdate::DialogUpdate(QWidget* parent) : forms::Form(parent)
     Text1 = new QLineEdit(this);
     Text1->setReadOnly(true);
     Text1->setGeometry(24, 190, 552, 26);
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
-    OKButton->setDefault(true);
-    OKButton->setGeometry(348, 350, 112, 28);
-    CancelButton = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
-    CancelButton->setGeometry(468, 350, 112, 28);
     connect(OKButton, &QPushButton::clicked, this, [this] { Label2_Click(); });
     connect(CancelButton, &QPushButton::clicked, this, [this] { CancelButton_Click(); });
 }
@@ -194,20 +201,11 @@ void DialogUpdate::keyPressEvent(QKeyEvent* e)
 
 DialogSuport::DialogSuport(QWidget* parent) : forms::Form(parent)
 {
-    setWindowTitle(NoshiMain::AppTitle);
-    backgroundSize(this);
-    auto* frame = new QFrame(this);
-    frame->setFrameShape(QFrame::Box);
-    frame->setGeometry(24, 24, 552, 110);
+    QFrame* frame = webDialogFrame(this, OKButton, CancelButton);
     Label3 = linkLabel(QStringLiteral("オンライン　カスタマーサポート..."), frame, [this] { Label3_Click(); });
     Label3->setGeometry(16, 20, 520, 24);
     Label4 = new QLabel(QStringLiteral("操作方法などご不明の点がございましたら、お気軽に問い合わせください。"), frame);
     Label4->setGeometry(16, 64, 520, 24);
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
-    OKButton->setDefault(true);
-    OKButton->setGeometry(348, 350, 112, 28);
-    CancelButton = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
-    CancelButton->setGeometry(468, 350, 112, 28);
     connect(OKButton, &QPushButton::clicked, this, [this] { Label3_Click(); });
     connect(CancelButton, &QPushButton::clicked, this, [this] { unload(); });
 }
