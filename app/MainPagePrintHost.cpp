@@ -68,7 +68,14 @@ noshi::PagePrintSettings MainPagePrintHost::printSettings() const
 rt::RichTextBox& MainPagePrintHost::omoteBox() { return *preview_()->RichTextBox1; }
 rt::RichTextBox& MainPagePrintHost::nameBox() { return *preview_()->RichTextBox2; }
 rt::RichTextBox& MainPagePrintHost::companyNameBox() { return *main_.RichTextBox3; }
-rt::RichTextBox& MainPagePrintHost::bulkLabelBox() { return *bulkLabel_; }
+rt::RichTextBox& MainPagePrintHost::bulkLabelBox()
+{
+    // Reading the editor's box loads it hidden with the label file's content.
+    if (hooks().bulkLabelBox)
+        if (rt::RichTextBox* box = hooks().bulkLabelBox())
+            return *box;
+    return *bulkLabel_;
+}
 
 void MainPagePrintHost::setStatusText(const QString& text) { main_.Label6->setText(text); }
 

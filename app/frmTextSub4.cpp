@@ -33,6 +33,13 @@ frmTextSub4::frmTextSub4(QWidget* parent)
     label_.prepareBox();
     RichTextBox1View = placeTwips(new rt::RichTextEdit(RichTextBox1, body), 120, 120, 4260, 4260);
     RichTextBox1View->setCanvasColor(palette().color(QPalette::Window));
+    // The whole label square is in view, whatever the screen's resolution.
+    RichTextBox1View->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    RichTextBox1View->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const int side = RichTextBox1View->width() - 2 * RichTextBox1View->frameWidth() - 2;
+    const double dotsPerMmAtOne = RichTextBox1View->dotsPerMm() / RichTextBox1View->zoom();
+    if (dotsPerMmAtOne > 0)
+        RichTextBox1View->setZoom(side / (BulkLabel::BoxSideMm * dotsPerMmAtOne));
     // The label is typed in Japanese: the input method comes on with the focus.
     setImeMode(RichTextBox1View, ImeMode::Hiragana);
 

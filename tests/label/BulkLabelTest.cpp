@@ -5,6 +5,7 @@
 #include "app/BulkLabel.h"
 #include "app/BulkLabelObject.h"
 #include "app/InputWindows.h"
+#include "app/MainPagePrintHost.h"
 #include "app/frmTextSub4.h"
 #include "platform/forms/Controls.h"
 #include "platform/paths/AppPaths.h"
@@ -61,6 +62,7 @@ void writeBytes(const QString& path, const QByteArray& data)
 class BulkLabelTest : public MainWindowTest {
 protected:
     std::unique_ptr<app::InputWindows> windows;
+    std::unique_ptr<app::MainPagePrintHost> host;
     QTemporaryDir files;
     QString defaultPath;
     QStringList messages;
@@ -86,9 +88,11 @@ protected:
         start();
         windows = std::make_unique<app::InputWindows>(*w);
         windows->install();
+        host = std::make_unique<app::MainPagePrintHost>(*w, [] { return nullptr; });
     }
     void TearDown() override
     {
+        host.reset();
         windows.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         ui::setDialogAnswerer({});
@@ -99,7 +103,7 @@ protected:
     frmTextSub4* editor() { return windows->sub4(); }
     bool loaded() const { return windows->ref4().isLoaded(); }
     // What the page printer prints.
-    rt::RichTextBox& printed() { return *app::hooks().bulkLabelBox(); }
+    rt::RichTextBox& printed() { return host->bulkLabelBox(); }
     QString file(const QString& name) const { return files.filePath(name); }
 
     // Shows the editor as the name window does (modal, no owner) and runs
