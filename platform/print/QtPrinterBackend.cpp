@@ -25,6 +25,10 @@ std::unique_ptr<QtPrinterBackend> QtPrinterBackend::forPrinter(const QString& na
     b->printer_ = info.isNull() ? std::make_unique<QPrinter>(QPrinter::HighResolution)
                                 : std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     b->printer_->setFullPage(false);
+    // A printer made current starts on its driver's default paper (the
+    // user's own default included), not on the paper of the last one.
+    if (!info.isNull() && info.defaultPageSize().isValid())
+        b->printer_->setPageSize(info.defaultPageSize());
     const QPageSize current = b->printer_->pageLayout().pageSize();
     b->code_ = codeForPageSize(current);
     // A paper of the driver's own goes by its place in the driver's list.
