@@ -4,6 +4,7 @@
 #include "app/NoshiMain.h"
 #include "app/SingleInstance.h"
 #include "platform/paths/AppPaths.h"
+#include "print/PrinterDialogSetup.h"
 #include "print/PrintDispatcher.h"
 
 #include <QApplication>
@@ -25,6 +26,7 @@ int runProgram(int argc, char** argv)
     NoshiMain w;
     InputWindows inputs(w);
     inputs.install();
+    noshi::InstallPrinterDialog(w);
     noshi::PrintDispatcher dispatcher(w, inputs);
     dispatcher.install();
     QObject::connect(&instance, &SingleInstance::activateRequested, &w, &NoshiMain::bringToFront);
