@@ -18,6 +18,7 @@
 #include "platform/vb/VbNum.h"
 #include "preview/frmNoshiPreView.h"
 #include "print/TemplateDispatch.h"
+#include "print/frmTanzaku.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -146,6 +147,7 @@ PrintDispatcher::~PrintDispatcher()
         h.frmNoshiPreView = nullptr;
         h.previewTxtFile1 = nullptr;
         h.previewTxtFile2 = nullptr;
+        tanzakuSheetPrinter() = nullptr; // it prints through this dispatcher's host
     }
     preview::NoshiPreView().unload();
 }
@@ -157,6 +159,7 @@ void PrintDispatcher::install()
     h.frmNoshiPreView = &preview::NoshiPreView();
     h.previewTxtFile1 = [] { return preview::NoshiPreView()->txtFile1->text(); };
     h.previewTxtFile2 = [] { return preview::NoshiPreView()->txtFile2->text(); };
+    InstallTanzakuSheetPrinter(*printHost_, &main_);
     main_.refreshCommandAvailability();
 }
 

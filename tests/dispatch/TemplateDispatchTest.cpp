@@ -1,0 +1,147 @@
+// The dispatch table, the member look-up and the printer choice.
+#include "app/TemplateCatalogue.h"
+#include "layout/LayoutMembers.h"
+#include "print/PrintDispatcher.h"
+#include "print/TemplateDispatch.h"
+
+#include <QSet>
+#include <gtest/gtest.h>
+
+using namespace noshi;
+
+namespace {
+
+TEST(TemplateDispatch, EightyDistinctKeysOfSevenCharactersForThirtySixMembers)
+{
+    QSet<QString> keys, members;
+    for (const DispatchEntry& e : TemplateDispatchTable()) {
+        EXPECT_EQ(e.key.size(), 7) << e.key.toStdString();
+        keys << e.key;
+        members << QString::fromLatin1(e.member);
+    }
+    EXPECT_EQ(TemplateDispatchTable().size(), 80u);
+    EXPECT_EQ(keys.size(), 80);
+    EXPECT_EQ(members.size(), 36);
+}
+
+TEST(TemplateDispatch, EveryCatalogueRowButTheFreeStripHasAnEntry)
+{
+    app::BuiltinTemplateCatalogue cat;
+    cat.build();
+    QSet<QString> rowKeys;
+    for (int i = 0; i <= app::BuiltinTemplateCatalogue::TemplateCount; ++i) {
+        const QString key = cat.row(i).key();
+        if (cat.row(i).isEmpty())
+            continue;
+        rowKeys << key;
+        if (key == PrintDispatcher::FreeSizeKey)
+            EXPECT_TRUE(TemplateMemberName(key).isEmpty());
+        else
+            EXPECT_FALSE(TemplateMemberName(key).isEmpty()) << key.toStdString();
+    }
+    // The two memorial-card keys have entries but no row: never dispatched.
+    for (const char* k : {"御霊前札（大）", "御霊前札（小）"}) {
+        EXPECT_EQ(TemplateMemberName(QString::fromUtf8(k)), "LayoutTanzakuExtraLarge");
+        EXPECT_FALSE(rowKeys.contains(QString::fromUtf8(k)));
+    }
+}
+
+TEST(TemplateDispatch, EveryKeyFindsItsMemberOrSaysItIsNotBuilt)
+{
+    for (const DispatchEntry& e : TemplateDispatchTable()) {
+        const DispatchTarget t = TemplateDispatch(e.key);
+        EXPECT_EQ(t.memberName, QString::fromLatin1(e.member));
+        if (layout::findLayoutMember(t.memberName)) {
+            EXPECT_EQ(t.status, DispatchTarget::Status::Ready);
+            EXPECT_EQ(t.member, layout::findLayoutMember(t.memberName));
+        } else {
+            EXPECT_EQ(t.status, DispatchTarget::Status::NotBuiltYet);
+            EXPECT_TRUE(t.message().contains(t.memberName));
+        }
+    }
+    for (const char* k : {"萌黄（祝大）　", "萌黄（志大）　", "和紙（大）　　"})
+        EXPECT_EQ(TemplateDispatch(QString::fromUtf8(k)).member, &layout::LayoutNoshiLarge);
+    EXPECT_EQ(TemplateDispatch(QString::fromUtf8("ＮＯ５　　　　")).member, &layout::LayoutNoshiMedium);
+    EXPECT_EQ(TemplateDispatch(QString::fromUtf8("萌黄（　小　）")).member, &layout::LayoutNoshiSmall);
+    EXPECT_EQ(TemplateDispatch(QString::fromUtf8("Ａ６判　　　　")).member, &layout::LayoutWashiSmall);
+}
+
+TEST(TemplateDispatch, KeysCompareExactly)
+{
+    for (const char* k : {"萌黄（祝大）", "萌黄（祝大）　 ", "萌黄（祝大） ", "ｎｏ５　　　　", "", "短冊（フリー）"}) {
+        const DispatchTarget t = TemplateDispatch(QString::fromUtf8(k));
+        EXPECT_EQ(t.status, DispatchTarget::Status::NoEntry) << k;
+        EXPECT_FALSE(t.message().isEmpty());
+    }
+}
+
+TEST(TemplateDispatch, PrinterChoiceTakesTheFirstRowThatHolds)
+{
+    struct Case {
+        const char* key;
+        int w, h;
+        PrinterChoice want;
+    } cases[] = {
+        {"短冊Ｂ５／５Ｐ", 257, 182, PrinterChoice::TanzakuSheet5},
+        {"短冊Ｂ５／６Ｐ", 257, 182, PrinterChoice::TanzakuSheet6},
+        {"短冊Ｂ５／３Ｐ", 182, 257, PrinterChoice::TanzakuSheet3},
+        {"名刺　　　　　", 91, 55, PrinterChoice::Meishi},
+        {"名刺（縦）　　", 55, 91, PrinterChoice::Portrait},
+        {"名刺（縦）　　", 91, 55, PrinterChoice::Landscape},
+        {"短冊（特殊）　", 300, 100, PrinterChoice::Tanzaku},
+        {"短冊（特殊）中", 100, 300, PrinterChoice::Tanzaku},
+        {"短冊（４：６）", 100, 265, PrinterChoice::Tanzaku},
+        {"短冊（特殊Ｂ）", 100, 265, PrinterChoice::Tanzaku},
+        {"萌黄（祝大）　", 297, 210, PrinterChoice::Landscape},
+        {"萌黄（祝大）　", 150, 150, PrinterChoice::Portrait}, // square
+        {"短冊（大）　　", 90, 300, PrinterChoice::Portrait},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ChoosePrinter(QString::fromUtf8(c.key), c.w, c.h), c.want) << c.key << " " << c.w << "x" << c.h;
+}
+
+TEST(Geometry, LayoutWidthByShapeAndKey)
+{
+    struct Case {
+        const char* key;
+        int w, h, want;
+    } cases[] = {
+        {"萌黄（祝大）　", 297, 210, 210}, {"萌黄（祝大）　", 400, 300, 210}, {"萌黄（祝大）　", 180, 120, 180},
+        {"萌黄（祝大）　", 100, 300, 100}, {"萌黄（祝大）　", 150, 150, 105}, {"萌黄（祝大）　", 210, 297, 105},
+        {"赤棒００　　　", 100, 300, 120}, {"ＮＯ１　　　　", 400, 300, 120}, {"Ｎｏ０　　　　", 50, 50, 120},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(LayoutWidthFor(QString::fromUtf8(c.key), c.w, c.h), c.want) << c.key << " " << c.w << "x" << c.h;
+}
+
+TEST(Geometry, BoxHeightsByKey)
+{
+    struct Case {
+        const char* key;
+        int h;
+        float omote, name;
+    } cases[] = {
+        {"萌黄（祝大）　", 297, 148, 148},  {"萌黄（祝大）　", 210, 105, 105},
+        {"短冊（４：６）", 265, 106, 159},  {"短冊（４：６）", 300, 120, 180},
+        {"短冊（特殊）　", 265, 60, 205},   {"短冊（特殊）中", 265, 60, 205},
+        {"短冊（特殊Ｂ）", 300, 60, 240},
+    };
+    for (const Case& c : cases) {
+        const BoxHeights b = BoxHeightsFor(QString::fromUtf8(c.key), c.h);
+        EXPECT_FLOAT_EQ(b.omote, c.omote) << c.key << " " << c.h;
+        EXPECT_FLOAT_EQ(b.name, c.name) << c.key << " " << c.h;
+    }
+}
+
+TEST(Geometry, SpaceExtentIsFixedFromVersionFiveOn)
+{
+    const QString ch = QStringLiteral("　"), font = QStringLiteral("ＭＳ 明朝");
+    EXPECT_FLOAT_EQ(*SpaceExtentFor("NT/XP", "4.90", ch, font, 4), 1.587502f);
+    EXPECT_FLOAT_EQ(*SpaceExtentFor("NT/XP", "10.0", ch, font, 4), 1.587502f);
+    const auto measured = SpaceExtentFor("NT/XP", "4.10", ch, font, 4);
+    ASSERT_TRUE(measured);
+    EXPECT_NEAR(*measured, 4 * 25.4 / 72, 0.05); // a full-width blank is one em
+    EXPECT_FALSE(SpaceExtentFor("NT/XP", "abc", ch, font, 4));
+}
+
+} // namespace
