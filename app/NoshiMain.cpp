@@ -5,7 +5,8 @@
 #include "app/LiveStore.h"
 #include "app/MainHooks.h"
 #include "app/Printers.h"
-#include "app/PreviewBoxView.h"
+#include "app/PreviewView.h"
+#include "platform/richtext/RichTextEdit.h"
 #include "app/TemplateCatalogue.h"
 #include "platform/forms/Controls.h"
 #include "platform/forms/EnterAsTab.h"
@@ -118,8 +119,8 @@ void NoshiMain::buildControls()
     RichTextBox1 = new rt::RichTextBox(this);
     RichTextBox2 = new rt::RichTextBox(this);
     RichTextBox3 = new rt::RichTextBox(this);
-    RichTextBox1View = place(new PreviewBoxView(RichTextBox1, Picture1), 840, 240, 1350, 2415);
-    RichTextBox2View = place(new PreviewBoxView(RichTextBox2, Picture1), 840, 2640, 1350, 2415);
+    RichTextBox1View = previewView(RichTextBox1, Picture1, 840, 240, 1350, 2415);
+    RichTextBox2View = previewView(RichTextBox2, Picture1, 840, 2640, 1350, 2415);
     RichTextBox1View->hide();
     RichTextBox2View->hide();
 

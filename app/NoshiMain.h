@@ -25,12 +25,12 @@ class QScrollBar;
 
 namespace rt {
 class RichTextBox;
-}
+class RichTextEdit;
+} // namespace rt
 
 namespace app {
 
 class InfoPanel;
-class PreviewBoxView;
 
 // A list that reports when it is about to open (the font list fills itself then).
 class DropDownCombo : public QComboBox {
@@ -102,8 +102,8 @@ public:
     rt::RichTextBox* RichTextBox1 = nullptr; // inscription preview
     rt::RichTextBox* RichTextBox2 = nullptr; // name preview
     rt::RichTextBox* RichTextBox3 = nullptr; // company name for printing (never shown)
-    PreviewBoxView* RichTextBox1View = nullptr;
-    PreviewBoxView* RichTextBox2View = nullptr;
+    rt::RichTextEdit* RichTextBox1View = nullptr;
+    rt::RichTextEdit* RichTextBox2View = nullptr;
     QFrame* Line1 = nullptr;
     QLabel* Label6 = nullptr;
 

@@ -7,7 +7,7 @@
 #include "app/MousePointer.h"
 #include "app/Magnifier.h"
 #include "app/Printers.h"
-#include "app/PreviewBoxView.h"
+#include "platform/richtext/RichTextEdit.h"
 #include "platform/fonts/FontCatalog.h"
 #include "platform/forms/Controls.h"
 #include "platform/richtext/RichTextBox.h"

@@ -2,7 +2,8 @@
 
 #include "app/Magnifier.h"
 #include "app/NoshiMain.h"
-#include "app/PreviewBoxView.h"
+#include "app/PreviewView.h"
+#include "platform/richtext/RichTextEdit.h"
 #include "app/SubWindowParts.h"
 #include "platform/forms/Controls.h"
 #include "platform/forms/EnterAsTab.h"
@@ -46,7 +47,7 @@ frmTextSub0::frmTextSub0(NoshiMain* main, QWidget* parent) : forms::Form(parent)
     RichTextBox1 = new rt::RichTextBox(this);
     RichTextBox1->setWidthMm(4575 / forms::TwipsPerMm);
     RichTextBox1->setHeightMm(5895 / forms::TwipsPerMm);
-    RichTextBox1View = placeTwips(new PreviewBoxView(RichTextBox1, this), 4620, 120, 4575, 5895);
+    RichTextBox1View = previewView(RichTextBox1, this, 4620, 120, 4575, 5895);
 
     const OkCancel buttons = makeOkCancel(this, 3240, 4200);
     Command1 = buttons.ok;

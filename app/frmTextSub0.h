@@ -14,13 +14,13 @@ class QPushButton;
 
 namespace rt {
 class RichTextBox;
-}
+class RichTextEdit;
+} // namespace rt
 
 namespace app {
 
 class MagnifierButton;
 class NoshiMain;
-class PreviewBoxView;
 
 class frmTextSub0 : public forms::Form {
     Q_OBJECT
@@ -58,7 +58,7 @@ public:
     MagnifierButton* Picture3 = nullptr;
     MagnifierButton* Picture4 = nullptr;
     rt::RichTextBox* RichTextBox1 = nullptr; // help text
-    PreviewBoxView* RichTextBox1View = nullptr;
+    rt::RichTextEdit* RichTextBox1View = nullptr;
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
 

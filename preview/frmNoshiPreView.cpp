@@ -1,8 +1,8 @@
 #include "preview/frmNoshiPreView.h"
 
 #include "app/LiveStore.h"
-#include "app/PreviewBoxView.h"
 #include "platform/richtext/RichTextBox.h"
+#include "platform/richtext/RichTextEdit.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -29,8 +29,10 @@ frmNoshiPreView::frmNoshiPreView(QWidget* parent) : forms::Form(parent)
     RichTextBox2 = new rt::RichTextBox(this);
     RichTextBox1->setObjectName(QStringLiteral("RichTextBox1"));
     RichTextBox2->setObjectName(QStringLiteral("RichTextBox2"));
-    RichTextBox1View = new app::PreviewBoxView(RichTextBox1, this);
-    RichTextBox2View = new app::PreviewBoxView(RichTextBox2, this);
+    RichTextBox1View = new rt::RichTextEdit(RichTextBox1, this);
+    RichTextBox2View = new rt::RichTextEdit(RichTextBox2, this);
+    for (rt::RichTextEdit* view : {RichTextBox1View, RichTextBox2View})
+        view->setReadOnly(true);
 
     Text1 = new QLineEdit(QStringLiteral("1"), this);
     Text2 = new QLineEdit(this);

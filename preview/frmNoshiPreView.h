@@ -13,12 +13,10 @@ class QLabel;
 class QLineEdit;
 class QStatusBar;
 
-namespace app {
-class PreviewBoxView;
-}
 namespace rt {
 class RichTextBox;
-}
+class RichTextEdit;
+} // namespace rt
 
 namespace preview {
 
@@ -33,8 +31,8 @@ public:
 
     rt::RichTextBox* RichTextBox1 = nullptr; // inscription
     rt::RichTextBox* RichTextBox2 = nullptr; // names
-    app::PreviewBoxView* RichTextBox1View = nullptr;
-    app::PreviewBoxView* RichTextBox2View = nullptr;
+    rt::RichTextEdit* RichTextBox1View = nullptr;
+    rt::RichTextEdit* RichTextBox2View = nullptr;
 
     QLineEdit* Text1 = nullptr;  // copies of a print from here
     QLineEdit* Text2 = nullptr;  // marker boxes of the page canvas

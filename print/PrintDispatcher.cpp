@@ -5,7 +5,7 @@
 #include "app/MainHooks.h"
 #include "app/MainPagePrintHost.h"
 #include "app/NoshiMain.h"
-#include "app/PreviewBoxView.h"
+#include "platform/richtext/RichTextEdit.h"
 #include "app/TemplateCatalogue.h"
 #include "app/WindowLayoutHost.h"
 #include "layout/LayoutTemplate.h"

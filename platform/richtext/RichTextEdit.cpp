@@ -773,7 +773,11 @@ void RichTextEdit::updateScrollBars()
     if (box_)
         shownPageMm_ = QSizeF(box_->widthMm(), box_->heightMm());
     const QSizeF content = contentSizePx();
-    const QSize view = viewport()->size();
+    // A page that fits the whole area needs no bars, even while bars shown
+    // for an earlier, larger page still take their room from the viewport.
+    const QSize whole = maximumViewportSize();
+    const bool fits = std::ceil(content.width()) <= whole.width() && std::ceil(content.height()) <= whole.height();
+    const QSize view = fits ? whole : viewport()->size();
     horizontalScrollBar()->setRange(0, std::max(0, int(std::ceil(content.width())) - view.width()));
     horizontalScrollBar()->setPageStep(view.width());
     verticalScrollBar()->setRange(0, std::max(0, int(std::ceil(content.height())) - view.height()));

@@ -1,7 +1,7 @@
 #include "MainTestSupport.h"
 
 #include "app/InfoPanel.h"
-#include "app/PreviewBoxView.h"
+#include "platform/richtext/RichTextEdit.h"
 #include "app/Magnifier.h"
 #include "app/SmallDialogs.h"
 #include "app/WebPages.h"

@@ -5,7 +5,7 @@
 #include "app/MainTestSupport.h"
 
 #include "app/InputWindows.h"
-#include "app/PreviewBoxView.h"
+#include "platform/richtext/RichTextEdit.h"
 #include "common/LayoutTrace.h"
 #include "platform/forms/Controls.h"
 #include "platform/richtext/RichTextBox.h"
