@@ -5,8 +5,9 @@
 #include "app/InputWindows.h"
 #include "app/LiveStore.h"
 #include "app/NoshiMain.h"
-#include "app/PreviewBoxView.h"
+#include "platform/richtext/RichTextEdit.h"
 #include "app/PreviewPen.h"
+#include "app/PreviewStart.h"
 #include "app/RankLabel.h"
 #include "app/TemplateCatalogue.h"
 #include "app/WindowLayoutHost.h"
@@ -117,19 +118,14 @@ void NamePreview::draw()
 {
     NoshiMain& m = w_.main();
     const LiveStore& st = store();
-    m.MonthView1->hide();
-    if (m.Combo1->currentText().isEmpty())
+    if (!beginPreview(m, f_))
         return;
-    f_.TextColor = forms::checkValue(m.Check1) == 1 ? st.UsuzumiColor : 0;
 
     rt::RichTextBox& box = *m.RichTextBox2;
     PreviewPen pen(box);
     pen.font(st.MeasureFontName);
     box.setRightMarginMm(catalogue().row(PreviewTemplateRow).TemplateHeight / 2);
     box.clear();
-    m.Picture1->clearText();
-    for (int i = 0; i < 28; ++i)
-        m.Picture1->printLine(QString(), Qt::transparent);
     m.RichTextBox2View->show();
 
     frmTextSub1* ext = w_.sub1();
@@ -208,19 +204,24 @@ void NamePreview::drawOneLine(PreviewPen& pen)
     pen.lineBreaks(1);
 }
 
+void NamePreview::setNameSizeDelta(SizeOption option, int extraDelta)
+{
+    switch (option) {
+    case SizeOption::Standard: f_.NameSizeDelta = 0; break;
+    case SizeOption::Larger: f_.NameSizeDelta = 2; break;
+    case SizeOption::Smaller: f_.NameSizeDelta = -2; break;
+    case SizeOption::Extra: f_.NameSizeDelta = extraDelta; break;
+    case SizeOption::None: break; // no size chosen keeps the last one
+    }
+}
+
 void NamePreview::drawTwoLine(PreviewPen& pen)
 {
     NoshiMain& m = w_.main();
     const LiveStore& st = store();
     frmTextSub2* two = w_.sub2();
     const SizeOption option = nameSizeOptionOf(m);
-    switch (option) {
-    case SizeOption::Standard: f_.NameSizeDelta = 0; break;
-    case SizeOption::Larger:
-    case SizeOption::Extra: f_.NameSizeDelta = 2; break;
-    case SizeOption::Smaller: f_.NameSizeDelta = -2; break;
-    case SizeOption::None: break;
-    }
+    setNameSizeDelta(option, 2);
     pen.size(4);
     f_.LeadLines = st.OsType == QLatin1String("98/Me") ? 5 : 4;
     if (largerOrExtra(option))
@@ -266,13 +267,7 @@ void NamePreview::drawJoint(PreviewPen& pen)
     frmTextSub3* joint = w_.sub3();
     const SizeOption option = nameSizeOptionOf(m);
     f_.ColumnIndent = 10;
-    switch (option) {
-    case SizeOption::Standard: f_.NameSizeDelta = 0; break;
-    case SizeOption::Larger: f_.NameSizeDelta = 2; break;
-    case SizeOption::Smaller: f_.NameSizeDelta = -2; break;
-    case SizeOption::Extra: f_.NameSizeDelta = 4; break;
-    case SizeOption::None: break;
-    }
+    setNameSizeDelta(option, 4);
     if (joint->Option1->isChecked())
         f_.ColumnIndent = 15;
     if (joint->Option2->isChecked())

@@ -38,6 +38,8 @@ private:
     void drawAddress(PreviewPen& pen);
     void drawRankLabel();
     void textStyle(PreviewPen& pen) const;
+    // The two- and joint-name styles' size steps; "extra" differs between them.
+    void setNameSizeDelta(layout::SizeOption option, int extraDelta);
     bool specialStripTemplate() const;
 
     InputWindows& w_;

@@ -5,8 +5,9 @@
 #include "app/InputWindows.h"
 #include "app/LiveStore.h"
 #include "app/NoshiMain.h"
-#include "app/PreviewBoxView.h"
+#include "platform/richtext/RichTextEdit.h"
 #include "app/PreviewPen.h"
+#include "app/PreviewStart.h"
 #include "app/TemplateCatalogue.h"
 #include "platform/forms/Controls.h"
 #include "platform/richtext/RichTextBox.h"
@@ -64,10 +65,8 @@ void OmotePreview::draw()
 {
     NoshiMain& m = w_.main();
     const LiveStore& st = store();
-    m.MonthView1->hide();
-    if (m.Combo1->currentText().isEmpty())
+    if (!beginPreview(m, f_))
         return;
-    f_.TextColor = forms::checkValue(m.Check1) == 1 ? st.UsuzumiColor : 0;
 
     const QString omote = m.Combo2->currentText();
     if (m.Option11->isChecked())
@@ -78,10 +77,6 @@ void OmotePreview::draw()
         f_.OmoteSizeDelta = -2;
     if (m.OptionOB->isChecked())
         f_.OmoteSizeDelta = omote.size() > 4 ? 1 : 2;
-
-    m.Picture1->clearText();
-    for (int i = 0; i < 28; ++i)
-        m.Picture1->printLine(QString(), Qt::transparent);
 
     rt::RichTextBox& box = *m.RichTextBox1;
     PreviewPen pen(box);

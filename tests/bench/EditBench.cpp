@@ -3,6 +3,7 @@
 // Target: well under a frame (16 ms), so typing shows no lag.
 #include "platform/richtext/RichTextEdit.h"
 #include "platform/richtext/TextLayout.h"
+#include "common/BenchMain.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -85,13 +86,4 @@ BENCHMARK(BM_FullLayout)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return runBenchmarks(argc, argv); }

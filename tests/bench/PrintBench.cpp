@@ -5,8 +5,8 @@
 #include "platform/richtext/RichTextBox.h"
 #include "print/PagePrintHost.h"
 #include "print/PagePrinter.h"
+#include "common/BenchMain.h"
 
-#include <QApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -62,13 +62,4 @@ BENCHMARK(BM_PrintLandscapeSheetToPdf)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return runBenchmarks(argc, argv); }

@@ -5,14 +5,11 @@
 // Exit status: 0 laid out, 1 the command ended with a message, 2 bad input.
 #include "app/InputWindows.h"
 #include "app/LiveStore.h"
-#include "app/DataFile.h"
 #include "app/NoshiMain.h"
-#include "app/Printers.h"
 #include "app/TemplateCatalogue.h"
+#include "common/EditModeRig.h"
 #include "common/LayoutTrace.h"
 #include "platform/forms/Controls.h"
-#include "platform/print/Printer.h"
-#include "platform/print/RecordingBackend.h"
 #include "platform/richtext/RichTextBox.h"
 #include "platform/services/MessageBox.h"
 #include "preview/frmNoshiPreView.h"
@@ -210,9 +207,6 @@ int main(int argc, char** argv)
         return 2;
     }
 
-    app::setDataFolderOverride(home.path());
-    app::setPrinterListForTests([] { return QStringList{QStringLiteral("Recorder")}; });
-    prn::setCurrentBackend(std::make_unique<prn::RecordingBackend>());
     QStringList shown;
     ui::setAnswerer([&](const ui::MessageRequest& r) {
         shown << QStringLiteral("MSG %1: %2").arg(r.title, QString(r.text).replace(u'\n', u' '));
@@ -221,16 +215,11 @@ int main(int argc, char** argv)
 
     int status = 0;
     {
-        app::store().clear();
-        app::NoshiMain m;
-        app::InputWindows windows(m);
-        windows.install();
-        noshi::PrintDispatcher dispatcher(m, windows);
-        dispatcher.install();
-        dispatcher.setKeepPreviewHidden(true);
-        m.Form_Load();
+        EditModeRig rig(home.path());
+        app::NoshiMain& m = rig.main;
+        app::InputWindows& windows = rig.windows;
+        noshi::PrintDispatcher& dispatcher = rig.dispatcher;
         shown.clear(); // start-up's own notes are not the command's
-        app::store().OsType = QStringLiteral("NT/XP");
         try {
             fill(m, windows, doc.object());
         } catch (const BadInput& e) {

@@ -1,0 +1,26 @@
+// The main window, its input windows and the print dispatcher wired as at
+// start-up, over a data folder of the caller's, a recording printer and an
+// empty store: ready to run sheets through the real print path in edit mode
+// with the preview kept hidden.
+#pragma once
+
+#include "app/InputWindows.h"
+#include "app/NoshiMain.h"
+#include "print/PrintDispatcher.h"
+
+#include <QString>
+
+class EditModeRig {
+    // Set up before the windows exist, as the program's start does.
+    struct Environment {
+        explicit Environment(const QString& dataFolder);
+    };
+    Environment env_;
+
+public:
+    explicit EditModeRig(const QString& dataFolder);
+
+    app::NoshiMain main;
+    app::InputWindows windows;
+    noshi::PrintDispatcher dispatcher;
+};
