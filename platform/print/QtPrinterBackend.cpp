@@ -146,6 +146,12 @@ bool QtPrinterBackend::startDoc()
     error_.clear();
     if (painter_.isActive())
         return true;
+    // With no printer installed Qt falls back to a PDF without a file: say
+    // what is missing instead of naming an empty file.
+    if (printer_->outputFormat() == QPrinter::PdfFormat && printer_->outputFileName().isEmpty()) {
+        error_ = QStringLiteral("使用できるプリンタがありません。");
+        return false;
+    }
     if (!painter_.begin(printer_.get())) {
         error_ = printer_->outputFormat() == QPrinter::PdfFormat
                      ? QStringLiteral("PDF ファイルを作成できません: %1").arg(printer_->outputFileName())

@@ -206,3 +206,21 @@ TEST(RealPrint, UnwritablePdfIsReported)
     EXPECT_FALSE(result.error.isEmpty());
     EXPECT_EQ(ui::shownMessages().size(), 1u);
 }
+
+// With no printer installed the print goes nowhere: the message says so
+// rather than naming an empty file, and nothing is drawn.
+TEST(RealPrint, NoPrinterIsReportedAsSuch)
+{
+    prn::Printer printer(prn::QtPrinterBackend::forPdf(QString()));
+    FakePrintHost host;
+    host.s.PaperWidth = 210;
+    host.s.PaperHeight = 297;
+    host.s.LayoutWidth = 105;
+    ui::setAnswerer([](const ui::MessageRequest&) { return ui::Answer::Ok; });
+    ui::clearShownMessages();
+    const PagePrintResult result = PrintNoshiPortrait(host, printer);
+    ui::setAnswerer({});
+    EXPECT_EQ(result.error, QStringLiteral("使用できるプリンタがありません。"));
+    ASSERT_EQ(ui::shownMessages().size(), 1u);
+    EXPECT_TRUE(ui::shownMessages()[0].text.contains(QStringLiteral("使用できるプリンタがありません。")));
+}
