@@ -1,5 +1,6 @@
 // The main window's lists, options, checks and commands.
 #include "app/NoshiMain.h"
+#include "platform/sysinfo/SysInfo.h"
 
 #include "app/InfoPanel.h"
 #include "app/LiveStore.h"
@@ -65,8 +66,10 @@ void NoshiMain::DrawInfoPanel()
     Picture1->printLine(QString(), text);
     if (st.OsType == QLatin1String("98/Me"))
         Picture1->printLine(QStringLiteral(" Windows 95/98/Me"), text);
+    // The platform line names the system the program really runs on; the
+    // version in Text5 only serves the measuring rule.
     if (st.OsType == QLatin1String("NT/XP"))
-        Picture1->printLine(QStringLiteral(" Windows ") + Text5->text(), text);
+        Picture1->printLine(QStringLiteral(" ") + sysinfo::SystemName(), text);
     Picture1->printLine(QStringLiteral(" ") + AppTitle, text);
     Picture1->printLine(QStringLiteral(" ﾊﾞｰｼﾞｮﾝ ") + VersionText, text);
     Picture1->printLine(QStringLiteral(" Printer : "), text);
