@@ -57,6 +57,16 @@ void NoshiMain::runNamePreview()
 
 // ---------------------------------------------------------------- panel and resize
 
+namespace {
+// The panel is narrow: the release's code name in parentheses is left out.
+QString panelSystemName()
+{
+    const QString name = sysinfo::SystemName();
+    const qsizetype paren = name.indexOf(QStringLiteral(" ("));
+    return paren > 0 ? name.left(paren) : name;
+}
+} // namespace
+
 void NoshiMain::DrawInfoPanel()
 {
     const LiveStore& st = store();
@@ -69,7 +79,7 @@ void NoshiMain::DrawInfoPanel()
     // The platform line names the system the program really runs on; the
     // version in Text5 only serves the measuring rule.
     if (st.OsType == QLatin1String("NT/XP"))
-        Picture1->printLine(QStringLiteral(" ") + sysinfo::SystemName(), text);
+        Picture1->printLine(QStringLiteral(" ") + panelSystemName(), text);
     Picture1->printLine(QStringLiteral(" ") + AppTitle, text);
     Picture1->printLine(QStringLiteral(" ﾊﾞｰｼﾞｮﾝ ") + VersionText, text);
     Picture1->printLine(QStringLiteral(" Printer : "), text);
