@@ -192,9 +192,10 @@ TEST(RealPrint, CardOnItsOwnSizeToPdf)
     EXPECT_NEAR(info.pagePt.height(), 55 / 25.4 * 72, 0.5);
 }
 
-TEST(RealPrint, UnwritablePdfIsReported)
+// A portrait sheet printed to a PDF target that cannot be written.
+static PagePrintResult printPortraitTo(const QString& pdfPath)
 {
-    prn::Printer printer(prn::QtPrinterBackend::forPdf("/nonexistent-folder/x.pdf"));
+    prn::Printer printer(prn::QtPrinterBackend::forPdf(pdfPath));
     FakePrintHost host;
     host.s.PaperWidth = 210;
     host.s.PaperHeight = 297;
@@ -203,6 +204,12 @@ TEST(RealPrint, UnwritablePdfIsReported)
     ui::clearShownMessages();
     const PagePrintResult result = PrintNoshiPortrait(host, printer);
     ui::setAnswerer({});
+    return result;
+}
+
+TEST(RealPrint, UnwritablePdfIsReported)
+{
+    const PagePrintResult result = printPortraitTo("/nonexistent-folder/x.pdf");
     EXPECT_FALSE(result.error.isEmpty());
     EXPECT_EQ(ui::shownMessages().size(), 1u);
 }
@@ -211,15 +218,7 @@ TEST(RealPrint, UnwritablePdfIsReported)
 // rather than naming an empty file, and nothing is drawn.
 TEST(RealPrint, NoPrinterIsReportedAsSuch)
 {
-    prn::Printer printer(prn::QtPrinterBackend::forPdf(QString()));
-    FakePrintHost host;
-    host.s.PaperWidth = 210;
-    host.s.PaperHeight = 297;
-    host.s.LayoutWidth = 105;
-    ui::setAnswerer([](const ui::MessageRequest&) { return ui::Answer::Ok; });
-    ui::clearShownMessages();
-    const PagePrintResult result = PrintNoshiPortrait(host, printer);
-    ui::setAnswerer({});
+    const PagePrintResult result = printPortraitTo(QString());
     EXPECT_EQ(result.error, QStringLiteral("使用できるプリンタがありません。"));
     ASSERT_EQ(ui::shownMessages().size(), 1u);
     EXPECT_TRUE(ui::shownMessages()[0].text.contains(QStringLiteral("使用できるプリンタがありません。")));
