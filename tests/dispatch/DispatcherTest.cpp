@@ -56,16 +56,18 @@ TEST_F(DispatchTest, CopiesRules)
         EXPECT_EQ(run(0), c.want);
         const bool asked = messages().size() == 1 && messages()[0].startsWith("印刷部数の確認|印刷部数は、");
         EXPECT_EQ(asked, c.asks);
-        if (c.asks)
+        if (c.asks) {
             EXPECT_EQ(messages()[0], QStringLiteral("印刷部数の確認|印刷部数は、%1枚です。印刷してもよろしいですか？").arg(c.copies));
+        }
         EXPECT_EQ(omoteBands(), c.printed);
         if (c.want == Outcome::Declined) {
             EXPECT_EQ(w->Text1->text(), "101"); // No leaves everything as it was
         } else {
             expectClosingReset();
         }
-        if (c.want == Outcome::InputRefused)
+        if (c.want == Outcome::InputRefused) {
             EXPECT_EQ(messages(), QStringList{"印刷部数の確認|" + noshi::PrintDispatcher::CopiesNotNumberMessage});
+        }
     }
 }
 

@@ -32,7 +32,7 @@ inline void keyClick(QWidget* w, Qt::Key key, Qt::KeyboardModifiers mods = Qt::N
 inline void keyClicks(QWidget* w, const QString& text)
 {
     for (QChar c : text) {
-        const int key = c.isLetterOrNumber() && c.unicode() < 128 ? c.toUpper().unicode() : Qt::Key_unknown;
+        const int key = c.isLetterOrNumber() && c.unicode() < 128 ? int(c.toUpper().unicode()) : int(Qt::Key_unknown);
         keyClick(w, Qt::Key(key), Qt::NoModifier, QString(c));
     }
 }

@@ -52,7 +52,7 @@ TEST(TextMeasure, MeasuredExtentIsTheColumnPitch)
 {
     // The layout centres columns by measuring "　"; the renderer must give a
     // column of that size exactly that width.
-    for (const QString font : {QStringLiteral("ＭＳ 明朝"), QStringLiteral("ＭＳ Ｐゴシック")}) {
+    for (const QString& font : {QStringLiteral("ＭＳ 明朝"), QStringLiteral("ＭＳ Ｐゴシック")}) {
         for (double size : {4.0, 10.0, 10.5, 36.0, 100.0}) {
             rt::RichTextBox box;
             box.setVertical(true);

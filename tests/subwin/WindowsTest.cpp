@@ -85,9 +85,11 @@ TEST_F(SubWinTest, JointNamesAreCountedToTheLastFilledBoxAndTwoCharactersSpaced)
     // Cancel discards the names; the count of the last OK stays.
     joint->Command2_Click();
     EXPECT_EQ(m().Text3->text(), QStringLiteral("4"));
-    for (QLineEdit* box : windows->sub3()->txtName)
-        if (box)
+    for (QLineEdit* box : windows->sub3()->txtName) {
+        if (box) {
             EXPECT_TRUE(box->text().isEmpty());
+        }
+    }
 }
 
 TEST_F(SubWinTest, TheTitleSetsThePersonNameLimit)
