@@ -9,6 +9,8 @@
 #include "layout/Placement.h"
 #include "layout/TemplateParameterSet.h"
 
+#include <optional>
+
 namespace rt { class RichTextBox; }
 
 namespace layout {
@@ -50,7 +52,8 @@ private:
 
     // D1..D7 joint names
     void layOutJointNames();
-    int jointSize(qsizetype length, bool bow, bool writing) const;
+    // The knot's table, or the one table; no value when no row covers the length.
+    std::optional<vb::Int16> jointSize(qsizetype length, bool bow, bool writing) const;
 
     // E1, F1
     void PlaceAddressBlock();

@@ -1,5 +1,6 @@
 // The member table, input checks and what ends a layout.
 #include "LayoutTestSupport.h"
+#include "layout/SizeTable.h"
 
 #include <gtest/gtest.h>
 
@@ -15,12 +16,12 @@ TEST(Members, FoundByNameWithTheirDistinguishingValues)
         EXPECT_STREQ(m->MemberName, name);
         EXPECT_EQ(m->Flags.NameTextUntrimmed, m == &LayoutNoshiLarge);
         EXPECT_FALSE(m->Flags.AbortOnError || m->Flags.BoldLayout || m->Flags.KnotlessJointNames);
-        EXPECT_EQ(m->TieSizeLen4, m->TieSizeLen5);
+        EXPECT_EQ(jointSizeFor(m->TieSizes, 4, false, 0, false), jointSizeFor(m->TieSizes, 5, false, 0, false));
         EXPECT_EQ(m->JointSpacingNarrow, 3);
     }
     EXPECT_EQ(findLayoutMember(u"LayoutNoshi"), nullptr);
-    EXPECT_EQ(LayoutNoshiMedium.BowSizeLen5, 20);
-    EXPECT_EQ(LayoutNoshiMedium.BowWriteSizeLen5, 21);
+    EXPECT_EQ(jointSizeFor(LayoutNoshiMedium.BowSizes, 5, false, 0, false), 20);
+    EXPECT_EQ(jointSizeFor(LayoutNoshiMedium.BowSizes, 5, true, 0, false), 21);
     EXPECT_EQ(LayoutWashiSmall.NameIndentExtraCut, 0);
     EXPECT_EQ(LayoutWashiSmall.CompanySizeLong, 9);
     EXPECT_EQ(LayoutNoshiSmall.CompanySizeLong, 8);
