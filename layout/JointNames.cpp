@@ -19,7 +19,6 @@ std::optional<vb::Int16> LayoutRun::jointSize(qsizetype length, bool bow, bool w
 void LayoutRun::layOutJointNames()
 {
     const bool knotless = p_.Flags.KnotlessJointNames;
-    const bool boldLines = p_.Flags.BoldLayout && !p_.Flags.BoldTwoColumnName;
     // D1
     applySizeOption(ctx_.NameSizeDelta, host_.nameSizeOption(), p_.JointDeltaLarger, p_.JointDeltaSmaller,
                     p_.JointDeltaExtra);
@@ -49,7 +48,7 @@ void LayoutRun::layOutJointNames()
     // D5
     nameBox_.setSelFontName(in_.MeasureFontName);
     nameBox_.setSelFontSize(in_.GapFontSize);
-    if (boldLines)
+    if (boldNameLines())
         nameBox_.setSelBold(true);
     place_.WriteBlankLines(nameBox_, add16(ctx_.LeadLines, in_.CurOffsetX));
     // D6: one indent for every column of the group.

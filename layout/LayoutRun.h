@@ -60,6 +60,8 @@ private:
     void PadTrailingLines();
 
     bool bold(bool box) const { return p_.Flags.BoldLayout || box; }
+    // Bold members write the blank lines at the head of the name box bold.
+    bool boldNameLines() const { return p_.Flags.BoldLayout && !p_.Flags.BoldTwoColumnName; }
     vb::Int16 nameDeltaPlus(int16_t base) const { return add16(ctx_.NameSizeDelta, base); }
 
     const TemplateParameterSet& p_;

@@ -99,12 +99,21 @@ struct VariantFlags {
     // The first failure ends the layout and is reported to the caller;
     // a negative blank count is then a failure instead of writing nothing.
     bool AbortOnError = false;
-    // Measures and writes bold whatever the bold boxes say; three-column
-    // two-line name with BoldPersonSize (see BoldTwoColumnName).
+    // Measures in bold (from the one-line inscription's measuring on) and
+    // writes its own text bold whatever the bold boxes say: the inscription,
+    // furigana, names, company, title and address items. The blank lines at
+    // the head of both boxes are bold too, and so are the blanks written after
+    // them. The shoulder titles and the two-line inscription still follow the
+    // inscription bold box. Three-column two-line name with BoldPersonSize,
+    // TwoLineLeadCut, TitleGapSize, PersonIndentSize and PersonIndentBlanks
+    // (see BoldTwoColumnName).
     bool BoldLayout = false;
     // Bold member that keeps the two-column, letter-spaced two-line name and
     // writes the blank lines of the name groups without bold.
     bool BoldTwoColumnName = false;
+    // A8 takes OmoteIndentBoldCut off the inscription's indent when the
+    // inscription bold box is ticked.
+    bool BoldOmoteIndent = false;
     bool UnsplitTwoCharOmote = false;
     bool NameTextUntrimmed = false;
     // Joint names without the knot choice: the 結び切り tables, the
@@ -117,11 +126,14 @@ struct VariantFlags {
     bool FixedJointSizes = false;
     bool NarrowTitleIndent = false;
     bool NoFourNameCut = false;
+    // D6 takes neither BowIndentCutMany nor BowIndentCutFour.
     bool NoJointIndentCuts = false;
     bool ExtraNameBlanks = false;
     bool NoIndentSteps = false;
     bool TemplateTrailingLines = false;
     bool GapFieldFurigana = false;
+    // B7 writes a 3- or 4-character one-line name as one run (NoNameLetterGap
+    // in some Parts); the two-character split stays.
     bool NoNameLetterSpacing = false;
 };
 
@@ -135,7 +147,9 @@ struct TemplateParameterSet {
     int16_t ShoulderTitleIndent = 0, TwoLineOmoteWriteBase = 0, TwoLineOmoteIndent = 0;
     // A8 inscription indent
     int16_t OmoteIndentLen1 = 0, OmoteIndentLen2 = 0, OmoteIndentLen3 = 0, OmoteIndentLong = 0;
-    int16_t OmoteIndentExtraCut = 0;
+    int16_t OmoteIndentExtraCut = 0;  // 特大
+    int16_t OmoteIndentLargerCut = 0; // 大きめ, after the 特大 cut
+    int16_t OmoteIndentBoldCut = 0;   // BoldOmoteIndent only, after the 大きめ cut
 
     // B2 name size option
     int16_t NameDeltaLargerShort = 0, NameDeltaLarger5Short = 0, NameDeltaSmallerShort = 0;
@@ -165,9 +179,13 @@ struct TemplateParameterSet {
     int16_t TitleIndentSize = 0, TitleSize = 0;
     int16_t PersonCharSize = 0, PersonGapSize = 0;
     // bold three-column form only
-    int16_t BoldTwoLineLeadCut = 0;
+    int16_t TwoLineLeadCut = 0; // lines off LeadLines after C3 (BoldTwoLineLeadCut)
+    // Size of the empty line after the title column; none: the title's size.
     std::optional<int16_t> TitleGapSize;
-    std::optional<int16_t> BoldPersonIndent; // 2 when not given
+    int16_t PersonIndentSize = 10; // points of the blanks that lead the person column
+    // Blanks after the ColumnIndent blanks before the person name
+    // (PersonExtraBlanks, BoldPersonIndent in some Parts).
+    int16_t PersonIndentBlanks = 2;
     BoldPersonSizeTable BoldPersonSize;
 
     // D1 to D7 joint names

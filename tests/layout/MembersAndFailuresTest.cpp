@@ -99,4 +99,34 @@ TEST(Failures, MissingJointNameSpacingIsReported)
     EXPECT_EQ(page.run(noSpacing).status, LayoutResult::Status::Aborted);
 }
 
+TEST(Failures, DoubledAddressIndentIsACheckedSum)
+{
+    // LayoutNoshiLarge: AddressIndent = CurOffsetName + 10, doubled for 5-point blanks
+    struct Case {
+        int16_t curOffsetName;
+        const char* postcode;
+        bool overflows;
+    };
+    const Case cases[] = {
+        {16373, "〒100", false}, // 2 x 16383 = 32766
+        {16374, "〒100", true},  // 2 x 16384 = 32768
+        {16374, "", false},      // no item, no doubling
+    };
+    for (const Case& c : cases) {
+        LayoutPage page;
+        page.host.nameStyle = ""; // no name column
+        page.host.postal = QString::fromUtf8(c.postcode);
+        page.in.CurOffsetName = c.curOffsetName;
+        const LayoutResult r = page.run(LayoutNoshiLarge);
+        EXPECT_EQ(r.status, c.overflows ? LayoutResult::Status::Aborted : LayoutResult::Status::Completed)
+            << c.curOffsetName << " " << c.postcode;
+        EXPECT_EQ(r.message.isEmpty(), !c.overflows);
+        if (c.overflows) {
+            EXPECT_FALSE(page.name().contains(QString::fromUtf8("〒100")));
+        } else if (*c.postcode) {
+            EXPECT_TRUE(page.name().contains(QString::fromUtf8("SP 32766 ＭＳ 明朝 5\nTX \"〒100\"")));
+        }
+    }
+}
+
 } // namespace
