@@ -265,9 +265,9 @@ TEST_F(DispatchTest, KeyWithStrayBlanksIsNormalisedWhenTheDataFileIsRead)
     ASSERT_TRUE(app::WriteDataFile(s, path).ok);
     app::LiveStore back;
     app::ReadDataFile(back, path);
-    EXPECT_EQ(back.sizes[0].RegSizeTemplate[0], Large);
-    EXPECT_EQ(back.sizes[0].RegSizeTemplate[1], "ＮＯ５　　　　");
-    EXPECT_EQ(back.sizes[0].RegSizeTemplate[2], "萌黄（　小　）");
+    EXPECT_EQ(back.size(0).RegSizeTemplate[0], Large);
+    EXPECT_EQ(back.size(0).RegSizeTemplate[1], "ＮＯ５　　　　");
+    EXPECT_EQ(back.size(0).RegSizeTemplate[2], "萌黄（　小　）");
 }
 
 } // namespace
