@@ -159,7 +159,7 @@ std::span<const TemplateParameterSet* const> layoutMembers()
 {
     static const TemplateParameterSet* const members[] = {
         &LayoutNoshiLarge, &LayoutNoshiMedium, &LayoutNoshiSmall, &LayoutWashiSmall,
-        &LayoutTanzakuLarge, &LayoutTanzakuSmall, &LayoutTanzakuSmallB, &LayoutTanzakuExtraLarge,
+        &LayoutTanzakuLarge, &LayoutTanzaku46, &LayoutTanzakuSmall, &LayoutTanzakuSmallB, &LayoutTanzakuExtraLarge,
         &LayoutTanzakuSheet, &LayoutTanzakuSpecialMedium,
     };
     return members;

@@ -14,6 +14,7 @@ extern const TemplateParameterSet LayoutNoshiSmall;
 extern const TemplateParameterSet LayoutWashiSmall;
 // Strips
 extern const TemplateParameterSet LayoutTanzakuLarge;
+extern const TemplateParameterSet LayoutTanzaku46;
 extern const TemplateParameterSet LayoutTanzakuSmall;
 extern const TemplateParameterSet LayoutTanzakuSmallB;
 extern const TemplateParameterSet LayoutTanzakuExtraLarge;
