@@ -3,10 +3,10 @@
 // print and edit modes, and the closing reset on every way out.
 #include "DispatchSupport.h"
 
-#include "app/DataFile.h"
+#include "model/DataFile.h"
 #include "common/FakePrintHost.h"
-#include "app/MainHooks.h"
-#include "app/TemplateCatalogue.h"
+#include "model/MainHooks.h"
+#include "model/TemplateCatalogue.h"
 #include "platform/paths/AppPaths.h"
 #include "print/TemplateDispatch.h"
 
