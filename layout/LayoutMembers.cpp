@@ -169,6 +169,8 @@ std::span<const TemplateParameterSet* const> layoutMembers()
 {
     static const TemplateParameterSet* const members[] = {
         &LayoutNoshiLarge, &LayoutNoshiMedium, &LayoutNoshiSmall, &LayoutWashiSmall,
+        &LayoutTanzakuLarge, &LayoutTanzakuSmall, &LayoutTanzakuSmallB, &LayoutTanzakuExtraLarge,
+        &LayoutTanzakuSheet, &LayoutTanzakuSpecialMedium,
     };
     return members;
 }
