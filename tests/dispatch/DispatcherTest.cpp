@@ -3,10 +3,10 @@
 // print and edit modes, and the closing reset on every way out.
 #include "DispatchSupport.h"
 
-#include "app/DataFile.h"
+#include "model/DataFile.h"
 #include "common/FakePrintHost.h"
-#include "app/MainHooks.h"
-#include "app/TemplateCatalogue.h"
+#include "model/MainHooks.h"
+#include "model/TemplateCatalogue.h"
 #include "platform/paths/AppPaths.h"
 #include "print/TemplateDispatch.h"
 
@@ -269,9 +269,9 @@ TEST_F(DispatchTest, KeyWithStrayBlanksIsNormalisedWhenTheDataFileIsRead)
     ASSERT_TRUE(app::WriteDataFile(s, path).ok);
     app::LiveStore back;
     app::ReadDataFile(back, path);
-    EXPECT_EQ(back.sizes[0].RegSizeTemplate[0], Large);
-    EXPECT_EQ(back.sizes[0].RegSizeTemplate[1], "ＮＯ５　　　　");
-    EXPECT_EQ(back.sizes[0].RegSizeTemplate[2], "萌黄（　小　）");
+    EXPECT_EQ(back.size(0).RegSizeTemplate[0], Large);
+    EXPECT_EQ(back.size(0).RegSizeTemplate[1], "ＮＯ５　　　　");
+    EXPECT_EQ(back.size(0).RegSizeTemplate[2], "萌黄（　小　）");
 }
 
 } // namespace

@@ -1,12 +1,12 @@
-#include "print/PrintDispatcher.h"
+#include "app/PrintDispatcher.h"
 
 #include "app/InputWindows.h"
-#include "app/LiveStore.h"
-#include "app/MainHooks.h"
+#include "model/LiveStore.h"
+#include "model/MainHooks.h"
 #include "app/MainPagePrintHost.h"
 #include "app/NoshiMain.h"
 #include "platform/richtext/RichTextEdit.h"
-#include "app/TemplateCatalogue.h"
+#include "model/TemplateCatalogue.h"
 #include "app/WindowLayoutHost.h"
 #include "layout/LayoutTemplate.h"
 #include "platform/files/SafeFile.h"
@@ -308,12 +308,12 @@ void PrintDispatcher::findPage()
     if (style < 0 || style >= app::NameStyleCount)
         fail(NotFoundMessage, InputCheckTitle);
     int row = 0;
-    while (row < st.RegSizeCount && vb::TrimHalf(st.sizes[size_t(row)].RegSizeName[size_t(style)]) != wanted)
+    while (row < st.RegSizeCount() && vb::TrimHalf(st.size(row).RegSizeName[size_t(style)]) != wanted)
         ++row;
-    if (row >= st.RegSizeCount)
+    if (row >= st.RegSizeCount())
         fail(NotFoundMessage, InputCheckTitle);
     st.LoopPos = row;
-    const app::RegisteredSize& z = st.sizes[size_t(row)];
+    const app::RegisteredSize& z = st.size(row);
     try {
         inputs_.CurOffsetX = to16(z.RegOffsetX[size_t(style)], QStringLiteral("X"));
         inputs_.CurOffsetOmote = to16(z.RegOffsetOmote[size_t(style)], QStringLiteral("Omote"));
@@ -460,7 +460,7 @@ void PrintDispatcher::openForEditing(preview::frmNoshiPreView& pv)
     const QString caption = pv.windowTitle();
     pv.dlgCommonDialogFileName =
         caption.startsWith(EditCaptionPrefix) ? caption.mid(EditCaptionPrefix.size()) : QString();
-    const QString sizeName = st.sizes[size_t(st.LoopPos)].RegSizeName[size_t(st.StyleLoop)];
+    const QString sizeName = st.size(st.LoopPos).RegSizeName[size_t(st.StyleLoop)];
     pv.Text3->setText(QStringLiteral("Load"));
     pv.Text4->setText(sizeName);
     pv.StatusPanel1->setText(QStringLiteral("のし紙サイズ　") + sizeName);

@@ -1,4 +1,4 @@
-#include "app/DataFile.h"
+#include "model/DataFile.h"
 
 #include "platform/files/SafeFile.h"
 #include "platform/paths/AppPaths.h"
@@ -176,9 +176,8 @@ DataFileResult ReadDataFile(LiveStore& s, const QString& path)
 
     if (auto h = in.text())
         s.DataFileHeader = *h;
-    s.RegSizeCount = in.count(LiveStore::RegSizeCapacity, QStringLiteral("のし紙サイズ"));
-    for (int r = 0; r < s.RegSizeCount; ++r) {
-        RegisteredSize& z = s.sizes[size_t(r)];
+    QList<RegisteredSize> sizes(in.count(LiveStore::RegSizeCapacity, QStringLiteral("のし紙サイズ")));
+    for (RegisteredSize& z : sizes) {
         for (int st = 0; st < NameStyleCount; ++st) {
             if (auto t = in.text())
                 z.RegSizeTemplate[size_t(st)] = (*t == OldB5StripKey) ? B5StripKey : normalisedKey(*t);
@@ -192,17 +191,17 @@ DataFileResult ReadDataFile(LiveStore& s, const QString& path)
                 z.RegOffsetName[size_t(st)] = *v;
         }
     }
-    s.OmoteCount = in.count(LiveStore::OmoteCapacity, QStringLiteral("表書き"));
-    for (int i = 0; i < s.OmoteCount; ++i) {
-        if (auto t = in.text())
-            s.OmoteList[size_t(i)] = *t;
-    }
-    for (int r = 0; r < s.RegSizeCount; ++r) {
+    QStringList omotes;
+    const int omoteCount = in.count(LiveStore::OmoteCapacity, QStringLiteral("表書き"));
+    for (int i = 0; i < omoteCount; ++i)
+        omotes << in.text().value_or(QString());
+    for (RegisteredSize& z : sizes) {
         if (auto v = in.number())
-            s.sizes[size_t(r)].RegSizeWidth = *v;
+            z.RegSizeWidth = *v;
         if (auto v = in.number())
-            s.sizes[size_t(r)].RegSizeHeight = *v;
+            z.RegSizeHeight = *v;
     }
+    s.restoreTables(sizes, omotes);
     if (in.damaged()) {
         res.ok = false;
         res.problem = QStringLiteral("データファイルが壊れています。読み込めた内容だけを使います。\n%1\n%2")
@@ -215,22 +214,20 @@ DataFileResult ReadDataFile(LiveStore& s, const QString& path)
 QStringList dataFileLines(const LiveStore& s)
 {
     QStringList lines;
-    lines << s.DataFileHeader << numberText(s.RegSizeCount);
-    const int n = qBound(0, s.RegSizeCount, LiveStore::RegSizeCapacity);
-    for (int r = 0; r < n; ++r) {
-        const RegisteredSize& z = s.sizes[size_t(r)];
+    lines << s.DataFileHeader << numberText(s.RegSizeCount());
+    for (int r = 0; r < s.RegSizeCount(); ++r) {
+        const RegisteredSize& z = s.size(r);
         for (int st = 0; st < NameStyleCount; ++st) {
             lines << z.RegSizeTemplate[size_t(st)] << z.RegSizeName[size_t(st)]
                   << numberText(z.RegOffsetX[size_t(st)]) << numberText(z.RegOffsetOmote[size_t(st)])
                   << numberText(z.RegOffsetName[size_t(st)]);
         }
     }
-    lines << numberText(s.OmoteCount);
-    const int m = qBound(0, s.OmoteCount, LiveStore::OmoteCapacity);
-    for (int i = 0; i < m; ++i)
-        lines << s.OmoteList[size_t(i)];
-    for (int r = 0; r < n; ++r)
-        lines << numberText(s.sizes[size_t(r)].RegSizeWidth) << numberText(s.sizes[size_t(r)].RegSizeHeight);
+    lines << numberText(s.OmoteCount());
+    for (int i = 0; i < s.OmoteCount(); ++i)
+        lines << s.omote(i);
+    for (int r = 0; r < s.RegSizeCount(); ++r)
+        lines << numberText(s.size(r).RegSizeWidth) << numberText(s.size(r).RegSizeHeight);
     return lines;
 }
 
