@@ -47,6 +47,10 @@ TEST_F(DispatchTest, CopiesRules)
         {"101", true, ui::Answer::No, Outcome::Declined, 0},
         {"abc", false, ui::Answer::Yes, Outcome::InputRefused, 0},
         {"40000", false, ui::Answer::Yes, Outcome::InputRefused, 0},
+        {"0", false, ui::Answer::Yes, Outcome::InputRefused, 0},
+        {"0.5", false, ui::Answer::Yes, Outcome::InputRefused, 0}, // halves to even: 0
+        {"-3", false, ui::Answer::Yes, Outcome::InputRefused, 0},
+        {"1.5", false, ui::Answer::Yes, Outcome::Printed, 2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.copies);
