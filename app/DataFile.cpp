@@ -1,5 +1,6 @@
 #include "app/DataFile.h"
 
+#include "platform/files/SafeFile.h"
 #include "platform/paths/AppPaths.h"
 #include "platform/text/Cp932.h"
 
@@ -7,7 +8,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <optional>
 
 namespace app {
@@ -165,21 +165,19 @@ DataFileResult ReadDataFile(LiveStore& s, const QString& path)
         res.missing = true;
         return res;
     }
-    QFile f(found);
-    if (!f.open(QIODevice::ReadOnly)) {
+    const files::ReadResult file = files::readRegularFile(found, MaxDataFileBytes);
+    if (!file.ok()) {
         res.ok = false;
-        res.problem = QStringLiteral("データファイルを読み込めません。\n%1\n%2").arg(found, f.errorString());
+        res.problem = QStringLiteral("データファイルを読み込めません。\n%1\n%2").arg(found, file.reason);
         s.setLoadedDamaged(true);
         return res;
     }
-    LineReader in(f.readAll());
-    f.close();
+    LineReader in(file.bytes);
 
     if (auto h = in.text())
         s.DataFileHeader = *h;
-    s.RegSizeCount = in.count(LiveStore::RegSizeCapacity, QStringLiteral("のし紙サイズ"));
-    for (int r = 0; r < s.RegSizeCount; ++r) {
-        RegisteredSize& z = s.sizes[size_t(r)];
+    QList<RegisteredSize> sizes(in.count(LiveStore::RegSizeCapacity, QStringLiteral("のし紙サイズ")));
+    for (RegisteredSize& z : sizes) {
         for (int st = 0; st < NameStyleCount; ++st) {
             if (auto t = in.text())
                 z.RegSizeTemplate[size_t(st)] = (*t == OldB5StripKey) ? B5StripKey : normalisedKey(*t);
@@ -193,17 +191,17 @@ DataFileResult ReadDataFile(LiveStore& s, const QString& path)
                 z.RegOffsetName[size_t(st)] = *v;
         }
     }
-    s.OmoteCount = in.count(LiveStore::OmoteCapacity, QStringLiteral("表書き"));
-    for (int i = 0; i < s.OmoteCount; ++i) {
-        if (auto t = in.text())
-            s.OmoteList[size_t(i)] = *t;
-    }
-    for (int r = 0; r < s.RegSizeCount; ++r) {
+    QStringList omotes;
+    const int omoteCount = in.count(LiveStore::OmoteCapacity, QStringLiteral("表書き"));
+    for (int i = 0; i < omoteCount; ++i)
+        omotes << in.text().value_or(QString());
+    for (RegisteredSize& z : sizes) {
         if (auto v = in.number())
-            s.sizes[size_t(r)].RegSizeWidth = *v;
+            z.RegSizeWidth = *v;
         if (auto v = in.number())
-            s.sizes[size_t(r)].RegSizeHeight = *v;
+            z.RegSizeHeight = *v;
     }
+    s.restoreTables(sizes, omotes);
     if (in.damaged()) {
         res.ok = false;
         res.problem = QStringLiteral("データファイルが壊れています。読み込めた内容だけを使います。\n%1\n%2")
@@ -216,22 +214,20 @@ DataFileResult ReadDataFile(LiveStore& s, const QString& path)
 QStringList dataFileLines(const LiveStore& s)
 {
     QStringList lines;
-    lines << s.DataFileHeader << numberText(s.RegSizeCount);
-    const int n = qBound(0, s.RegSizeCount, LiveStore::RegSizeCapacity);
-    for (int r = 0; r < n; ++r) {
-        const RegisteredSize& z = s.sizes[size_t(r)];
+    lines << s.DataFileHeader << numberText(s.RegSizeCount());
+    for (int r = 0; r < s.RegSizeCount(); ++r) {
+        const RegisteredSize& z = s.size(r);
         for (int st = 0; st < NameStyleCount; ++st) {
             lines << z.RegSizeTemplate[size_t(st)] << z.RegSizeName[size_t(st)]
                   << numberText(z.RegOffsetX[size_t(st)]) << numberText(z.RegOffsetOmote[size_t(st)])
                   << numberText(z.RegOffsetName[size_t(st)]);
         }
     }
-    lines << numberText(s.OmoteCount);
-    const int m = qBound(0, s.OmoteCount, LiveStore::OmoteCapacity);
-    for (int i = 0; i < m; ++i)
-        lines << s.OmoteList[size_t(i)];
-    for (int r = 0; r < n; ++r)
-        lines << numberText(s.sizes[size_t(r)].RegSizeWidth) << numberText(s.sizes[size_t(r)].RegSizeHeight);
+    lines << numberText(s.OmoteCount());
+    for (int i = 0; i < s.OmoteCount(); ++i)
+        lines << s.omote(i);
+    for (int r = 0; r < s.RegSizeCount(); ++r)
+        lines << numberText(s.size(r).RegSizeWidth) << numberText(s.size(r).RegSizeHeight);
     return lines;
 }
 
@@ -258,10 +254,10 @@ DataFileResult WriteDataFile(LiveStore& s, const QString& path)
         return res;
     }
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit()) {
+    QString reason;
+    if (!files::writeFileSafely(path, bytes, &reason)) {
         res.ok = false;
-        res.problem = QStringLiteral("データファイルを保存できませんでした。\n%1\n%2").arg(path, f.errorString());
+        res.problem = QStringLiteral("データファイルを保存できませんでした。\n%1\n%2").arg(path, reason);
         return res;
     }
     return res;

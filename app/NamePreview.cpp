@@ -107,9 +107,9 @@ void NamePreview::textStyle(PreviewPen& pen) const
 bool NamePreview::specialStripTemplate() const
 {
     const LiveStore& st = store();
-    if (st.LoopPos < 0 || st.LoopPos >= st.RegSizeCount || st.StyleLoop < 0 || st.StyleLoop >= NameStyleCount)
+    if (st.LoopPos < 0 || st.LoopPos >= st.RegSizeCount() || st.StyleLoop < 0 || st.StyleLoop >= NameStyleCount)
         return false;
-    const QString key = st.sizes[size_t(st.LoopPos)].RegSizeTemplate[size_t(st.StyleLoop)];
+    const QString key = st.size(st.LoopPos).RegSizeTemplate[size_t(st.StyleLoop)];
     return key == QStringLiteral("短冊（特殊）　") || key == QStringLiteral("短冊（特殊）中")
            || key == QStringLiteral("短冊（特殊Ｂ）");
 }

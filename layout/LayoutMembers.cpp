@@ -172,6 +172,8 @@ std::span<const TemplateParameterSet* const> layoutMembers()
     static const std::vector<const TemplateParameterSet*> members = [] {
         std::vector<const TemplateParameterSet*> all = {
             &LayoutNoshiLarge, &LayoutNoshiMedium, &LayoutNoshiSmall, &LayoutWashiSmall,
+            &LayoutTanzakuLarge, &LayoutTanzakuSmall, &LayoutTanzakuSmallB, &LayoutTanzakuExtraLarge,
+            &LayoutTanzakuSheet, &LayoutTanzakuSpecialMedium,
         };
         for (std::span<const TemplateParameterSet* const> group : {traditionalSizeMembers()})
             all.insert(all.end(), group.begin(), group.end());

@@ -12,6 +12,14 @@ extern const TemplateParameterSet LayoutNoshiLarge;
 extern const TemplateParameterSet LayoutNoshiMedium;
 extern const TemplateParameterSet LayoutNoshiSmall;
 extern const TemplateParameterSet LayoutWashiSmall;
+// Strips
+extern const TemplateParameterSet LayoutTanzakuLarge;
+extern const TemplateParameterSet LayoutTanzakuSmall;
+extern const TemplateParameterSet LayoutTanzakuSmallB;
+extern const TemplateParameterSet LayoutTanzakuExtraLarge;
+// B5 strip sheets and special strips
+extern const TemplateParameterSet LayoutTanzakuSheet;
+extern const TemplateParameterSet LayoutTanzakuSpecialMedium;
 
 // 美濃判, 半紙判 and 切手判, plain and bold
 extern const TemplateParameterSet LayoutMinoban;

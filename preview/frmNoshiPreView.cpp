@@ -71,8 +71,8 @@ frmNoshiPreView::~frmNoshiPreView() = default;
 void frmNoshiPreView::Form_Load()
 {
     app::LiveStore& st = app::store();
-    if (st.LoopPos >= 0 && st.LoopPos < st.RegSizeCount && st.StyleLoop >= 0 && st.StyleLoop < app::NameStyleCount) {
-        const app::RegisteredSize& z = st.sizes[size_t(st.LoopPos)];
+    if (st.LoopPos >= 0 && st.LoopPos < st.RegSizeCount() && st.StyleLoop >= 0 && st.StyleLoop < app::NameStyleCount) {
+        const app::RegisteredSize& z = st.size(st.LoopPos);
         st.CurSizeTemplate = z.RegSizeTemplate[size_t(st.StyleLoop)];
         st.CurSizeName = z.RegSizeName[size_t(st.StyleLoop)];
     }

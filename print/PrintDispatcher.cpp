@@ -9,10 +9,12 @@
 #include "app/TemplateCatalogue.h"
 #include "app/WindowLayoutHost.h"
 #include "layout/LayoutTemplate.h"
+#include "platform/files/SafeFile.h"
 #include "platform/forms/Controls.h"
 #include "platform/paths/AppPaths.h"
 #include "platform/print/Printer.h"
 #include "platform/richtext/RichTextBox.h"
+#include "platform/richtext/RtfReader.h"
 #include "platform/services/MessageBox.h"
 #include "platform/text/TextMeasure.h"
 #include "platform/vb/VbNum.h"
@@ -58,12 +60,12 @@ bool among(const QString& key, const List& list)
 // text as its page, anything else as a framed box that keeps the file's data.
 std::shared_ptr<rt::EmbeddedObject> objectFromFile(const QString& path, QString* error)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        *error = f.errorString();
+    files::ReadResult file = files::readRegularFile(path, rt::RtfReader::kMaxInput);
+    if (!file.ok()) {
+        *error = file.reason;
         return nullptr;
     }
-    const QByteArray data = f.readAll();
+    const QByteArray data = std::move(file.bytes);
     auto obj = std::make_shared<rt::EmbeddedObject>();
     obj->kind = rt::EmbeddedObject::Kind::Object;
     obj->objectData = data;
@@ -300,12 +302,12 @@ void PrintDispatcher::findPage()
     if (style < 0 || style >= app::NameStyleCount)
         fail(NotFoundMessage, InputCheckTitle);
     int row = 0;
-    while (row < st.RegSizeCount && vb::TrimHalf(st.sizes[size_t(row)].RegSizeName[size_t(style)]) != wanted)
+    while (row < st.RegSizeCount() && vb::TrimHalf(st.size(row).RegSizeName[size_t(style)]) != wanted)
         ++row;
-    if (row >= st.RegSizeCount)
+    if (row >= st.RegSizeCount())
         fail(NotFoundMessage, InputCheckTitle);
     st.LoopPos = row;
-    const app::RegisteredSize& z = st.sizes[size_t(row)];
+    const app::RegisteredSize& z = st.size(row);
     try {
         inputs_.CurOffsetX = to16(z.RegOffsetX[size_t(style)], QStringLiteral("X"));
         inputs_.CurOffsetOmote = to16(z.RegOffsetOmote[size_t(style)], QStringLiteral("Omote"));
@@ -452,7 +454,7 @@ void PrintDispatcher::openForEditing(preview::frmNoshiPreView& pv)
     const QString caption = pv.windowTitle();
     pv.dlgCommonDialogFileName =
         caption.startsWith(EditCaptionPrefix) ? caption.mid(EditCaptionPrefix.size()) : QString();
-    const QString sizeName = st.sizes[size_t(st.LoopPos)].RegSizeName[size_t(st.StyleLoop)];
+    const QString sizeName = st.size(st.LoopPos).RegSizeName[size_t(st.StyleLoop)];
     pv.Text3->setText(QStringLiteral("Load"));
     pv.Text4->setText(sizeName);
     pv.StatusPanel1->setText(QStringLiteral("のし紙サイズ　") + sizeName);

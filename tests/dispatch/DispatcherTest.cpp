@@ -92,9 +92,8 @@ TEST_F(DispatchTest, EveryEarlyExitEndsWithAMessageAndTheClosingReset)
         Outcome want;
     } cases[] = {
         {"御霊前札（大）", "選択されたのし紙サイズが見つかりません。", {}, Outcome::InputRefused},
-        {"反物判　　　　", "LayoutTanmonoban", {}, Outcome::Failed},
         {"短冊（フリー）", "フリーサイズ", {}, Outcome::Failed},
-        {"短冊Ｂ５／５Ｐ", "LayoutTanzakuSheet", {}, Outcome::Failed},
+        {"反物判　　　　", "LayoutTanmonoban", {}, Outcome::Failed},
         {"萌黄（祝大）　", "バージョン", [this] { w->Text5->setText("x"); }, Outcome::Failed},
         {"萌黄（祝大）　", "Sample1xp.nd1", [this] {
              w->Combo2->setEditText("タオル");
@@ -265,9 +264,9 @@ TEST_F(DispatchTest, KeyWithStrayBlanksIsNormalisedWhenTheDataFileIsRead)
     ASSERT_TRUE(app::WriteDataFile(s, path).ok);
     app::LiveStore back;
     app::ReadDataFile(back, path);
-    EXPECT_EQ(back.sizes[0].RegSizeTemplate[0], Large);
-    EXPECT_EQ(back.sizes[0].RegSizeTemplate[1], "ＮＯ５　　　　");
-    EXPECT_EQ(back.sizes[0].RegSizeTemplate[2], "萌黄（　小　）");
+    EXPECT_EQ(back.size(0).RegSizeTemplate[0], Large);
+    EXPECT_EQ(back.size(0).RegSizeTemplate[1], "ＮＯ５　　　　");
+    EXPECT_EQ(back.size(0).RegSizeTemplate[2], "萌黄（　小　）");
 }
 
 } // namespace
