@@ -123,8 +123,7 @@ void frmTanzaku::Form_Unload(bool& cancel)
         return;
     // Stored as typed, so that the next opening shows what the user left.
     QString error;
-    if (!settings::SaveSetting(KeyAdjustX, Text4->text(), settings::Section, &error)
-        || !settings::SaveSetting(KeyAdjustY, Text5->text(), settings::Section, &error))
+    if (!settings::SaveSettings({{KeyAdjustX, Text4->text()}, {KeyAdjustY, Text5->text()}}, settings::Section, &error))
         ui::MsgBox(error, ui::Buttons::Ok, ui::Icon::Exclamation, QStringLiteral("Caution"));
 }
 
