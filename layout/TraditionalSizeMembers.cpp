@@ -83,52 +83,23 @@ const Row Rows[] = {
     {&P::CompanySizeLong,          {17, 17, 16, 13, 14, 14}},
     {&P::TitleIndentSize,          {10, 10, 10, 10, 10, 10}},
     {&P::TitleSize,                {14, 14, 13, 14, 11, 11}},
-    // 0: the three-column bold name writes the person whole at BoldPersonSize
+    // 0: not used; the three-column bold name writes the person whole at
+    // BoldPersonSize, led at PersonIndentSize
     {&P::PersonCharSize,           {28, 0, 26, 0, 23, 23}},
     {&P::PersonGapSize,            {10, 0, 12, 0, 10, 10}},
-    {&P::BoldTwoLineLeadCut,       {0, 12, 0, 3, 0, 0}},
+    {&P::TwoLineLeadCut,           {0, 12, 0, 3, 0, 0}},
+    {&P::PersonIndentSize,         {0, 10, 0, 10, 0, 0}},
+    {&P::PersonIndentBlanks,       {0, 2, 0, 3, 0, 0}},
     {&P::JointDeltaLarger,         {8, 4, 6, 4, 4, 0}},
     {&P::JointDeltaSmaller,        {-8, -4, -6, -4, -4, -4}},
     {&P::JointDeltaExtra,          {20, 8, 12, 4, 8, 0}},
     {&P::JointSpacingNormal,       {12, 12, 10, 10, 10, 10}},
     {&P::JointSpacingNarrow,       {3, 3, 3, 3, 3, 3}},
-    {&P::BowSizeShort,             {52, 64, 46, 58, 38, 48}},
-    {&P::BowSizeLen4,              {42, 54, 40, 48, 32, 38}},
-    {&P::BowSizeLen5,              {40, 43, 35, 36, 28, 28}},
-    {&P::BowSizeLen6,              {36, 36, 29, 29, 24, 24}},
-    {&P::BowSizeLen7,              {31, 31, 25, 25, 20, 20}},
-    {&P::BowSizeLen8,              {28, 26, 22, 20, 18, 18}},
-    {&P::BowSizeLen9,              {25, 23, 19, 18, 16, 16}},
-    {&P::BowSizeLong,              {22, 21, 17, 17, 14, 14}},
-    {&P::TieSizeShort,             {52, 70, 46, 60, 38, 48}},
-    {&P::TieSizeLen4,              {42, 60, 42, 50, 32, 38}},
-    {&P::TieSizeLen5,              {42, 50, 42, 40, 32, 32}},
-    {&P::TieSizeLen6,              {40, 42, 38, 35, 30, 30}},
-    {&P::TieSizeLen7,              {34, 36, 32, 30, 27, 27}},
-    {&P::TieSizeLen8,              {30, 31, 28, 26, 24, 24}},
-    {&P::TieSizeLen9,              {26, 28, 24, 23, 21, 21}},
-    {&P::TieSizeLong,              {24, 25, 22, 21, 19, 19}},
     {&P::BowIndentBase,            {27, 26, 26, 22, 24, 24}},
     {&P::TieIndentBase,            {22, 16, 12, 13, 13, 13}},
     {&P::BowIndentCutMany,         {4, 4, 3, 4, 4, 4}},
     {&P::BowIndentCutFour,         {2, 2, 3, 2, 2, 2}},
     {&P::JointIndentFloor,         {0, 0, 0, 0, 0, 0}},
-    {&P::BowWriteSizeShort,        {52, 64, 46, 58, 38, 48}},
-    {&P::BowWriteSizeLen4,         {42, 54, 40, 48, 32, 38}},
-    {&P::BowWriteSizeLen5,         {40, 43, 35, 36, 28, 28}},
-    {&P::BowWriteSizeLen6,         {36, 36, 29, 29, 24, 24}},
-    {&P::BowWriteSizeLen7,         {30, 31, 25, 25, 20, 20}},
-    {&P::BowWriteSizeLen8,         {28, 26, 22, 20, 18, 18}},
-    {&P::BowWriteSizeLen9,         {25, 23, 19, 18, 16, 16}},
-    {&P::BowWriteSizeLong,         {22, 21, 17, 17, 14, 14}},
-    {&P::TieWriteSizeShort,        {52, 70, 46, 60, 38, 48}},
-    {&P::TieWriteSizeLen4,         {42, 60, 42, 50, 32, 38}},
-    {&P::TieWriteSizeLen5,         {42, 50, 42, 40, 32, 32}},
-    {&P::TieWriteSizeLen6,         {40, 42, 38, 35, 30, 30}},
-    {&P::TieWriteSizeLen7,         {34, 36, 32, 30, 27, 27}},
-    {&P::TieWriteSizeLen8,         {30, 31, 28, 26, 24, 24}},
-    {&P::TieWriteSizeLen9,         {26, 28, 24, 23, 21, 21}},
-    {&P::TieWriteSizeLong,         {24, 25, 22, 21, 19, 19}},
     {&P::AddressIndentBase,        {21, 27, 18, 17, 15, 15}},
     {&P::AddressPostalSize,        {9, 9, 8, 7, 7, 7}},
     {&P::AddressLineSize,          {14, 12, 12, 11, 10, 10}},
@@ -138,6 +109,45 @@ const Row Rows[] = {
     {&P::TrailingLinesOmote,       {40, 50, 20, 20, 30, 30}},
     {&P::TrailingLinesName,        {40, 50, 20, 20, 30, 30}},
 };
+
+// Joint-name sizes: 蝶結び measuring and writing, then 結び切り.
+const JointSizeRows<Columns> JointSizes = {{{
+    {52, 64, 46, 58, 38, 48}, // BowSizeShort
+    {42, 54, 40, 48, 32, 38}, // BowSizeLen4
+    {40, 43, 35, 36, 28, 28}, // BowSizeLen5
+    {36, 36, 29, 29, 24, 24}, // BowSizeLen6
+    {31, 31, 25, 25, 20, 20}, // BowSizeLen7
+    {28, 26, 22, 20, 18, 18}, // BowSizeLen8
+    {25, 23, 19, 18, 16, 16}, // BowSizeLen9
+    {22, 21, 17, 17, 14, 14}, // BowSizeLong
+}}, {{
+    {52, 64, 46, 58, 38, 48}, // BowWriteSizeShort
+    {42, 54, 40, 48, 32, 38}, // BowWriteSizeLen4
+    {40, 43, 35, 36, 28, 28}, // BowWriteSizeLen5
+    {36, 36, 29, 29, 24, 24}, // BowWriteSizeLen6
+    {30, 31, 25, 25, 20, 20}, // BowWriteSizeLen7
+    {28, 26, 22, 20, 18, 18}, // BowWriteSizeLen8
+    {25, 23, 19, 18, 16, 16}, // BowWriteSizeLen9
+    {22, 21, 17, 17, 14, 14}, // BowWriteSizeLong
+}}, {{
+    {52, 70, 46, 60, 38, 48}, // TieSizeShort
+    {42, 60, 42, 50, 32, 38}, // TieSizeLen4
+    {42, 50, 42, 40, 32, 32}, // TieSizeLen5
+    {40, 42, 38, 35, 30, 30}, // TieSizeLen6
+    {34, 36, 32, 30, 27, 27}, // TieSizeLen7
+    {30, 31, 28, 26, 24, 24}, // TieSizeLen8
+    {26, 28, 24, 23, 21, 21}, // TieSizeLen9
+    {24, 25, 22, 21, 19, 19}, // TieSizeLong
+}}, {{
+    {52, 70, 46, 60, 38, 48}, // TieWriteSizeShort
+    {42, 60, 42, 50, 32, 38}, // TieWriteSizeLen4
+    {42, 50, 42, 40, 32, 32}, // TieWriteSizeLen5
+    {40, 42, 38, 35, 30, 30}, // TieWriteSizeLen6
+    {34, 36, 32, 30, 27, 27}, // TieWriteSizeLen7
+    {30, 31, 28, 26, 24, 24}, // TieWriteSizeLen8
+    {26, 28, 24, 23, 21, 21}, // TieWriteSizeLen9
+    {24, 25, 22, 21, 19, 19}, // TieWriteSizeLong
+}}};
 // clang-format on
 
 const VariantFlags BoldFlags = {.BoldLayout = true, .UnsplitTwoCharOmote = true};
@@ -153,7 +163,6 @@ const MemberExtras Extras[Columns] = {
      .flags = BoldFlags,
      .steps = {{Step::eq(1, 2), Step::atMost(2, 2), Step::atMost(3, 2), Step::atMost(5, 2), Step::atMost(7, 2)}, 5},
      .companyGapSize = 6,
-     .boldPersonIndent = 2,
      .boldPersonSize = {60, 50, 40, 36, 30, 26, 24}},
     {.name = "LayoutHanshiban",
      .steps = {{Step::eq(1, 3), Step::atMost(2, 3), Step::atMost(3, 3), Step::atMost(5, 2), Step::atMost(7, 2)}, 5},
@@ -162,7 +171,6 @@ const MemberExtras Extras[Columns] = {
      .flags = BoldWholeNameFlags,
      .steps = ThreeEvenSteps,
      .titleGapSize = 4, // no gap line after the company; a 4-point one after the title
-     .boldPersonIndent = 3,
      .boldPersonSize = {46, 39, 32, 28, 24, 22, 20}},
     {.name = "LayoutKitteban", .steps = ThreeEvenSteps, .companyGapSize = 12},
     // Bold text and measuring, but the plain two-column name and top lines.
@@ -175,7 +183,7 @@ const MemberExtras Extras[Columns] = {
 
 TemplateParameterSet member(Column column)
 {
-    return memberFromColumn<Columns>(Rows, column, Extras[column]);
+    return memberFromColumn<Columns>(Rows, JointSizes, column, Extras[column]);
 }
 
 } // namespace
