@@ -2,7 +2,7 @@
 // edit mode with a plain sheet.
 #include "DispatchSupport.h"
 
-#include "app/TemplateCatalogue.h"
+#include "model/TemplateCatalogue.h"
 #include "layout/LayoutMembers.h"
 #include "print/TemplateDispatch.h"
 
