@@ -159,4 +159,12 @@ const TemplateParameterSet LayoutTanzakuSmall = stripMember(2, "LayoutTanzakuSma
 const TemplateParameterSet LayoutTanzakuSmallB = stripMember(3, "LayoutTanzakuSmallB", {});
 const TemplateParameterSet LayoutTanzakuExtraLarge = stripMember(4, "LayoutTanzakuExtraLarge", {});
 
+std::span<const TemplateParameterSet* const> stripMembers()
+{
+    static const TemplateParameterSet* const members[] = {
+        &LayoutTanzakuLarge, &LayoutTanzaku46, &LayoutTanzakuSmall, &LayoutTanzakuSmallB, &LayoutTanzakuExtraLarge,
+    };
+    return members;
+}
+
 } // namespace layout

@@ -20,8 +20,6 @@ const QSet<QString> StillBeingBuilt = {
     "LayoutMinobanBold", "LayoutHanshibanBold", "LayoutKittebanBold",
     // the standard paper sizes
     "LayoutA5", "LayoutA4", "LayoutA4Bold", "LayoutB4", "LayoutB4Bold", "LayoutA3",
-    // the strips and knotless joint names
-    "LayoutTanzaku46",
     // the B5 strip sheets and the special strips
     "LayoutTanzakuSheet3", "LayoutTanzakuSpecial", "LayoutTanzakuSpecialB",
     // the numbered models and the business card
