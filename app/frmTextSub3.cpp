@@ -2,8 +2,8 @@
 
 #include "app/Magnifier.h"
 #include "app/NoshiMain.h"
-#include "app/SubWindowParts.h"
 #include "platform/forms/CharLimit.h"
+#include "platform/forms/SubWindowParts.h"
 #include "platform/forms/Controls.h"
 #include "platform/forms/EnterAsTab.h"
 #include "platform/text/Graphemes.h"

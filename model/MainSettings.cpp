@@ -1,4 +1,4 @@
-#include "app/MainSettings.h"
+#include "model/MainSettings.h"
 
 #include "platform/settings/SettingsStore.h"
 #include "platform/vb/VbNum.h"

@@ -1,11 +1,11 @@
-#include "app/Program.h"
+#include "Program.h"
 
 #include "app/InputWindows.h"
 #include "app/NoshiMain.h"
 #include "app/SingleInstance.h"
 #include "platform/paths/AppPaths.h"
-#include "print/PrinterDialogSetup.h"
-#include "print/PrintDispatcher.h"
+#include "app/PrinterDialogSetup.h"
+#include "app/PrintDispatcher.h"
 
 #include <QApplication>
 
