@@ -1,7 +1,7 @@
 #include "app/MainPagePrintHost.h"
 
-#include "app/LiveStore.h"
-#include "app/MainHooks.h"
+#include "model/LiveStore.h"
+#include "model/MainHooks.h"
 #include "app/NoshiMain.h"
 #include "platform/forms/Controls.h"
 #include "platform/richtext/RichTextBox.h"

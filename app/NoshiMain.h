@@ -4,7 +4,7 @@
 // write them directly.
 #pragma once
 
-#include "app/MainSettings.h"
+#include "model/MainSettings.h"
 
 #include <QComboBox>
 #include <QMainWindow>

@@ -3,9 +3,9 @@
 #include "platform/sysinfo/SysInfo.h"
 
 #include "app/InfoPanel.h"
-#include "app/LiveStore.h"
-#include "app/MainHooks.h"
-#include "app/MousePointer.h"
+#include "model/LiveStore.h"
+#include "model/MainHooks.h"
+#include "platform/forms/MousePointer.h"
 #include "app/Magnifier.h"
 #include "app/Printers.h"
 #include "platform/richtext/RichTextEdit.h"

@@ -2,9 +2,9 @@
 #include "app/NoshiMain.h"
 
 #include "app/InfoPanel.h"
-#include "app/LiveStore.h"
-#include "app/MainHooks.h"
-#include "app/MousePointer.h"
+#include "model/LiveStore.h"
+#include "model/MainHooks.h"
+#include "platform/forms/MousePointer.h"
 #include "app/SmallDialogs.h"
 #include "app/WebPages.h"
 #include "platform/forms/Controls.h"

@@ -88,32 +88,16 @@ const Row StripRows[] = {
     {&P::TitleSize, {14, 14, 12, 12, 24}},
     {&P::PersonCharSize, {30, 30, 24, 24, 56}},
     {&P::PersonGapSize, {10, 10, 10, 10, 10}},
-    // Joint names: the 結び切り tables only, measuring and writing alike.
+    // Joint names: the 結び切り tables only (below), measuring and writing alike.
     {&P::JointDeltaLarger, {4, 4, 4, 4, 10}},
     {&P::JointDeltaSmaller, {-4, -4, -4, -4, -10}},
     {&P::JointDeltaExtra, {8, 8, 8, 8, 20}},
     {&P::JointSpacingNormal, {8, 8, 8, 8, 10}},
     {&P::JointSpacingNarrow, {3, 3, 3, 3, 3}},
-    {&P::TieSizeShort, {42, 42, 38, 38, 80}},
-    {&P::TieSizeLen4, {42, 42, 32, 32, 70}},
-    {&P::TieSizeLen5, {42, 42, 32, 32, 70}},
-    {&P::TieSizeLen6, {42, 42, 30, 30, 60}},
-    {&P::TieSizeLen7, {40, 40, 28, 28, 50}},
-    {&P::TieSizeLen8, {34, 34, 24, 24, 50}},
-    {&P::TieSizeLen9, {30, 30, 22, 22, 44}},
-    {&P::TieSizeLong, {28, 28, 18, 18, 40}},
     {&P::BowIndentBase, {15, 3, 16, 16, 18}},
     {&P::BowIndentCutMany, {4, 0, 4, 4, 4}},
     {&P::BowIndentCutFour, {2, 0, 2, 2, 2}},
     {&P::JointIndentFloor, {0, 1, 0, 0, 0}},
-    {&P::TieWriteSizeShort, {42, 42, 38, 38, 80}},
-    {&P::TieWriteSizeLen4, {42, 42, 32, 32, 70}},
-    {&P::TieWriteSizeLen5, {42, 42, 32, 32, 70}},
-    {&P::TieWriteSizeLen6, {42, 42, 30, 30, 60}},
-    {&P::TieWriteSizeLen7, {40, 40, 28, 28, 50}},
-    {&P::TieWriteSizeLen8, {34, 34, 24, 24, 50}},
-    {&P::TieWriteSizeLen9, {30, 30, 22, 22, 44}},
-    {&P::TieWriteSizeLong, {28, 28, 18, 18, 40}},
     {&P::AddressIndentBase, {21, 3, 12, 12, 10}},
     {&P::AddressPostalSize, {10, 10, 8, 8, 20}},
     {&P::AddressLineSize, {14, 14, 12, 12, 23}},
@@ -124,6 +108,23 @@ const Row StripRows[] = {
     {&P::TrailingLinesName, {30, 30, 20, 20, 20}},
 };
 const std::array<int16_t, 5> StripCompanyGapSize = {14, 14, 12, 12, 14};
+
+// Joint-name sizes, Short, Len4 .. Len9, Long (the 結び切り table only).
+using JointRow = std::array<int16_t, 8>;
+const JointRow StripTieSize[5] = {
+    {42, 42, 42, 42, 40, 34, 30, 28},
+    {42, 42, 42, 42, 40, 34, 30, 28},
+    {38, 32, 32, 30, 28, 24, 22, 18},
+    {38, 32, 32, 30, 28, 24, 22, 18},
+    {80, 70, 70, 60, 50, 50, 44, 40},
+};
+const JointRow StripTieWriteSize[5] = {
+    {42, 42, 42, 42, 40, 34, 30, 28},
+    {42, 42, 42, 42, 40, 34, 30, 28},
+    {38, 32, 32, 30, 28, 24, 22, 18},
+    {38, 32, 32, 30, 28, 24, 22, 18},
+    {80, 70, 70, 60, 50, 50, 44, 40},
+};
 // clang-format on
 
 const NameIndentStepList StripIndentSteps[5] = {
@@ -142,6 +143,7 @@ TemplateParameterSet stripMember(int column, const char* name, VariantFlags flag
         p.*row.field = row.value[size_t(column)];
     p.CompanyGapSize = StripCompanyGapSize[size_t(column)];
     p.NameIndentSteps = StripIndentSteps[column];
+    p.TieSizes = JointSizeTable::byLength(3, StripTieSize[column], StripTieWriteSize[column], 5);
     flags.KnotlessJointNames = true;
     p.Flags = flags;
     return p;

@@ -93,44 +93,11 @@ const Row SheetRows[] = {
     {&P::JointDeltaExtra, {8, 8, 22, 6, 6}},
     {&P::JointSpacingNormal, {10, 12, 12, 10, 10}},
     {&P::JointSpacingNarrow, {3, 3, 3, 3, 3}},
-    {&P::BowSizeShort, {32, 0, 72, 42, 48}},
-    {&P::BowSizeLen4, {26, 0, 0, 33, 0}},
-    {&P::BowSizeLen5, {22, 0, 0, 27, 0}},
-    {&P::BowSizeLen6, {18, 0, 70, 21, 46}},
-    {&P::BowSizeLen7, {15, 0, 58, 18, 44}},
-    {&P::BowSizeLen8, {13, 0, 52, 16, 38}},
-    {&P::BowSizeLen9, {12, 0, 46, 14, 23}},
-    {&P::BowSizeLong, {10, 0, 44, 13, 20}},
-    {&P::TieSizeShort, {32, 44, 72, 42, 48}},
-    {&P::TieSizeLen4, {26, 0, 0, 33, 0}},
-    {&P::TieSizeLen5, {26, 38, 0, 33, 0}},
-    {&P::TieSizeLen6, {24, 32, 70, 30, 46}},
-    {&P::TieSizeLen7, {22, 27, 58, 26, 44}},
-    {&P::TieSizeLen8, {19, 24, 52, 23, 38}},
-    {&P::TieSizeLen9, {17, 21, 46, 20, 23}},
-    // Special strip B measures long 結び切り names at 26 and writes them at 20.
-    {&P::TieSizeLong, {16, 19, 44, 18, 26}},
     {&P::BowIndentBase, {18, 12, 10, 12, 4}},
     {&P::TieIndentBase, {10, 8, 0, 12, 4}},
     {&P::BowIndentCutMany, {2, 4, 0, 3, 0}},
     {&P::BowIndentCutFour, {1, 2, 0, 3, 0}},
     {&P::JointIndentFloor, {0, 0, 0, 0, 0}},
-    {&P::BowWriteSizeShort, {32, 0, 72, 42, 48}},
-    {&P::BowWriteSizeLen4, {26, 0, 0, 33, 0}},
-    {&P::BowWriteSizeLen5, {22, 0, 0, 27, 0}},
-    {&P::BowWriteSizeLen6, {18, 0, 70, 21, 46}},
-    {&P::BowWriteSizeLen7, {15, 0, 58, 18, 44}},
-    {&P::BowWriteSizeLen8, {13, 0, 52, 16, 38}},
-    {&P::BowWriteSizeLen9, {12, 0, 46, 14, 23}},
-    {&P::BowWriteSizeLong, {10, 0, 44, 13, 20}},
-    {&P::TieWriteSizeShort, {32, 44, 72, 42, 48}},
-    {&P::TieWriteSizeLen4, {26, 0, 0, 33, 0}},
-    {&P::TieWriteSizeLen5, {26, 0, 0, 33, 0}},
-    {&P::TieWriteSizeLen6, {24, 32, 70, 30, 46}},
-    {&P::TieWriteSizeLen7, {22, 27, 58, 26, 44}},
-    {&P::TieWriteSizeLen8, {19, 24, 52, 23, 38}},
-    {&P::TieWriteSizeLen9, {17, 21, 46, 20, 23}},
-    {&P::TieWriteSizeLong, {16, 19, 44, 18, 20}},
     {&P::AddressIndentBase, {9, 27, 10, 10, 10}},
     {&P::AddressPostalSize, {6, 9, 18, 7, 7}},
     {&P::AddressLineSize, {8, 12, 26, 10, 10}},
@@ -141,6 +108,41 @@ const Row SheetRows[] = {
     {&P::TrailingLinesName, {40, 50, 50, 20, 20}},
 };
 const std::array<int16_t, 5> SheetCompanyGapSize = {10, 14, 14, 12, 12};
+
+// Joint-name sizes, Short, Len4 .. Len9, Long, a row per member; a 0 marks a
+// length the member's short row covers.
+using JointRow = std::array<int16_t, 8>;
+const JointRow SheetBowSize[5] = {
+    {32, 26, 22, 18, 15, 13, 12, 10},
+    {0, 0, 0, 0, 0, 0, 0, 0},
+    {72, 0, 0, 70, 58, 52, 46, 44},
+    {42, 33, 27, 21, 18, 16, 14, 13},
+    {48, 0, 0, 46, 44, 38, 23, 20},
+};
+const JointRow SheetBowWriteSize[5] = {
+    {32, 26, 22, 18, 15, 13, 12, 10},
+    {0, 0, 0, 0, 0, 0, 0, 0},
+    {72, 0, 0, 70, 58, 52, 46, 44},
+    {42, 33, 27, 21, 18, 16, 14, 13},
+    {48, 0, 0, 46, 44, 38, 23, 20},
+};
+const JointRow SheetTieSize[5] = {
+    {32, 26, 26, 24, 22, 19, 17, 16},
+    {44, 0, 38, 32, 27, 24, 21, 19},
+    {72, 0, 0, 70, 58, 52, 46, 44},
+    {42, 33, 33, 30, 26, 23, 20, 18},
+    {48, 0, 0, 46, 44, 38, 23, 26},
+};
+const JointRow SheetTieWriteSize[5] = {
+    {32, 26, 26, 24, 22, 19, 17, 16},
+    {44, 0, 0, 32, 27, 24, 21, 19},
+    {72, 0, 0, 70, 58, 52, 46, 44},
+    {42, 33, 33, 30, 26, 23, 20, 18},
+    {48, 0, 0, 46, 44, 38, 23, 20},
+};
+// Special strip B measures long 結び切り names at 26 and writes them at 20.
+// JointShortLimit: the longest name the short rows serve.
+const std::array<int16_t, 5> SheetJointShortLimit = {3, 5, 5, 3, 5};
 // clang-format on
 
 // Special strip B writes its list as blanks of their own (ExtraNameBlanks);
@@ -162,6 +164,15 @@ TemplateParameterSet sheetMember(Column column, const char* name, VariantFlags f
         p.*row.field = row.value[size_t(column)];
     p.CompanyGapSize = SheetCompanyGapSize[size_t(column)];
     p.NameIndentSteps = SheetIndentSteps[column];
+    const int16_t shortLimit = SheetJointShortLimit[size_t(column)];
+    p.BowSizes = JointSizeTable::byLength(shortLimit, SheetBowSize[column], SheetBowWriteSize[column], 3);
+    p.TieSizes = JointSizeTable::byLength(shortLimit, SheetTieSize[column], SheetTieWriteSize[column], 5);
+    if (column == Sheet3) {
+        // One table for both knots (SingleJointSizeTable): a five-character
+        // name is measured at a fixed size of its own, written from the short row.
+        JointSizeTable& t = p.TieSizes;
+        t.rows[t.count++] = {5, 5, SheetTieSize[column][2], std::nullopt, false};
+    }
     p.Flags = flags;
     return p;
 }

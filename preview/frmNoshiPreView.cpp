@@ -1,6 +1,6 @@
 #include "preview/frmNoshiPreView.h"
 
-#include "app/LiveStore.h"
+#include "model/LiveStore.h"
 #include "platform/richtext/RichTextBox.h"
 #include "platform/richtext/RichTextEdit.h"
 

@@ -1,6 +1,6 @@
 #include "print/frmPrinterP.h"
 
-#include "app/SubWindowParts.h"
+#include "platform/forms/SubWindowParts.h"
 #include "platform/forms/Controls.h"
 #include "platform/forms/EnterAsTab.h"
 #include "platform/print/Printer.h"

@@ -1,4 +1,4 @@
-#include "app/DataFile.h"
+#include "model/DataFile.h"
 #include "platform/text/Cp932.h"
 
 #include <QDir>

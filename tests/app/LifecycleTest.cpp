@@ -2,7 +2,7 @@
 
 #include "app/InfoPanel.h"
 #include "app/SingleInstance.h"
-#include "app/TemplateCatalogue.h"
+#include "model/TemplateCatalogue.h"
 #include "platform/forms/Controls.h"
 #include "platform/text/Cp932.h"
 

@@ -1,4 +1,4 @@
-#include "app/LiveStore.h"
+#include "model/LiveStore.h"
 
 #include <functional>
 #include <gtest/gtest.h>

@@ -3,10 +3,10 @@
 // print and edit modes, and the closing reset on every way out.
 #include "DispatchSupport.h"
 
-#include "app/DataFile.h"
+#include "model/DataFile.h"
 #include "common/FakePrintHost.h"
-#include "app/MainHooks.h"
-#include "app/TemplateCatalogue.h"
+#include "model/MainHooks.h"
+#include "model/TemplateCatalogue.h"
 #include "platform/paths/AppPaths.h"
 #include "print/TemplateDispatch.h"
 
@@ -47,6 +47,10 @@ TEST_F(DispatchTest, CopiesRules)
         {"101", true, ui::Answer::No, Outcome::Declined, 0},
         {"abc", false, ui::Answer::Yes, Outcome::InputRefused, 0},
         {"40000", false, ui::Answer::Yes, Outcome::InputRefused, 0},
+        {"0", false, ui::Answer::Yes, Outcome::InputRefused, 0},
+        {"0.5", false, ui::Answer::Yes, Outcome::InputRefused, 0}, // halves to even: 0
+        {"-3", false, ui::Answer::Yes, Outcome::InputRefused, 0},
+        {"1.5", false, ui::Answer::Yes, Outcome::Printed, 2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.copies);

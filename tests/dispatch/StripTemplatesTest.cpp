@@ -3,7 +3,7 @@
 // strip's joint names leave the window's knot as the user set it.
 #include "DispatchSupport.h"
 
-#include "app/MainHooks.h"
+#include "model/MainHooks.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The dispatch table, the member look-up and the printer choice.
-#include "app/TemplateCatalogue.h"
+#include "model/TemplateCatalogue.h"
 #include "layout/LayoutMembers.h"
-#include "print/PrintDispatcher.h"
+#include "app/PrintDispatcher.h"
 #include "print/TemplateDispatch.h"
 
 #include <QSet>

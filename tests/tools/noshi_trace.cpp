@@ -4,16 +4,16 @@
 //   noshi_trace sheet.json     (or "-" / nothing for standard input)
 // Exit status: 0 laid out, 1 the command ended with a message, 2 bad input.
 #include "app/InputWindows.h"
-#include "app/LiveStore.h"
+#include "model/LiveStore.h"
 #include "app/NoshiMain.h"
-#include "app/TemplateCatalogue.h"
+#include "model/TemplateCatalogue.h"
 #include "common/EditModeRig.h"
 #include "common/LayoutTrace.h"
 #include "platform/forms/Controls.h"
 #include "platform/richtext/RichTextBox.h"
 #include "platform/services/MessageBox.h"
 #include "preview/frmNoshiPreView.h"
-#include "print/PrintDispatcher.h"
+#include "app/PrintDispatcher.h"
 
 #include <QApplication>
 #include <QCheckBox>

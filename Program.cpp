@@ -1,12 +1,12 @@
-#include "app/Program.h"
+#include "Program.h"
 
 #include "app/InputWindows.h"
 #include "app/MainSettingsHost.h"
 #include "app/NoshiMain.h"
 #include "app/SingleInstance.h"
 #include "platform/paths/AppPaths.h"
-#include "print/PrinterDialogSetup.h"
-#include "print/PrintDispatcher.h"
+#include "app/PrinterDialogSetup.h"
+#include "app/PrintDispatcher.h"
 
 #include <QApplication>
 

@@ -1,12 +1,12 @@
-#include "print/PrintDispatcher.h"
+#include "app/PrintDispatcher.h"
 
 #include "app/InputWindows.h"
-#include "app/LiveStore.h"
-#include "app/MainHooks.h"
+#include "model/LiveStore.h"
+#include "model/MainHooks.h"
 #include "app/MainPagePrintHost.h"
 #include "app/NoshiMain.h"
 #include "platform/richtext/RichTextEdit.h"
-#include "app/TemplateCatalogue.h"
+#include "model/TemplateCatalogue.h"
 #include "app/WindowLayoutHost.h"
 #include "layout/LayoutTemplate.h"
 #include "platform/files/SafeFile.h"
@@ -215,16 +215,22 @@ bool PrintDispatcher::checkCopies()
     if (main_.Text1->text().isEmpty())
         main_.Text1->setText(QStringLiteral("1"));
     const QString copies = main_.Text1->text();
-    int copiesWhole = 0;
-    try {
-        copiesWhole = vb::CInt(copies);
-    } catch (const std::exception&) {
+    const auto refuseCopies = [this] {
         outcome_ = Outcome::InputRefused;
         message_ = CopiesNotNumberMessage;
         ui::MsgBox(CopiesNotNumberMessage, ui::Buttons::Ok, ui::Icon::Exclamation, CopiesTitle);
         closingReset();
         return false;
+    };
+    int copiesWhole = 0;
+    try {
+        copiesWhole = vb::CInt(copies);
+    } catch (const std::exception&) {
+        return refuseCopies();
     }
+    // Nothing to print is not a print that succeeded.
+    if (copiesWhole < 1 && app::store().EditMode != 1)
+        return refuseCopies();
     if (copiesWhole > 100) {
         const QString q = QStringLiteral("印刷部数は、") + copies + QStringLiteral("枚です。印刷してもよろしいですか？");
         if (ui::MsgBox(q, ui::Buttons::YesNo, ui::Icon::Exclamation, CopiesTitle) != ui::Answer::Yes) {

@@ -2,7 +2,7 @@
 // code page 932, CR LF. Read once at start-up, rewritten whole at exit.
 #pragma once
 
-#include "app/LiveStore.h"
+#include "model/LiveStore.h"
 
 #include <QString>
 

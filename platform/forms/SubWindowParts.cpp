@@ -1,4 +1,4 @@
-#include "app/SubWindowParts.h"
+#include "platform/forms/SubWindowParts.h"
 
 #include <QMouseEvent>
 #include <QPushButton>

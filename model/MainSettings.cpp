@@ -1,4 +1,4 @@
-#include "app/MainSettings.h"
+#include "model/MainSettings.h"
 
 #include "platform/settings/SettingsStore.h"
 #include "platform/vb/VbNum.h"
@@ -114,15 +114,10 @@ void readOffsets(MainSettings& s, const QString& osType)
 
 bool writeAll(const MainSettings& s, bool withPlacement, QString* error)
 {
-    bool ok = true;
-    auto put = [&](const char* key, const QString& value) {
-        QString e;
-        if (!settings::SaveSetting(QLatin1String(key), value, settings::Section, &e) && ok) {
-            ok = false;
-            if (error)
-                *error = e;
-        }
-    };
+    // All keys in one replacement of the file: a save cut short leaves the
+    // old settings whole, never a mix of old and new.
+    QList<settings::Setting> all;
+    auto put = [&](const char* key, const QString& value) { all.append({QLatin1String(key), value}); };
     auto num = [](double v) { return QString::number(v, 'g', 7); };
     if (withPlacement) {
         put("MainLeft", num(s.MainLeft));
@@ -156,7 +151,7 @@ bool writeAll(const MainSettings& s, bool withPlacement, QString* error)
     put("OBold", QString::number(s.OBold));
     put("NBold", QString::number(s.NBold));
     put("Hanshiban", QString::number(s.Hanshiban));
-    return ok;
+    return settings::SaveSettings(all, settings::Section, error);
 }
 
 } // namespace app

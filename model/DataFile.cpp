@@ -1,4 +1,4 @@
-#include "app/DataFile.h"
+#include "model/DataFile.h"
 
 #include "platform/files/SafeFile.h"
 #include "platform/paths/AppPaths.h"

@@ -1,4 +1,4 @@
-#include "app/LiveStore.h"
+#include "model/LiveStore.h"
 
 #include "platform/text/Cp932.h"
 #include "platform/vb/VbNum.h"

@@ -1,7 +1,7 @@
-#include "print/PrinterDialogSetup.h"
+#include "app/PrinterDialogSetup.h"
 
-#include "app/LiveStore.h"
-#include "app/MainHooks.h"
+#include "model/LiveStore.h"
+#include "model/MainHooks.h"
 #include "app/NoshiMain.h"
 
 #include <QPointer>

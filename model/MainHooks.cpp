@@ -1,4 +1,4 @@
-#include "app/MainHooks.h"
+#include "model/MainHooks.h"
 
 namespace app {
 
