@@ -1,6 +1,6 @@
 #include "app/MainSettingsHost.h"
 
-#include "app/MainHooks.h"
+#include "model/MainHooks.h"
 #include "app/NoshiMain.h"
 #include "platform/forms/Controls.h"
 

@@ -1,6 +1,6 @@
 #include "config/EnvironmentPage.h"
 
-#include "app/LiveStore.h"
+#include "model/LiveStore.h"
 #include "platform/forms/Controls.h"
 #include "platform/services/Dialogs.h"
 #include "platform/vb/VbNum.h"

@@ -1,7 +1,7 @@
 #include "config/SizeRegistration.h"
 
-#include "app/LiveStore.h"
-#include "app/TemplateCatalogue.h"
+#include "model/LiveStore.h"
+#include "model/TemplateCatalogue.h"
 #include "config/SettingsHost.h"
 #include "config/StoreSave.h"
 #include "platform/forms/Controls.h"

@@ -1,10 +1,10 @@
 #include "config/SizeTabs.h"
 
-#include "app/LiveStore.h"
-#include "app/TemplateCatalogue.h"
+#include "model/LiveStore.h"
+#include "model/TemplateCatalogue.h"
 #include "config/TemplateSearch.h"
 #include "platform/forms/Controls.h"
-#include "print/UpDown.h"
+#include "platform/forms/UpDown.h"
 
 #include <QComboBox>
 #include <QGridLayout>

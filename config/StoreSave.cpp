@@ -1,6 +1,6 @@
 #include "config/StoreSave.h"
 
-#include "app/DataFile.h"
+#include "model/DataFile.h"
 #include "platform/services/MessageBox.h"
 
 namespace config {

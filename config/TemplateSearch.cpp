@@ -1,7 +1,7 @@
 #include "config/TemplateSearch.h"
 
-#include "app/LiveStore.h"
-#include "app/TemplateCatalogue.h"
+#include "model/LiveStore.h"
+#include "model/TemplateCatalogue.h"
 #include "platform/forms/Controls.h"
 #include "platform/forms/EnterAsTab.h"
 #include "platform/services/MessageBox.h"

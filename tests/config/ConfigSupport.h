@@ -6,7 +6,7 @@
 #include "app/MainTestSupport.h"
 
 #include "app/MainSettingsHost.h"
-#include "app/TemplateCatalogue.h"
+#include "model/TemplateCatalogue.h"
 #include "config/Noshisettei.h"
 #include "config/SizeTabs.h"
 #include "config/TemplateSearch.h"

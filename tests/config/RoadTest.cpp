@@ -5,7 +5,7 @@
 #include "app/InputWindows.h"
 #include "platform/print/Printer.h"
 #include "platform/print/RecordingBackend.h"
-#include "print/PrintDispatcher.h"
+#include "app/PrintDispatcher.h"
 
 #include <QFileInfo>
 

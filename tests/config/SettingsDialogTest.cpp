@@ -1,6 +1,6 @@
 #include "config/ConfigSupport.h"
 
-#include "app/LiveStore.h"
+#include "model/LiveStore.h"
 #include "config/EnvironmentPage.h"
 #include "platform/forms/EnterAsTab.h"
 #include "platform/services/Dialogs.h"

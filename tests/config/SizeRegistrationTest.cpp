@@ -1,6 +1,6 @@
 #include "config/ConfigSupport.h"
 
-#include "print/UpDown.h"
+#include "platform/forms/UpDown.h"
 
 using namespace config;
 
