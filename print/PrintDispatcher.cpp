@@ -4,6 +4,7 @@
 #include "app/LiveStore.h"
 #include "app/MainHooks.h"
 #include "app/MainPagePrintHost.h"
+#include "app/MainPreviewHost.h"
 #include "app/NoshiMain.h"
 #include "platform/richtext/RichTextEdit.h"
 #include "app/TemplateCatalogue.h"
@@ -16,6 +17,7 @@
 #include "platform/services/MessageBox.h"
 #include "platform/text/TextMeasure.h"
 #include "platform/vb/VbNum.h"
+#include "preview/PreviewHost.h"
 #include "preview/frmNoshiPreView.h"
 #include "print/TemplateDispatch.h"
 #include "print/frmTanzaku.h"
@@ -38,9 +40,6 @@ namespace {
 
 const QString WideBlankKeys[] = {QStringLiteral("赤棒００　　　"), QStringLiteral("ＮＯ１　　　　"),
                                  QStringLiteral("Ｎｏ０　　　　")};
-const QString SpecialStripKeys[] = {QStringLiteral("短冊（特殊）　"), QStringLiteral("短冊（特殊）中"),
-                                    QStringLiteral("短冊（特殊Ｂ）")};
-const QString Strip46Key = QStringLiteral("短冊（４：６）");
 const QString StyleOneLine = QStringLiteral("１行印刷");
 const QString StyleTwoLine = QStringLiteral("２行印刷");
 const QString StyleJoint = QStringLiteral("連名印刷");
@@ -109,15 +108,6 @@ int LayoutWidthFor(const QString& key, int paperWidth, int paperHeight)
     return std::min(paperWidth, limit);
 }
 
-BoxHeights BoxHeightsFor(const QString& key, int paperHeight)
-{
-    if (among(key, SpecialStripKeys))
-        return {60.0f, float(paperHeight - 60)};
-    if (key == Strip46Key)
-        return {float(0.4 * paperHeight), float(0.6 * paperHeight)};
-    const float half = float(paperHeight / 2); // the remainder is dropped
-    return {half, half};
-}
 
 std::optional<float> SpaceExtentFor(const QString& osType, const QString& versionText,
                                     const QString& measureChar, const QString& measureFont, float gapFontSize)
@@ -134,7 +124,8 @@ std::optional<float> SpaceExtentFor(const QString& osType, const QString& versio
 
 PrintDispatcher::PrintDispatcher(app::NoshiMain& main, app::InputWindows& windows)
     : main_(main), windows_(windows), layoutHost_(std::make_unique<app::WindowLayoutHost>(windows)),
-      printHost_(std::make_unique<app::MainPagePrintHost>(main, [] { return preview::NoshiPreView().get(); }))
+      printHost_(std::make_unique<app::MainPagePrintHost>(main, [] { return preview::NoshiPreView().get(); })),
+      previewHost_(std::make_unique<app::MainPreviewHost>(main, windows, *printHost_))
 {
 }
 
@@ -148,6 +139,7 @@ PrintDispatcher::~PrintDispatcher()
         h.previewTxtFile1 = nullptr;
         h.previewTxtFile2 = nullptr;
         tanzakuSheetPrinter() = nullptr; // it prints through this dispatcher's host
+        preview::setPreviewHost(nullptr);
     }
     preview::NoshiPreView().unload();
 }
@@ -160,6 +152,7 @@ void PrintDispatcher::install()
     h.previewTxtFile1 = [] { return preview::NoshiPreView()->txtFile1->text(); };
     h.previewTxtFile2 = [] { return preview::NoshiPreView()->txtFile2->text(); };
     InstallTanzakuSheetPrinter(*printHost_, &main_);
+    preview::setPreviewHost(previewHost_.get());
     main_.refreshCommandAvailability();
 }
 
@@ -453,6 +446,7 @@ void PrintDispatcher::openForEditing(preview::frmNoshiPreView& pv)
     pv.dlgCommonDialogFileName =
         caption.startsWith(EditCaptionPrefix) ? caption.mid(EditCaptionPrefix.size()) : QString();
     const QString sizeName = st.sizes[size_t(st.LoopPos)].RegSizeName[size_t(st.StyleLoop)];
+    pv.pageLaidOut();
     pv.Text3->setText(QStringLiteral("Load"));
     pv.Text4->setText(sizeName);
     pv.StatusPanel1->setText(QStringLiteral("のし紙サイズ　") + sizeName);

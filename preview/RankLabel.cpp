@@ -1,4 +1,4 @@
-#include "app/RankLabel.h"
+#include "preview/RankLabel.h"
 
 #include "platform/richtext/Rtf.h"
 #include "platform/richtext/TextLayout.h"
@@ -7,7 +7,7 @@
 #include <QSaveFile>
 #include <cmath>
 
-namespace app {
+namespace preview {
 
 namespace {
 
@@ -132,4 +132,4 @@ std::shared_ptr<rt::EmbeddedObject> RankLabel::writeFile(const QString& path, QS
     return obj;
 }
 
-} // namespace app
+} // namespace preview
