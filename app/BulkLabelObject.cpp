@@ -1,5 +1,6 @@
 #include "app/BulkLabelObject.h"
 
+#include "platform/files/SafeFile.h"
 #include "platform/richtext/RichDocument.h"
 #include "platform/richtext/RichTextEditClipboard.h"
 
@@ -64,25 +65,16 @@ void fail(QString* error, const QString& text)
 
 std::shared_ptr<rt::EmbeddedObject> objectFromFile(const QString& path, const QSizeF& fitMm, QString* error)
 {
-    const QFileInfo info(path);
-    if (!info.isFile()) {
+    const files::ReadResult file = files::readRegularFile(path, MaxEmbeddedFileBytes);
+    if (file.status == files::ReadStatus::Missing) {
         fail(error, QStringLiteral("ファイル「%1」が見つかりません。").arg(path));
         return nullptr;
     }
-    if (info.size() > MaxEmbeddedFileBytes) {
-        fail(error, QStringLiteral("ファイル「%1」は大きすぎて挿入できません。").arg(path));
+    if (!file.ok()) {
+        fail(error, QStringLiteral("ファイル「%1」を挿入できません。%2").arg(path, file.reason));
         return nullptr;
     }
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        fail(error, QStringLiteral("ファイル「%1」を開けません。%2").arg(path, f.errorString()));
-        return nullptr;
-    }
-    const QByteArray bytes = f.readAll();
-    if (f.error() != QFileDevice::NoError) {
-        fail(error, QStringLiteral("ファイル「%1」を読めません。%2").arg(path, f.errorString()));
-        return nullptr;
-    }
+    const QByteArray& bytes = file.bytes;
 
     const QImage image = QImage::fromData(bytes);
     if (!image.isNull()) {
@@ -100,7 +92,7 @@ std::shared_ptr<rt::EmbeddedObject> objectFromFile(const QString& path, const QS
     obj->objectData = bytes;
     obj->sourcePath = path;
     obj->sizeMm = scaledDown(PackageFaceMm, fitMm);
-    obj->png = packageFace(obj->sizeMm, info.fileName());
+    obj->png = packageFace(obj->sizeMm, QFileInfo(path).fileName());
     return obj;
 }
 

@@ -1,5 +1,6 @@
 #include "app/DataFile.h"
 
+#include "platform/files/SafeFile.h"
 #include "platform/paths/AppPaths.h"
 #include "platform/text/Cp932.h"
 
@@ -7,7 +8,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <optional>
 
 namespace app {
@@ -165,15 +165,14 @@ DataFileResult ReadDataFile(LiveStore& s, const QString& path)
         res.missing = true;
         return res;
     }
-    QFile f(found);
-    if (!f.open(QIODevice::ReadOnly)) {
+    const files::ReadResult file = files::readRegularFile(found, MaxDataFileBytes);
+    if (!file.ok()) {
         res.ok = false;
-        res.problem = QStringLiteral("データファイルを読み込めません。\n%1\n%2").arg(found, f.errorString());
+        res.problem = QStringLiteral("データファイルを読み込めません。\n%1\n%2").arg(found, file.reason);
         s.setLoadedDamaged(true);
         return res;
     }
-    LineReader in(f.readAll());
-    f.close();
+    LineReader in(file.bytes);
 
     if (auto h = in.text())
         s.DataFileHeader = *h;
@@ -258,10 +257,10 @@ DataFileResult WriteDataFile(LiveStore& s, const QString& path)
         return res;
     }
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit()) {
+    QString reason;
+    if (!files::writeFileSafely(path, bytes, &reason)) {
         res.ok = false;
-        res.problem = QStringLiteral("データファイルを保存できませんでした。\n%1\n%2").arg(path, f.errorString());
+        res.problem = QStringLiteral("データファイルを保存できませんでした。\n%1\n%2").arg(path, reason);
         return res;
     }
     return res;

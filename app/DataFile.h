@@ -12,6 +12,9 @@ inline const QString DataFileName = QStringLiteral("NoshiData4.log");
 inline const QString DataFileHeaderText =
     QStringLiteral("このファイルは初期設定されたデータが保存されています。");
 inline const QString DataFileVersionTag = QStringLiteral("KZ60");
+// Far above any real file (a full store is some tens of kilobytes); a larger
+// file is refused before it is read.
+inline constexpr qint64 MaxDataFileBytes = 8 * 1024 * 1024;
 
 // The data file in the per-user data folder.
 QString dataFilePath();

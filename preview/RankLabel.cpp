@@ -1,10 +1,11 @@
 #include "preview/RankLabel.h"
 
+#include "platform/files/SafeFile.h"
+
 #include "platform/richtext/Rtf.h"
 #include "platform/richtext/TextLayout.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <cmath>
 
 namespace preview {
@@ -113,10 +114,10 @@ rt::RichDocument RankLabel::pageDocument() const
 std::shared_ptr<rt::EmbeddedObject> RankLabel::writeFile(const QString& path, QString* error) const
 {
     const QByteArray rtf = documentRtf();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(rtf) != rtf.size() || !file.commit()) {
+    QString reason;
+    if (!files::writeFileSafely(path, rtf, &reason)) {
         if (error)
-            *error = file.errorString();
+            *error = reason;
         QFile::remove(path);
         return nullptr;
     }

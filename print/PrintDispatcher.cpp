@@ -10,10 +10,12 @@
 #include "app/TemplateCatalogue.h"
 #include "app/WindowLayoutHost.h"
 #include "layout/LayoutTemplate.h"
+#include "platform/files/SafeFile.h"
 #include "platform/forms/Controls.h"
 #include "platform/paths/AppPaths.h"
 #include "platform/print/Printer.h"
 #include "platform/richtext/RichTextBox.h"
+#include "platform/richtext/RtfReader.h"
 #include "platform/services/MessageBox.h"
 #include "platform/text/TextMeasure.h"
 #include "platform/vb/VbNum.h"
@@ -57,12 +59,12 @@ bool among(const QString& key, const List& list)
 // text as its page, anything else as a framed box that keeps the file's data.
 std::shared_ptr<rt::EmbeddedObject> objectFromFile(const QString& path, QString* error)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        *error = f.errorString();
+    files::ReadResult file = files::readRegularFile(path, rt::RtfReader::kMaxInput);
+    if (!file.ok()) {
+        *error = file.reason;
         return nullptr;
     }
-    const QByteArray data = f.readAll();
+    const QByteArray data = std::move(file.bytes);
     auto obj = std::make_shared<rt::EmbeddedObject>();
     obj->kind = rt::EmbeddedObject::Kind::Object;
     obj->objectData = data;

@@ -1,10 +1,11 @@
 #include "platform/paths/AppPaths.h"
 
+#include "platform/files/SafeFile.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace paths {
@@ -23,6 +24,9 @@ QString appFolder(QStandardPaths::StandardLocation base)
 {
     return QStandardPaths::writableLocation(base) + QLatin1Char('/') + Organization + QLatin1Char('/') + ApplicationName;
 }
+
+// The shipped files are samples and labels of a few hundred kilobytes.
+constexpr qint64 MaxShippedFileBytes = 64 * 1024 * 1024;
 
 } // namespace
 
@@ -73,18 +77,18 @@ QString ensureShippedCopied(const QString& name, QString* error)
     if (QFileInfo::exists(target))
         return target;
     const QString source = shippedDir() + QLatin1Char('/') + name;
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly)) {
+    const files::ReadResult in = files::readRegularFile(source, MaxShippedFileBytes);
+    if (!in.ok()) {
         if (error)
-            *error = QStringLiteral("ファイルが見つかりません: %1").arg(source);
+            *error = QStringLiteral("ファイルが見つかりません: %1（%2）").arg(source, in.reason);
         return {};
     }
-    // Through a temporary file, so that a failed copy leaves no half file
-    // that would later be taken for the user's own.
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly) || out.write(in.readAll()) < 0 || !out.commit()) {
+    // Whole or not at all, so that a failed copy leaves no half file that
+    // would later be taken for the user's own.
+    QString reason;
+    if (!files::writeFileSafely(target, in.bytes, &reason)) {
         if (error)
-            *error = QStringLiteral("ファイルを書き込めません: %1（%2）").arg(target, out.errorString());
+            *error = QStringLiteral("ファイルを書き込めません: %1（%2）").arg(target, reason);
         return {};
     }
     return target;

@@ -1,8 +1,9 @@
 #include "platform/print/LpOptions.h"
 
+#include "platform/files/SafeFile.h"
+
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QStringList>
 
 namespace prn {
@@ -110,27 +111,24 @@ bool setUserDefaultPaper(const QString& printer, const QString& pageSizeKey, QSt
 {
     const QString path = userLpOptionsPath();
     QString old;
-    QFile in(path);
-    if (in.exists()) {
-        if (!in.open(QIODevice::ReadOnly)) {
-            if (error)
-                *error = QStringLiteral("%1 を読めません: %2").arg(path, in.errorString());
-            return false;
-        }
-        old = QString::fromUtf8(in.readAll());
-        in.close();
+    const files::ReadResult in = files::readRegularFile(path, 4 * 1024 * 1024);
+    if (in.ok()) {
+        old = QString::fromUtf8(in.bytes);
+    } else if (in.status != files::ReadStatus::Missing) {
+        if (error)
+            *error = QStringLiteral("%1 を読めません: %2").arg(path, in.reason);
+        return false;
     }
     if (!QDir().mkpath(QDir::homePath() + QStringLiteral("/.cups"))) {
         if (error)
             *error = QStringLiteral("%1 を作成できません。").arg(QDir::homePath() + QStringLiteral("/.cups"));
         return false;
     }
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly)
-        || out.write(setDestOption(old, printer, QStringLiteral("PageSize"), pageSizeKey, {QStringLiteral("media")}).toUtf8()) < 0
-        || !out.commit()) {
+    const QString text = setDestOption(old, printer, QStringLiteral("PageSize"), pageSizeKey, {QStringLiteral("media")});
+    QString reason;
+    if (!files::writeFileSafely(path, text.toUtf8(), &reason)) {
         if (error)
-            *error = QStringLiteral("%1 に書き込めません: %2").arg(path, out.errorString());
+            *error = QStringLiteral("%1 に書き込めません: %2").arg(path, reason);
         return false;
     }
     return true;

@@ -1,11 +1,11 @@
 // Rich-text files of a box. A load reads into a separate document so that a
 // damaged file leaves the box as it was; a save goes through a temporary file
 // so that a failed write never destroys the file it replaces.
+#include "platform/files/SafeFile.h"
 #include "platform/richtext/RichTextBox.h"
 #include "platform/richtext/Rtf.h"
+#include "platform/richtext/RtfReader.h"
 
-#include <QFile>
-#include <QSaveFile>
 
 namespace rt {
 
@@ -19,29 +19,19 @@ void setError(QString* error, const QString& text)
 
 bool RichTextBox::loadFile(const QString& path, QString* error)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        setError(error, QStringLiteral("ファイル「%1」を開けません。%2").arg(path, f.errorString()));
+    const files::ReadResult file = files::readRegularFile(path, RtfReader::kMaxInput);
+    if (!file.ok()) {
+        setError(error, QStringLiteral("ファイル「%1」を開けません。%2").arg(path, file.reason));
         return false;
     }
-    const QByteArray data = f.readAll();
-    if (f.error() != QFileDevice::NoError) {
-        setError(error, QStringLiteral("ファイル「%1」を読めません。%2").arg(path, f.errorString()));
-        return false;
-    }
-    return setTextRtf(data, error);
+    return setTextRtf(file.bytes, error);
 }
 
 bool RichTextBox::saveFile(const QString& path, QString* error) const
 {
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly)) {
-        setError(error, QStringLiteral("ファイル「%1」に保存できません。%2").arg(path, f.errorString()));
-        return false;
-    }
-    const QByteArray data = textRtf();
-    if (f.write(data) != data.size() || !f.commit()) {
-        setError(error, QStringLiteral("ファイル「%1」に保存できません。%2").arg(path, f.errorString()));
+    QString reason;
+    if (!files::writeFileSafely(path, textRtf(), &reason)) {
+        setError(error, QStringLiteral("ファイル「%1」に保存できません。%2").arg(path, reason));
         return false;
     }
     return true;

@@ -1,5 +1,6 @@
 #include "platform/services/Shell.h"
 
+#include "platform/files/SafeFile.h"
 #include "platform/services/ScriptedService.h"
 
 #include <QClipboard>
@@ -9,7 +10,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QProcess>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -172,10 +172,9 @@ bool CreateDesktopShortcut(const QString& name, const QString& target, const QSt
     text += QStringLiteral("Terminal=false\n");
 
     const QString path = dir + QLatin1Char('/') + name + QStringLiteral(".desktop");
-    QSaveFile f(path);
-    const QByteArray bytes = text.toUtf8();
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit())
-        return fail(QStringLiteral("ショートカットを書き込めません: %1（%2）").arg(path, f.errorString()));
+    QString reason;
+    if (!files::writeFileSafely(path, text.toUtf8(), &reason))
+        return fail(QStringLiteral("ショートカットを書き込めません: %1（%2）").arg(path, reason));
     // Desktops start only launchers that are marked executable.
     QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner | QFileDevice::ExeUser);
     return true;

@@ -1,12 +1,12 @@
 #include "platform/settings/SettingsStore.h"
 
+#include "platform/files/SafeFile.h"
 #include "platform/paths/AppPaths.h"
 #include "platform/vb/VbNum.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <optional>
 #include <vector>
@@ -19,6 +19,9 @@
 namespace settings {
 
 namespace {
+
+// A settings file is a few kilobytes; a larger one is refused unread.
+constexpr qint64 MaxStoreBytes = 64 * 1024 * 1024;
 
 struct Entry {
     QString key;
@@ -226,18 +229,13 @@ FileState readFile()
     st.exists = info.exists();
     if (!st.exists)
         return st;
-    QFile f(path);
-    if (!info.isFile() || !f.open(QIODevice::ReadOnly)) {
+    files::ReadResult in = files::readRegularFile(path, MaxStoreBytes);
+    if (!in.ok()) {
         st.readable = false;
-        st.problem = QStringLiteral("設定ファイルを読めません。既定値を使います: %1（%2）").arg(path, f.errorString());
+        st.problem = QStringLiteral("設定ファイルを読めません。既定値を使います: %1（%2）").arg(path, in.reason);
         return st;
     }
-    st.raw = f.readAll();
-    if (f.error() != QFileDevice::NoError) {
-        st.readable = false;
-        st.problem = QStringLiteral("設定ファイルを読めません。既定値を使います: %1（%2）").arg(path, f.errorString());
-        return st;
-    }
+    st.raw = std::move(in.bytes);
     parse(st);
     return st;
 }
@@ -263,8 +261,7 @@ bool backUpDamaged(const FileState& st, QString* error)
     QString name = storePath() + QStringLiteral(".damaged");
     for (int n = 1; QFileInfo::exists(name); ++n)
         name = storePath() + QStringLiteral(".damaged.%1").arg(n);
-    QSaveFile out(name);
-    if (out.open(QIODevice::WriteOnly) && out.write(st.raw) == st.raw.size() && out.commit())
+    if (files::writeFileSafely(name, st.raw))
         return true;
     if (error)
         *error = QStringLiteral("壊れた設定ファイルの控えを作れないため、設定を保存しません: %1").arg(name);
@@ -313,11 +310,10 @@ bool writeThrough(Change change, QString* error)
             *error = QStringLiteral("設定のフォルダを作成できません: %1").arg(QFileInfo(storePath()).absolutePath());
         return false;
     }
-    QSaveFile out(storePath());
-    const QByteArray bytes = serialise(st.store);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
+    QString reason;
+    if (!files::writeFileSafely(storePath(), serialise(st.store), &reason)) {
         if (error)
-            *error = QStringLiteral("設定を保存できません: %1（%2）").arg(storePath(), out.errorString());
+            *error = QStringLiteral("設定を保存できません: %1（%2）").arg(storePath(), reason);
         return false;
     }
     return true;
