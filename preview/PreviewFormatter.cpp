@@ -176,8 +176,12 @@ void PreviewFormatter::sizeCommand()
         if (!holdsText(which))
             continue;
         setSizeBoxColours(true);
-        if (const auto size = box(which).selFontSize())
+        // Only shown: writing the inscription's size must not resize the
+        // name's selection before the user has typed anything.
+        if (const auto size = box(which).selFontSize()) {
+            const QSignalBlocker quiet(c_.sizeBox);
             c_.sizeBox->setText(numberText(*size));
+        }
         c_.sizeBox->setFocus(Qt::OtherFocusReason);
     }
 }

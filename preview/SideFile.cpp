@@ -1,9 +1,7 @@
 #include "preview/SideFile.h"
 
+#include "platform/files/SafeFile.h"
 #include "platform/text/Cp932.h"
-
-#include <QFile>
-#include <QSaveFile>
 
 namespace preview {
 
@@ -76,10 +74,10 @@ bool writeSideFile(const QString& path, const SideFile& s, QString* error)
     const auto bytes = sideFileBytes(s, error);
     if (!bytes)
         return false;
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(*bytes) != bytes->size() || !f.commit()) {
+    QString reason;
+    if (!files::writeFileSafely(path, *bytes, &reason)) {
         if (error)
-            *error = QStringLiteral("ファイル「%1」に保存できません。%2").arg(path, f.errorString());
+            *error = QStringLiteral("ファイル「%1」に保存できません。%2").arg(path, reason);
         return false;
     }
     return true;
@@ -87,13 +85,14 @@ bool writeSideFile(const QString& path, const SideFile& s, QString* error)
 
 std::optional<SideFile> readSideFile(const QString& path, QString* error)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
+    // Two short lines: anything large is not a side file.
+    const files::ReadResult r = files::readRegularFile(path, 4096);
+    if (!r.ok()) {
         if (error)
-            *error = QStringLiteral("のし紙サイズのファイル「%1」を開けません。").arg(path);
+            *error = QStringLiteral("のし紙サイズのファイル「%1」を読めません。%2").arg(path, r.reason);
         return std::nullopt;
     }
-    return parseSideFile(f.readAll(), error);
+    return parseSideFile(r.bytes, error);
 }
 
 } // namespace preview

@@ -460,6 +460,19 @@ void frmNoshiPreView::Form_Load()
     }
     Combo2->setEditText(host.printFont());
     CurrentRank = 0;
+    enableFileLists();
+}
+
+void frmNoshiPreView::enableFileLists()
+{
+    // The saved-file lists come with their own windows; until then their
+    // commands stay disabled rather than doing nothing.
+    const bool lists = previewHost().hasFileLists();
+    mnuFileLoad1->setEnabled(lists);
+    mnuList->setEnabled(lists);
+    for (QAction* a : Toolbar1->actions())
+        if (a->data().toString() == QStringLiteral("開く"))
+            a->setEnabled(lists);
 }
 
 void frmNoshiPreView::pageLaidOut()
@@ -513,6 +526,7 @@ void frmNoshiPreView::Form_Activate()
     Combo1->setCurrentIndex(Combo1->findText(previewHost().currentPrinterName(), Qt::MatchExactly));
     Toolbar1->update();
     Toolbar2->update();
+    enableFileLists();
     placeBoxes();
     RichTextBox1->setSelStart(0);
     RichTextBox2->setSelStart(0);

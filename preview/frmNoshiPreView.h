@@ -193,6 +193,7 @@ private:
     void rebuildRankLabel(int rank, int blankLinesLess);
     void printOnce();
     void buildMenus();
+    void enableFileLists();
     void buildToolStrips();
     void placeBoxes(); // boxes and marks at the scrolled position
     void placeMm(QWidget* w, double left, double top, double width, double height) const;

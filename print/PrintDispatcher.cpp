@@ -143,6 +143,9 @@ PrintDispatcher::~PrintDispatcher()
         tanzakuSheetPrinter() = nullptr; // it prints through this dispatcher's host
         preview::setPreviewHost(nullptr);
     }
+    // The program is ending: the main window's closing has asked its questions.
+    if (preview::frmNoshiPreView* p = preview::NoshiPreView().peek())
+        p->Text3->clear();
     preview::NoshiPreView().unload();
 }
 
