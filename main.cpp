@@ -1,4 +1,4 @@
 // The program: one main window, started as a single instance.
-#include "app/Program.h"
+#include "Program.h"
 
 int main(int argc, char** argv) { return app::runProgram(argc, argv); }

@@ -1,6 +1,6 @@
 #include "app/InputWindows.h"
 
-#include "app/MainHooks.h"
+#include "model/MainHooks.h"
 #include "app/NamePreview.h"
 #include "app/NoshiMain.h"
 #include "app/OmotePreview.h"

@@ -1,7 +1,7 @@
 #include "app/MainPagePrintHost.h"
 
-#include "app/LiveStore.h"
-#include "app/MainHooks.h"
+#include "model/LiveStore.h"
+#include "model/MainHooks.h"
 #include "app/NoshiMain.h"
 #include "platform/forms/Controls.h"
 #include "platform/richtext/RichTextBox.h"
@@ -19,9 +19,9 @@ namespace app {
 QString currentTemplateKey()
 {
     const LiveStore& st = store();
-    if (st.LoopPos < 0 || st.LoopPos >= st.RegSizeCount || st.StyleLoop < 0 || st.StyleLoop >= NameStyleCount)
+    if (st.LoopPos < 0 || st.LoopPos >= st.RegSizeCount() || st.StyleLoop < 0 || st.StyleLoop >= NameStyleCount)
         return {};
-    return st.sizes[size_t(st.LoopPos)].RegSizeTemplate[size_t(st.StyleLoop)];
+    return st.size(st.LoopPos).RegSizeTemplate[size_t(st.StyleLoop)];
 }
 
 MainPagePrintHost::MainPagePrintHost(NoshiMain& main, PreviewAccess preview)

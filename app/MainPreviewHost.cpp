@@ -1,8 +1,8 @@
 #include "app/MainPreviewHost.h"
 
 #include "app/InputWindows.h"
-#include "app/LiveStore.h"
-#include "app/MainHooks.h"
+#include "model/LiveStore.h"
+#include "model/MainHooks.h"
 #include "app/NoshiMain.h"
 #include "app/Printers.h"
 #include "app/SmallDialogs.h"
@@ -11,7 +11,7 @@
 #include "app/frmTextSub3.h"
 #include "platform/forms/Controls.h"
 #include "platform/print/Printer.h"
-#include "print/PrintDispatcher.h"
+#include "app/PrintDispatcher.h"
 #include "print/TemplateDispatch.h"
 
 #include <QApplication>

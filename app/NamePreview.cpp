@@ -1,15 +1,15 @@
 #include "app/NamePreview.h"
 
-#include "app/DataFile.h"
+#include "model/DataFile.h"
 #include "app/InfoPanel.h"
 #include "app/InputWindows.h"
-#include "app/LiveStore.h"
+#include "model/LiveStore.h"
 #include "app/NoshiMain.h"
 #include "platform/richtext/RichTextEdit.h"
 #include "app/PreviewPen.h"
 #include "app/PreviewStart.h"
 #include "preview/RankLabel.h"
-#include "app/TemplateCatalogue.h"
+#include "model/TemplateCatalogue.h"
 #include "app/WindowLayoutHost.h"
 #include "platform/forms/Controls.h"
 #include "platform/richtext/RichTextBox.h"
@@ -107,9 +107,9 @@ void NamePreview::textStyle(PreviewPen& pen) const
 bool NamePreview::specialStripTemplate() const
 {
     const LiveStore& st = store();
-    if (st.LoopPos < 0 || st.LoopPos >= st.RegSizeCount || st.StyleLoop < 0 || st.StyleLoop >= NameStyleCount)
+    if (st.LoopPos < 0 || st.LoopPos >= st.RegSizeCount() || st.StyleLoop < 0 || st.StyleLoop >= NameStyleCount)
         return false;
-    const QString key = st.sizes[size_t(st.LoopPos)].RegSizeTemplate[size_t(st.StyleLoop)];
+    const QString key = st.size(st.LoopPos).RegSizeTemplate[size_t(st.StyleLoop)];
     return key == QStringLiteral("短冊（特殊）　") || key == QStringLiteral("短冊（特殊）中")
            || key == QStringLiteral("短冊（特殊Ｂ）");
 }

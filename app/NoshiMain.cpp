@@ -1,13 +1,13 @@
 #include "app/NoshiMain.h"
 
-#include "app/DataFile.h"
+#include "model/DataFile.h"
 #include "app/InfoPanel.h"
-#include "app/LiveStore.h"
-#include "app/MainHooks.h"
+#include "model/LiveStore.h"
+#include "model/MainHooks.h"
 #include "app/Printers.h"
 #include "app/PreviewView.h"
 #include "platform/richtext/RichTextEdit.h"
-#include "app/TemplateCatalogue.h"
+#include "model/TemplateCatalogue.h"
 #include "platform/forms/Controls.h"
 #include "platform/forms/EnterAsTab.h"
 #include "platform/forms/Form.h"
@@ -398,13 +398,13 @@ void NoshiMain::Form_Load()
     TextColor = 0;
 
     Combo1->clear();
-    for (int r = 0; r < st.RegSizeCount; ++r)
-        Combo1->addItem(st.sizes[size_t(r)].RegSizeName[0]);
+    for (int r = 0; r < st.RegSizeCount(); ++r)
+        Combo1->addItem(st.size(r).RegSizeName[0]);
     Combo1->setEditText(QString());
     Combo2->clear();
     Combo2->addItem(QStringLiteral("無　地"));
-    for (int i = 0; i < st.OmoteCount; ++i)
-        Combo2->addItem(st.OmoteList[size_t(i)]);
+    for (int i = 0; i < st.OmoteCount(); ++i)
+        Combo2->addItem(st.omote(i));
     Combo2->setEditText(QString());
     Combo3->clear();
     Combo3->addItems({QStringLiteral("１行印刷"), QStringLiteral("２行印刷"), QStringLiteral("連名印刷")});
@@ -414,7 +414,7 @@ void NoshiMain::Form_Load()
     fillPrinterList();
     catalogue().build();
     // Walks over the store leave these one past their ends.
-    st.LoopPos = st.RegSizeCount;
+    st.LoopPos = st.RegSizeCount();
     st.StyleLoop = NameStyleCount;
     setWindowTitle(Caption);
     refreshCommandAvailability();
@@ -427,7 +427,7 @@ void NoshiMain::Form_Activate()
     Combo5->setCurrentIndex(p);
     if (!RichTextBox1View->isVisible())
         DrawInfoPanel();
-    if (Text4->text().isEmpty() && st.RegSizeCount == 0) {
+    if (Text4->text().isEmpty() && st.RegSizeCount() == 0) {
         Text4->setText(QStringLiteral("Null"));
         if (hooks().showSplash)
             hooks().showSplash();

@@ -3,9 +3,9 @@
 #include "platform/sysinfo/SysInfo.h"
 
 #include "app/InfoPanel.h"
-#include "app/LiveStore.h"
-#include "app/MainHooks.h"
-#include "app/MousePointer.h"
+#include "model/LiveStore.h"
+#include "model/MainHooks.h"
+#include "platform/forms/MousePointer.h"
 #include "app/Magnifier.h"
 #include "app/Printers.h"
 #include "platform/richtext/RichTextEdit.h"
@@ -145,8 +145,8 @@ void NoshiMain::SyncControlsToSize()
     LiveStore& st = store();
     st.StyleLoop = Combo3->currentIndex() < 0 ? 0 : Combo3->currentIndex();
     st.LoopPos = st.findSize(Combo1->currentText(), st.StyleLoop);
-    freeSizeChosen_ = st.LoopPos < st.RegSizeCount
-                      && st.sizes[size_t(st.LoopPos)].RegSizeTemplate[0] == FreeSizeTemplateKey;
+    freeSizeChosen_ = st.LoopPos < st.RegSizeCount()
+                      && st.size(st.LoopPos).RegSizeTemplate[0] == FreeSizeTemplateKey;
     for (QWidget* w : {static_cast<QWidget*>(Label3), static_cast<QWidget*>(Label4),
                        static_cast<QWidget*>(Combo3)})
         w->setEnabled(!freeSizeChosen_);
@@ -177,7 +177,7 @@ void NoshiMain::Combo3_Click()
     SyncControlsToSize();
     st.StyleLoop = Combo3->currentIndex();
     st.LoopPos = st.findSize(Combo1->currentText(), st.StyleLoop);
-    if (st.LoopPos >= st.RegSizeCount) {
+    if (st.LoopPos >= st.RegSizeCount()) {
         ui::MsgBox(NotFoundMessage, ui::Buttons::Ok, ui::Icon::Information, InputCheckTitle);
         return;
     }
@@ -194,7 +194,7 @@ void NoshiMain::Combo3_Click()
             hooks().showTextSub2();
         runNamePreview();
     } else if (style == QStringLiteral("連名印刷")) {
-        const QString key = st.sizes[size_t(st.LoopPos)].RegSizeTemplate[size_t(st.StyleLoop)];
+        const QString key = st.size(st.LoopPos).RegSizeTemplate[size_t(st.StyleLoop)];
         if (JointNameLimitKeys.contains(key)) {
             if (hooks().LimitJointNames)
                 hooks().LimitJointNames();

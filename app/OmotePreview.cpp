@@ -1,14 +1,14 @@
 #include "app/OmotePreview.h"
 
-#include "app/DataFile.h"
+#include "model/DataFile.h"
 #include "app/InfoPanel.h"
 #include "app/InputWindows.h"
-#include "app/LiveStore.h"
+#include "model/LiveStore.h"
 #include "app/NoshiMain.h"
 #include "platform/richtext/RichTextEdit.h"
 #include "app/PreviewPen.h"
 #include "app/PreviewStart.h"
-#include "app/TemplateCatalogue.h"
+#include "model/TemplateCatalogue.h"
 #include "platform/forms/Controls.h"
 #include "platform/richtext/RichTextBox.h"
 

@@ -1,7 +1,7 @@
 #include "app/PreviewStart.h"
 
 #include "app/InfoPanel.h"
-#include "app/LiveStore.h"
+#include "model/LiveStore.h"
 #include "app/NoshiMain.h"
 #include "app/PreviewFields.h"
 #include "platform/forms/Controls.h"

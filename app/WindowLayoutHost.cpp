@@ -2,7 +2,7 @@
 
 #include "app/InputWindows.h"
 #include "app/NoshiMain.h"
-#include "app/TemplateCatalogue.h"
+#include "model/TemplateCatalogue.h"
 #include "platform/forms/Controls.h"
 #include "platform/vb/VbNum.h"
 

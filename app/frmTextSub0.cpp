@@ -4,7 +4,7 @@
 #include "app/NoshiMain.h"
 #include "app/PreviewView.h"
 #include "platform/richtext/RichTextEdit.h"
-#include "app/SubWindowParts.h"
+#include "platform/forms/SubWindowParts.h"
 #include "platform/forms/Controls.h"
 #include "platform/forms/EnterAsTab.h"
 #include "platform/richtext/RichTextBox.h"

@@ -1,8 +1,8 @@
 #include "app/frmTextSub1.h"
 
-#include "app/MainHooks.h"
+#include "model/MainHooks.h"
 #include "app/NoshiMain.h"
-#include "app/SubWindowParts.h"
+#include "platform/forms/SubWindowParts.h"
 #include "platform/forms/Controls.h"
 #include "platform/forms/EnterAsTab.h"
 #include "platform/services/Dialogs.h"

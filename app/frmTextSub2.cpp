@@ -2,7 +2,7 @@
 
 #include "app/Magnifier.h"
 #include "app/NoshiMain.h"
-#include "app/SubWindowParts.h"
+#include "platform/forms/SubWindowParts.h"
 #include "platform/forms/Controls.h"
 #include "platform/forms/EnterAsTab.h"
 

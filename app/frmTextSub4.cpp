@@ -1,6 +1,6 @@
 #include "app/frmTextSub4.h"
 
-#include "app/SubWindowParts.h"
+#include "platform/forms/SubWindowParts.h"
 #include "platform/forms/Controls.h"
 #include "platform/richtext/RichTextBox.h"
 #include "platform/richtext/RichTextEdit.h"

@@ -12,9 +12,7 @@ constexpr double AddressBlankSize = 5.0;
 
 void LayoutRun::PlaceAddressBlock()
 {
-    // Twice as many 5-point blanks take the room of the 10-point indent.
     const vb::Int16 addressIndent = add16(in_.CurOffsetName, p_.AddressIndentBase);
-    const int blanks = int(addressIndent) * 2;
     nameBox_.setSelFontName(in_.MeasureFontName);
     place_.SetSize(nameBox_, AddressBlankSize);
     place_.EndColumn(nameBox_);
@@ -31,7 +29,9 @@ void LayoutRun::PlaceAddressBlock()
             continue;
         // An indent pushed above the top edge writes no blanks (or ends an
         // AbortOnError layout, like every negative count).
-        place_.WriteBlanks(nameBox_, blanks, AddressBlankSize);
+        // Twice as many 5-point blanks take the room of the 10-point indent;
+        // the doubling is a checked 16-bit sum like every other.
+        place_.WriteBlanks(nameBox_, add16(addressIndent, addressIndent), AddressBlankSize);
         place_.WriteTextRun(nameBox_, item.text + QStringLiteral("\r\n"), item.size, bold(host_.nameBold()));
     }
     ctx_.CharPos = 2;

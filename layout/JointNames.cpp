@@ -5,33 +5,20 @@
 #include "layout/SizeTable.h"
 #include "platform/richtext/RichTextBox.h"
 
-#include <array>
+#include <optional>
 
 namespace layout {
 
-int LayoutRun::jointSize(qsizetype length, bool bow, bool writing) const
+std::optional<vb::Int16> LayoutRun::jointSize(qsizetype length, bool bow, bool writing) const
 {
-    const TemplateParameterSet& p = p_;
-    // The size option reaches short names, and under 結び切り also 4 and 5.
-    const int rowsWithDelta = p.Flags.FixedJointSizes ? 0 : bow ? 1 : 3;
-    using Rows = std::array<int16_t, 8>;
-    const Rows rows = bow ? (writing ? Rows{p.BowWriteSizeShort, p.BowWriteSizeLen4, p.BowWriteSizeLen5,
-                                            p.BowWriteSizeLen6, p.BowWriteSizeLen7, p.BowWriteSizeLen8,
-                                            p.BowWriteSizeLen9, p.BowWriteSizeLong}
-                                     : Rows{p.BowSizeShort, p.BowSizeLen4, p.BowSizeLen5, p.BowSizeLen6,
-                                            p.BowSizeLen7, p.BowSizeLen8, p.BowSizeLen9, p.BowSizeLong})
-                          : (writing ? Rows{p.TieWriteSizeShort, p.TieWriteSizeLen4, p.TieWriteSizeLen5,
-                                            p.TieWriteSizeLen6, p.TieWriteSizeLen7, p.TieWriteSizeLen8,
-                                            p.TieWriteSizeLen9, p.TieWriteSizeLong}
-                                     : Rows{p.TieSizeShort, p.TieSizeLen4, p.TieSizeLen5, p.TieSizeLen6,
-                                            p.TieSizeLen7, p.TieSizeLen8, p.TieSizeLen9, p.TieSizeLong});
-    return sizeByLength(length, 3, rows, rowsWithDelta, ctx_.NameSizeDelta);
+    const bool oneTable = p_.Flags.KnotlessJointNames || p_.Flags.SingleJointSizeTable;
+    return jointSizeFor(bow && !oneTable ? p_.BowSizes : p_.TieSizes, length, writing, ctx_.NameSizeDelta,
+                        p_.Flags.FixedJointSizes);
 }
 
 void LayoutRun::layOutJointNames()
 {
     const bool knotless = p_.Flags.KnotlessJointNames;
-    const bool boldLines = p_.Flags.BoldLayout && !p_.Flags.BoldTwoColumnName;
     // D1
     applySizeOption(ctx_.NameSizeDelta, host_.nameSizeOption(), p_.JointDeltaLarger, p_.JointDeltaSmaller,
                     p_.JointDeltaExtra);
@@ -50,7 +37,9 @@ void LayoutRun::layOutJointNames()
     const bool bow = !knotless && host_.knotBow();
     ctx_.MeasuredExtent = 0.0f;
     for (int i = 1; i <= count; ++i) {
-        ctx_.CharExtent = place_.MeasureExtent(jointSize(host_.jointName(i).size(), bow, false));
+        // A length no row covers measures at the size measured before.
+        if (const auto size = jointSize(host_.jointName(i).size(), bow, false))
+            ctx_.CharExtent = place_.MeasureExtent(*size);
         ctx_.MeasuredExtent = ctx_.MeasuredExtent + ctx_.CharExtent;
     }
     for (int j = 1; j <= count - 1; ++j)
@@ -59,7 +48,7 @@ void LayoutRun::layOutJointNames()
     // D5
     nameBox_.setSelFontName(in_.MeasureFontName);
     nameBox_.setSelFontSize(in_.GapFontSize);
-    if (boldLines)
+    if (boldNameLines())
         nameBox_.setSelBold(true);
     place_.WriteBlankLines(nameBox_, add16(ctx_.LeadLines, in_.CurOffsetX));
     // D6: one indent for every column of the group.
@@ -83,7 +72,8 @@ void LayoutRun::layOutJointNames()
         nameBox_.setSelBold(false); // the blanks before a name are never bold
         place_.SetSize(nameBox_, 10);
         place_.InsertBlanks(nameBox_, ctx_.ColumnIndent);
-        place_.SetSize(nameBox_, jointSize(name.size(), bow, true));
+        if (const auto size = jointSize(name.size(), bow, true))
+            place_.SetSize(nameBox_, *size);
         place_.SetTextFormat(nameBox_, bold(host_.nameBold()));
         nameBox_.setSelText(name + QStringLiteral("\r\n"));
         place_.SetSize(nameBox_, spacing);

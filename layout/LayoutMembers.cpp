@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <vector>
+
 namespace layout {
 
 namespace {
@@ -90,43 +92,11 @@ const Row NoshiRows[] = {
     {&P::JointDeltaSmaller, {-4, -3, -4, -3}},
     {&P::JointDeltaExtra, {6, 6, 4, 3}},
     {&P::JointSpacingNormal, {10, 10, 7, 7}},
-    {&P::BowSizeShort, {42, 34, 27, 27}},
-    {&P::BowSizeLen4, {33, 26, 20, 20}},
-    {&P::BowSizeLen5, {27, 20, 17, 17}},
-    {&P::BowSizeLen6, {21, 19, 13, 13}},
-    {&P::BowSizeLen7, {18, 16, 12, 11}},
-    {&P::BowSizeLen8, {16, 14, 10, 10}},
-    {&P::BowSizeLen9, {14, 12, 9, 9}},
-    {&P::BowSizeLong, {13, 11, 8, 7}},
-    {&P::TieSizeShort, {42, 34, 27, 27}},
-    {&P::TieSizeLen4, {33, 26, 20, 20}},
-    {&P::TieSizeLen5, {33, 26, 20, 20}},
-    {&P::TieSizeLen6, {30, 23, 19, 18}},
-    {&P::TieSizeLen7, {26, 20, 17, 16}},
-    {&P::TieSizeLen8, {23, 18, 15, 14}},
-    {&P::TieSizeLen9, {20, 16, 13, 13}},
-    {&P::TieSizeLong, {18, 14, 12, 12}},
     {&P::BowIndentBase, {22, 14, 12, 11}},
     {&P::TieIndentBase, {10, 7, 5, 4}},
     {&P::BowIndentCutMany, {3, 4, 4, 4}},
     {&P::BowIndentCutFour, {3, 2, 2, 2}},
     {&P::JointIndentFloor, {0, 0, 0, 0}},
-    {&P::BowWriteSizeShort, {42, 34, 27, 27}},
-    {&P::BowWriteSizeLen4, {33, 26, 20, 20}},
-    {&P::BowWriteSizeLen5, {27, 21, 17, 17}},
-    {&P::BowWriteSizeLen6, {21, 19, 13, 13}},
-    {&P::BowWriteSizeLen7, {18, 16, 12, 11}},
-    {&P::BowWriteSizeLen8, {16, 14, 10, 10}},
-    {&P::BowWriteSizeLen9, {14, 12, 9, 9}},
-    {&P::BowWriteSizeLong, {13, 11, 8, 7}},
-    {&P::TieWriteSizeShort, {42, 34, 27, 27}},
-    {&P::TieWriteSizeLen4, {33, 26, 20, 20}},
-    {&P::TieWriteSizeLen5, {33, 26, 20, 20}},
-    {&P::TieWriteSizeLen6, {30, 23, 19, 18}},
-    {&P::TieWriteSizeLen7, {26, 20, 17, 16}},
-    {&P::TieWriteSizeLen8, {23, 18, 15, 14}},
-    {&P::TieWriteSizeLen9, {20, 16, 13, 13}},
-    {&P::TieWriteSizeLong, {18, 14, 12, 12}},
     {&P::AddressIndentBase, {10, 6, 6, 5}},
     {&P::AddressPostalSize, {7, 6, 5, 5}},
     {&P::AddressLineSize, {10, 8, 7, 6}},
@@ -137,6 +107,25 @@ const Row NoshiRows[] = {
     {&P::TrailingLinesName, {20, 20, 18, 12}},
 };
 const std::array<int16_t, 4> NoshiCompanyGapSize = {12, 10, 10, 10};
+
+// Joint-name sizes, Short, Len4 .. Len9, Long: measuring, then writing.
+using JointRow = std::array<int16_t, 8>;
+const JointRow NoshiBowSize[4] = {
+    {42, 33, 27, 21, 18, 16, 14, 13}, {34, 26, 20, 19, 16, 14, 12, 11},
+    {27, 20, 17, 13, 12, 10, 9, 8},   {27, 20, 17, 13, 11, 10, 9, 7},
+};
+const JointRow NoshiBowWriteSize[4] = {
+    {42, 33, 27, 21, 18, 16, 14, 13}, {34, 26, 21, 19, 16, 14, 12, 11},
+    {27, 20, 17, 13, 12, 10, 9, 8},   {27, 20, 17, 13, 11, 10, 9, 7},
+};
+const JointRow NoshiTieSize[4] = {
+    {42, 33, 33, 30, 26, 23, 20, 18}, {34, 26, 26, 23, 20, 18, 16, 14},
+    {27, 20, 20, 19, 17, 15, 13, 12}, {27, 20, 20, 18, 16, 14, 13, 12},
+};
+const JointRow NoshiTieWriteSize[4] = {
+    {42, 33, 33, 30, 26, 23, 20, 18}, {34, 26, 26, 23, 20, 18, 16, 14},
+    {27, 20, 20, 19, 17, 15, 13, 12}, {27, 20, 20, 18, 16, 14, 13, 12},
+};
 // clang-format on
 
 const NameIndentStepList NoshiIndentSteps[4] = {
@@ -154,6 +143,9 @@ TemplateParameterSet noshiMember(int column, const char* name, VariantFlags flag
         p.*row.field = row.value[column];
     p.CompanyGapSize = NoshiCompanyGapSize[column];
     p.NameIndentSteps = NoshiIndentSteps[column];
+    // Short names take the size option; under 結び切り also 4 and 5 characters.
+    p.BowSizes = JointSizeTable::byLength(3, NoshiBowSize[column], NoshiBowWriteSize[column], 3);
+    p.TieSizes = JointSizeTable::byLength(3, NoshiTieSize[column], NoshiTieWriteSize[column], 5);
     p.Flags = flags;
     return p;
 }
@@ -167,9 +159,16 @@ const TemplateParameterSet LayoutWashiSmall = noshiMember(3, "LayoutWashiSmall")
 
 std::span<const TemplateParameterSet* const> layoutMembers()
 {
-    static const TemplateParameterSet* const members[] = {
-        &LayoutNoshiLarge, &LayoutNoshiMedium, &LayoutNoshiSmall, &LayoutWashiSmall,
-    };
+    static const std::vector<const TemplateParameterSet*> members = [] {
+        std::vector<const TemplateParameterSet*> all = {
+            &LayoutNoshiLarge, &LayoutNoshiMedium, &LayoutNoshiSmall, &LayoutWashiSmall,
+            &LayoutTanzakuLarge, &LayoutTanzakuSmall, &LayoutTanzakuSmallB, &LayoutTanzakuExtraLarge,
+            &LayoutTanzakuSheet, &LayoutTanzakuSpecialMedium,
+        };
+        for (std::span<const TemplateParameterSet* const> group : {traditionalSizeMembers()})
+            all.insert(all.end(), group.begin(), group.end());
+        return all;
+    }();
     return members;
 }
 

@@ -12,6 +12,24 @@ extern const TemplateParameterSet LayoutNoshiLarge;
 extern const TemplateParameterSet LayoutNoshiMedium;
 extern const TemplateParameterSet LayoutNoshiSmall;
 extern const TemplateParameterSet LayoutWashiSmall;
+// Strips
+extern const TemplateParameterSet LayoutTanzakuLarge;
+extern const TemplateParameterSet LayoutTanzakuSmall;
+extern const TemplateParameterSet LayoutTanzakuSmallB;
+extern const TemplateParameterSet LayoutTanzakuExtraLarge;
+// B5 strip sheets and special strips
+extern const TemplateParameterSet LayoutTanzakuSheet;
+extern const TemplateParameterSet LayoutTanzakuSpecialMedium;
+
+// 美濃判, 半紙判 and 切手判, plain and bold
+extern const TemplateParameterSet LayoutMinoban;
+extern const TemplateParameterSet LayoutMinobanBold;
+extern const TemplateParameterSet LayoutHanshiban;
+extern const TemplateParameterSet LayoutHanshibanBold;
+extern const TemplateParameterSet LayoutKitteban;
+extern const TemplateParameterSet LayoutKittebanBold;
+// The members of each group that lay out their templates.
+std::span<const TemplateParameterSet* const> traditionalSizeMembers();
 
 // Every member known so far, for look-up by name.
 std::span<const TemplateParameterSet* const> layoutMembers();

@@ -9,6 +9,8 @@
 #include "layout/Placement.h"
 #include "layout/TemplateParameterSet.h"
 
+#include <optional>
+
 namespace rt { class RichTextBox; }
 
 namespace layout {
@@ -50,13 +52,16 @@ private:
 
     // D1..D7 joint names
     void layOutJointNames();
-    int jointSize(qsizetype length, bool bow, bool writing) const;
+    // The knot's table, or the one table; no value when no row covers the length.
+    std::optional<vb::Int16> jointSize(qsizetype length, bool bow, bool writing) const;
 
     // E1, F1
     void PlaceAddressBlock();
     void PadTrailingLines();
 
     bool bold(bool box) const { return p_.Flags.BoldLayout || box; }
+    // Bold members write the blank lines at the head of the name box bold.
+    bool boldNameLines() const { return p_.Flags.BoldLayout && !p_.Flags.BoldTwoColumnName; }
     vb::Int16 nameDeltaPlus(int16_t base) const { return add16(ctx_.NameSizeDelta, base); }
 
     const TemplateParameterSet& p_;

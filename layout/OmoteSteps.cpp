@@ -102,8 +102,13 @@ void LayoutRun::IndentOmote()
         ctx_.ColumnIndent = p_.OmoteIndentLen3;
     else if (length >= 4)
         ctx_.ColumnIndent = p_.OmoteIndentLong;
-    if (host_.omoteSizeOption() == SizeOption::Extra)
+    const SizeOption option = host_.omoteSizeOption();
+    if (option == SizeOption::Extra)
         ctx_.ColumnIndent = add16(ctx_.ColumnIndent, -p_.OmoteIndentExtraCut);
+    if (option == SizeOption::Larger)
+        ctx_.ColumnIndent = add16(ctx_.ColumnIndent, -p_.OmoteIndentLargerCut);
+    if (p_.Flags.BoldOmoteIndent && host_.omoteBold())
+        ctx_.ColumnIndent = add16(ctx_.ColumnIndent, -p_.OmoteIndentBoldCut);
     ctx_.ColumnIndent = add16(ctx_.ColumnIndent, in_.CurOffsetOmote);
     if (ctx_.ColumnIndent < 0)
         ctx_.ColumnIndent = 0;
@@ -114,9 +119,9 @@ void LayoutRun::WriteOmote()
 {
     omoteBox_.setSelFontName(place_.printFont());
     omoteBox_.setSelColor(in_.TextColor);
-    // Bold members keep the bold state the box has at this point.
-    if (!p_.Flags.BoldLayout)
-        omoteBox_.setSelBold(host_.omoteBold());
+    // Bold members write the inscription bold whatever the box and the
+    // shoulder titles before it say.
+    omoteBox_.setSelBold(bold(host_.omoteBold()));
 
     const QString omote = host_.omoteText();
     const qsizetype length = omote.size();

@@ -74,6 +74,8 @@ void LayoutRun::WriteNameTopLines(bool furigana)
     nameBox_.setSelFontName(in_.MeasureFontName);
     nameBox_.setSelColor(in_.TextColor);
     nameBox_.setSelFontSize(in_.GapFontSize);
+    if (boldNameLines())
+        nameBox_.setSelBold(true);
     if (furigana)
         ctx_.LeadLines = add16(ctx_.LeadLines, -p_.FuriganaLineCut);
     place_.WriteBlankLines(nameBox_, add16(ctx_.LeadLines, in_.CurOffsetX));

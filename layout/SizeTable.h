@@ -5,9 +5,11 @@
 
 #include "layout/Placement.h"
 #include "layout/LayoutHost.h"
+#include "layout/TemplateParameterSet.h"
 
 #include <algorithm>
 #include <initializer_list>
+#include <optional>
 #include <span>
 
 namespace layout {
@@ -24,6 +26,21 @@ inline vb::Int16 sizeByLength(qsizetype length, int firstRowLength, std::initial
 {
     return sizeByLength(length, firstRowLength, std::span<const int16_t>(rows.begin(), rows.size()),
                         rowsWithDelta, delta);
+}
+
+// The size a joint-name table gives a name of that length: every row that
+// holds replaces the size of an earlier one; no value when none holds.
+inline std::optional<vb::Int16> jointSizeFor(const JointSizeTable& table, qsizetype length, bool writing,
+                                             int delta, bool fixedSizes)
+{
+    std::optional<vb::Int16> size;
+    for (const JointSizeRow& row : table) {
+        const std::optional<int16_t>& value = writing ? row.write : row.measure;
+        if (length < row.minLength || length > row.maxLength || !value)
+            continue;
+        size = row.addsDelta && !fixedSizes ? add16(delta, *value) : vb::Int16(*value);
+    }
+    return size;
 }
 
 // The size option as a delta: 0 for "標準", the member's value for the

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <optional>
 
 namespace layout {
@@ -41,6 +42,48 @@ struct NameIndentStepList {
     const NameIndentStep* end() const { return entries.data() + count; }
 };
 
+// One row of a joint-name size table (measuring in D4, writing in D7): the
+// sizes of names of minLength to maxLength characters. The rows of a table
+// are tested in order on the name's length and every row that holds sets the
+// size, so a later row replaces an earlier one (a set's "exactly 5" row after
+// its "5 or fewer" row). A column left empty is a row that column does not
+// have: the size an earlier row gave stays.
+struct JointSizeRow {
+    static constexpr int16_t AnyLength = std::numeric_limits<int16_t>::max(); // "or more"
+    int16_t minLength = 0;
+    int16_t maxLength = 0;
+    std::optional<int16_t> measure; // points
+    std::optional<int16_t> write;   // points
+    // The row's sizes are NameSizeDelta + value (ignored under FixedJointSizes).
+    bool addsDelta = false;
+};
+
+// A joint-name size table of up to 12 rows, chosen per parameter set.
+struct JointSizeTable {
+    std::array<JointSizeRow, 12> rows{};
+    int count = 0;
+    const JointSizeRow* begin() const { return rows.data(); }
+    const JointSizeRow* end() const { return rows.data() + count; }
+
+    // The common shape, from a set's Short, Len4 .. Len9 and Long values
+    // (measure: BowSize*/TieSize*, write: BowWriteSize*/TieWriteSize*):
+    // the short row covers names of 0 to shortLimit characters and adds
+    // NameSizeDelta; then one row per length up to 9, where lengths up to
+    // deltaUpTo add NameSizeDelta too; then 10 or more. shortLimit is the
+    // set's JointShortLimit: 3 in most sets, 5 where a set's short row
+    // reaches five characters (its Len4 and Len5 values are then unused).
+    static constexpr JointSizeTable byLength(int16_t shortLimit, const std::array<int16_t, 8>& measure,
+                                             const std::array<int16_t, 8>& write, int16_t deltaUpTo)
+    {
+        JointSizeTable t;
+        t.rows[t.count++] = {0, shortLimit, measure[0], write[0], true};
+        for (int16_t length = int16_t(shortLimit + 1); length <= 9; ++length)
+            t.rows[t.count++] = {length, length, measure[length - 3], write[length - 3], length <= deltaUpTo};
+        t.rows[t.count++] = {10, JointSizeRow::AnyLength, measure[7], write[7], false};
+        return t;
+    }
+};
+
 // Person-name size of the bold three-column two-line name, by its length.
 struct BoldPersonSizeTable {
     int16_t Len4OrLess = 0; // + NameSizeDelta
@@ -56,25 +99,41 @@ struct VariantFlags {
     // The first failure ends the layout and is reported to the caller;
     // a negative blank count is then a failure instead of writing nothing.
     bool AbortOnError = false;
-    // Measures and writes bold whatever the bold boxes say; three-column
-    // two-line name with BoldPersonSize (see BoldTwoColumnName).
+    // Measures in bold (from the one-line inscription's measuring on) and
+    // writes its own text bold whatever the bold boxes say: the inscription,
+    // furigana, names, company, title and address items. The blank lines at
+    // the head of both boxes are bold too, and so are the blanks written after
+    // them. The shoulder titles and the two-line inscription still follow the
+    // inscription bold box. Three-column two-line name with BoldPersonSize,
+    // TwoLineLeadCut, TitleGapSize, PersonIndentSize and PersonIndentBlanks
+    // (see BoldTwoColumnName).
     bool BoldLayout = false;
     // Bold member that keeps the two-column, letter-spaced two-line name and
     // writes the blank lines of the name groups without bold.
     bool BoldTwoColumnName = false;
+    // A8 takes OmoteIndentBoldCut off the inscription's indent when the
+    // inscription bold box is ticked.
+    bool BoldOmoteIndent = false;
     bool UnsplitTwoCharOmote = false;
     bool NameTextUntrimmed = false;
     // Joint names without the knot choice: the 結び切り tables, the
     // BowIndentBase and both cuts whatever the window says, no forced knot.
     bool KnotlessJointNames = false;
+    // D4 and D7 size every joint name from TieSizes, the set's one table,
+    // whichever knot is chosen; the knot still rules D2 and D6.
+    bool SingleJointSizeTable = false;
+    // Joint-name rows marked addsDelta are used without NameSizeDelta.
     bool FixedJointSizes = false;
     bool NarrowTitleIndent = false;
     bool NoFourNameCut = false;
+    // D6 takes neither BowIndentCutMany nor BowIndentCutFour.
     bool NoJointIndentCuts = false;
     bool ExtraNameBlanks = false;
     bool NoIndentSteps = false;
     bool TemplateTrailingLines = false;
     bool GapFieldFurigana = false;
+    // B7 writes a 3- or 4-character one-line name as one run (NoNameLetterGap
+    // in some Parts); the two-character split stays.
     bool NoNameLetterSpacing = false;
 };
 
@@ -88,7 +147,9 @@ struct TemplateParameterSet {
     int16_t ShoulderTitleIndent = 0, TwoLineOmoteWriteBase = 0, TwoLineOmoteIndent = 0;
     // A8 inscription indent
     int16_t OmoteIndentLen1 = 0, OmoteIndentLen2 = 0, OmoteIndentLen3 = 0, OmoteIndentLong = 0;
-    int16_t OmoteIndentExtraCut = 0;
+    int16_t OmoteIndentExtraCut = 0;  // 特大
+    int16_t OmoteIndentLargerCut = 0; // 大きめ, after the 特大 cut
+    int16_t OmoteIndentBoldCut = 0;   // BoldOmoteIndent only, after the 大きめ cut
 
     // B2 name size option
     int16_t NameDeltaLargerShort = 0, NameDeltaLarger5Short = 0, NameDeltaSmallerShort = 0;
@@ -118,24 +179,28 @@ struct TemplateParameterSet {
     int16_t TitleIndentSize = 0, TitleSize = 0;
     int16_t PersonCharSize = 0, PersonGapSize = 0;
     // bold three-column form only
-    int16_t BoldTwoLineLeadCut = 0;
+    int16_t TwoLineLeadCut = 0; // lines off LeadLines after C3 (BoldTwoLineLeadCut)
+    // Size of the empty line after the title column; none: the title's size.
     std::optional<int16_t> TitleGapSize;
-    std::optional<int16_t> BoldPersonIndent; // 2 when not given
+    int16_t PersonIndentSize = 10; // points of the blanks that lead the person column
+    // Blanks after the ColumnIndent blanks before the person name
+    // (PersonExtraBlanks, BoldPersonIndent in some Parts).
+    int16_t PersonIndentBlanks = 2;
     BoldPersonSizeTable BoldPersonSize;
 
     // D1 to D7 joint names
     int16_t JointDeltaLarger = 0, JointDeltaSmaller = 0, JointDeltaExtra = 0;
     int16_t JointSpacingNormal = 0, JointSpacingNarrow = 3;
-    int16_t BowSizeShort = 0, BowSizeLen4 = 0, BowSizeLen5 = 0, BowSizeLen6 = 0, BowSizeLen7 = 0;
-    int16_t BowSizeLen8 = 0, BowSizeLen9 = 0, BowSizeLong = 0;
-    int16_t TieSizeShort = 0, TieSizeLen4 = 0, TieSizeLen5 = 0, TieSizeLen6 = 0, TieSizeLen7 = 0;
-    int16_t TieSizeLen8 = 0, TieSizeLen9 = 0, TieSizeLong = 0;
+    // D4 measuring and D7 writing sizes by name length, one table per knot:
+    // BowSizes for 蝶結び, TieSizes for 結び切り (and for every name under
+    // KnotlessJointNames or SingleJointSizeTable). The Parts' BowSizeShort ..
+    // BowSizeLong are the measure column of BowSizes, BowWriteSizeShort ..
+    // BowWriteSizeLong its write column; likewise Tie*.
+    JointSizeTable BowSizes, TieSizes;
+    // D6. BowIndentCutMany is the cut for 3 or fewer names (BowIndentCutFew in
+    // some Parts).
     int16_t BowIndentBase = 0, TieIndentBase = 0, BowIndentCutMany = 0, BowIndentCutFour = 0;
     int16_t JointIndentFloor = 0;
-    int16_t BowWriteSizeShort = 0, BowWriteSizeLen4 = 0, BowWriteSizeLen5 = 0, BowWriteSizeLen6 = 0;
-    int16_t BowWriteSizeLen7 = 0, BowWriteSizeLen8 = 0, BowWriteSizeLen9 = 0, BowWriteSizeLong = 0;
-    int16_t TieWriteSizeShort = 0, TieWriteSizeLen4 = 0, TieWriteSizeLen5 = 0, TieWriteSizeLen6 = 0;
-    int16_t TieWriteSizeLen7 = 0, TieWriteSizeLen8 = 0, TieWriteSizeLen9 = 0, TieWriteSizeLong = 0;
 
     // E1 address block, F1 trailing lines
     int16_t AddressIndentBase = 0, AddressPostalSize = 0, AddressLineSize = 0;

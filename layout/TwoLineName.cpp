@@ -36,7 +36,7 @@ void LayoutRun::layOutTwoLineName()
     ctx_.CharExtent = place_.MeasureExtent(nameDeltaPlus(p_.TwoLineMeasureBase));
     ctx_.LeadLines = place_.CentreLines(ctx_.CharExtent);
     if (threeColumns)
-        ctx_.LeadLines = add16(ctx_.LeadLines, -p_.BoldTwoLineLeadCut);
+        ctx_.LeadLines = add16(ctx_.LeadLines, -p_.TwoLineLeadCut);
     // C4
     nameBox_.setSelFontName(in_.MeasureFontName);
     nameBox_.setSelFontSize(in_.GapFontSize);
@@ -104,7 +104,7 @@ void LayoutRun::WriteBoldTitleAndPerson()
     place_.EndColumn(nameBox_);
 
     const QString person = host_.personName();
-    place_.WriteBlanks(nameBox_, add16(ctx_.ColumnIndent, p_.BoldPersonIndent.value_or(2)), p_.TitleIndentSize);
+    place_.WriteBlanks(nameBox_, add16(ctx_.ColumnIndent, p_.PersonIndentBlanks), p_.PersonIndentSize);
     const BoldPersonSizeTable& t = p_.BoldPersonSize;
     const vb::Int16 size = sizeByLength(person.size(), 4, {t.Len4OrLess, t.Len5, t.Len6, t.Len7, t.Len8, t.Len9, t.Long},
                                         2, ctx_.NameSizeDelta);

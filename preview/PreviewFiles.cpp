@@ -3,8 +3,8 @@
 // from a saved-file list through the hidden fields or from the File menu.
 #include "preview/frmNoshiPreView.h"
 
-#include "app/LiveStore.h"
-#include "app/TemplateCatalogue.h"
+#include "model/LiveStore.h"
+#include "model/TemplateCatalogue.h"
 #include "platform/richtext/RichTextBox.h"
 #include "platform/richtext/RichTextEdit.h"
 #include "platform/services/Dialogs.h"
@@ -196,7 +196,7 @@ void frmNoshiPreView::loadPart(const LoadRoad& road)
     if (!nameOpen)
         StatusPanel1->setText(statusText(st.CurSizeName));
     const int row = st.findSize(sizeName, 0);
-    if (row >= st.RegSizeCount) {
+    if (row >= st.RegSizeCount()) {
         ui::MsgBox(NotFoundMessage, ui::Buttons::Ok, ui::Icon::Information, InputCheckTitle);
         clearFields();
         return;
@@ -244,7 +244,7 @@ bool frmNoshiPreView::ApplyFileSize(int ownBox, const QString& path, const QStri
     app::LiveStore& st = app::store();
     st.CurSizeTemplate = templateKey;
     st.CurSizeName = sizeName;
-    const app::RegisteredSize& z = st.sizes[size_t(st.LoopPos)];
+    const app::RegisteredSize& z = st.size(st.LoopPos);
     st.PaperWidth = z.RegSizeWidth;
     st.PaperHeight = z.RegSizeHeight;
     if (st.PaperWidth == 0 || st.PaperHeight == 0) {

@@ -4,8 +4,8 @@
 // name text, built anew for each rank.
 #include "preview/frmNoshiPreView.h"
 
-#include "app/DataFile.h"
-#include "app/LiveStore.h"
+#include "model/DataFile.h"
+#include "model/LiveStore.h"
 #include "platform/richtext/RichTextBox.h"
 #include "platform/richtext/RichTextEdit.h"
 #include "platform/services/MessageBox.h"
@@ -34,9 +34,9 @@ bool isStripSheetKey(const QString& key)
 QString currentKey()
 {
     const app::LiveStore& st = app::store();
-    if (st.LoopPos < 0 || st.LoopPos >= st.RegSizeCount || st.StyleLoop < 0 || st.StyleLoop >= app::NameStyleCount)
+    if (st.LoopPos < 0 || st.LoopPos >= st.RegSizeCount() || st.StyleLoop < 0 || st.StyleLoop >= app::NameStyleCount)
         return {};
-    return st.sizes[size_t(st.LoopPos)].RegSizeTemplate[size_t(st.StyleLoop)];
+    return st.size(st.LoopPos).RegSizeTemplate[size_t(st.StyleLoop)];
 }
 
 std::optional<int> wholeNumber(const QString& text)

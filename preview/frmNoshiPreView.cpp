@@ -1,6 +1,6 @@
 #include "preview/frmNoshiPreView.h"
 
-#include "app/LiveStore.h"
+#include "model/LiveStore.h"
 #include "platform/paths/AppPaths.h"
 #include "platform/richtext/RichTextBox.h"
 #include "platform/richtext/RichTextEdit.h"
@@ -9,7 +9,7 @@
 #include "platform/vb/VbNum.h"
 #include "preview/PreviewFormatter.h"
 #include "preview/PreviewHost.h"
-#include "print/UpDown.h"
+#include "platform/forms/UpDown.h"
 
 #include <QAction>
 #include <QApplication>
@@ -199,6 +199,8 @@ frmNoshiPreView::frmNoshiPreView(QWidget* parent) : forms::Form(parent)
     Text4 = hiddenField(this);
     Text10 = hiddenField(this);
     Text11 = hiddenField(this);
+    mailbox_ = PreviewMailbox(
+        {Text3, Text4, Text10, Text11, txtFile1, txtFile2, &dlgCommonDialogFileName, txtName, txtSize, txtFileName});
 
     buildToolStrips();
     buildMenus();
@@ -453,8 +455,8 @@ void frmNoshiPreView::Form_Load()
     Combo1->addItems(host.printerNames());
     Combo1->setCurrentIndex(Combo1->findText(host.currentPrinterName(), Qt::MatchExactly));
     app::LiveStore& st = app::store();
-    if (st.LoopPos >= 0 && st.LoopPos < st.RegSizeCount && st.StyleLoop >= 0 && st.StyleLoop < app::NameStyleCount) {
-        const app::RegisteredSize& z = st.sizes[size_t(st.LoopPos)];
+    if (st.LoopPos >= 0 && st.LoopPos < st.RegSizeCount() && st.StyleLoop >= 0 && st.StyleLoop < app::NameStyleCount) {
+        const app::RegisteredSize& z = st.size(st.LoopPos);
         st.CurSizeTemplate = z.RegSizeTemplate[size_t(st.StyleLoop)];
         st.CurSizeName = z.RegSizeName[size_t(st.StyleLoop)];
     }
@@ -481,8 +483,8 @@ void frmNoshiPreView::pageLaidOut()
     // names the paper of the page on screen.
     omoteEdited_ = nameEdited_ = false;
     app::LiveStore& st = app::store();
-    if (st.LoopPos >= 0 && st.LoopPos < st.RegSizeCount && st.StyleLoop >= 0 && st.StyleLoop < app::NameStyleCount) {
-        const app::RegisteredSize& z = st.sizes[size_t(st.LoopPos)];
+    if (st.LoopPos >= 0 && st.LoopPos < st.RegSizeCount() && st.StyleLoop >= 0 && st.StyleLoop < app::NameStyleCount) {
+        const app::RegisteredSize& z = st.size(st.LoopPos);
         st.CurSizeTemplate = z.RegSizeTemplate[size_t(st.StyleLoop)];
         st.CurSizeName = z.RegSizeName[size_t(st.StyleLoop)];
     }

@@ -5,12 +5,14 @@
 // user reformats, prints and saves the page here.
 //
 // Its hidden fields are the mailbox between the dispatcher, the saved-file
-// lists, the main window and the editor's own loaders.
+// lists, the main window and the editor's own loaders; other windows reach
+// them through mailbox() only.
 #pragma once
 
 #include "platform/forms/Form.h"
 #include "platform/vb/VbNum.h"
 #include "preview/CanvasGeometry.h"
+#include "preview/PreviewMailbox.h"
 
 #include <QString>
 #include <memory>
@@ -83,19 +85,9 @@ public:
     QRadioButton* Option1 = nullptr; // the inscription box was clicked last
     QRadioButton* Option2 = nullptr; // the name box was clicked last
 
-    // --- hidden fields ---
-    QLineEdit* txtFile1 = nullptr;   // inscription file chosen in a list
-    QLineEdit* txtFile2 = nullptr;   // name file chosen in a list
-    QLineEdit* txtName = nullptr;    // its size name
-    QLineEdit* txtSize = nullptr;    // its template key
-    QLineEdit* txtFileName = nullptr;
-    QLineEdit* Text3 = nullptr;      // "Load" while a page is open for editing
-    QLineEdit* Text4 = nullptr;      // size name of the page
-    QLineEdit* Text10 = nullptr;     // blanks before the rank label
-    QLineEdit* Text11 = nullptr;     // point size of the rank label
-
-    // Default file name of the window's file dialogs.
-    QString dlgCommonDialogFileName;
+    // The hidden fields, as other windows read and write them.
+    PreviewMailbox& mailbox() { return mailbox_; }
+    const PreviewMailbox& mailbox() const { return mailbox_; }
 
     bool OmotegakiChanged = false;
     bool NagakiChanged = false;
@@ -178,6 +170,22 @@ protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
+    // --- hidden fields: the mailbox's storage ---
+    QLineEdit* txtFile1 = nullptr;   // inscription file chosen in a list
+    QLineEdit* txtFile2 = nullptr;   // name file chosen in a list
+    QLineEdit* txtName = nullptr;    // its size name
+    QLineEdit* txtSize = nullptr;    // its template key
+    QLineEdit* txtFileName = nullptr;
+    QLineEdit* Text3 = nullptr;      // "Load" while a page is open for editing
+    QLineEdit* Text4 = nullptr;      // size name of the page
+    QLineEdit* Text10 = nullptr;     // blanks before the rank label
+    QLineEdit* Text11 = nullptr;     // point size of the rank label
+
+    // Default file name of the window's file dialogs.
+    QString dlgCommonDialogFileName;
+
+    PreviewMailbox mailbox_;
+
     // Work of the window's own (activation, loads, rank labels): the changes
     // it makes are not the user's.
     struct OwnWork {

@@ -48,7 +48,6 @@ const VariantTraits& traitsOf(PagePrinterVariant v)
 }
 
 constexpr double CompanyNameAboveBottomMm = 60;
-constexpr double BulkLabelInsetMm = 70;
 constexpr double TanzakuNameDistanceMm = 60;
 const QString Tanzaku46Key = QStringLiteral("短冊（４：６）");
 const QString CompanyNameDoesNotFit = QStringLiteral("社名を印刷できません。プリンタの用紙設定を変更してください。");
@@ -123,9 +122,15 @@ std::vector<Band> pageBands(PagePrinterVariant v, const VariantTraits& t, PagePr
     const int X = LandscapeBoxLeft(in, W);
     bands.push_back({&host.omoteBox(), X, LandscapeOmoteTop(in, H)});
     bands.push_back({&host.nameBox(), X, LandscapeNameTop(in, H)});
-    if (s.BulkLabel)
-        bands.push_back({&host.bulkLabelBox(), LandscapeExtraLeft(in, W, BulkLabelInsetMm, false),
-                         LandscapeExtraTop(in, H, BulkLabelInsetMm)});
+    if (s.BulkLabel) {
+        // The printable area's right and bottom edges in the frame of X and
+        // Y: the landscape bands take the physical offsets crosswise.
+        const double offX = printer.ScaleX(printer.GetDeviceCaps(prn::PHYSICALOFFSETX), prn::vbPixels, prn::vbTwips);
+        const double offY = printer.ScaleY(printer.GetDeviceCaps(prn::PHYSICALOFFSETY), prn::vbPixels, prn::vbTwips);
+        rt::RichTextBox& label = host.bulkLabelBox();
+        bands.push_back({&label, BulkLabelLeft(in, W, label.widthMm(), offY + printer.ScaleWidth()),
+                         BulkLabelTop(in, H, label.heightMm(), offX + printer.ScaleHeight())});
+    }
     if (s.Check2 && edge == -1)
         companyBand(false);
     return bands;
@@ -197,8 +202,6 @@ PagePrintResult RunPagePrinter(PagePrinterVariant variant, PagePrintHost& host, 
     for (; copyNo <= result.copies; ++copyNo) {
         if (!printer.BeginPage()) {
             result.error = printer.lastError();
-            ui::MsgBox(QStringLiteral("印刷を開始できません。プリンタの設定を確認してください。\n%1").arg(result.error),
-                       ui::Buttons::Ok, ui::Icon::Exclamation, QStringLiteral("Caution"));
             break;
         }
         for (const Band& b : bands)
@@ -208,7 +211,11 @@ PagePrintResult RunPagePrinter(PagePrinterVariant variant, PagePrintHost& host, 
             host.setProgressValue(copyNo + 10);
     }
     result.printCopyNo = copyNo;
-    printer.EndDoc();
+    if (!printer.EndDoc() && result.error.isEmpty())
+        result.error = printer.lastError();
+    if (!result.error.isEmpty())
+        ui::MsgBox(QStringLiteral("印刷を開始できません。プリンタの設定を確認してください。\n%1").arg(result.error),
+                   ui::Buttons::Ok, ui::Icon::Exclamation, QStringLiteral("Caution"));
     if (result.error.isEmpty() && result.copies > 0) {
         std::vector<const rt::RichTextBox*> released;
         for (const Band& b : bands) {

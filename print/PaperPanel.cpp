@@ -1,6 +1,6 @@
 #include "print/PaperPanel.h"
 
-#include "app/SubWindowParts.h"
+#include "platform/forms/SubWindowParts.h"
 #include "platform/fonts/FontCatalog.h"
 #include "platform/print/PaperCodes.h"
 #include "platform/print/Printer.h"

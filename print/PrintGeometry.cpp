@@ -3,6 +3,8 @@
 #include "platform/print/PaperCodes.h"
 #include "platform/vb/VbNum.h"
 
+#include <algorithm>
+
 namespace noshi {
 
 int Twips(double mm) { return vb::CLng(mm * TwipsPerMm); }
@@ -58,6 +60,20 @@ int LandscapeExtraTop(const PlacementInput& in, int H, double aboveBottomMm)
     if (in.Option9)
         return vb::CLng(top - (H - in.PaperHeight * TwipsPerMm) / 2.0);
     return vb::CLng(top);
+}
+
+int BulkLabelLeft(const PlacementInput& in, int W, double boxWidthMm, double printableRight)
+{
+    const double noshiRight = in.PrOffsetX * TwipsPerMm + W; // the band's left edge + 70 mm
+    return vb::CLng(std::min(noshiRight, printableRight) - boxWidthMm * TwipsPerMm);
+}
+
+int BulkLabelTop(const PlacementInput& in, int H, double boxHeightMm, double printableBottom)
+{
+    double top = in.PrOffsetY * TwipsPerMm + H - 70 * TwipsPerMm;
+    if (in.Option9)
+        top -= (H - in.PaperHeight * TwipsPerMm) / 2.0;
+    return vb::CLng(std::min(top, printableBottom - boxHeightMm * TwipsPerMm));
 }
 
 int PortraitBoxLeft(const PlacementInput& in, double P)

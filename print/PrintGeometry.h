@@ -39,6 +39,15 @@ int LandscapeNameTop(const PlacementInput& in, int H);
 int LandscapeExtraLeft(const PlacementInput& in, int W, double insetMm, bool fromLeft);
 int LandscapeExtraTop(const PlacementInput& in, int H, double aboveBottomMm);
 
+// The bulk label in the noshi's bottom-right corner: its band 70 mm inside
+// the noshi's right edge and 70 mm above its bottom, the box's picture
+// (first column at its right) ending at the noshi's right edge. Kept inside
+// the printable area, whose right and bottom edges are given in the same
+// frame as the result: a box larger than the corner, or a print offset,
+// would otherwise put its first columns off the paper.
+int BulkLabelLeft(const PlacementInput& in, int W, double boxWidthMm, double printableRight);
+int BulkLabelTop(const PlacementInput& in, int H, double boxHeightMm, double printableBottom);
+
 // Portrait page with printable width P twips: the left edge of both boxes by
 // the placement option, 0 when none is on; a box's top from its distance
 // below the noshi's top.

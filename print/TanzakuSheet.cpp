@@ -112,7 +112,8 @@ TanzakuPrintResult PrintTanzakuSheet(const TanzakuSheetLayout& layout, const Tan
         printer.NewPage();
     }
     result.printCopyNo = copyNo;
-    printer.EndDoc();
+    if (!printer.EndDoc() && result.error.isEmpty())
+        result.error = printer.lastError();
     printer.releaseFormatCache(upper);
     printer.releaseFormatCache(lower);
     return result;

@@ -1,13 +1,13 @@
 #include "print/frmPrinterP.h"
 
-#include "app/SubWindowParts.h"
+#include "platform/forms/SubWindowParts.h"
 #include "platform/forms/Controls.h"
 #include "platform/forms/EnterAsTab.h"
 #include "platform/print/Printer.h"
 #include "platform/print/PrinterDriver.h"
 #include "platform/vb/VbNum.h"
 #include "print/PaperPanel.h"
-#include "print/UpDown.h"
+#include "platform/forms/UpDown.h"
 
 #include <QApplication>
 #include <QCheckBox>

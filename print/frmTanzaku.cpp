@@ -1,6 +1,6 @@
 #include "print/frmTanzaku.h"
 
-#include "app/SubWindowParts.h"
+#include "platform/forms/SubWindowParts.h"
 #include "platform/forms/Controls.h"
 #include "platform/forms/EnterAsTab.h"
 #include "platform/print/Printer.h"
@@ -9,7 +9,7 @@
 #include "platform/vb/VbNum.h"
 #include "print/PagePrintHost.h"
 #include "print/TemplateDispatch.h"
-#include "print/UpDown.h"
+#include "platform/forms/UpDown.h"
 #include "print/frmPrinterP.h"
 
 #include <QApplication>
@@ -123,8 +123,7 @@ void frmTanzaku::Form_Unload(bool& cancel)
         return;
     // Stored as typed, so that the next opening shows what the user left.
     QString error;
-    if (!settings::SaveSetting(KeyAdjustX, Text4->text(), settings::Section, &error)
-        || !settings::SaveSetting(KeyAdjustY, Text5->text(), settings::Section, &error))
+    if (!settings::SaveSettings({{KeyAdjustX, Text4->text()}, {KeyAdjustY, Text5->text()}}, settings::Section, &error))
         ui::MsgBox(error, ui::Buttons::Ok, ui::Icon::Exclamation, QStringLiteral("Caution"));
 }
 

@@ -107,13 +107,15 @@ void Printer::NewPage()
         pageWanted_ = true;
 }
 
-void Printer::EndDoc()
+bool Printer::EndDoc()
 {
     if (!docOpen_)
-        return;
+        return true;
     backend_->endDoc();
     docOpen_ = false;
     pageWanted_ = false;
+    lastError_ = backend_->errorText();
+    return lastError_.isEmpty();
 }
 
 void Printer::drawBand(const rt::RichTextBox& box, const TwipRect& rc, const TwipRect& page)

@@ -47,9 +47,10 @@ public:
     // Opens the job on first use, the next page after NewPage; draws nothing.
     bool BeginPage();
     void NewPage();
-    void EndDoc();
+    // Ends the job; false when the print system did not take it (lastError says why).
+    bool EndDoc();
     bool docOpen() const { return docOpen_; }
-    // Why the last job could not be opened; empty when it could.
+    // Why the last job could not be opened or handed over; empty when it could.
     QString lastError() const { return lastError_; }
 
     // One band: the whole box into rc, clipped, on the open page (opened

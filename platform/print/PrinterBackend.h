@@ -53,7 +53,8 @@ public:
     virtual QPoint physicalOffsetPx() const = 0;
 
     // The job. startDoc opens it with its first page; newPage opens the next.
-    // A false startDoc leaves no job open; errorText() tells why.
+    // A false startDoc leaves no job open; errorText() tells why, and after
+    // endDoc why the print system did not take the job.
     virtual bool startDoc() = 0;
     virtual void newPage() = 0;
     virtual void endDoc() = 0;

@@ -5,8 +5,58 @@
 
 #include <QFileInfo>
 #include <QPrinterInfo>
+#include <cups/cups.h>
 
 namespace prn {
+
+namespace {
+
+// What the print system says about a queue's state, for a message.
+QString stateMessage(const QByteArray& name)
+{
+    char uri[HTTP_MAX_URI];
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0, "/printers/%s",
+                     name.constData());
+    ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+    static const char* const wanted[] = {"printer-state-message", "printer-state-reasons"};
+    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 2, nullptr, wanted);
+    QString text;
+    if (ipp_t* response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/")) {
+        for (const char* attr : wanted) {
+            ipp_attribute_t* a = ippFindAttribute(response, attr, IPP_TAG_ZERO);
+            const char* value = a ? ippGetString(a, 0, nullptr) : nullptr;
+            if (value && *value && QByteArray(value) != "none") {
+                text = QString::fromUtf8(value);
+                break;
+            }
+        }
+        ippDelete(response);
+    }
+    return text;
+}
+
+// Why the print system would refuse a job for the queue now; empty when it
+// takes jobs. Checked before anything is drawn, so that a refused print
+// tells the user instead of vanishing.
+QString queueRefusal(const QString& printer)
+{
+    const QByteArray name = printer.toUtf8();
+    cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.constData(), nullptr);
+    if (!dest)
+        return QStringLiteral("プリンタ「%1」が見つかりません。削除されたか、印刷システムに接続できません。（%2）")
+            .arg(printer, QString::fromUtf8(cupsLastErrorString()));
+    const char* accepting = cupsGetOption("printer-is-accepting-jobs", dest->num_options, dest->options);
+    const bool refuses = accepting && QByteArray(accepting) == "false";
+    cupsFreeDests(1, dest);
+    if (!refuses)
+        return {};
+    const QString why = stateMessage(name);
+    return QStringLiteral("プリンタ「%1」は印刷を受け付けていません。（%2）")
+        .arg(printer, why.isEmpty() ? QStringLiteral("理由は示されていません") : why);
+}
+
+} // namespace
 
 QtPrinterBackend::QtPrinterBackend() = default;
 
@@ -24,7 +74,9 @@ std::unique_ptr<QtPrinterBackend> QtPrinterBackend::forPrinter(const QString& na
         info = QPrinterInfo::defaultPrinter();
     b->printer_ = info.isNull() ? std::make_unique<QPrinter>(QPrinter::HighResolution)
                                 : std::make_unique<QPrinter>(info, QPrinter::HighResolution);
-    b->printer_->setFullPage(false);
+    // Drawn from the page's corner: the printable area is the printer's
+    // own (see margins()), never Qt's default page margins.
+    b->printer_->setFullPage(true);
     // A printer made current starts on its driver's default paper (the
     // user's own default included), not on the paper of the last one.
     if (!info.isNull() && info.defaultPageSize().isValid())
@@ -45,9 +97,10 @@ std::unique_ptr<QtPrinterBackend> QtPrinterBackend::forPdf(const QString& path)
     b->printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     b->printer_->setOutputFormat(QPrinter::PdfFormat);
     b->printer_->setOutputFileName(path);
-    b->printer_->setFullPage(false);
+    b->printer_->setFullPage(true);
     // A PDF has no unprintable margin.
-    b->printer_->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    b->printer_->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
+                                           QPageLayout::Point, QMarginsF(0, 0, 0, 0)));
     b->code_ = DMPAPER_A4;
     return b;
 }
@@ -131,14 +184,32 @@ QSize QtPrinterBackend::physicalSizePx() const
     return printer_->pageLayout().fullRectPixels(printer_->resolution()).size();
 }
 
+QMargins QtPrinterBackend::marginsPx() const
+{
+    // The driver's minimum margins for the paper (the PPD's imageable area),
+    // given for the sheet as it is fed. On a landscape page they turn with
+    // the picture, which the print system turns a quarter anticlockwise: its
+    // top lies along the sheet's left edge.
+    QPageLayout layout = printer_->pageLayout();
+    layout.setUnits(QPageLayout::Point);
+    QMarginsF m = layout.minimumMargins();
+    if (layout.orientation() == QPageLayout::Landscape)
+        m = QMarginsF(m.bottom(), m.left(), m.top(), m.right());
+    const double px = printer_->resolution() / 72.0;
+    return QMargins(qRound(m.left() * px), qRound(m.top() * px), qRound(m.right() * px), qRound(m.bottom() * px));
+}
+
 QSize QtPrinterBackend::printableSizePx() const
 {
-    return printer_->pageLayout().paintRectPixels(printer_->resolution()).size();
+    const QMargins m = marginsPx();
+    const QSize full = physicalSizePx();
+    return QSize(full.width() - m.left() - m.right(), full.height() - m.top() - m.bottom());
 }
 
 QPoint QtPrinterBackend::physicalOffsetPx() const
 {
-    return printer_->pageLayout().paintRectPixels(printer_->resolution()).topLeft();
+    const QMargins m = marginsPx();
+    return QPoint(m.left(), m.top());
 }
 
 bool QtPrinterBackend::startDoc()
@@ -151,6 +222,11 @@ bool QtPrinterBackend::startDoc()
     if (printer_->outputFormat() == QPrinter::PdfFormat && printer_->outputFileName().isEmpty()) {
         error_ = QStringLiteral("使用できるプリンタがありません。");
         return false;
+    }
+    if (printer_->outputFormat() == QPrinter::NativeFormat) {
+        error_ = queueRefusal(printer_->printerName());
+        if (!error_.isEmpty())
+            return false;
     }
     if (!painter_.begin(printer_.get())) {
         error_ = printer_->outputFormat() == QPrinter::PdfFormat
@@ -169,8 +245,16 @@ void QtPrinterBackend::newPage()
 
 void QtPrinterBackend::endDoc()
 {
-    if (painter_.isActive())
-        painter_.end();
+    if (!painter_.isActive())
+        return;
+    const bool toQueue = printer_->outputFormat() == QPrinter::NativeFormat;
+    painter_.end();
+    // Qt hands the job to the print system while the painter ends and keeps
+    // the answer to itself; the print system's last status on this thread
+    // is that answer.
+    if (toQueue && cupsLastError() > IPP_STATUS_OK_CONFLICTING)
+        error_ = QStringLiteral("プリンタ「%1」で印刷できませんでした。（%2）")
+                     .arg(printer_->printerName(), QString::fromUtf8(cupsLastErrorString()));
 }
 
 void QtPrinterBackend::drawBox(const rt::RichTextBox& box, const TwipRect& rc, const TwipRect& page)
@@ -178,8 +262,10 @@ void QtPrinterBackend::drawBox(const rt::RichTextBox& box, const TwipRect& rc, c
     (void)page;
     if (!painter_.isActive())
         return;
+    // rc is relative to the printable area; the painter starts at the page's corner.
     const double sx = printer_->resolution() / TwipsPerInch;
-    const QRectF target(rc.left * sx, rc.top * sx, rc.width() * sx, rc.height() * sx);
+    const QPointF origin = physicalOffsetPx();
+    const QRectF target(origin.x() + rc.left * sx, origin.y() + rc.top * sx, rc.width() * sx, rc.height() * sx);
     if (target.width() <= 0 || target.height() <= 0)
         return;
     painter_.save();

@@ -44,6 +44,7 @@ public:
 private:
     QtPrinterBackend();
     bool applyLayout(const QPageLayout& layout);
+    QMargins marginsPx() const; // the unprintable margins of the current page
 
     std::unique_ptr<QPrinter> printer_;
     QPainter painter_;

@@ -31,6 +31,17 @@ struct Piece {
 
 double emMm(const CharFormat& f) { return f.size * measure::MmPerPoint; }
 
+// How far a line advances across the box. The layout places columns by
+// counting 4-point blank lines of the fixed extent 1.5875 mm (6 px at 96 dpi),
+// so a line must advance the font height at 96 dpi rounded up to a whole
+// pixel, as on the screens the layout was made for: 4 pt -> 6 px, 12 pt ->
+// 16 px. Glyph advances along the line stay in design units.
+double linePitchMm(double heightMm)
+{
+    constexpr double PxPerMm = 96 / 25.4;
+    return std::ceil(heightMm * PxPerMm - 1e-6) / PxPerMm;
+}
+
 void shapePiece(Piece& pc, bool vertical)
 {
     pc.advance.fill(0.0, pc.text.size());
@@ -166,7 +177,7 @@ void TextLayout::layoutParagraph(const Paragraph& p, qsizetype paragraph, qsizet
             mark.em = emMm(p.mark);
             widen(mark);
         }
-        const double pitch = ascent + descent;
+        const double pitch = linePitchMm(ascent + descent); // the rounding lands beyond the descent
         if (vertical_) {
             const double right = size_.width() - extent_;
             line.rectMm = QRectF(right - pitch, 0, pitch, size_.height());

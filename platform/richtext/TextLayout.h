@@ -5,7 +5,8 @@
 //
 // Vertical writing: one paragraph is one column (more when it wraps), the
 // first at the box's right edge, the next to its left. A column's pitch is
-// the em of its largest size, its paragraph mark included. Full-width text
+// the em of its largest size, its paragraph mark included, rounded up to a
+// whole 1/96 inch. Full-width text
 // stands upright and advances one em; half-width text lies turned 90°
 // clockwise and advances its horizontal width. A line behaves as a
 // horizontal line turned clockwise: its baseline runs down the column at the

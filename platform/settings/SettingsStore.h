@@ -5,6 +5,7 @@
 // it held.
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -20,6 +21,13 @@ QString GetSetting(const QString& key, const QString& defaultValue = QString(),
 // the file cannot be written; the old file then stays as it was.
 bool SaveSetting(const QString& key, const QString& value,
                  const QString& section = Section, QString* error = nullptr);
+// Writes several settings in one replacement of the file, so that a save
+// cut short leaves all of them old or all new; false with a message as above.
+struct Setting {
+    QString key;
+    QString value;
+};
+bool SaveSettings(const QList<Setting>& values, const QString& section = Section, QString* error = nullptr);
 // Remove a key (an empty key removes the whole section); false, with a
 // message in *error, when the file cannot be written.
 bool DeleteSetting(const QString& key, const QString& section = Section, QString* error = nullptr);

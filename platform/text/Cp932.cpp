@@ -111,6 +111,7 @@ QString toCp932Repertoire(const QString& text)
         case 0x00A2: c = QChar(0xFFE0); break; // ¢
         case 0x00A3: c = QChar(0xFFE1); break; // £
         case 0x00AC: c = QChar(0xFFE2); break; // ¬
+        case 0x2014: c = QChar(0x2015); break; // — EM DASH -> HORIZONTAL BAR (JIS 1-29 in both tables)
         default: break;
         }
     }
@@ -132,18 +133,32 @@ QByteArray encode(const QString& original, Error* err)
     QByteArray out;
     qsizetype bad = -1;
     int why = 0;
-    if (!conv.run(utf16, out, bad, why)) {
-        const qsizetype index = bad / 2;
-        const uint cp = index < text.size() ? (text.at(index).isHighSurrogate() && index + 1 < text.size()
-                                                   ? QChar::surrogateToUcs4(text.at(index), text.at(index + 1))
-                                                   : text.at(index).unicode())
-                                            : 0;
+    const auto refuse = [&](qsizetype index) {
+        const bool pair = index + 1 < text.size() && text.at(index).isHighSurrogate() && text.at(index + 1).isLowSurrogate();
+        const uint cp = index < text.size()
+            ? (pair ? QChar::surrogateToUcs4(text.at(index), text.at(index + 1)) : text.at(index).unicode())
+            : 0;
         const QString hex = QStringLiteral("%1").arg(cp, 4, 16, QChar(u'0')).toUpper();
+        const QString shown = index < text.size() && !text.at(index).isSurrogate() && text.at(index).isPrint()
+            ? QStringLiteral("「%1」").arg(original.at(index))
+            : QString();
         setError(err, index,
-                 QStringLiteral("シフトJIS（コードページ932）で書けない文字があります: U+%1（%2文字目）")
-                     .arg(hex)
+                 QStringLiteral("シフトJIS（コードページ932）で書けない文字があります: %1U+%2（%3文字目）")
+                     .arg(shown, hex)
                      .arg(index + 1));
-        return {};
+        return QByteArray();
+    };
+    if (!conv.run(utf16, out, bad, why))
+        return refuse(bad / 2);
+    // iconv quietly writes some characters as others (¥ as a backslash,
+    // ‾ as a tilde) and drops some (language tags). Whatever does not read
+    // back as itself is refused, naming the first such character.
+    const QString back = decode(out);
+    if (back != text) {
+        qsizetype i = 0;
+        while (i < back.size() && i < text.size() && back.at(i) == text.at(i))
+            ++i;
+        return refuse(i);
     }
     return out;
 }

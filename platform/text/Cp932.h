@@ -16,8 +16,15 @@ struct Error {
 };
 
 QString decode(const QByteArray& bytes, Error* err = nullptr);
-// Marks that input methods type in their JIS form (〜 U+301C, − U+2212, ‖ U+2016,
-// ¢ £ ¬) are written as the code page's own forms of the same marks.
+// The only characters written as others are the marks that input methods
+// type in their JIS form, written as the code page's own forms of the same
+// marks (they read back in those forms):
+//   〜 U+301C → ～ U+FF5E   ‖ U+2016 → ∥ U+2225   − U+2212 → － U+FF0D
+//   ¢ U+00A2 → ￠ U+FFE0    £ U+00A3 → ￡ U+FFE1   ¬ U+00AC → ￢ U+FFE2
+//   — U+2014 → ― U+2015
+// Any other character that would not read back as itself (¥ U+00A5 and
+// ‾ U+203E, which the converter would write as \ and ~) is refused, the
+// error naming it.
 QByteArray encode(const QString& text, Error* err = nullptr);
 QString toCp932Repertoire(const QString& text);
 

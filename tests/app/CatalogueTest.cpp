@@ -1,4 +1,4 @@
-#include "app/TemplateCatalogue.h"
+#include "model/TemplateCatalogue.h"
 
 #include <QSet>
 #include <gtest/gtest.h>

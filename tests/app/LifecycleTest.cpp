@@ -2,7 +2,7 @@
 
 #include "app/InfoPanel.h"
 #include "app/SingleInstance.h"
-#include "app/TemplateCatalogue.h"
+#include "model/TemplateCatalogue.h"
 #include "platform/forms/Controls.h"
 #include "platform/text/Cp932.h"
 
@@ -175,8 +175,8 @@ TEST_F(MainWindowTest, RegisteredSizesFillTheListsAndAreSavedAtClose)
     closeWindow();
     LiveStore back;
     ReadDataFile(back);
-    EXPECT_EQ(back.OmoteCount, 2);
-    EXPECT_EQ(back.OmoteList[1], QStringLiteral("御歳暮"));
+    EXPECT_EQ(back.OmoteCount(), 2);
+    EXPECT_EQ(back.omote(1), QStringLiteral("御歳暮"));
 }
 
 TEST_F(MainWindowTest, ADamagedDataFileIsReportedAndKeptUnlessTheUserChangesSomething)
@@ -191,7 +191,7 @@ TEST_F(MainWindowTest, ADamagedDataFileIsReportedAndKeptUnlessTheUserChangesSome
     start();
     ASSERT_FALSE(ui::shownMessages().empty());
     EXPECT_TRUE(ui::shownMessages().front().text.contains(QStringLiteral("壊れています")));
-    EXPECT_EQ(store().RegSizeCount, 1);
+    EXPECT_EQ(store().RegSizeCount(), 1);
     closeWindow();
     EXPECT_EQ(readAll(dataFilePath()), damaged);
 
@@ -203,7 +203,7 @@ TEST_F(MainWindowTest, ADamagedDataFileIsReportedAndKeptUnlessTheUserChangesSome
     EXPECT_NE(readAll(dataFilePath()), damaged);
     LiveStore back;
     EXPECT_TRUE(ReadDataFile(back).ok);
-    EXPECT_EQ(back.OmoteCount, 1);
+    EXPECT_EQ(back.OmoteCount(), 1);
 }
 
 TEST_F(MainWindowTest, PendingOpenRunsTheDispatcherOnlyWhenAFileWasHandedOver)

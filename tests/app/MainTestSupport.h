@@ -2,9 +2,9 @@
 // folder of the test's own, two fake printers and recorded message boxes.
 #pragma once
 
-#include "app/DataFile.h"
-#include "app/LiveStore.h"
-#include "app/MainHooks.h"
+#include "model/DataFile.h"
+#include "model/LiveStore.h"
+#include "model/MainHooks.h"
 #include "app/NoshiMain.h"
 #include "app/Printers.h"
 #include "platform/services/MessageBox.h"

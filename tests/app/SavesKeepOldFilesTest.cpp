@@ -1,7 +1,7 @@
 // Every writer of the program saves whole or not at all: a failure anywhere
 // in a save (here a failed sync, and a real full disk) keeps the old file
 // and is reported, never taken for success.
-#include "app/DataFile.h"
+#include "model/DataFile.h"
 #include "common/SmallDisk.h"
 #include "platform/files/SafeFileFaults.h"
 #include "platform/paths/AppPaths.h"

@@ -1,8 +1,8 @@
 // A whole edit-mode command on a large noshi sheet: the dispatcher's checks
 // and look-ups, the box preparation and the layout, with the main window's
 // own previews reacting as they do for the user; no printing, preview hidden.
-#include "app/DataFile.h"
-#include "app/LiveStore.h"
+#include "model/DataFile.h"
+#include "model/LiveStore.h"
 #include "platform/services/MessageBox.h"
 #include "common/BenchMain.h"
 #include "common/EditModeRig.h"

@@ -1,8 +1,8 @@
 // The edit command on a large noshi sheet up to the editor shown and
 // painted: the dispatcher's layout, the window's canvas and both page boxes
 // drawn at real size. Target: well under 100 ms.
-#include "app/DataFile.h"
-#include "app/LiveStore.h"
+#include "model/DataFile.h"
+#include "model/LiveStore.h"
 #include "common/BenchMain.h"
 #include "common/EditModeRig.h"
 #include "platform/services/MessageBox.h"
@@ -32,14 +32,14 @@ static void BM_EditCommandToEditorPainted(benchmark::State& state)
         QApplication::processEvents();
         if (state.range(0) == 1) {
             state.PauseTiming();
-            p->Text3->clear();
+            p->mailbox().setPageLoaded(false);
             preview::NoshiPreView().unload();
             QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             state.ResumeTiming();
         }
     }
     if (preview::frmNoshiPreView* p = preview::NoshiPreView().peek())
-        p->Text3->clear();
+        p->mailbox().setPageLoaded(false);
     preview::NoshiPreView().unload();
     ui::setAnswerer({});
     app::setDataFolderOverride(QString());

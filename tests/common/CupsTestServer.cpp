@@ -149,7 +149,7 @@ bool CupsTestServer::run(const QStringList& args, QString* output, int timeoutMs
     return done && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
 }
 
-bool CupsTestServer::addPdfQueue(const QString& name, QString* error)
+bool CupsTestServer::addPdfQueue(const QString& name, QString* error, const QByteArray& imageableA4)
 {
     // The cups-pdf driver's paper list, with the PDF passed through to the
     // file unchanged instead of going through PostScript.
@@ -165,12 +165,26 @@ bool CupsTestServer::addPdfQueue(const QString& name, QString* error)
         return false;
     }
     ppd.insert(at, "*cupsFilter: \"application/pdf 0 gziptoany\"\n");
-    const QString ppdPath = dir_.path() + "/noshi.ppd";
+    if (!imageableA4.isEmpty()) {
+        ppd.replace("*ImageableArea A4/A4: \"0 0 595 842\"", "*ImageableArea A4/A4: \"" + imageableA4 + "\"");
+        ppd.replace("*HWMargins: 0 0 0 0", "");
+    }
+    const QString ppdPath = dir_.path() + "/" + name + ".ppd";
     if (!writeFile(ppdPath, ppd)) {
         *error = "cannot write the PPD";
         return false;
     }
     return run({"lpadmin", "-h", address(), "-p", name, "-E", "-v", "file://" + outputPath(), "-P", ppdPath}, error);
+}
+
+bool CupsTestServer::rejectJobs(const QString& name, const QString& reason, QString* error)
+{
+    return run({"cupsreject", "-h", address(), "-r", reason, name}, error);
+}
+
+bool CupsTestServer::removeQueue(const QString& name, QString* error)
+{
+    return run({"lpadmin", "-h", address(), "-x", name}, error);
 }
 
 bool CupsTestServer::waitForOutput(int timeoutMs)

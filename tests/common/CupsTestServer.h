@@ -16,7 +16,12 @@ public:
 
     QString address() const; // "127.0.0.1:<port>"
     // Adds a PDF queue writing to outputPath(); false with the lpadmin output.
-    bool addPdfQueue(const QString& name, QString* error);
+    // imageableA4: the A4 printable area the queue's PPD declares, as
+    // "left bottom right top" in points; empty keeps the whole page printable.
+    bool addPdfQueue(const QString& name, QString* error, const QByteArray& imageableA4 = {});
+    // Makes the queue refuse new jobs with that reason (cupsreject).
+    bool rejectJobs(const QString& name, const QString& reason, QString* error);
+    bool removeQueue(const QString& name, QString* error);
     QString outputPath() const { return dir_.path() + "/out/noshi.pdf"; }
     // Waits until no job is pending and the output file is there.
     bool waitForOutput(int timeoutMs);

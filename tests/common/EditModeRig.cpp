@@ -1,7 +1,7 @@
 #include "common/EditModeRig.h"
 
-#include "app/DataFile.h"
-#include "app/LiveStore.h"
+#include "model/DataFile.h"
+#include "model/LiveStore.h"
 #include "app/Printers.h"
 #include "platform/print/Printer.h"
 #include "platform/print/RecordingBackend.h"

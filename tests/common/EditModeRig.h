@@ -6,7 +6,7 @@
 
 #include "app/InputWindows.h"
 #include "app/NoshiMain.h"
-#include "print/PrintDispatcher.h"
+#include "app/PrintDispatcher.h"
 
 #include <QString>
 

@@ -16,6 +16,8 @@ public:
         name.setObjectName("name");
         company.setObjectName("company");
         bulk.setObjectName("bulk");
+        bulk.setWidthMm(72); // the label editor's square
+        bulk.setHeightMm(72);
         s.MainCopies = "1";
         s.PreviewCopies = "1";
     }

@@ -11,7 +11,7 @@
 #include "platform/print/RecordingBackend.h"
 #include "platform/richtext/RichTextBox.h"
 #include "preview/frmNoshiPreView.h"
-#include "print/PrintDispatcher.h"
+#include "app/PrintDispatcher.h"
 
 #include <QApplication>
 #include <QCheckBox>

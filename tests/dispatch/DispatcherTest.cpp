@@ -3,10 +3,10 @@
 // print and edit modes, and the closing reset on every way out.
 #include "DispatchSupport.h"
 
-#include "app/DataFile.h"
+#include "model/DataFile.h"
 #include "common/FakePrintHost.h"
-#include "app/MainHooks.h"
-#include "app/TemplateCatalogue.h"
+#include "model/MainHooks.h"
+#include "model/TemplateCatalogue.h"
 #include "platform/paths/AppPaths.h"
 #include "print/TemplateDispatch.h"
 
@@ -47,6 +47,10 @@ TEST_F(DispatchTest, CopiesRules)
         {"101", true, ui::Answer::No, Outcome::Declined, 0},
         {"abc", false, ui::Answer::Yes, Outcome::InputRefused, 0},
         {"40000", false, ui::Answer::Yes, Outcome::InputRefused, 0},
+        {"0", false, ui::Answer::Yes, Outcome::InputRefused, 0},
+        {"0.5", false, ui::Answer::Yes, Outcome::InputRefused, 0}, // halves to even: 0
+        {"-3", false, ui::Answer::Yes, Outcome::InputRefused, 0},
+        {"1.5", false, ui::Answer::Yes, Outcome::Printed, 2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.copies);
@@ -92,9 +96,8 @@ TEST_F(DispatchTest, EveryEarlyExitEndsWithAMessageAndTheClosingReset)
         Outcome want;
     } cases[] = {
         {"御霊前札（大）", "選択されたのし紙サイズが見つかりません。", {}, Outcome::InputRefused},
-        {"美濃判　　　　", "LayoutMinoban", {}, Outcome::Failed},
         {"短冊（フリー）", "フリーサイズ", {}, Outcome::Failed},
-        {"短冊Ｂ５／５Ｐ", "LayoutTanzakuSheet", {}, Outcome::Failed},
+        {"反物判　　　　", "LayoutTanmonoban", {}, Outcome::Failed},
         {"萌黄（祝大）　", "バージョン", [this] { w->Text5->setText("x"); }, Outcome::Failed},
         {"萌黄（祝大）　", "Sample1xp.nd1", [this] {
              w->Combo2->setEditText("タオル");
@@ -187,9 +190,9 @@ TEST_F(DispatchTest, EditModeFillsThePreviewsFieldsAndLaysOutInThinInk)
     ASSERT_EQ(run(1), Outcome::Edited) << dispatcher->lastMessage().toStdString();
     ASSERT_NE(pv(), nullptr);
     EXPECT_EQ(pv()->windowTitle(), "編　集 - Sorabeni Print System /  山田");
-    EXPECT_EQ(pv()->dlgCommonDialogFileName, "山田");
-    EXPECT_EQ(pv()->Text3->text(), "Load");
-    EXPECT_EQ(pv()->Text4->text(), "大のし");
+    EXPECT_EQ(pv()->mailbox().dialogFileName(), "山田");
+    EXPECT_TRUE(pv()->mailbox().pageLoaded());
+    EXPECT_EQ(pv()->mailbox().sizeName(), "大のし");
     EXPECT_EQ(pv()->StatusPanel1->text(), "のし紙サイズ　大のし");
     EXPECT_TRUE(omote().contains("c=808080")) << omote().toStdString();
     EXPECT_TRUE(name().contains("TX \"山\"")) << name().toStdString();
@@ -215,7 +218,7 @@ TEST_F(DispatchTest, EditCaptionFollowsTheNameStyle)
     windows->sub2()->Text7->setText("株式会社そらべに");
     w->Combo3->setCurrentIndex(1);
     ASSERT_EQ(run(1), Outcome::Edited) << dispatcher->lastMessage().toStdString();
-    EXPECT_EQ(pv()->dlgCommonDialogFileName, "株式会社そらべに");
+    EXPECT_EQ(pv()->mailbox().dialogFileName(), "株式会社そらべに");
 }
 
 TEST_F(DispatchTest, RankRangeOrDocumentTurnsAPrintIntoAnEdit)
@@ -227,8 +230,8 @@ TEST_F(DispatchTest, RankRangeOrDocumentTurnsAPrintIntoAnEdit)
     ASSERT_EQ(run(0), Outcome::Edited) << dispatcher->lastMessage().toStdString();
     EXPECT_EQ(app::store().EditMode, 1);
     EXPECT_EQ(omoteBands(), 0);
-    EXPECT_EQ(pv()->Text10->text(), QString::number(int(dispatcher->context().ColumnIndent)));
-    EXPECT_EQ(pv()->Text11->text(), QString::number(app::catalogue().row(app::store().TemplateIndex).OmoteSizeLen3));
+    EXPECT_EQ(pv()->mailbox().rankLabelIndent(), int(dispatcher->context().ColumnIndent));
+    EXPECT_EQ(pv()->mailbox().rankLabelPointSize(), app::catalogue().row(app::store().TemplateIndex).OmoteSizeLen3);
 
     windows->sub1()->txtStart->clear();
     windows->sub1()->txtEnd->clear();
@@ -265,9 +268,9 @@ TEST_F(DispatchTest, KeyWithStrayBlanksIsNormalisedWhenTheDataFileIsRead)
     ASSERT_TRUE(app::WriteDataFile(s, path).ok);
     app::LiveStore back;
     app::ReadDataFile(back, path);
-    EXPECT_EQ(back.sizes[0].RegSizeTemplate[0], Large);
-    EXPECT_EQ(back.sizes[0].RegSizeTemplate[1], "ＮＯ５　　　　");
-    EXPECT_EQ(back.sizes[0].RegSizeTemplate[2], "萌黄（　小　）");
+    EXPECT_EQ(back.size(0).RegSizeTemplate[0], Large);
+    EXPECT_EQ(back.size(0).RegSizeTemplate[1], "ＮＯ５　　　　");
+    EXPECT_EQ(back.size(0).RegSizeTemplate[2], "萌黄（　小　）");
 }
 
 } // namespace

@@ -180,4 +180,94 @@ TEST(JointNames, SizeOptionReachesShortNamesAndTheTieRowsForFourAndFive)
     }
 }
 
+// A set whose short rows reach five characters under both knots.
+TemplateParameterSet shortRowOfFive()
+{
+    TemplateParameterSet p = LayoutNoshiMedium;
+    const std::array<int16_t, 8> sizes = {72, 0, 0, 70, 58, 52, 46, 44}; // Len4 and Len5 unused
+    p.BowSizes = JointSizeTable::byLength(5, sizes, sizes, 3);
+    p.TieSizes = p.BowSizes;
+    return p;
+}
+
+// One table for both knots; a five-character name is measured at a fixed
+// size of its own row but written from the short row, which has no rival.
+TemplateParameterSet singleTable()
+{
+    TemplateParameterSet p = LayoutNoshiMedium;
+    p.Flags.SingleJointSizeTable = true;
+    JointSizeTable& t = p.TieSizes;
+    t = {};
+    const JointSizeRow rows[] = {
+        {0, 5, 44, 44, true}, {5, 5, 38, std::nullopt, false}, {6, 6, 32, 32, false}, {7, 7, 27, 27, false},
+        {8, 8, 24, 24, false}, {9, 9, 21, 21, false}, {10, JointSizeRow::AnyLength, 19, 19, false},
+    };
+    for (const JointSizeRow& r : rows)
+        t.rows[t.count++] = r;
+    p.BowSizes = {}; // never read
+    return p;
+}
+
+TEST(JointNames, ShortRowOfFiveCharactersTakesTheSizeOption)
+{
+    LayoutPage page;
+    joint(page, {"山田太郎兵", "佐藤一", "山田太郎兵衛"});
+    page.host.nameSize = SizeOption::Larger;
+    ASSERT_TRUE(page.run(shortRowOfFive()).ok());
+    // 大きめ 3: 75, 75 and 70 pt with two 10-point lines, 240 pt = 84.67 mm:
+    // (100 - 84.67) / 2 / 1.5875 = 4.83 -> 5; indent 14 less 4 for three names
+    EXPECT_EQ(page.name(), lines({
+                               "BL 5 ＭＳ 明朝 4",
+                               "SP 10 ＭＳ 明朝 10",
+                               "TX \"山田太郎兵\" ＭＳ Ｐ明朝 75 b=0 c=000000",
+                               "EC ＭＳ Ｐ明朝 75",
+                               "BL 1 ＭＳ Ｐ明朝 10",
+                               "SP 10 ＭＳ 明朝 10",
+                               "TX \"佐藤一\" ＭＳ Ｐ明朝 75 b=0 c=000000",
+                               "EC ＭＳ Ｐ明朝 75",
+                               "BL 1 ＭＳ Ｐ明朝 10",
+                               "SP 10 ＭＳ 明朝 10",
+                               "TX \"山田太郎兵衛\" ＭＳ Ｐ明朝 70 b=0 c=000000",
+                               "EC ＭＳ Ｐ明朝 70",
+                               "BL 2 ＭＳ Ｐ明朝 10",
+                               "BL 2 ＭＳ 明朝 5",
+                               "BL 20 ＭＳ 明朝 12",
+                           }));
+}
+
+TEST(JointNames, SingleTableServesBothKnots)
+{
+    LayoutPage page;
+    joint(page, {"山田太郎兵", "山田花子", "あいうえおかきくけこ"});
+    ASSERT_TRUE(page.run(singleTable()).ok());
+    // 蝶結び chosen, the one table used: measured 38 + 44 + 19 pt and two
+    // 10-point lines, 121 pt = 42.69 mm: (100 - 42.69) / 2 / 1.5875 = 18.05 -> 18;
+    // the five-character name is written at 44; indent 14 less 4 (the knot still rules it)
+    EXPECT_EQ(page.name(), lines({
+                               "BL 18 ＭＳ 明朝 4",
+                               "SP 10 ＭＳ 明朝 10",
+                               "TX \"山田太郎兵\" ＭＳ Ｐ明朝 44 b=0 c=000000",
+                               "EC ＭＳ Ｐ明朝 44",
+                               "BL 1 ＭＳ Ｐ明朝 10",
+                               "SP 10 ＭＳ 明朝 10",
+                               "TX \"山田花子\" ＭＳ Ｐ明朝 44 b=0 c=000000",
+                               "EC ＭＳ Ｐ明朝 44",
+                               "BL 1 ＭＳ Ｐ明朝 10",
+                               "SP 10 ＭＳ 明朝 10",
+                               "TX \"あいうえおかきくけこ\" ＭＳ Ｐ明朝 19 b=0 c=000000",
+                               "EC ＭＳ Ｐ明朝 19",
+                               "BL 2 ＭＳ Ｐ明朝 10",
+                               "BL 2 ＭＳ 明朝 5",
+                               "BL 20 ＭＳ 明朝 12",
+                           }));
+    // 特大 6 reaches the short row only: 50 to write, the fixed 38 to measure
+    page.host.nameSize = SizeOption::Extra;
+    ASSERT_TRUE(page.run(singleTable()).ok());
+    EXPECT_TRUE(page.name().contains(QString::fromUtf8("TX \"山田太郎兵\" ＭＳ Ｐ明朝 50")));
+    EXPECT_TRUE(page.name().contains(QString::fromUtf8("TX \"山田花子\" ＭＳ Ｐ明朝 50")));
+    EXPECT_TRUE(page.name().contains(QString::fromUtf8("TX \"あいうえおかきくけこ\" ＭＳ Ｐ明朝 19")));
+    // 38 + 50 + 19 + 20 = 127 pt = 44.80 mm: 17.39 -> 17
+    EXPECT_TRUE(page.name().startsWith(QString::fromUtf8("BL 17 ＭＳ 明朝 4\n")));
+}
+
 } // namespace

@@ -1,5 +1,6 @@
 // The member table, input checks and what ends a layout.
 #include "LayoutTestSupport.h"
+#include "layout/SizeTable.h"
 
 #include <gtest/gtest.h>
 
@@ -15,12 +16,12 @@ TEST(Members, FoundByNameWithTheirDistinguishingValues)
         EXPECT_STREQ(m->MemberName, name);
         EXPECT_EQ(m->Flags.NameTextUntrimmed, m == &LayoutNoshiLarge);
         EXPECT_FALSE(m->Flags.AbortOnError || m->Flags.BoldLayout || m->Flags.KnotlessJointNames);
-        EXPECT_EQ(m->TieSizeLen4, m->TieSizeLen5);
+        EXPECT_EQ(jointSizeFor(m->TieSizes, 4, false, 0, false), jointSizeFor(m->TieSizes, 5, false, 0, false));
         EXPECT_EQ(m->JointSpacingNarrow, 3);
     }
     EXPECT_EQ(findLayoutMember(u"LayoutNoshi"), nullptr);
-    EXPECT_EQ(LayoutNoshiMedium.BowSizeLen5, 20);
-    EXPECT_EQ(LayoutNoshiMedium.BowWriteSizeLen5, 21);
+    EXPECT_EQ(jointSizeFor(LayoutNoshiMedium.BowSizes, 5, false, 0, false), 20);
+    EXPECT_EQ(jointSizeFor(LayoutNoshiMedium.BowSizes, 5, true, 0, false), 21);
     EXPECT_EQ(LayoutWashiSmall.NameIndentExtraCut, 0);
     EXPECT_EQ(LayoutWashiSmall.CompanySizeLong, 9);
     EXPECT_EQ(LayoutNoshiSmall.CompanySizeLong, 8);
@@ -96,6 +97,36 @@ TEST(Failures, MissingJointNameSpacingIsReported)
     TemplateParameterSet noSpacing = LayoutNoshiSmall;
     noSpacing.JointSpacingNormal = 0;
     EXPECT_EQ(page.run(noSpacing).status, LayoutResult::Status::Aborted);
+}
+
+TEST(Failures, DoubledAddressIndentIsACheckedSum)
+{
+    // LayoutNoshiLarge: AddressIndent = CurOffsetName + 10, doubled for 5-point blanks
+    struct Case {
+        int16_t curOffsetName;
+        const char* postcode;
+        bool overflows;
+    };
+    const Case cases[] = {
+        {16373, "〒100", false}, // 2 x 16383 = 32766
+        {16374, "〒100", true},  // 2 x 16384 = 32768
+        {16374, "", false},      // no item, no doubling
+    };
+    for (const Case& c : cases) {
+        LayoutPage page;
+        page.host.nameStyle = ""; // no name column
+        page.host.postal = QString::fromUtf8(c.postcode);
+        page.in.CurOffsetName = c.curOffsetName;
+        const LayoutResult r = page.run(LayoutNoshiLarge);
+        EXPECT_EQ(r.status, c.overflows ? LayoutResult::Status::Aborted : LayoutResult::Status::Completed)
+            << c.curOffsetName << " " << c.postcode;
+        EXPECT_EQ(r.message.isEmpty(), !c.overflows);
+        if (c.overflows) {
+            EXPECT_FALSE(page.name().contains(QString::fromUtf8("〒100")));
+        } else if (*c.postcode) {
+            EXPECT_TRUE(page.name().contains(QString::fromUtf8("SP 32766 ＭＳ 明朝 5\nTX \"〒100\"")));
+        }
+    }
 }
 
 } // namespace

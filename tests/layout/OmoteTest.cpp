@@ -110,4 +110,71 @@ TEST(Omote, CentringRoundsHalvesToEven)
         EXPECT_EQ(int(place.CentreLines(c.extent)), c.lines) << c.extent;
 }
 
+TEST(Omote, IndentCutsForLargerAndForTheBoldBox)
+{
+    TemplateParameterSet largerCut = LayoutNoshiLarge;
+    largerCut.OmoteIndentLargerCut = 1;
+    TemplateParameterSet boldCut = LayoutNoshiLarge;
+    boldCut.Flags.BoldOmoteIndent = true;
+    boldCut.OmoteIndentBoldCut = 2;
+    struct Case {
+        const TemplateParameterSet* member;
+        const char* omote;
+        SizeOption option;
+        bool boldBox;
+        int curOffsetOmote;
+        int indent;
+    };
+    // LayoutNoshiLarge: 8 blanks for three characters, 5 for four or more, 特大 cut 1
+    const Case cases[] = {
+        {&largerCut, "御祝寿", SizeOption::Larger, false, 0, 8 - 1},
+        {&largerCut, "御祝寿", SizeOption::Standard, false, 0, 8},
+        {&largerCut, "御祝寿", SizeOption::Extra, false, 0, 8 - 1}, // the 特大 cut alone
+        {&boldCut, "御祝寿寿", SizeOption::Extra, true, 0, 5 - 1 - 2},
+        {&boldCut, "御祝寿寿", SizeOption::Extra, false, 0, 5 - 1},
+        {&boldCut, "御祝寿", SizeOption::Standard, true, -3, 8 - 2 - 3},
+        {&boldCut, "御祝寿", SizeOption::Standard, true, -7, 0}, // floor
+        {&LayoutNoshiLarge, "御祝寿", SizeOption::Larger, true, 0, 8}, // neither cut
+    };
+    for (const Case& c : cases) {
+        LayoutPage page;
+        page.host.nameStyle = ""; // no name column: ColumnIndent keeps the inscription's
+        page.host.omote = QString::fromUtf8(c.omote);
+        page.host.omoteSize = c.option;
+        page.host.oBold = c.boldBox;
+        page.in.CurOffsetOmote = int16_t(c.curOffsetOmote);
+        ASSERT_TRUE(page.run(*c.member).ok());
+        EXPECT_EQ(int(page.ctx.ColumnIndent), c.indent) << c.omote << " option " << int(c.option);
+    }
+}
+
+TEST(Omote, BoldMemberWritesTheInscriptionBoldAfterPlainShoulderTitles)
+{
+    TemplateParameterSet bold = LayoutNoshiLarge;
+    bold.Flags = {.BoldLayout = true, .UnsplitTwoCharOmote = true};
+    LayoutPage page;
+    page.host.omote = "御祝";
+    page.host.titleRight = "結婚";
+    page.host.oBold = false;
+    ASSERT_TRUE(page.run(bold).ok());
+    // 44 pt: (100 - 15.52) / 2 / 1.5875 = 26.61 -> 27 lines; the titles
+    // (24 + 4 + 24 + 4 pt = 19.76 mm = 12.44 lines) take 12 off. The titles
+    // follow the bold box (off), the inscription is bold all the same.
+    EXPECT_EQ(page.omote(), lines({
+                                "BL 15 ＭＳ 明朝 4",
+                                "SP 3 ＭＳ Ｐ明朝 10",
+                                "TX \"結婚\" ＭＳ Ｐ明朝 24 b=0 c=000000",
+                                "EC ＭＳ Ｐ明朝 24",
+                                "BL 1 ＭＳ Ｐ明朝 4",
+                                "SP 3 ＭＳ Ｐ明朝 10",
+                                "TX \"　　　\" ＭＳ Ｐ明朝 24 b=0 c=000000",
+                                "EC ＭＳ Ｐ明朝 24",
+                                "BL 1 ＭＳ Ｐ明朝 4",
+                                "SP 9 ＭＳ 明朝 10",
+                                "TX \"御祝\" ＭＳ Ｐ明朝 44 b=1 c=000000",
+                                "EC ＭＳ Ｐ明朝 44",
+                                "BL 20 ＭＳ Ｐ明朝 12",
+                            }));
+}
+
 } // namespace

@@ -262,4 +262,30 @@ TEST(OneLineName, AddressIndentAboveTheTopWritesNoBlanks)
                                   "BL 1 ＭＳ Ｐ明朝 7", "BL 20 ＭＳ Ｐ明朝 12"}));
 }
 
+TEST(OneLineName, BoldMembersWriteTheHeadLinesBoldUnlessTheyKeepTheTwoColumnName)
+{
+    TemplateParameterSet bold = LayoutNoshiMedium;
+    bold.Flags = {.BoldLayout = true, .UnsplitTwoCharOmote = true};
+    TemplateParameterSet twoColumn = bold;
+    twoColumn.Flags.BoldTwoColumnName = true;
+    for (const TemplateParameterSet* m : {&bold, &twoColumn}) {
+        LayoutPage page;
+        page.host.name = "山田";
+        ASSERT_TRUE(page.run(*m).ok());
+        const bool expected = m == &bold;
+        const rt::RichDocument& doc = page.nameBox.document();
+        ASSERT_GT(doc.paragraphs.size(), 2);
+        EXPECT_EQ(doc.paragraphs[0].mark.bold, expected); // a centring line
+        EXPECT_EQ(doc.paragraphs[0].mark.size, 4.0);
+        // the indent blanks carry on in the same weight, the name is bold in both
+        const rt::Paragraph* nameLine = nullptr;
+        for (const auto& p : doc.paragraphs)
+            if (!p.items.isEmpty())
+                nameLine = &p;
+        ASSERT_NE(nameLine, nullptr);
+        EXPECT_EQ(nameLine->items.first().format.bold, expected);
+        EXPECT_TRUE(nameLine->items.last().format.bold);
+    }
+}
+
 } // namespace

@@ -120,7 +120,7 @@ TEST(TwoLineName, BoldFormGivesTitleAndPersonAColumnEach)
 {
     TemplateParameterSet bold = LayoutNoshiLarge;
     bold.Flags = {.BoldLayout = true, .UnsplitTwoCharOmote = true};
-    bold.BoldTwoLineLeadCut = 2;
+    bold.TwoLineLeadCut = 2;
     bold.TitleGapSize = 6;
     bold.BoldPersonSize = {30, 28, 26, 24, 22, 20, 18};
     LayoutPage page;

@@ -1,6 +1,7 @@
 #include "platform/text/Cp932.h"
 
 #include <gtest/gtest.h>
+#include <map>
 
 namespace {
 
@@ -79,4 +80,63 @@ TEST(Cp932, LinesEndWithCrLf)
     cp932::encodeLines({QStringLiteral("ok"), QString::fromUtf8("x\xF0\x9F\x98\x80")}, &err);
     EXPECT_TRUE(err.failed);
     EXPECT_TRUE(err.message.contains(QStringLiteral("2行目の2文字目"))) << err.message.toStdString();
+}
+
+// The only characters written as others are the documented JIS forms; every
+// other character is written as itself or refused, never replaced.
+TEST(Cp932, NoCharacterIsSilentlyReplaced)
+{
+    const std::map<uint, uint> documented = {
+        {0x301C, 0xFF5E}, {0x2016, 0x2225}, {0x2212, 0xFF0D}, {0x00A2, 0xFFE0},
+        {0x00A3, 0xFFE1}, {0x00AC, 0xFFE2}, {0x2014, 0x2015},
+    };
+    int written = 0;
+    const auto check = [&](uint cp) {
+        const QString c = QString::fromUcs4(reinterpret_cast<const char32_t*>(&cp), 1);
+        cp932::Error err;
+        const QByteArray b = cp932::encode(c, &err);
+        if (err.failed) {
+            EXPECT_TRUE(b.isEmpty());
+            EXPECT_TRUE(err.message.contains(QStringLiteral("U+%1").arg(cp, 4, 16, QChar(u'0')).toUpper())) << cp;
+            return;
+        }
+        ++written;
+        const QString back = cp932::decode(b);
+        const auto doc = documented.find(cp);
+        const uint expected = doc == documented.end() ? cp : doc->second;
+        EXPECT_EQ(back, QString::fromUcs4(reinterpret_cast<const char32_t*>(&expected), 1)) << std::hex << cp;
+    };
+    for (uint cp = 1; cp < 0x10000; ++cp)
+        if (cp < 0xD800 || cp > 0xDFFF)
+            check(cp);
+    for (uint cp = 0x10000; cp < 0x110000; cp += 0x7F)
+        check(cp);
+    for (uint cp = 0xE0000; cp < 0xE0080; ++cp) // language tags, which the converter drops
+        check(cp);
+    // ASCII, half-width kana, JIS X 0208 and the NEC and IBM extensions.
+    EXPECT_GT(written, 7000);
+}
+
+TEST(Cp932, LookalikesOutsideTheCodePageAreRefusedByName)
+{
+    struct Case {
+        QString text;
+        qsizetype position;
+        QString named;
+    } const cases[] = {
+        {QStringLiteral("価格¥500"), 2, QStringLiteral("「¥」U+00A5")},
+        {QStringLiteral("上‾線"), 1, QStringLiteral("「‾」U+203E")},
+        {QStringLiteral("寿") + QString::fromUcs4(U"\U000E0001", 1), 1, QStringLiteral("U+E0001")},
+    };
+    for (const Case& c : cases) {
+        cp932::Error err;
+        EXPECT_TRUE(cp932::encode(c.text, &err).isEmpty());
+        EXPECT_TRUE(err.failed);
+        EXPECT_EQ(err.position, c.position);
+        EXPECT_TRUE(err.message.contains(c.named)) << err.message.toStdString();
+    }
+    // Their code-page forms are fine: the full-width yen sign and the backslash.
+    cp932::Error err;
+    EXPECT_EQ(cp932::encode(QStringLiteral("￥\\—"), &err), bytes({0x81, 0x8F, 0x5C, 0x81, 0x5C}));
+    EXPECT_FALSE(err.failed);
 }

@@ -1,11 +1,14 @@
+#include "platform/files/SafeFileFaults.h"
 #include "platform/paths/AppPaths.h"
 #include "platform/settings/SettingsStore.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
+#include <cerrno>
 #include <map>
 
 namespace {
@@ -172,4 +175,45 @@ TEST_F(SettingsStoreTest, UnreadableOrUnwritableStoreLosesNothing)
     EXPECT_FALSE(settings::SaveSetting("Font", "IPAMincho", settings::Section, &error));
     EXPECT_FALSE(error.isEmpty());
     EXPECT_EQ(readAll(paths::configDir()), QByteArray("not a folder"));
+}
+
+TEST_F(SettingsStoreTest, ManyKeysAreSavedInOneReplacementAndQuickly)
+{
+    QList<settings::Setting> many;
+    for (int i = 0; i < 10000; ++i)
+        many.append({QStringLiteral("Key%1").arg(i), QStringLiteral("値%1").arg(i)});
+    int renames = 0;
+    files::faults::setHook([&](files::faults::Step s) {
+        renames += s == files::faults::Step::Rename;
+        return 0;
+    });
+    QElapsedTimer t;
+    t.start();
+    ASSERT_TRUE(settings::SaveSettings(many));
+    EXPECT_EQ(renames, 1);
+    settings::reload();
+    for (int i = 0; i < 10000; ++i)
+        ASSERT_EQ(settings::GetSetting(QStringLiteral("KEY%1").arg(i)), QStringLiteral("値%1").arg(i));
+    // Thirty keys changed at exit: still one replacement of the whole file.
+    QList<settings::Setting> exit;
+    for (int i = 0; i < 30; ++i)
+        exit.append({QStringLiteral("key%1").arg(i * 7), QStringLiteral("new")});
+    renames = 0;
+    ASSERT_TRUE(settings::SaveSettings(exit));
+    files::faults::setHook({});
+    EXPECT_EQ(renames, 1);
+    EXPECT_LT(t.elapsed(), 1500);
+    settings::reload();
+    EXPECT_EQ(settings::GetSetting(QStringLiteral("Key7")), QStringLiteral("new"));
+    EXPECT_EQ(settings::GetSetting(QStringLiteral("Key8")), QStringLiteral("値8"));
+
+    // A failed save of many keys changes none of them on disk.
+    files::faults::setHook([](files::faults::Step s) { return s == files::faults::Step::Rename ? EIO : 0; });
+    QString error;
+    EXPECT_FALSE(settings::SaveSettings({{"Key1", "x"}, {"Key2", "y"}}, settings::Section, &error));
+    files::faults::setHook({});
+    EXPECT_FALSE(error.isEmpty());
+    settings::reload();
+    EXPECT_EQ(settings::GetSetting(QStringLiteral("Key1")), QStringLiteral("値1"));
+    EXPECT_EQ(settings::GetSetting(QStringLiteral("Key2")), QStringLiteral("値2"));
 }

@@ -3,12 +3,12 @@
 // at once into the main window and the global offsets and survives Cancel.
 #include "FakeDriver.h"
 
-#include "app/LiveStore.h"
+#include "model/LiveStore.h"
 #include "app/NoshiMain.h"
 #include "platform/forms/Controls.h"
 #include "platform/services/MessageBox.h"
 #include "print/PaperPanel.h"
-#include "print/PrinterDialogSetup.h"
+#include "app/PrinterDialogSetup.h"
 #include "print/frmPrinterP.h"
 
 #include <QCheckBox>

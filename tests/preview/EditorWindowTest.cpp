@@ -2,7 +2,7 @@
 // change flags and closing questions, copies and printers.
 #include "preview/PreviewSupport.h"
 
-#include "app/LiveStore.h"
+#include "model/LiveStore.h"
 
 #include <QFile>
 #include <QStatusBar>
@@ -23,7 +23,7 @@ TEST_F(PreviewTest, EditCommandOpensTheEditableEditorAtRealSize)
     EXPECT_TRUE(p.isVisible());
     EXPECT_FALSE(p.RichTextBox1View->isReadOnly());
     EXPECT_FALSE(p.RichTextBox2View->isReadOnly());
-    EXPECT_EQ(p.Text3->text(), "Load");
+    EXPECT_TRUE(p.mailbox().pageLoaded());
     EXPECT_EQ(p.StatusPanel1->text(), "のし紙サイズ　大のし");
     EXPECT_TRUE(p.windowTitle().endsWith("山田太郎"));
     // The page at real size: the box is as many pixels as its millimetres on this screen.
@@ -75,17 +75,17 @@ TEST_F(PreviewTest, ActivationBuildsTheRankLabelOnceAndLoadsAfterIt)
     saved.setText(QStringLiteral("保存した名前"));
     const QString path = dataDir.filePath("name.nd2");
     ASSERT_TRUE(saved.saveFile(path));
-    p.txtFile2->setText(path);
-    p.txtName->setText(QStringLiteral("大のし"));
-    p.txtSize->setText(QStringLiteral("萌黄（祝大）　"));
+    p.mailbox().setNameFile(path);
+    p.mailbox().setFileSizeName(QStringLiteral("大のし"));
+    p.mailbox().setFileTemplateKey(QStringLiteral("萌黄（祝大）　"));
 
     p.Form_Activate();
     EXPECT_EQ(int(p.CurrentRank), 3);
     // The file was loaded after the label, over it, and the fields are done with.
     EXPECT_EQ(p.RichTextBox2->text(), "保存した名前");
     EXPECT_FALSE(p.NagakiChanged);
-    EXPECT_TRUE(p.txtFile2->text().isEmpty());
-    EXPECT_TRUE(p.txtName->text().isEmpty());
+    EXPECT_TRUE(p.mailbox().nameFile().isEmpty());
+    EXPECT_TRUE(p.mailbox().fileSizeName().isEmpty());
 
     // A second activation builds no label: the name box keeps what it has.
     p.Form_Activate();
@@ -140,7 +140,7 @@ TEST_F(PreviewTest, ClosingQuestions)
     };
     for (const Case& c : cases) {
         frmNoshiPreView& p = *preview::NoshiPreView().get();
-        p.Text3->setText(c.text3 ? "Load" : "");
+        p.mailbox().setPageLoaded(c.text3);
         p.NagakiChanged = c.nameChanged;
         p.OmotegakiChanged = c.omoteChanged;
         answerDialogs(c.saveCancelled ? QString() : dataDir.filePath("saved.nd2"));
@@ -149,7 +149,7 @@ TEST_F(PreviewTest, ClosingQuestions)
         EXPECT_EQ(p.unload(), c.closed) << c.what;
         EXPECT_EQ(messages(), c.asked) << c.what;
         if (!c.closed) {
-            p.Text3->clear();
+            p.mailbox().setPageLoaded(false);
             p.unload();
         }
     }
@@ -173,8 +173,8 @@ TEST_F(PreviewTest, CloseCommandShowsTheMainWindowEvenWhenCancelled)
     // Closing empties the mailbox and the page's paper.
     EXPECT_TRUE(app::store().CurSizeName.isEmpty());
     frmNoshiPreView& again = *preview::NoshiPreView().get();
-    EXPECT_TRUE(again.txtFile1->text().isEmpty());
-    EXPECT_TRUE(again.Text4->text().isEmpty());
+    EXPECT_TRUE(again.mailbox().inscriptionFile().isEmpty());
+    EXPECT_TRUE(again.mailbox().sizeName().isEmpty());
     EXPECT_EQ(again.Text1->text(), "1");
     EXPECT_TRUE(again.mnuViewStatusBar->isChecked());
 }

@@ -3,7 +3,7 @@
 
 #include <QComboBox>
 #include <QMenu>
-#include "print/UpDown.h"
+#include "platform/forms/UpDown.h"
 
 using preview::frmNoshiPreView;
 using preview::PreviewFormatter;

@@ -319,7 +319,56 @@ TEST(PagePrinter, CompanyNameAtTheRightEdgeComesLastAfterTheBulkLabel)
     rig.print(PagePrinterVariant::Landscape);
     EXPECT_EQ(rig.boxOrder(), (std::vector<QString>{"omote", "name", "bulk", "company"}));
     EXPECT_EQ(rig.box("company").rc, (prn::TwipRect{15534, 8504, 16838, 11906})); // 15533.9
-    EXPECT_EQ(rig.box("bulk").rc, (prn::TwipRect{13266, 7937, 16838, 11906}));    // 13265.9, 7937
+    // The 72-mm label against the page's right edge: 16838 - 72 x 56.7 = 12755.6;
+    // its bottom on the page's: 11906 - 4082.4 = 7823.6.
+    EXPECT_EQ(rig.box("bulk").rc, (prn::TwipRect{12756, 7824, 16838, 11906}));
+}
+
+// The label lies in the noshi's bottom-right corner, its first column at the
+// noshi's right edge, and never over the edge of the printable area.
+TEST(PagePrinter, BulkLabelInTheNoshisCornerAndOnThePaper)
+{
+    struct Case {
+        const char* what;
+        int offsetX, offsetY;
+        double boxMm;
+        int paperW, paperH;
+        bool option9;
+        int marginPx;
+        int left, top; // rc, worked out by hand (A4 landscape: 16838 x 11906 twips)
+    } cases[] = {
+        // 7 x 56.7 + 16838 would pass the page's edge: held at 16838 - 4082.4
+        {"print offset 7", 7, 0, 72, 297, 210, false, 0, 12756, 7824},
+        // A 60-mm label fits the corner: right edge 16838, top 11906 - 70 x 56.7 = 7937
+        {"label smaller than the corner", 0, 0, 60, 297, 210, false, 0, 13436, 7937},
+        // Down 2 mm: 113.4 + 7937 = 8050.4, still above 11906 - 3402
+        {"print offset down moves a small label", 0, 2, 60, 297, 210, false, 0, 13436, 8050},
+        // Centred 250 x 180 noshi: 7937 - (11906 - 10206) / 2 = 7087, inside the page
+        {"Option9 on a smaller noshi", 0, 0, 72, 250, 180, true, 0, 12756, 7087},
+        // 120-px margins at 600 dpi (288 twips): printable right 288 + 6776 x 2.4 = 16550.4,
+        // bottom 288 + 4721 x 2.4 = 11618.4; less the box and the crosswise offsets
+        {"printer margins", 0, 0, 72, 297, 210, false, 120, 12468 - 288, 7536 - 288},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        RecordingBackend::Device d;
+        d.marginPx = QPoint(c.marginPx, c.marginPx);
+        Rig rig(d);
+        a4Landscape(rig.host.s);
+        rig.host.s.PaperWidth = int16_t(c.paperW);
+        rig.host.s.PaperHeight = int16_t(c.paperH);
+        rig.host.s.Check4 = true; // the printer stays on A4
+        rig.host.s.PrOffsetX = int16_t(c.offsetX);
+        rig.host.s.PrOffsetY = int16_t(c.offsetY);
+        rig.host.s.Option4 = !c.option9;
+        rig.host.s.Option9 = c.option9;
+        rig.host.s.BulkLabel = true;
+        rig.host.bulk.setWidthMm(c.boxMm);
+        rig.host.bulk.setHeightMm(c.boxMm);
+        rig.print(PagePrinterVariant::Landscape);
+        EXPECT_EQ(rig.box("bulk").rc.left, c.left);
+        EXPECT_EQ(rig.box("bulk").rc.top, c.top);
+    }
 }
 
 TEST(PagePrinter, CardCompanyNameDistances)

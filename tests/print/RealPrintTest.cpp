@@ -16,6 +16,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <cups/cups.h>
 #include <gtest/gtest.h>
 
 using namespace noshi;
@@ -150,8 +151,9 @@ TEST(RealPrint, LandscapeSheetThroughCups)
         GTEST_SKIP() << "a private cupsd cannot run here: " << whyNot.toStdString();
     QString error;
     ASSERT_TRUE(server->addPdfQueue("NoshiPDF", &error)) << error.toStdString() << server->errorLog().toStdString();
-    // libcups reads the server from the environment on first use.
+    // libcups reads the server from the environment on first use only.
     qputenv("CUPS_SERVER", server->address().toUtf8());
+    cupsSetServer(server->address().toUtf8().constData());
     ASSERT_TRUE(prn::PrinterNames().contains("NoshiPDF")) << prn::PrinterNames().join(",").toStdString();
     ASSERT_TRUE(prn::SelectPrinter("NoshiPDF"));
     EXPECT_EQ(prn::CurrentPrinter().DeviceName(), "NoshiPDF");
@@ -222,4 +224,91 @@ TEST(RealPrint, NoPrinterIsReportedAsSuch)
     EXPECT_EQ(result.error, QStringLiteral("使用できるプリンタがありません。"));
     ASSERT_EQ(ui::shownMessages().size(), 1u);
     EXPECT_TRUE(ui::shownMessages()[0].text.contains(QStringLiteral("使用できるプリンタがありません。")));
+}
+
+// Queues of a private cupsd: the printable area comes from the queue's PPD,
+// and a queue that takes no job is reported by name with the reason.
+class CupsQueue : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        QString error;
+        server = CupsTestServer::start(&error).release();
+        if (!server)
+            return;
+        qputenv("CUPS_SERVER", server->address().toUtf8());
+        cupsSetServer(server->address().toUtf8().constData());
+        // A4 printable from 18 pt left and right, 36 pt top and bottom.
+        ready = server->addPdfQueue("Whole", &error) && server->addPdfQueue("Margins", &error, "18 36 577 806");
+    }
+    static void TearDownTestSuite()
+    {
+        prn::setCurrentBackend(prn::QtPrinterBackend::forPdf(QString()));
+        delete server;
+        server = nullptr;
+    }
+    void SetUp() override
+    {
+        if (!server || !ready)
+            GTEST_SKIP() << "a private cupsd cannot run here";
+        ui::clearShownMessages();
+        ui::setAnswerer([](const ui::MessageRequest&) { return ui::Answer::Ok; });
+    }
+    void TearDown() override { ui::setAnswerer({}); }
+
+    static inline CupsTestServer* server = nullptr;
+    static inline bool ready = false;
+};
+
+TEST_F(CupsQueue, OffsetsAndPrintableAreaAreThePrintersOwn)
+{
+    struct Case {
+        const char* queue;
+        int orientation;
+        int offX, offY;      // twips: 18 pt = 360, 36 pt = 720
+        double marginsW, marginsH; // twips of the page outside the printable area
+    } cases[] = {
+        {"Whole", prn::vbPRORPortrait, 0, 0, 0, 0},
+        {"Whole", prn::vbPRORLandscape, 0, 0, 0, 0},
+        {"Margins", prn::vbPRORPortrait, 360, 720, 720, 1440},
+        {"Margins", prn::vbPRORLandscape, 720, 360, 1440, 720}, // turned with the page
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.queue) + (c.orientation == prn::vbPRORPortrait ? " portrait" : " landscape"));
+        ASSERT_TRUE(prn::SelectPrinter(c.queue));
+        prn::Printer& p = prn::CurrentPrinter();
+        p.setScaleMode(prn::vbTwips);
+        ASSERT_TRUE(p.setPaperSize(prn::DMPAPER_A4));
+        ASSERT_TRUE(p.setOrientation(c.orientation));
+        EXPECT_NEAR(p.ScaleX(p.GetDeviceCaps(prn::PHYSICALOFFSETX), prn::vbPixels, prn::vbTwips), c.offX, 1.5);
+        EXPECT_NEAR(p.ScaleY(p.GetDeviceCaps(prn::PHYSICALOFFSETY), prn::vbPixels, prn::vbTwips), c.offY, 1.5);
+        EXPECT_NEAR(p.Width() - p.ScaleWidth(), c.marginsW, 2.5);
+        EXPECT_NEAR(p.Height() - p.ScaleHeight(), c.marginsH, 2.5);
+        // The PPD's A4 is 595 pt wide: 11900 twips upright, whatever the margins.
+        EXPECT_NEAR(c.orientation == prn::vbPRORPortrait ? p.Width() : p.Height(), 11900, 2);
+    }
+}
+
+TEST_F(CupsQueue, RefusedOrRemovedQueueIsReportedWithPrinterAndReason)
+{
+    QString error;
+    ASSERT_TRUE(server->addPdfQueue("Refusing", &error)) << error.toStdString();
+    ASSERT_TRUE(prn::SelectPrinter("Refusing"));
+    ASSERT_TRUE(server->rejectJobs("Refusing", "Toner empty", &error)) << error.toStdString();
+    FakePrintHost host;
+    landscapePage(host);
+    PagePrintResult result = PrintNoshiLandscape(host);
+    EXPECT_TRUE(result.error.contains(QStringLiteral("「Refusing」"))) << result.error.toStdString();
+    EXPECT_TRUE(result.error.contains(QStringLiteral("Toner empty"))) << result.error.toStdString();
+    ASSERT_EQ(ui::shownMessages().size(), 1u);
+    EXPECT_TRUE(ui::shownMessages()[0].text.contains(QStringLiteral("Toner empty")));
+
+    // Removed while the program runs: still the current printer.
+    ASSERT_TRUE(server->addPdfQueue("Gone", &error)) << error.toStdString();
+    ASSERT_TRUE(prn::SelectPrinter("Gone"));
+    ASSERT_TRUE(server->removeQueue("Gone", &error)) << error.toStdString();
+    ui::clearShownMessages();
+    result = PrintNoshiLandscape(host);
+    EXPECT_TRUE(result.error.contains(QStringLiteral("「Gone」が見つかりません"))) << result.error.toStdString();
+    EXPECT_EQ(ui::shownMessages().size(), 1u);
 }

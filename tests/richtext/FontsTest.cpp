@@ -48,22 +48,28 @@ TEST(TextMeasure, WidthsComeFromDesignUnits)
     EXPECT_NEAR(measure::textHeightMm(QStringLiteral("　"), mincho, 72), 25.4, 0.5);
 }
 
-TEST(TextMeasure, MeasuredExtentIsTheColumnPitch)
+TEST(TextMeasure, ColumnPitchIsTheExtentRoundedUpToWhole96DpiPixels)
 {
-    // The layout centres columns by measuring "　"; the renderer must give a
-    // column of that size exactly that width.
+    // The layout measures "　" in design units (4 pt: 1.411 mm); the box
+    // advances a column by that height rounded up to whole 1/96 inches, so a
+    // 4-pt spacer line moves the next column the 1.5875 mm the layout counts.
+    struct Case {
+        double size;
+        int px; // ceil(size * 96 / 72)
+    };
+    const Case cases[] = {{4, 6}, {10, 14}, {10.5, 14}, {36, 48}, {100, 134}};
     for (const QString& font : {QStringLiteral("ＭＳ 明朝"), QStringLiteral("ＭＳ Ｐゴシック")}) {
-        for (double size : {4.0, 10.0, 10.5, 36.0, 100.0}) {
+        for (const Case& c : cases) {
             rt::RichTextBox box;
             box.setVertical(true);
             box.setSelFontName(font);
-            box.setSelFontSize(size);
+            box.setSelFontSize(c.size);
             box.clear();
             box.setSelText(QStringLiteral("寿 a"));
             const rt::TextLayout layout(box.document(), 100, 200, 200, true);
             ASSERT_EQ(layout.lines().size(), 1);
-            EXPECT_NEAR(layout.lines()[0].rectMm.width(), measure::textWidthMm(QStringLiteral("　"), font, size), 1e-9)
-                << font.toStdString() << " " << size;
+            EXPECT_NEAR(layout.lines()[0].rectMm.width(), c.px * 25.4 / 96, 1e-9)
+                << font.toStdString() << " " << c.size;
         }
     }
 }

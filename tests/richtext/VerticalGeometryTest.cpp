@@ -10,7 +10,8 @@ using rt::RichTextBox;
 namespace {
 
 constexpr double Pt = 25.4 / 72;
-constexpr double Dpm = 20; // 508 dpi: a dot is 0.05 mm
+constexpr double Px = 25.4 / 96; // a line advances whole 1/96 inches
+constexpr double Dpm = 20;       // 508 dpi: a dot is 0.05 mm
 
 using boxtest::write;
 
@@ -59,12 +60,12 @@ TEST(VerticalLayout, ColumnsRunRightToLeftAtTheirPitch)
     double right = 60;
     for (int i = 0; i < 3; ++i) {
         EXPECT_NEAR(lines[i].rectMm.right(), right, 1e-9);
-        EXPECT_NEAR(lines[i].rectMm.width(), 4 * Pt, 1e-9); // 1.41 mm
-        right -= 4 * Pt;
+        EXPECT_NEAR(lines[i].rectMm.width(), 1.5875, 1e-9); // 4 pt = 5.33 px, advanced as 6 px
+        right -= 1.5875;
     }
     const rt::LaidLine& col = lines[3];
-    EXPECT_NEAR(col.rectMm.right(), 60 - 3 * 4 * Pt, 1e-9);
-    EXPECT_NEAR(col.rectMm.width(), 36 * Pt, 1e-9);
+    EXPECT_NEAR(col.rectMm.right(), 60 - 3 * 1.5875, 1e-9);
+    EXPECT_NEAR(col.rectMm.width(), 36 * Pt, 1e-9); // 48 px exactly
     // Two 10-point blanks move the text 2 x 1.76 mm down; each character one em.
     ASSERT_EQ(col.stops.size(), 6);
     EXPECT_NEAR(col.stops[1], 5 * Pt, 1e-9);
@@ -80,7 +81,7 @@ TEST(VerticalLayout, InkSitsInItsColumn)
     const QImage img = renderBox(box);
     const QRectF ink = inkMm(img);
     ASSERT_FALSE(ink.isEmpty());
-    const double colRight = 60 - 12 * Pt, colLeft = colRight - 36 * Pt;
+    const double colRight = 60 - 3 * 1.5875, colLeft = colRight - 36 * Pt;
     EXPECT_GT(ink.left(), colLeft);
     EXPECT_LT(ink.right(), colRight);
     // Full-width glyphs are centred on the column.
@@ -106,15 +107,15 @@ TEST(VerticalLayout, FirstColumnAtTheRightEdgeAndWrapAtTheMargin)
     EXPECT_EQ(lines[1].start, 5);
     EXPECT_EQ(lines[1].length, 2);
     EXPECT_NEAR(lines[0].rectMm.right(), 40, 1e-9);
-    EXPECT_NEAR(lines[1].rectMm.right(), 40 - 10 * Pt, 1e-9);
+    EXPECT_NEAR(lines[1].rectMm.right(), 40 - 14 * Px, 1e-9); // 10 pt = 13.3 px, advanced as 14
 
     const QImage img = renderBox(box);
-    const QRectF first = inkMm(img, QRect(int((40 - 10 * Pt) * Dpm), 0, int(10 * Pt * Dpm) + 1, img.height()));
-    const QRectF second = inkMm(img, QRect(0, 0, int((40 - 10 * Pt) * Dpm), img.height()));
+    const QRectF first = inkMm(img, QRect(int((40 - 14 * Px) * Dpm), 0, int(14 * Px * Dpm) + 1, img.height()));
+    const QRectF second = inkMm(img, QRect(0, 0, int((40 - 14 * Px) * Dpm), img.height()));
     EXPECT_LT(first.bottom(), 5 * 10 * Pt);
     EXPECT_GT(first.bottom(), 4 * 10 * Pt);
     EXPECT_LT(second.bottom(), 2 * 10 * Pt);
-    EXPECT_GT(second.left(), 40 - 2 * 10 * Pt);
+    EXPECT_GT(second.left(), 40 - 2 * 14 * Px);
 }
 
 TEST(VerticalLayout, HalfWidthTextLiesTurnedAndOffsetMovesRight)
@@ -164,9 +165,62 @@ TEST(HorizontalLayout, LinesRunDownAndWrapAtTheWidth)
     ASSERT_EQ(lines.size(), 3);
     EXPECT_EQ(lines[0].length, 5);
     EXPECT_NEAR(lines[0].rectMm.top(), 0, 1e-9);
-    EXPECT_NEAR(lines[1].rectMm.top(), 10 * Pt, 1e-9);
-    EXPECT_NEAR(lines[2].rectMm.height(), 10 * Pt, 1e-9);
+    EXPECT_NEAR(lines[1].rectMm.top(), 14 * Px, 1e-9);
+    EXPECT_NEAR(lines[2].rectMm.height(), 14 * Px, 1e-9);
     const QRectF ink = inkMm(renderBox(box));
     EXPECT_LT(ink.left(), 1);
-    EXPECT_LT(ink.bottom(), 2 * 10 * Pt);
+    EXPECT_LT(ink.bottom(), 2 * 14 * Px);
+}
+
+// A line advances the font height at 96 dpi rounded up to a whole pixel, the
+// largest run deciding, in both writing directions; text along the line keeps
+// its design-unit advance.
+TEST(LinePitch, FontHeightRoundedUpToWholePixelsAt96Dpi)
+{
+    struct Case {
+        double points;
+        double pitchMm; // worked out by hand: ceil(points * 96 / 72) px * 25.4 / 96
+    };
+    const Case cases[] = {
+        {4, 1.5875},    // 5.33 px -> 6 px: one spacer line is the 1.5875 mm the layout counts with
+        {12, 4.233333}, // 16 px exactly
+        {3, 1.058333},  // 4 px exactly
+        {10, 3.704167}, // 13.33 px -> 14 px
+        {10.5, 3.704167}, // 14 px exactly
+        {20, 7.143750}, // 26.67 px -> 27 px
+    };
+    for (bool vertical : {true, false}) {
+        for (const Case& c : cases) {
+            RichTextBox box;
+            box.setVertical(vertical);
+            box.setWidthMm(100);
+            box.setHeightMm(100);
+            write(box, QStringLiteral("寿\r\n"), c.points);
+            const auto& lines = box.layout()->lines();
+            ASSERT_EQ(lines.size(), 2);
+            const double pitch = vertical ? lines[0].rectMm.width() : lines[0].rectMm.height();
+            EXPECT_NEAR(pitch, c.pitchMm, 1e-6) << c.points << " pt, vertical " << vertical;
+            EXPECT_NEAR(box.layout()->extentMm(), 2 * c.pitchMm, 1e-6);
+            EXPECT_NEAR(lines[0].stops[1], c.points * Pt, 1e-9); // along the line: one em
+        }
+    }
+}
+
+TEST(LinePitch, LargestRunOfTheLineDecides)
+{
+    RichTextBox box;
+    boxtest::verticalPage(box, 60, 100, 0);
+    write(box, QStringLiteral("御"), 4);
+    write(box, QStringLiteral("祝"), 12);
+    write(box, QStringLiteral("　"), 3);
+    const auto& lines = box.layout()->lines();
+    ASSERT_EQ(lines.size(), 1);
+    EXPECT_NEAR(lines[0].rectMm.width(), 4.233333, 1e-6); // 12 pt: 16 px
+    EXPECT_NEAR(lines[0].rectMm.right(), 60, 1e-9);
+
+    // Ten spacer lines move the next column ten times 1.5875 mm across.
+    RichTextBox spaced;
+    boxtest::verticalPage(spaced, 60, 100, 10);
+    write(spaced, QStringLiteral("御"), 12);
+    EXPECT_NEAR(spaced.layout()->lines().at(10).rectMm.right(), 60 - 15.875, 1e-9);
 }

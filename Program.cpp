@@ -1,0 +1,46 @@
+#include "Program.h"
+
+#include "app/InputWindows.h"
+#include "app/MainSettingsHost.h"
+#include "app/NoshiMain.h"
+#include "app/SingleInstance.h"
+#include "platform/paths/AppPaths.h"
+#include "app/PrinterDialogSetup.h"
+#include "app/PrintDispatcher.h"
+
+#include <QApplication>
+
+namespace app {
+
+int runProgram(int argc, char** argv)
+{
+    QApplication qapp(argc, argv);
+    QApplication::setOrganizationName(paths::Organization);
+    QApplication::setApplicationName(paths::ApplicationName);
+
+    // A second start brings the running window to the front and ends here,
+    // before anything is read, shown or written.
+    SingleInstance instance;
+    if (!instance.tryBecomePrimary())
+        return 0;
+
+    NoshiMain w;
+    InputWindows inputs(w);
+    inputs.install();
+    noshi::InstallPrinterDialog(w);
+    MainSettingsHost settings(w);
+    settings.install();
+    noshi::PrintDispatcher dispatcher(w, inputs);
+    dispatcher.install();
+    QObject::connect(&instance, &SingleInstance::activateRequested, &w, &NoshiMain::bringToFront);
+    w.Form_Load();
+    w.show();
+    // The platform shutting down closes the window like its close box.
+    QObject::connect(&qapp, &QCoreApplication::aboutToQuit, &w, [&w] {
+        if (w.isVisible())
+            w.close();
+    });
+    return qapp.exec();
+}
+
+} // namespace app

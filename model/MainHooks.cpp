@@ -1,0 +1,11 @@
+#include "model/MainHooks.h"
+
+namespace app {
+
+MainHooks& hooks()
+{
+    static MainHooks h;
+    return h;
+}
+
+} // namespace app

@@ -1,0 +1,99 @@
+// The strip templates through the real windows and dispatcher: every key
+// lays out in every name style, the joint-name window's limit by key, and a
+// strip's joint names leave the window's knot as the user set it.
+#include "DispatchSupport.h"
+
+#include "model/MainHooks.h"
+
+namespace {
+
+using Outcome = noshi::PrintDispatcher::Outcome;
+
+const char* const StripKeys[] = {"萌黄（短　冊）", "短冊（大）　　", "短冊（小）　　", "短冊小　　　　", "短冊（特大）　",
+                                 "短冊Ｂ５／５Ｐ", "短冊Ｂ５／６Ｐ", "短冊（特殊）中"};
+
+class StripTemplatesTest : public DispatchTest {
+protected:
+    void SetUp() override
+    {
+        DispatchTest::SetUp();
+        app::hooks().showTextSub3 = [] {}; // the window's modal loop is not under test
+        app::hooks().showTextSub2 = [] {};
+    }
+    void jointNames(const QStringList& names)
+    {
+        app::frmTextSub3& sub3 = *windows->sub3();
+        for (int i = 1; i <= 7; ++i)
+            sub3.txtName[size_t(i)]->setText(i <= names.size() ? names[i - 1] : QString());
+        sub3.Command1_Click();
+    }
+};
+
+TEST_F(StripTemplatesTest, EveryKeyLaysOutInEveryNameStyleWithoutAMessage)
+{
+    jointNames({"山田太郎", "鈴木", "佐藤花子"});
+    windows->sub2()->Text7->setText("株式会社そらべに");
+    windows->sub2()->Text8->setText("山田太郎");
+    w->Text2->setText("山田太郎");
+    for (const char* key : StripKeys) {
+        for (int style = 0; style < 3; ++style) {
+            SCOPED_TRACE(std::string(key) + " style " + std::to_string(style));
+            app::store().clear();
+            w->Combo1->clear();
+            chooseSize(QString::fromUtf8(key));
+            w->Combo3->setCurrentIndex(style);
+            EXPECT_EQ(run(1), Outcome::Edited) << dispatcher->lastMessage().toStdString();
+            EXPECT_TRUE(messages().isEmpty()) << messages().join("\n").toStdString();
+            ASSERT_NE(pv(), nullptr);
+            EXPECT_TRUE(name().contains("TX ")) << name().toStdString();
+        }
+    }
+}
+
+TEST_F(StripTemplatesTest, JointNameStyleLimitsTheWindowForTheNarrowStripsOnly)
+{
+    struct Case {
+        const char* key;
+        bool limited;
+    };
+    const Case cases[] = {
+        {"萌黄（短　冊）", true},  {"短冊（大）　　", true},  {"短冊（小）　　", true},
+        {"短冊（特大）　", true},  {"短冊Ｂ５／５Ｐ", true},  {"短冊Ｂ５／６Ｐ", true},
+        {"短冊Ｂ５／３Ｐ", true},  {"短冊小　　　　", false}, {"短冊（４：６）", false},
+        {"短冊（特殊）　", false}, {"短冊（特殊）中", false}, {"短冊（特殊Ｂ）", false},
+    };
+    app::frmTextSub3& sub3 = *windows->sub3();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.key);
+        sub3.enableAllNames();
+        forms::setOptionValue(sub3.Option3, true);
+        app::store().clear();
+        w->Combo1->clear();
+        chooseSize(QString::fromUtf8(c.key));
+        forms::setListIndex(w->Combo3, 2);
+        for (int i = 4; i <= 7; ++i)
+            EXPECT_EQ(sub3.txtName[size_t(i)]->isEnabled(), !c.limited) << "name " << i;
+        EXPECT_TRUE(sub3.txtName[3]->isEnabled());
+        EXPECT_EQ(sub3.Option4->isChecked(), c.limited);
+    }
+}
+
+TEST_F(StripTemplatesTest, TwoJointNamesLeaveTheKnotOfAStripAsChosen)
+{
+    jointNames({"山田太郎", "佐藤花子"});
+    app::frmTextSub3& sub3 = *windows->sub3();
+    for (const char* key : {"短冊（大）　　", "萌黄（祝大）　"}) {
+        SCOPED_TRACE(key);
+        forms::setOptionValue(sub3.Option1, true);
+        app::store().clear();
+        w->Combo1->clear();
+        chooseSize(QString::fromUtf8(key));
+        w->Combo3->setCurrentIndex(2);
+        ASSERT_EQ(run(1), Outcome::Edited) << dispatcher->lastMessage().toStdString();
+        const bool strip = QString::fromUtf8(key).startsWith(QStringLiteral("短冊"));
+        EXPECT_EQ(sub3.Option1->isChecked(), strip); // the noshi sheet switches two names to 結び切り
+        EXPECT_EQ(sub3.txtName[2]->text(), QStringLiteral("佐藤花子"));
+    }
+}
+
+} // namespace

@@ -1,0 +1,215 @@
+// The strip members: their one-line name rows and indents, and joint names
+// laid out without the knot choice.
+#include "LayoutTestSupport.h"
+
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+using namespace layout;
+
+namespace {
+
+const TemplateParameterSet* const Strips[] = {&LayoutTanzakuLarge, &LayoutTanzakuSmall, &LayoutTanzakuSmallB,
+                                              &LayoutTanzakuExtraLarge};
+
+// Size of the first text run of the name box.
+int firstTextSize(const QString& trace)
+{
+    const auto m = QRegularExpression(QStringLiteral("TX \"[^\"]*\" ＭＳ Ｐ明朝 (\\d+) ")).match(trace);
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+void joint(LayoutPage& page, int count, const QString& name = QStringLiteral("山田太郎"))
+{
+    page.host.nameStyle = QStringLiteral("連名印刷");
+    page.host.jointCount = QString::number(count);
+    for (int i = 1; i <= count; ++i)
+        page.host.joint[size_t(i)] = name;
+}
+
+TEST(StripMembers, KnotlessFlagsAndTheirOwnTrimmedNames)
+{
+    for (const TemplateParameterSet* m : Strips) {
+        EXPECT_TRUE(m->Flags.KnotlessJointNames) << m->MemberName;
+        EXPECT_FALSE(m->Flags.NameTextUntrimmed || m->Flags.NoIndentSteps || m->Flags.NoJointIndentCuts ||
+                     m->Flags.AbortOnError || m->Flags.BoldLayout)
+            << m->MemberName;
+        EXPECT_EQ(findLayoutMember(QString::fromLatin1(m->MemberName)), m);
+    }
+    // A name typed with trailing blanks is laid out and written back without them.
+    LayoutPage page;
+    page.host.name = QStringLiteral("山田 ");
+    ASSERT_TRUE(page.run(LayoutTanzakuSmallB).ok());
+    EXPECT_EQ(page.host.writes, QStringList{QStringLiteral("Text2=山田")});
+    EXPECT_TRUE(page.name().contains(QStringLiteral("TX \"山\" ＭＳ Ｐ明朝 48"))) << page.name().toStdString();
+}
+
+// "１行印刷" at offset 0: size and ColumnIndent by name length, at 標準 and 特大.
+TEST(StripMembers, OneLineNameSizeAndIndentByLength)
+{
+    struct Cell {
+        int size, indent, extraSize, extraIndent;
+    };
+    // Rows: name length 1 to 10; columns: Large, Small, SmallB, ExtraLarge.
+    const Cell table[10][4] = {
+        {{58, 19, 82, 16}, {52, 16, 70, 14}, {52, 16, 68, 14}, {100, 27, 110, 21}},
+        {{56, 17, 80, 14}, {48, 13, 66, 11}, {48, 13, 64, 11}, {90, 24, 100, 18}},
+        {{56, 15, 80, 12}, {48, 13, 66, 11}, {48, 13, 64, 11}, {90, 24, 100, 18}},
+        {{52, 12, 68, 9}, {42, 10, 52, 8}, {42, 10, 50, 8}, {90, 21, 91, 15}},
+        {{50, 12, 58, 9}, {40, 10, 46, 8}, {36, 10, 46, 8}, {75, 21, 76, 15}},
+        {{42, 12, 42, 9}, {36, 10, 36, 8}, {34, 10, 34, 8}, {65, 21, 65, 15}},
+        {{38, 12, 38, 9}, {30, 10, 30, 8}, {30, 10, 30, 8}, {60, 21, 60, 15}},
+        {{36, 12, 36, 9}, {28, 8, 28, 6}, {28, 8, 28, 6}, {50, 18, 50, 12}},
+        {{32, 12, 32, 9}, {26, 8, 26, 6}, {26, 8, 26, 6}, {45, 18, 45, 12}},
+        {{28, 12, 28, 9}, {24, 8, 24, 6}, {24, 8, 24, 6}, {40, 18, 40, 12}},
+    };
+    const QString letters = QStringLiteral("一二三四五六七八九十");
+    for (int length = 1; length <= 10; ++length) {
+        for (int col = 0; col < 4; ++col) {
+            for (bool extra : {false, true}) {
+                LayoutPage page;
+                page.host.name = letters.left(length);
+                page.host.nameSize = extra ? SizeOption::Extra : SizeOption::Standard;
+                ASSERT_TRUE(page.run(*Strips[col]).ok());
+                const Cell& c = table[length - 1][col];
+                EXPECT_EQ(firstTextSize(page.name()), extra ? c.extraSize : c.size)
+                    << Strips[col]->MemberName << " length " << length << (extra ? " 特大" : "");
+                EXPECT_EQ(int(page.ctx.ColumnIndent), extra ? c.extraIndent : c.indent)
+                    << Strips[col]->MemberName << " length " << length << (extra ? " 特大" : "");
+            }
+        }
+    }
+}
+
+TEST(StripMembers, LargerNameDependsOnTheInscriptionLength)
+{
+    struct Case {
+        const TemplateParameterSet* member;
+        const char* omote;
+        const char* name;
+        int size;
+    };
+    const Case cases[] = {
+        {&LayoutTanzakuExtraLarge, "寸志", "山田", 91},  {&LayoutTanzakuExtraLarge, "御中元", "山田", 100},
+        {&LayoutTanzakuLarge, "寸志", "山田", 72},       {&LayoutTanzakuLarge, "御中元", "山田", 60},
+        {&LayoutTanzakuSmallB, "寸志", "山田太郎兵", 46}, {&LayoutTanzakuSmall, "寸志", "山田太郎兵", 46},
+        {&LayoutTanzakuSmall, "寸志", "山田太郎", 52},    {&LayoutTanzakuSmallB, "寸志", "山田太郎", 50},
+    };
+    for (const Case& c : cases) {
+        LayoutPage page;
+        page.host.omote = QString::fromUtf8(c.omote);
+        page.host.name = QString::fromUtf8(c.name);
+        page.host.nameSize = SizeOption::Larger;
+        ASSERT_TRUE(page.run(*c.member).ok());
+        EXPECT_EQ(firstTextSize(page.name()), c.size) << c.member->MemberName << " " << c.omote << " " << c.name;
+    }
+}
+
+TEST(StripMembers, CompanyRowsAndTheFloorBeforeTheIndentSteps)
+{
+    // 小さめ: a 10-character company name at -4 + 20, an 11-character one at 20.
+    for (const auto& [company, size] : {std::pair{"一二三四五六七八九十", 16}, std::pair{"一二三四五六七八九十一", 20}}) {
+        LayoutPage page;
+        page.host.nameStyle = QStringLiteral("２行印刷");
+        page.host.company = QString::fromUtf8(company);
+        page.host.person = QStringLiteral("山田");
+        page.host.nameSize = SizeOption::Smaller;
+        ASSERT_TRUE(page.run(LayoutTanzakuSmall).ok());
+        EXPECT_EQ(firstTextSize(page.name()), size) << company;
+    }
+    // Offset -20 and 特大: 12 - 3 - 20 is raised to 0 before the steps add 7;
+    // the furigana has no blanks, each address item 2 × (-20 + 21).
+    LayoutPage page;
+    page.in.CurOffsetName = -20;
+    page.host.name = QStringLiteral("誠");
+    page.host.kana = QStringLiteral("まこと");
+    page.host.address[0] = QStringLiteral("東京都");
+    page.host.nameSize = SizeOption::Extra;
+    ASSERT_TRUE(page.run(LayoutTanzakuLarge).ok());
+    EXPECT_EQ(int(page.ctx.ColumnIndent), 7);
+    EXPECT_TRUE(page.name().contains(lines({"SP 7 ＭＳ 明朝 10", "TX \"誠\" ＭＳ Ｐ明朝 82 b=0 c=000000"})))
+        << page.name().toStdString();
+    EXPECT_TRUE(page.name().contains(lines({"SP 2 ＭＳ 明朝 5", "TX \"東京都\" ＭＳ Ｐ明朝 14 b=0 c=000000"})));
+    EXPECT_FALSE(page.name().contains(QStringLiteral("ＭＳ 明朝 16")));
+}
+
+TEST(StripJointNames, TwoNamesKeepTheKnotAndWriteNothingBack)
+{
+    // Either knot: the 結び切り row for four characters, and the base less
+    // the cut for three or fewer names.
+    const int size[] = {42, 32, 32, 70}, indent[] = {15 - 4, 16 - 4, 16 - 4, 18 - 4};
+    for (int col = 0; col < 4; ++col) {
+        const TemplateParameterSet* m = Strips[col];
+        for (bool bow : {true, false}) {
+            LayoutPage page;
+            joint(page, 2);
+            page.host.bow = bow;
+            ASSERT_TRUE(page.run(*m).ok());
+            EXPECT_TRUE(page.host.writes.isEmpty()) << m->MemberName << " " << page.host.writes.join(u'|').toStdString();
+            EXPECT_EQ(page.host.bow, bow);
+            EXPECT_EQ(firstTextSize(page.name()), size[col]) << m->MemberName;
+            EXPECT_EQ(int(page.ctx.ColumnIndent), indent[col]) << m->MemberName;
+        }
+    }
+}
+
+TEST(StripJointNames, IndentByCountWithItsFloor)
+{
+    struct Case {
+        int count;
+        int offset;
+        std::array<int, 4> indent; // Large, Small, SmallB, ExtraLarge
+    };
+    const Case cases[] = {
+        {0, 0, {11, 12, 12, 14}}, {1, 0, {11, 12, 12, 14}},  {3, 0, {11, 12, 12, 14}},
+        {4, 0, {13, 14, 14, 16}}, {5, 0, {15, 16, 16, 18}},  {7, 0, {15, 16, 16, 18}},
+        {3, 2, {13, 14, 14, 16}}, {7, -20, {0, 0, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        for (int col = 0; col < 4; ++col) {
+            LayoutPage page;
+            joint(page, c.count);
+            page.in.CurOffsetName = int16_t(c.offset);
+            ASSERT_TRUE(page.run(*Strips[col]).ok());
+            EXPECT_EQ(int(page.ctx.ColumnIndent), c.indent[size_t(col)])
+                << Strips[col]->MemberName << " count " << c.count << " offset " << c.offset;
+        }
+    }
+}
+
+TEST(StripJointNames, SizeRowsByLengthAndOption)
+{
+    struct Case {
+        const TemplateParameterSet* member;
+        SizeOption option;
+        const char* name;
+        int size;
+    };
+    const Case cases[] = {
+        {&LayoutTanzakuSmall, SizeOption::Larger, "山田太", 42},
+        {&LayoutTanzakuSmall, SizeOption::Larger, "山田太郎", 36},
+        {&LayoutTanzakuSmall, SizeOption::Larger, "山田太郎兵", 36},
+        {&LayoutTanzakuSmall, SizeOption::Larger, "山田太郎兵衛", 30},
+        {&LayoutTanzakuSmall, SizeOption::Larger, "一二三四五六七八九十一二", 18},
+        {&LayoutTanzakuExtraLarge, SizeOption::Larger, "山田太郎兵", 80},
+        {&LayoutTanzakuExtraLarge, SizeOption::Larger, "山田太郎兵衛", 60},
+        {&LayoutTanzakuExtraLarge, SizeOption::Smaller, "山田太郎兵", 60},
+        {&LayoutTanzakuExtraLarge, SizeOption::Smaller, "山田太郎兵衛", 60},
+        {&LayoutTanzakuLarge, SizeOption::Extra, "", 50},
+        {&LayoutTanzakuLarge, SizeOption::Standard, "一二三四五六七", 40},
+    };
+    for (const Case& c : cases) {
+        LayoutPage page;
+        joint(page, 1, QString::fromUtf8(c.name));
+        page.host.nameSize = c.option;
+        ASSERT_TRUE(page.run(*c.member).ok());
+        // A blank name is an empty column at the short size: its line break carries it.
+        const QString want = QString::fromUtf8(c.name).isEmpty()
+                                 ? QStringLiteral("EC ＭＳ Ｐ明朝 %1").arg(c.size)
+                                 : QStringLiteral("\" ＭＳ Ｐ明朝 %1 ").arg(c.size);
+        EXPECT_TRUE(page.name().contains(want)) << c.member->MemberName << " " << c.name << "\n"
+                                                << page.name().toStdString();
+    }
+}
+
+} // namespace
