@@ -21,6 +21,16 @@ extern const TemplateParameterSet LayoutTanzakuExtraLarge;
 extern const TemplateParameterSet LayoutTanzakuSheet;
 extern const TemplateParameterSet LayoutTanzakuSpecialMedium;
 
+// 美濃判, 半紙判 and 切手判, plain and bold
+extern const TemplateParameterSet LayoutMinoban;
+extern const TemplateParameterSet LayoutMinobanBold;
+extern const TemplateParameterSet LayoutHanshiban;
+extern const TemplateParameterSet LayoutHanshibanBold;
+extern const TemplateParameterSet LayoutKitteban;
+extern const TemplateParameterSet LayoutKittebanBold;
+// The members of each group that lay out their templates.
+std::span<const TemplateParameterSet* const> traditionalSizeMembers();
+
 // Every member known so far, for look-up by name.
 std::span<const TemplateParameterSet* const> layoutMembers();
 // The member of that name ("LayoutNoshiLarge" ...), nullptr when unknown.

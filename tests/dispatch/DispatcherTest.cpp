@@ -96,7 +96,6 @@ TEST_F(DispatchTest, EveryEarlyExitEndsWithAMessageAndTheClosingReset)
         Outcome want;
     } cases[] = {
         {"御霊前札（大）", "選択されたのし紙サイズが見つかりません。", {}, Outcome::InputRefused},
-        {"美濃判　　　　", "LayoutMinoban", {}, Outcome::Failed},
         {"短冊（フリー）", "フリーサイズ", {}, Outcome::Failed},
         {"反物判　　　　", "LayoutTanmonoban", {}, Outcome::Failed},
         {"萌黄（祝大）　", "バージョン", [this] { w->Text5->setText("x"); }, Outcome::Failed},

@@ -1,4 +1,4 @@
-#include "print/UpDown.h"
+#include "platform/forms/UpDown.h"
 
 #include "platform/forms/Controls.h"
 #include "platform/vb/VbNum.h"
