@@ -389,8 +389,14 @@ void PrintDispatcher::layOut(preview::frmNoshiPreView& pv)
     const DispatchTarget target = TemplateDispatch(key);
     if (target.status != DispatchTarget::Status::Ready)
         fail(target.message());
-    const layout::LayoutResult r =
-        layout::LayoutTemplate(*target.member, ctx_, inputs_, *layoutHost_, *pv.RichTextBox1, *pv.RichTextBox2);
+    layout::LayoutResult r;
+    {
+        // The whole page is one change of each box; the editor starts from it.
+        rt::EditBlock omote(*pv.RichTextBox1), name(*pv.RichTextBox2);
+        r = layout::LayoutTemplate(*target.member, ctx_, inputs_, *layoutHost_, *pv.RichTextBox1, *pv.RichTextBox2);
+    }
+    pv.RichTextBox1->clearUndo();
+    pv.RichTextBox2->clearUndo();
     if (!r.ok())
         fail(r.message);
     setWait(false);
@@ -479,6 +485,9 @@ void PrintDispatcher::openForEditing(preview::frmNoshiPreView& pv)
     if (!ext.txtStart->text().isEmpty() && !ext.txtEnd->text().isEmpty()) {
         pv.mailbox().setRankLabel(int(ctx_.ColumnIndent), app::catalogue().row(st.TemplateIndex).OmoteSizeLen3);
     }
+    // Undo in the editor goes back to the page as laid out, no further.
+    pv.RichTextBox1->clearUndo();
+    pv.RichTextBox2->clearUndo();
     outcome_ = Outcome::Edited;
     if (!keepPreviewHidden_)
         preview::NoshiPreView().showModeless();
