@@ -65,8 +65,10 @@ protected:
         p = &openLargeNoshi(false);
         w->Text2->setText(QStringLiteral("位")); // as the name-extension window's OK leaves it
         p->Form_Activate();
-        labels->labels.clear();
-        labels->clearCalls();
+        if (labels) {
+            labels->labels.clear();
+            labels->clearCalls();
+        }
     }
 };
 
@@ -156,6 +158,8 @@ TEST_F(RankPrintTest, SeriesThroughCupsToPdf)
     qputenv("CUPS_SERVER", server->address().toUtf8());
     cupsSetServer(server->address().toUtf8().constData());
     app::setPrinterListForTests({});
+    labels = nullptr; // the queue's printer replaces the recorder
+    rec = nullptr;
     ASSERT_TRUE(prn::SelectPrinter("RankPDF"));
 
     // The queue goes before the server does.
