@@ -171,7 +171,7 @@ void NoshiMain::buildMenus()
                                              {mnuSet7, 4}, {mnuFontsize, 4}, {mnuList, 5}};
     for (const auto& [action, tab] : tabs) {
         const bool hourglass = tab <= 2 && action != mnuFontsize;
-        connect(action, &QAction::triggered, this, [this, tab, hourglass] { openSettingsAt(tab, hourglass); });
+        connect(action, &QAction::triggered, this, [this, page = tab, hourglass] { openSettingsAt(page, hourglass); });
     }
     connect(mnuHelpContents, &QAction::triggered, this, [this] { mnuHelpContents_Click(); });
     connect(mnuHelpOmote, &QAction::triggered, this, [] { if (hooks().showNoshiLike) hooks().showNoshiLike(); });
