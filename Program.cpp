@@ -1,6 +1,7 @@
 #include "Program.h"
 
 #include "app/InputWindows.h"
+#include "app/MainSettingsHost.h"
 #include "app/NoshiMain.h"
 #include "app/SingleInstance.h"
 #include "platform/paths/AppPaths.h"
@@ -27,6 +28,8 @@ int runProgram(int argc, char** argv)
     InputWindows inputs(w);
     inputs.install();
     noshi::InstallPrinterDialog(w);
+    MainSettingsHost settings(w);
+    settings.install();
     noshi::PrintDispatcher dispatcher(w, inputs);
     dispatcher.install();
     QObject::connect(&instance, &SingleInstance::activateRequested, &w, &NoshiMain::bringToFront);

@@ -8,7 +8,9 @@
 
 #include <QComboBox>
 #include <QMainWindow>
+#include <array>
 #include <memory>
+#include <utility>
 
 class QAction;
 class QCalendarWidget;
@@ -233,6 +235,8 @@ public:
     void mnuFreeSize_Click();
     void mnuHelpContents_Click();
     void openSettingsAt(int tab, bool hourglass);
+    // The settings menu items and the dialog tab each opens.
+    std::array<std::pair<QAction*, int>, 7> settingsMenuItems() const;
 
 protected:
     void closeEvent(QCloseEvent* e) override;

@@ -167,10 +167,9 @@ void NoshiMain::buildMenus()
     connect(mnuHagaki, &QAction::triggered, this, [] { if (hooks().showHagaki) hooks().showHagaki(); });
     connect(mnuFreeSize, &QAction::triggered, this, [this] { mnuFreeSize_Click(); });
     connect(mnuWiz, &QAction::triggered, this, [] { if (hooks().showSplash) hooks().showSplash(); });
-    const std::pair<QAction*, int> tabs[] = {{mnuSet0, 0}, {mnuSet1, 1}, {mnuSet2, 2}, {mnuSet8, 3},
-                                             {mnuSet7, 4}, {mnuFontsize, 4}, {mnuList, 5}};
-    for (const auto& [action, tab] : tabs) {
-        const bool hourglass = tab <= 2 && action != mnuFontsize;
+    for (const auto& [action, tab] : settingsMenuItems()) {
+        const bool hourglass = action != mnuFontsize;
+        // A copy of the binding: clang 14 cannot capture a structured binding.
         connect(action, &QAction::triggered, this, [this, page = tab, hourglass] { openSettingsAt(page, hourglass); });
     }
     connect(mnuHelpContents, &QAction::triggered, this, [this] { mnuHelpContents_Click(); });
@@ -200,8 +199,8 @@ void NoshiMain::refreshCommandAvailability()
     mnuHagaki->setEnabled(bool(h.showHagaki));
     mnuFreeSize->setEnabled(bool(h.showFreeSize));
     mnuWiz->setEnabled(bool(h.showSplash));
-    for (QAction* a : {mnuSet0, mnuSet1, mnuSet2, mnuSet8, mnuSet7, mnuList, mnuFontsize})
-        a->setEnabled(bool(h.showSettings));
+    for (const auto& [action, tab] : settingsMenuItems())
+        action->setEnabled(bool(h.showSettings) && (!h.settingsTabBuilt || h.settingsTabBuilt(tab)));
     mnuHelpOmote->setEnabled(bool(h.showNoshiLike));
 }
 
@@ -284,15 +283,11 @@ void NoshiMain::mnuFreeSize_Click()
     hooks().showFreeSize();
 }
 
-void NoshiMain::mnuHelpContents_Click()
+void NoshiMain::mnuHelpContents_Click() { shell::OpenHelpFile(); }
+
+std::array<std::pair<QAction*, int>, 7> NoshiMain::settingsMenuItems() const
 {
-    const QString help = QDir(paths::programDir()).filePath(QStringLiteral("Nhelp4.chm"));
-    if (!QFileInfo::exists(help)) {
-        ui::MsgBox(QStringLiteral("ヘルプファイルが見つかりません。\n%1").arg(help), ui::Buttons::Ok,
-                   ui::Icon::Exclamation, QStringLiteral("Information"));
-        return;
-    }
-    shell::OpenDocument(help);
+    return {{{mnuSet0, 0}, {mnuSet1, 1}, {mnuSet2, 2}, {mnuSet8, 3}, {mnuSet7, 4}, {mnuFontsize, 4}, {mnuList, 5}}};
 }
 
 void NoshiMain::openSettingsAt(int tab, bool hourglass)

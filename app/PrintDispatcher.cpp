@@ -159,8 +159,8 @@ void PrintDispatcher::install()
     app::MainHooks& h = app::hooks();
     h.PrintOrPreview = [this] { PrintOrPreview(); };
     h.frmNoshiPreView = &preview::NoshiPreView();
-    h.previewTxtFile1 = [] { return preview::NoshiPreView()->txtFile1->text(); };
-    h.previewTxtFile2 = [] { return preview::NoshiPreView()->txtFile2->text(); };
+    h.previewTxtFile1 = [] { return preview::NoshiPreView()->mailbox().inscriptionFile(); };
+    h.previewTxtFile2 = [] { return preview::NoshiPreView()->mailbox().nameFile(); };
     InstallTanzakuSheetPrinter(*printHost_, &main_);
     main_.refreshCommandAvailability();
 }
@@ -424,7 +424,7 @@ void PrintDispatcher::print(preview::frmNoshiPreView& pv)
         main_.ProgressBar1->setVisible(false);
         setWait(false);
     });
-    pv.Text3->clear();
+    pv.mailbox().setPageLoaded(false);
     if (isTanzakuSheet(out.choice)) {
         // The sheet printer keeps the page: the preview stays loaded, hidden.
         if (!out.error.isEmpty()) {
@@ -458,11 +458,11 @@ void PrintDispatcher::openForEditing(preview::frmNoshiPreView& pv)
     if (known)
         pv.setWindowTitle(EditCaptionPrefix + who);
     const QString caption = pv.windowTitle();
-    pv.dlgCommonDialogFileName =
-        caption.startsWith(EditCaptionPrefix) ? caption.mid(EditCaptionPrefix.size()) : QString();
+    pv.mailbox().setDialogFileName(
+        caption.startsWith(EditCaptionPrefix) ? caption.mid(EditCaptionPrefix.size()) : QString());
     const QString sizeName = st.size(st.LoopPos).RegSizeName[size_t(st.StyleLoop)];
-    pv.Text3->setText(QStringLiteral("Load"));
-    pv.Text4->setText(sizeName);
+    pv.mailbox().setPageLoaded(true);
+    pv.mailbox().setSizeName(sizeName);
     pv.StatusPanel1->setText(QStringLiteral("のし紙サイズ　") + sizeName);
 
     app::frmTextSub1& ext = *windows_.sub1();
@@ -480,8 +480,7 @@ void PrintDispatcher::openForEditing(preview::frmNoshiPreView& pv)
         box.insertObject(obj);
     }
     if (!ext.txtStart->text().isEmpty() && !ext.txtEnd->text().isEmpty()) {
-        pv.Text10->setText(QString::number(int(ctx_.ColumnIndent)));
-        pv.Text11->setText(QString::number(app::catalogue().row(st.TemplateIndex).OmoteSizeLen3));
+        pv.mailbox().setRankLabel(int(ctx_.ColumnIndent), app::catalogue().row(st.TemplateIndex).OmoteSizeLen3);
     }
     outcome_ = Outcome::Edited;
     if (!keepPreviewHidden_)

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <vector>
+
 namespace layout {
 
 namespace {
@@ -157,11 +159,15 @@ const TemplateParameterSet LayoutWashiSmall = noshiMember(3, "LayoutWashiSmall")
 
 std::span<const TemplateParameterSet* const> layoutMembers()
 {
-    static const TemplateParameterSet* const members[] = {
-        &LayoutNoshiLarge, &LayoutNoshiMedium, &LayoutNoshiSmall, &LayoutWashiSmall,
-        &LayoutTanzakuLarge, &LayoutTanzakuSmall, &LayoutTanzakuSmallB, &LayoutTanzakuExtraLarge,
-        &LayoutTanzakuSheet, &LayoutTanzakuSpecialMedium,
-    };
+    static const std::vector<const TemplateParameterSet*> members = [] {
+        std::vector<const TemplateParameterSet*> all = {
+            &LayoutNoshiLarge, &LayoutNoshiMedium, &LayoutNoshiSmall, &LayoutWashiSmall,
+        };
+        for (std::span<const TemplateParameterSet* const> group :
+             {traditionalSizeMembers(), stripMembers(), stripSheetMembers()})
+            all.insert(all.end(), group.begin(), group.end());
+        return all;
+    }();
     return members;
 }
 

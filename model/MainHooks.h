@@ -56,6 +56,7 @@ struct MainHooks {
     std::function<void()> showDatabase1;             // inscription-file list, modal
     std::function<void()> showPrinterDialog;         // modal
     std::function<void(int tab)> showSettings;       // Noshisettei, modeless, at a tab
+    std::function<bool(int tab)> settingsTabBuilt;   // the dialog has that tab's content
     std::function<void()> showFreeSize;              // modeless
     std::function<void()> showHagaki;                // modeless
     std::function<void()> showNoshiLike;             // inscription guide, modeless

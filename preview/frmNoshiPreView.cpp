@@ -46,6 +46,7 @@ frmNoshiPreView::frmNoshiPreView(QWidget* parent) : forms::Form(parent)
     Text11 = hiddenField(this);
     txtFile1 = hiddenField(this);
     txtFile2 = hiddenField(this);
+    mailbox_ = PreviewMailbox({Text3, Text4, Text10, Text11, txtFile1, txtFile2, &dlgCommonDialogFileName});
 
     StatusBar1 = new QStatusBar(this);
     StatusPanel1 = new QLabel(StatusBar1);

@@ -2,10 +2,12 @@
 // both modes. In print mode it stays hidden and is unloaded after the page
 // has gone to the printer; in edit mode it is shown. Its hidden fields carry
 // the dispatcher's messages to the editor (mode marker, size name, rank-label
-// indent and size) and the paths a saved-file list chose.
+// indent and size) and the paths a saved-file list chose; other windows reach
+// them through mailbox() only.
 #pragma once
 
 #include "platform/forms/Form.h"
+#include "preview/PreviewMailbox.h"
 
 #include <QString>
 
@@ -38,17 +40,12 @@ public:
     QLineEdit* Text2 = nullptr;  // marker boxes of the page canvas
     QLineEdit* Text6 = nullptr;
     QLineEdit* Text12 = nullptr;
-    QLineEdit* Text3 = nullptr;  // mode marker: "Load" while a page is open for editing
-    QLineEdit* Text4 = nullptr;  // size name of the page
-    QLineEdit* Text10 = nullptr; // blanks before the rank label
-    QLineEdit* Text11 = nullptr; // point size of the rank label
-    QLineEdit* txtFile1 = nullptr; // inscription file chosen in a list
-    QLineEdit* txtFile2 = nullptr; // name file chosen in a list
     QStatusBar* StatusBar1 = nullptr;
     QLabel* StatusPanel1 = nullptr; // first panel of the status bar
 
-    // Default file name of the window's file dialog.
-    QString dlgCommonDialogFileName;
+    // The hidden fields, as other windows read and write them.
+    PreviewMailbox& mailbox() { return mailbox_; }
+    const PreviewMailbox& mailbox() const { return mailbox_; }
 
     // The marker boxes' width in millimetres (the name box's width).
     void setMarkerWidthMm(double mm);
@@ -58,6 +55,15 @@ public:
     void setBoxVisible(int box, bool on); // 1 or 2
 
 private:
+    QLineEdit* Text3 = nullptr;  // mode marker: "Load" while a page is open for editing
+    QLineEdit* Text4 = nullptr;  // size name of the page
+    QLineEdit* Text10 = nullptr; // blanks before the rank label
+    QLineEdit* Text11 = nullptr; // point size of the rank label
+    QLineEdit* txtFile1 = nullptr; // inscription file chosen in a list
+    QLineEdit* txtFile2 = nullptr; // name file chosen in a list
+    // Default file name of the window's file dialog.
+    QString dlgCommonDialogFileName;
+    PreviewMailbox mailbox_;
     double markerWidthMm_ = 0;
 };
 

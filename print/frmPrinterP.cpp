@@ -7,7 +7,7 @@
 #include "platform/print/PrinterDriver.h"
 #include "platform/vb/VbNum.h"
 #include "print/PaperPanel.h"
-#include "print/UpDown.h"
+#include "platform/forms/UpDown.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -9,7 +9,7 @@
 #include "platform/vb/VbNum.h"
 #include "print/PagePrintHost.h"
 #include "print/TemplateDispatch.h"
-#include "print/UpDown.h"
+#include "platform/forms/UpDown.h"
 #include "print/frmPrinterP.h"
 
 #include <QApplication>

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QSignalBlocker>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -32,6 +33,27 @@ void setListIndex(QComboBox* list, int index)
 {
     list->setCurrentIndex(index);
     emit list->activated(list->currentIndex());
+}
+
+void appendItem(QComboBox* list, const QString& item)
+{
+    const int index = list->currentIndex();
+    const QString text = list->currentText();
+    const QSignalBlocker quiet(list);
+    list->addItem(item);
+    list->setCurrentIndex(index);
+    if (list->isEditable())
+        list->setEditText(text);
+}
+
+void refillList(QComboBox* list, const QStringList& items)
+{
+    list->clear();
+    const QSignalBlocker quiet(list);
+    list->addItems(items);
+    list->setCurrentIndex(-1);
+    if (list->isEditable())
+        list->setEditText(QString());
 }
 
 void setOptionValue(QRadioButton* option, bool on)

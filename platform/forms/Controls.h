@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QLineEdit;
 class QComboBox;
@@ -20,6 +21,11 @@ void setText(QLineEdit* box, const QString& text);
 void setText(QComboBox* list, const QString& text);
 // Sets the list index and always emits activated(index) (the click handler).
 void setListIndex(QComboBox* list, int index);
+// Appends an item and keeps the list's text and choice (Qt would choose the
+// first item put into an empty list).
+void appendItem(QComboBox* list, const QString& item);
+// Clears the list and its text, then adds the items, choosing none.
+void refillList(QComboBox* list, const QStringList& items);
 
 // True turns the option on and its group mates off (toggled fires for each
 // that changes); False turns it off, leaving the group with none on.

@@ -1,6 +1,8 @@
 #include "platform/services/Shell.h"
 
 #include "platform/files/SafeFile.h"
+#include "platform/paths/AppPaths.h"
+#include "platform/services/MessageBox.h"
 #include "platform/services/ScriptedService.h"
 
 #include <QClipboard>
@@ -82,6 +84,16 @@ bool OpenUrl(const QString& url)
 bool OpenDocument(const QString& path)
 {
     return launch({ActionKind::OpenDocument, path, {}});
+}
+
+bool OpenHelpFile()
+{
+    const QString help = QDir(paths::programDir()).filePath(QStringLiteral("Nhelp4.chm"));
+    if (QFileInfo::exists(help) && OpenDocument(help))
+        return true;
+    ui::MsgBox(QStringLiteral("ヘルプファイルが見つかりません。\n%1").arg(help), ui::Buttons::Ok, ui::Icon::Exclamation,
+               QStringLiteral("Information"));
+    return false;
 }
 
 QString ResolveProgram(const QString& program)

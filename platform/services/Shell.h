@@ -22,6 +22,9 @@ struct ShellAction {
 bool OpenUrl(const QString& url);
 // Opens a file with the program associated with its type.
 bool OpenDocument(const QString& path);
+// Opens the help file "Nhelp4.chm" in the program's folder; a file that is
+// missing or that nothing opens gets a message. False then.
+bool OpenHelpFile();
 // Starts a program by name or path as a separate process. The names of the
 // original platform's tools ("notepad.exe", "calc.exe", "Iexplore.exe") are
 // mapped to the desktop's own editor, calculator and browser.

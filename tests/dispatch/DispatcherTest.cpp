@@ -96,7 +96,6 @@ TEST_F(DispatchTest, EveryEarlyExitEndsWithAMessageAndTheClosingReset)
         Outcome want;
     } cases[] = {
         {"御霊前札（大）", "選択されたのし紙サイズが見つかりません。", {}, Outcome::InputRefused},
-        {"美濃判　　　　", "LayoutMinoban", {}, Outcome::Failed},
         {"短冊（フリー）", "フリーサイズ", {}, Outcome::Failed},
         {"反物判　　　　", "LayoutTanmonoban", {}, Outcome::Failed},
         {"萌黄（祝大）　", "バージョン", [this] { w->Text5->setText("x"); }, Outcome::Failed},
@@ -191,9 +190,9 @@ TEST_F(DispatchTest, EditModeFillsThePreviewsFieldsAndLaysOutInThinInk)
     ASSERT_EQ(run(1), Outcome::Edited) << dispatcher->lastMessage().toStdString();
     ASSERT_NE(pv(), nullptr);
     EXPECT_EQ(pv()->windowTitle(), "編　集 - Sorabeni Print System /  山田");
-    EXPECT_EQ(pv()->dlgCommonDialogFileName, "山田");
-    EXPECT_EQ(pv()->Text3->text(), "Load");
-    EXPECT_EQ(pv()->Text4->text(), "大のし");
+    EXPECT_EQ(pv()->mailbox().dialogFileName(), "山田");
+    EXPECT_TRUE(pv()->mailbox().pageLoaded());
+    EXPECT_EQ(pv()->mailbox().sizeName(), "大のし");
     EXPECT_EQ(pv()->StatusPanel1->text(), "のし紙サイズ　大のし");
     EXPECT_TRUE(omote().contains("c=808080")) << omote().toStdString();
     EXPECT_TRUE(name().contains("TX \"山\"")) << name().toStdString();
@@ -219,7 +218,7 @@ TEST_F(DispatchTest, EditCaptionFollowsTheNameStyle)
     windows->sub2()->Text7->setText("株式会社そらべに");
     w->Combo3->setCurrentIndex(1);
     ASSERT_EQ(run(1), Outcome::Edited) << dispatcher->lastMessage().toStdString();
-    EXPECT_EQ(pv()->dlgCommonDialogFileName, "株式会社そらべに");
+    EXPECT_EQ(pv()->mailbox().dialogFileName(), "株式会社そらべに");
 }
 
 TEST_F(DispatchTest, RankRangeOrDocumentTurnsAPrintIntoAnEdit)
@@ -231,8 +230,8 @@ TEST_F(DispatchTest, RankRangeOrDocumentTurnsAPrintIntoAnEdit)
     ASSERT_EQ(run(0), Outcome::Edited) << dispatcher->lastMessage().toStdString();
     EXPECT_EQ(app::store().EditMode, 1);
     EXPECT_EQ(omoteBands(), 0);
-    EXPECT_EQ(pv()->Text10->text(), QString::number(int(dispatcher->context().ColumnIndent)));
-    EXPECT_EQ(pv()->Text11->text(), QString::number(app::catalogue().row(app::store().TemplateIndex).OmoteSizeLen3));
+    EXPECT_EQ(pv()->mailbox().rankLabelIndent(), int(dispatcher->context().ColumnIndent));
+    EXPECT_EQ(pv()->mailbox().rankLabelPointSize(), app::catalogue().row(app::store().TemplateIndex).OmoteSizeLen3);
 
     windows->sub1()->txtStart->clear();
     windows->sub1()->txtEnd->clear();

@@ -66,6 +66,29 @@ TEST(TemplateDispatch, EveryKeyFindsItsMemberOrSaysItIsNotBuilt)
     EXPECT_EQ(TemplateDispatch(QString::fromUtf8("Ａ６判　　　　")).member, &layout::LayoutWashiSmall);
 }
 
+TEST(TemplateDispatch, TraditionalAndStandardSizesReachTheirSets)
+{
+    struct Case {
+        const char* key;
+        const layout::TemplateParameterSet* member;
+    } cases[] = {
+        {"萌黄（美濃判）", &layout::LayoutMinoban}, {"美濃判　　　　", &layout::LayoutMinoban},
+        {"美濃判Ａ　　　", &layout::LayoutMinoban}, {"志Ａ　　　　　", &layout::LayoutMinoban},
+        {"赤棒美濃判　　", &layout::LayoutMinoban}, {"萌黄（半紙判）", &layout::LayoutHanshiban},
+        {"半紙判　　　　", &layout::LayoutHanshiban}, {"半紙判Ａ　　　", &layout::LayoutHanshiban},
+        {"萌黄（切手判）", &layout::LayoutKitteban}, {"熨斗袋　　　　", &layout::LayoutKitteban},
+        {"萌黄（志特大）", &layout::LayoutKitteban}, {"切手判　　　　", &layout::LayoutKitteban},
+        {"本中判　　　　", &layout::LayoutKitteban}, {"切手判Ａ　　　", &layout::LayoutKitteban},
+        {"美濃判（太字）", &layout::LayoutMinobanBold}, {"半紙判（太字）", &layout::LayoutHanshibanBold},
+        {"切手判（太字）", &layout::LayoutKittebanBold},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(TemplateDispatch(QString::fromUtf8(c.key)).member, c.member) << c.key;
+    // keys without their trailing blanks reach none of them
+    for (const char* k : {"美濃判", "切手判Ａ", "半紙判　　　"})
+        EXPECT_EQ(TemplateDispatch(QString::fromUtf8(k)).status, DispatchTarget::Status::NoEntry) << k;
+}
+
 TEST(TemplateDispatch, KeysCompareExactly)
 {
     for (const char* k : {"萌黄（祝大）", "萌黄（祝大）　 ", "萌黄（祝大） ", "ｎｏ５　　　　", "", "短冊（フリー）"}) {
@@ -125,6 +148,9 @@ TEST(Geometry, BoxHeightsByKey)
         {"短冊（４：６）", 265, 106, 159},  {"短冊（４：６）", 300, 120, 180},
         {"短冊（特殊）　", 265, 60, 205},   {"短冊（特殊）中", 265, 60, 205},
         {"短冊（特殊Ｂ）", 300, 60, 240},
+        // the traditional sizes halve the paper height as a whole number
+        {"半紙判　　　　", 225, 112, 112},  {"切手判Ａ　　　", 195, 97, 97},
+        {"美濃判（太字）", 270, 135, 135},
     };
     for (const Case& c : cases) {
         const BoxHeights b = BoxHeightsFor(QString::fromUtf8(c.key), c.h);

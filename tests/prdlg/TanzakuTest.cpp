@@ -10,7 +10,7 @@
 #include "platform/services/MessageBox.h"
 #include "platform/settings/SettingsStore.h"
 #include "platform/vb/VbNum.h"
-#include "print/UpDown.h"
+#include "platform/forms/UpDown.h"
 #include "print/frmTanzaku.h"
 
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "print/UpDown.h"
+#include "platform/forms/UpDown.h"
 
 #include "platform/forms/Controls.h"
 #include "platform/vb/VbNum.h"
@@ -26,6 +26,14 @@ void UpDown::setRangeQuietly(int minimum, int maximum)
     const QSignalBlocker quiet(this);
     writing_ = true;
     setRange(minimum, maximum);
+    writing_ = false;
+}
+
+void UpDown::setValueQuietly(int value)
+{
+    const QSignalBlocker quiet(this);
+    writing_ = true;
+    setValue(std::clamp(value, minimum(), maximum()));
     writing_ = false;
 }
 

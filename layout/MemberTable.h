@@ -1,0 +1,66 @@
+// Parameter sets kept as a table: one row per field, one column per member,
+// so that a group of sets reads against its source row by row.
+#pragma once
+
+#include "layout/TemplateParameterSet.h"
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <span>
+
+namespace layout {
+
+template <std::size_t Columns>
+struct MemberRow {
+    int16_t TemplateParameterSet::*field;
+    std::array<int16_t, Columns> value;
+};
+
+// What a column holds besides its rows.
+struct MemberExtras {
+    const char* name = "";
+    VariantFlags flags = {};
+    NameIndentStepList steps = {};
+    std::optional<int16_t> companyGapSize = {};
+    std::optional<int16_t> titleGapSize = {};
+    BoldPersonSizeTable boldPersonSize = {};
+};
+
+// Joint-name sizes as the sets list them, a column per member: the rows
+// Short, Len4 .. Len9 and Long of measuring and of writing, for each knot.
+// The short row adds NameSizeDelta, under 結び切り also Len4 and Len5.
+template <std::size_t Columns>
+struct JointSizeRows {
+    using Rows = std::array<std::array<int16_t, Columns>, 8>;
+    Rows bowMeasure, bowWrite, tieMeasure, tieWrite;
+
+    static std::array<int16_t, 8> column(const Rows& rows, std::size_t c)
+    {
+        std::array<int16_t, 8> out{};
+        for (std::size_t i = 0; i < out.size(); ++i)
+            out[i] = rows[i][c];
+        return out;
+    }
+};
+
+template <std::size_t Columns>
+TemplateParameterSet memberFromColumn(std::span<const MemberRow<Columns>> rows, const JointSizeRows<Columns>& joint,
+                                      std::size_t column, const MemberExtras& extras)
+{
+    TemplateParameterSet p;
+    p.MemberName = extras.name;
+    for (const MemberRow<Columns>& row : rows)
+        p.*row.field = row.value[column];
+    p.Flags = extras.flags;
+    p.NameIndentSteps = extras.steps;
+    p.CompanyGapSize = extras.companyGapSize;
+    p.TitleGapSize = extras.titleGapSize;
+    p.BoldPersonSize = extras.boldPersonSize;
+    using J = JointSizeRows<Columns>;
+    p.BowSizes = JointSizeTable::byLength(3, J::column(joint.bowMeasure, column), J::column(joint.bowWrite, column), 3);
+    p.TieSizes = JointSizeTable::byLength(3, J::column(joint.tieMeasure, column), J::column(joint.tieWrite, column), 5);
+    return p;
+}
+
+} // namespace layout

@@ -1,0 +1,54 @@
+// Reading a printed PDF back: where each character's box lies on the page, in
+// millimetres from the page's top-left corner (pdftotext -bbox).
+#pragma once
+
+#include <QProcess>
+#include <QRectF>
+#include <QRegularExpression>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace paper {
+
+struct Glyph {
+    QString text;
+    QRectF mm;
+};
+
+struct Page {
+    QSizeF sizeMm;
+    std::vector<Glyph> glyphs; // the first page's
+
+    // The box of the first occurrence of a character; empty when absent.
+    QRectF of(const QString& ch, int occurrence = 0) const
+    {
+        for (const Glyph& g : glyphs)
+            if (g.text == ch && occurrence-- == 0)
+                return g.mm;
+        return {};
+    }
+};
+
+inline Page readPdf(const QString& path)
+{
+    constexpr double MmPerPt = 25.4 / 72;
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {"-bbox", "-f", "1", "-l", "1", path, "-"});
+    p.waitForFinished(20000);
+    const QString out = QString::fromUtf8(p.readAllStandardOutput());
+    Page page;
+    const auto size = QRegularExpression(R"re(<page width="([-\d.]+)" height="([-\d.]+)")re").match(out);
+    page.sizeMm = QSizeF(size.captured(1).toDouble(), size.captured(2).toDouble()) * MmPerPt;
+    const QRegularExpression word(
+        R"re(<word xMin="([-\d.]+)" yMin="([-\d.]+)" xMax="([-\d.]+)" yMax="([-\d.]+)">([^<]*)</word>)re");
+    for (auto it = word.globalMatch(out); it.hasNext();) {
+        const auto m = it.next();
+        const QRectF pt(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                        QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
+        page.glyphs.push_back({m.captured(5), QRectF(pt.topLeft() * MmPerPt, pt.size() * MmPerPt)});
+    }
+    return page;
+}
+
+} // namespace paper
