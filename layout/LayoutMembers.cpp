@@ -165,7 +165,7 @@ std::span<const TemplateParameterSet* const> layoutMembers()
             &LayoutTanzakuLarge, &LayoutTanzakuSmall, &LayoutTanzakuSmallB, &LayoutTanzakuExtraLarge,
             &LayoutTanzakuSheet, &LayoutTanzakuSpecialMedium,
         };
-        for (std::span<const TemplateParameterSet* const> group : {traditionalSizeMembers()})
+        for (std::span<const TemplateParameterSet* const> group : {traditionalSizeMembers(), standardSizeMembers()})
             all.insert(all.end(), group.begin(), group.end());
         return all;
     }();
