@@ -1,6 +1,8 @@
 #include "config/Noshisettei.h"
 
+#include "config/CalibrationPage.h"
 #include "config/EnvironmentPage.h"
+#include "config/OmotePage.h"
 #include "config/SizeTabs.h"
 #include "platform/forms/EnterAsTab.h"
 #include "platform/services/Shell.h"
@@ -39,7 +41,9 @@ Noshisettei::Noshisettei(SettingsHost& host, QWidget* parent) : forms::Form(pare
     for (int i = 0; i < TabCount; ++i) {
         SettingsTab* content = nullptr;
         switch (i) {
+        case CalibrationTab: content = new CalibrationPage(*this); break;
         case SizeTab: content = sizeTab; break;
+        case OmoteTab: content = new OmotePage(*this); break;
         case EnvironmentTab: content = new EnvironmentPage(*this); break;
         case SizeStatusTab: content = new SizeStatusPage(*this); break;
         default: break;
@@ -149,7 +153,7 @@ void SettingsWindow::showAt(int tab)
 
 bool SettingsTabBuilt(int tab)
 {
-    return tab == Noshisettei::SizeTab || tab == Noshisettei::EnvironmentTab || tab == Noshisettei::SizeStatusTab;
+    return tab >= 0 && tab < Noshisettei::TabCount && tab != Noshisettei::CompanyNameTab;
 }
 
 } // namespace config

@@ -14,12 +14,16 @@ extern const TemplateParameterSet LayoutNoshiSmall;
 extern const TemplateParameterSet LayoutWashiSmall;
 // Strips
 extern const TemplateParameterSet LayoutTanzakuLarge;
+extern const TemplateParameterSet LayoutTanzaku46;
 extern const TemplateParameterSet LayoutTanzakuSmall;
 extern const TemplateParameterSet LayoutTanzakuSmallB;
 extern const TemplateParameterSet LayoutTanzakuExtraLarge;
 // B5 strip sheets and special strips
 extern const TemplateParameterSet LayoutTanzakuSheet;
+extern const TemplateParameterSet LayoutTanzakuSheet3;
+extern const TemplateParameterSet LayoutTanzakuSpecial;
 extern const TemplateParameterSet LayoutTanzakuSpecialMedium;
+extern const TemplateParameterSet LayoutTanzakuSpecialB;
 
 // 美濃判, 半紙判 and 切手判, plain and bold
 extern const TemplateParameterSet LayoutMinoban;
@@ -38,6 +42,8 @@ extern const TemplateParameterSet LayoutA4Bold;
 // The members of each group that lay out their templates.
 std::span<const TemplateParameterSet* const> traditionalSizeMembers();
 std::span<const TemplateParameterSet* const> standardSizeMembers();
+std::span<const TemplateParameterSet* const> stripMembers();
+std::span<const TemplateParameterSet* const> stripSheetMembers();
 
 // Every member known so far, for look-up by name.
 std::span<const TemplateParameterSet* const> layoutMembers();
