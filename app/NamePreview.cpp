@@ -13,6 +13,7 @@
 #include "app/WindowLayoutHost.h"
 #include "platform/forms/Controls.h"
 #include "platform/richtext/RichTextBox.h"
+#include "platform/text/Graphemes.h"
 
 #include <QApplication>
 #include <QCalendarWidget>
@@ -154,14 +155,15 @@ void NamePreview::drawOneLine(PreviewPen& pen)
     NoshiMain& m = w_.main();
     const LiveStore& st = store();
     const QString typed = m.Text2->text();
+    const QStringList letters = text::chars(typed);
     const QString furigana = w_.sub1()->Text6->text();
     const SizeOption option = nameSizeOptionOf(m);
     f_.NameText = typed;
     if (option != SizeOption::None)
-        f_.NameSizeDelta = oneLineNameDelta(option, m.Combo2->currentText().size(), typed.size());
+        f_.NameSizeDelta = oneLineNameDelta(option, text::charCount(m.Combo2->currentText()), letters.size());
 
     pen.size(2);
-    f_.LeadLines = oneLineNameLeadLines(st.OsType, typed.size());
+    f_.LeadLines = oneLineNameLeadLines(st.OsType, letters.size());
     if (!furigana.isEmpty())
         f_.LeadLines -= st.OsType == QLatin1String("98/Me") ? 4 : 3;
     if (largerOrExtra(option))
@@ -179,20 +181,20 @@ void NamePreview::drawOneLine(PreviewPen& pen)
     }
     pen.size(5);
     textStyle(pen);
-    int size = oneLineNameSize(f_.NameSizeDelta, typed.size());
+    int size = oneLineNameSize(f_.NameSizeDelta, letters.size());
     if (size == 0)
         size = 5; // an empty name keeps the size in force
     pen.size(size);
-    if (typed.size() == 2) {
-        f_.NameText = typed.left(1) + u' ' + typed.mid(1);
+    if (letters.size() == 2) {
+        f_.NameText = letters[0] + u' ' + letters[1];
         pen.size(vb::HalveTrunc(size));
         pen.write(f_.NameText);
-    } else if (typed.size() == 3 || typed.size() == 4) {
+    } else if (letters.size() == 3 || letters.size() == 4) {
         f_.NameCharSize = size;
-        for (f_.CharPos = 1; f_.CharPos <= typed.size(); f_.CharPos += 1) {
+        for (f_.CharPos = 1; f_.CharPos <= letters.size(); f_.CharPos += 1) {
             pen.size(vb::HalveTrunc(f_.NameCharSize));
-            pen.write(typed.mid(f_.CharPos - 1, 1));
-            if (f_.CharPos < typed.size()) {
+            pen.write(letters[f_.CharPos - 1]);
+            if (f_.CharPos < letters.size()) {
                 pen.size(3);
                 pen.blanks(1);
             }
@@ -234,7 +236,7 @@ void NamePreview::drawTwoLine(PreviewPen& pen)
     forms::setText(two->Text7, companyTrimmed(two->Text7->text()));
     const QString company = two->Text7->text();
     textStyle(pen);
-    const qsizetype n = company.size();
+    const qsizetype n = text::charCount(company);
     pen.size(n <= 10 ? f_.NameSizeDelta + 10 : n == 11 ? 10 : n == 12 ? 9 : n == 13 ? 8 : 7);
     pen.write(company + QStringLiteral("\r\n"));
 
@@ -248,11 +250,12 @@ void NamePreview::drawTwoLine(PreviewPen& pen)
     pen.write(two->Combo2->currentText() + u' ');
 
     const QString person = two->Text8->text();
-    const int gap = personNameGap(two->Text8MaxLength, person.size());
-    for (qsizetype i = 0; i < person.size(); ++i) {
+    const QStringList personLetters = text::chars(person);
+    const int gap = personNameGap(two->Text8MaxLength, personLetters.size());
+    for (qsizetype i = 0; i < personLetters.size(); ++i) {
         pen.size(11);
-        pen.write(person.mid(i, 1));
-        if (i + 1 < person.size()) {
+        pen.write(personLetters[i]);
+        if (i + 1 < personLetters.size()) {
             pen.size(5);
             pen.blanks(gap);
         }
@@ -289,7 +292,7 @@ void NamePreview::drawJoint(PreviewPen& pen)
         pen.size(5);
         pen.blanks(f_.ColumnIndent);
         textStyle(pen);
-        pen.size(jointNameSize(f_.NameSizeDelta, name.size()));
+        pen.size(jointNameSize(f_.NameSizeDelta, text::charCount(name)));
         pen.write(name + QStringLiteral("\r\n"));
         pen.size(5);
         pen.lineBreaks(1);

@@ -8,6 +8,7 @@
 #include "app/PreviewView.h"
 #include "platform/richtext/RichTextEdit.h"
 #include "model/TemplateCatalogue.h"
+#include "platform/forms/CharLimit.h"
 #include "platform/forms/Controls.h"
 #include "platform/forms/EnterAsTab.h"
 #include "platform/forms/Form.h"
@@ -157,7 +158,7 @@ void NoshiMain::buildControls()
     Command2->setToolTip(QStringLiteral("名書きファイルリストを開きます。"));
     Label4 = place(new QLabel(QStringLiteral("名書き(&N)"), Frame1), 360, 2160, 1335, 255);
     Text2 = place(new QLineEdit(Frame1), 360, 2400, 3975, 360);
-    Text2->setMaxLength(18);
+    forms::limitChars(Text2, 18);
     Picture3 = place(new QLabel(Frame1), 4440, 2520, 240, 225);
     Picture3->setPixmap(magnifierIcon());
     Picture3->setAlignment(Qt::AlignCenter);

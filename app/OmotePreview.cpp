@@ -11,6 +11,7 @@
 #include "model/TemplateCatalogue.h"
 #include "platform/forms/Controls.h"
 #include "platform/richtext/RichTextBox.h"
+#include "platform/text/Graphemes.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -76,7 +77,7 @@ void OmotePreview::draw()
     if (m.Option33->isChecked())
         f_.OmoteSizeDelta = -2;
     if (m.OptionOB->isChecked())
-        f_.OmoteSizeDelta = omote.size() > 4 ? 1 : 2;
+        f_.OmoteSizeDelta = text::charCount(omote) > 4 ? 1 : 2;
 
     rt::RichTextBox& box = *m.RichTextBox1;
     PreviewPen pen(box);
@@ -93,7 +94,7 @@ void OmotePreview::draw()
         return;
     }
 
-    const OmotePlacement place = omotePlacement(st.OsType, omote.size());
+    const OmotePlacement place = omotePlacement(st.OsType, text::charCount(omote));
     f_.ColumnIndent = place.ColumnIndent;
     f_.LeadLines = place.LeadLines;
     if (m.Option22->isChecked() || m.OptionOB->isChecked())
@@ -129,7 +130,7 @@ void OmotePreview::drawShoulderTitles(PreviewPen& pen)
         }
         pen.size(5);
         pen.blanks(f_.OmoteExtIndent);
-        pen.size(omoteExtensionSize(f_.ShoulderTitleSize, title->text().size()));
+        pen.size(omoteExtensionSize(f_.ShoulderTitleSize, text::charCount(title->text())));
         pen.write(title->text() + QStringLiteral("\r\n"));
     }
     f_.LeadLines = 0;
@@ -151,7 +152,7 @@ void OmotePreview::drawTwoLineOmote(PreviewPen& pen)
         pen.size(5);
         pen.blanks(f_.OmoteExtIndent);
         textStyle(pen);
-        pen.size(omoteExtensionSize(f_.TwoLineOmoteSize, line->text().size()));
+        pen.size(omoteExtensionSize(f_.TwoLineOmoteSize, text::charCount(line->text())));
         pen.write(line == ext->Text1 ? line->text() + QStringLiteral("\r\n") : line->text());
     }
 }
@@ -170,10 +171,10 @@ void OmotePreview::drawOneLineOmote(PreviewPen& pen, const QString& omote)
         pen.write(ThreeBlanks);
         return;
     }
-    switch (omote.size()) {
+    switch (text::charCount(omote)) {
     case 0: break;
     case 1: sizeFor(row.OmoteSizeLen1); pen.write(omote); break;
-    case 2: sizeFor(row.OmoteSizeLen2); pen.write(omote.left(1) + u' ' + omote.mid(1)); break;
+    case 2: sizeFor(row.OmoteSizeLen2); pen.write(text::leftChars(omote, 1) + u' ' + text::midChars(omote, 1)); break;
     case 3: sizeFor(row.OmoteSizeLen3); pen.write(omote); break;
     default: sizeFor(row.OmoteSizeLen4); pen.write(omote); break;
     }

@@ -2,42 +2,18 @@
 
 #include "app/Magnifier.h"
 #include "app/NoshiMain.h"
+#include "platform/forms/CharLimit.h"
 #include "platform/forms/SubWindowParts.h"
 #include "platform/forms/Controls.h"
 #include "platform/forms/EnterAsTab.h"
+#include "platform/text/Graphemes.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QValidator>
 
 namespace app {
-
-namespace {
-
-// Refuses typing that would make the name longer than its limit, but never
-// shortens a name that is already longer.
-class NameLengthValidator : public QValidator {
-public:
-    NameLengthValidator(QLineEdit* box, const int* limit) : QValidator(box), limit_(limit)
-    {
-        // The box's own text is already the edited one while it validates.
-        connect(box, &QLineEdit::textChanged, this, [this](const QString& t) { accepted_ = t.size(); });
-    }
-    State validate(QString& input, int&) const override
-    {
-        if (input.size() > *limit_ && input.size() > accepted_)
-            return Invalid;
-        return Acceptable;
-    }
-
-private:
-    const int* limit_;
-    qsizetype accepted_ = 0;
-};
-
-} // namespace
 
 const QStringList& frmTextSub2::titles()
 {
@@ -55,7 +31,7 @@ frmTextSub2::frmTextSub2(NoshiMain* main, QWidget* parent) : forms::Form(parent)
 
     LabelText7 = placeTwips(new QLabel(QStringLiteral("法人名(&Z)"), this), 240, 180, 1095, 255);
     Text7 = placeTwips(new QLineEdit(this), 240, 420, 5295, 345);
-    Text7->setMaxLength(15);
+    forms::limitChars(Text7, 15);
     Picture1 = placeTwips(new MagnifierButton(this, [this] { Picture1_Click(); }), 5640, 480, 240, 225);
     LabelCombo2 = placeTwips(new QLabel(QStringLiteral("肩書(&Y)"), this), 240, 960, 1095, 255);
     Combo2 = placeTwips(new QComboBox(this), 240, 1200, 2415, 345);
@@ -67,7 +43,7 @@ frmTextSub2::frmTextSub2(NoshiMain* main, QWidget* parent) : forms::Form(parent)
     Label7->setStyleSheet(QStringLiteral("color: #000080;"));
     Label7->hide();
     Text8 = placeTwips(new QLineEdit(this), 2880, 1200, 2655, 345);
-    Text8->setValidator(new NameLengthValidator(Text8, &Text8MaxLength));
+    Text8->setValidator(new forms::CharLimitValidator(Text8, &Text8MaxLength));
     Picture2 = placeTwips(new MagnifierButton(this, [this] { Picture2_Click(); }), 5640, 1260, 240, 225);
     LabelText7->setBuddy(Text7);
     LabelCombo2->setBuddy(Combo2);
@@ -101,7 +77,7 @@ void frmTextSub2::Form_Load()
 
 void frmTextSub2::ApplyNameLengthLimit()
 {
-    const qsizetype n = Combo2->currentText().size();
+    const qsizetype n = text::charCount(Combo2->currentText());
     int limit = 0;
     QString hint;
     if (n == 0)

@@ -2,9 +2,11 @@
 
 #include "app/Magnifier.h"
 #include "app/NoshiMain.h"
+#include "platform/forms/CharLimit.h"
 #include "platform/forms/SubWindowParts.h"
 #include "platform/forms/Controls.h"
 #include "platform/forms/EnterAsTab.h"
+#include "platform/text/Graphemes.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -40,7 +42,7 @@ frmTextSub3::frmTextSub3(NoshiMain* main, QWidget* parent) : forms::Form(parent)
         const QString caption = QStringLiteral("（%1）名書き(&%2)").arg(QChar(digits[i - 1])).arg(QChar(letters[i - 1]));
         Label[size_t(i)] = placeTwips(new QLabel(caption, this), 240, top + 60, 1695, 255);
         txtName[size_t(i)] = placeTwips(new QLineEdit(this), 1920, top, 3135, 345);
-        txtName[size_t(i)]->setMaxLength(10);
+        forms::limitChars(txtName[size_t(i)], 10);
         setImeMode(txtName[size_t(i)], ImeMode::Hiragana);
         Label[size_t(i)]->setBuddy(txtName[size_t(i)]);
         Picture[size_t(i)] = placeTwips(new MagnifierButton(this, [this, i] { PictureClick(i); }), 5160, top + 60,
@@ -75,9 +77,9 @@ void frmTextSub3::Command1_Click()
     }
     for (int i = 1; i <= n; ++i) {
         QLineEdit* box = txtName[size_t(i)];
-        const QString t = box->text();
-        if (t.size() == 2)
-            forms::setText(box, t.left(1) + u' ' + t.mid(1));
+        const QStringList letters = text::chars(box->text());
+        if (letters.size() == 2)
+            forms::setText(box, letters[0] + u' ' + letters[1]);
     }
     forms::setText(main_->Text3, QString::number(n));
     accept();

@@ -4,6 +4,7 @@
 
 #include "layout/SizeTable.h"
 #include "platform/richtext/RichTextBox.h"
+#include "platform/text/Graphemes.h"
 
 #include <optional>
 
@@ -38,7 +39,7 @@ void LayoutRun::layOutJointNames()
     ctx_.MeasuredExtent = 0.0f;
     for (int i = 1; i <= count; ++i) {
         // A length no row covers measures at the size measured before.
-        if (const auto size = jointSize(host_.jointName(i).size(), bow, false))
+        if (const auto size = jointSize(text::charCount(host_.jointName(i)), bow, false))
             ctx_.CharExtent = place_.MeasureExtent(*size);
         ctx_.MeasuredExtent = ctx_.MeasuredExtent + ctx_.CharExtent;
     }
@@ -72,7 +73,7 @@ void LayoutRun::layOutJointNames()
         nameBox_.setSelBold(false); // the blanks before a name are never bold
         place_.SetSize(nameBox_, 10);
         place_.InsertBlanks(nameBox_, ctx_.ColumnIndent);
-        if (const auto size = jointSize(name.size(), bow, true))
+        if (const auto size = jointSize(text::charCount(name), bow, true))
             place_.SetSize(nameBox_, *size);
         place_.SetTextFormat(nameBox_, bold(host_.nameBold()));
         nameBox_.setSelText(name + QStringLiteral("\r\n"));

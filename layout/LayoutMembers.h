@@ -14,6 +14,7 @@ extern const TemplateParameterSet LayoutNoshiSmall;
 extern const TemplateParameterSet LayoutWashiSmall;
 // Strips
 extern const TemplateParameterSet LayoutTanzakuLarge;
+extern const TemplateParameterSet LayoutTanzaku46;
 extern const TemplateParameterSet LayoutTanzakuSmall;
 extern const TemplateParameterSet LayoutTanzakuSmallB;
 extern const TemplateParameterSet LayoutTanzakuExtraLarge;
@@ -30,6 +31,8 @@ extern const TemplateParameterSet LayoutKitteban;
 extern const TemplateParameterSet LayoutKittebanBold;
 // The members of each group that lay out their templates.
 std::span<const TemplateParameterSet* const> traditionalSizeMembers();
+std::span<const TemplateParameterSet* const> stripMembers();
+std::span<const TemplateParameterSet* const> stripSheetMembers();
 
 // Every member known so far, for look-up by name.
 std::span<const TemplateParameterSet* const> layoutMembers();

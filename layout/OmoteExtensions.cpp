@@ -1,6 +1,7 @@
 #include "layout/OmoteExtensions.h"
 
 #include "platform/richtext/RichTextBox.h"
+#include "platform/text/Graphemes.h"
 
 namespace layout {
 
@@ -28,7 +29,7 @@ void OmoteExtensions::MeasureShoulderTitles()
 {
     ctx_.MeasuredExtent = 0.0f;
     for (const QString& title : {host_.shoulderTitleRight(), host_.shoulderTitleLeft()}) {
-        addExtent(sizeForLength(ctx_.ShoulderTitleSize, title.size()));
+        addExtent(sizeForLength(ctx_.ShoulderTitleSize, text::charCount(title)));
         addExtent(place_.inputs().GapFontSize);
     }
 }
@@ -45,7 +46,7 @@ void OmoteExtensions::WriteShoulderTitles()
         place_.SetSize(box_, 10);
         place_.InsertBlanks(box_, ctx_.OmoteExtIndent);
         place_.SetTextFormat(box_, host_.omoteBold());
-        place_.SetSize(box_, sizeForLength(ctx_.ShoulderTitleSize, title.size()));
+        place_.SetSize(box_, sizeForLength(ctx_.ShoulderTitleSize, text::charCount(title)));
         box_.setSelText(title + CrLf);
         box_.setSelFontName(place_.printFont());
         place_.SetSize(box_, place_.inputs().GapFontSize);
@@ -56,9 +57,9 @@ void OmoteExtensions::WriteShoulderTitles()
 void OmoteExtensions::MeasureTwoLineOmote()
 {
     ctx_.MeasuredExtent = 0.0f;
-    addExtent(sizeForLength(ctx_.TwoLineOmoteSize, host_.twoLineOmoteRight().size()));
+    addExtent(sizeForLength(ctx_.TwoLineOmoteSize, text::charCount(host_.twoLineOmoteRight())));
     addExtent(TwoLineSpacerSize);
-    addExtent(sizeForLength(ctx_.TwoLineOmoteSize, host_.twoLineOmoteLeft().size()));
+    addExtent(sizeForLength(ctx_.TwoLineOmoteSize, text::charCount(host_.twoLineOmoteLeft())));
 }
 
 void OmoteExtensions::WriteTwoLineOmote()
@@ -72,7 +73,7 @@ void OmoteExtensions::WriteTwoLineOmote()
 
     place_.WriteBlanks(box_, ctx_.OmoteExtIndent, 10);
     place_.SetTextFormat(box_, host_.omoteBold());
-    place_.SetSize(box_, sizeForLength(ctx_.TwoLineOmoteSize, right.size()));
+    place_.SetSize(box_, sizeForLength(ctx_.TwoLineOmoteSize, text::charCount(right)));
     box_.setSelText(right + CrLf);
 
     box_.setSelFontName(place_.inputs().MeasureFontName);
@@ -82,7 +83,7 @@ void OmoteExtensions::WriteTwoLineOmote()
     place_.SetSize(box_, 10);
     place_.InsertBlanks(box_, ctx_.OmoteExtIndent);
     place_.SetTextFormat(box_, host_.omoteBold());
-    place_.SetSize(box_, sizeForLength(ctx_.TwoLineOmoteSize, left.size()));
+    place_.SetSize(box_, sizeForLength(ctx_.TwoLineOmoteSize, text::charCount(left)));
     box_.setSelText(left + CrLf);
 
     // The invisible column the inscription steps write after the two lines.

@@ -4,6 +4,7 @@
 
 #include "layout/SizeTable.h"
 #include "platform/richtext/RichTextBox.h"
+#include "platform/text/Graphemes.h"
 
 namespace layout {
 
@@ -32,7 +33,7 @@ bool LayoutRun::layOutOmote()
 
 void LayoutRun::ReadOmoteSizeOption()
 {
-    const bool longOmote = host_.omoteText().size() > 4;
+    const bool longOmote = text::charCount(host_.omoteText()) > 4;
     applySizeOption(ctx_.OmoteSizeDelta, host_.omoteSizeOption(), p_.OmoteDeltaLarger, p_.OmoteDeltaSmaller,
                     longOmote ? p_.OmoteDeltaExtraLong : p_.OmoteDeltaExtra);
 }
@@ -54,7 +55,7 @@ void LayoutRun::MeasureOmote()
         ctx_.LeadLines = place_.CentreLines(ctx_.MeasuredExtent);
         return;
     }
-    const qsizetype length = host_.omoteText().size();
+    const qsizetype length = text::charCount(host_.omoteText());
     if (length > 0) // an empty inscription keeps the earlier size
         ctx_.ColumnFontSize = add16(ctx_.OmoteSizeDelta, omoteSizeForLength(length));
     ctx_.CharExtent = place_.MeasureExtent(ctx_.ColumnFontSize);
@@ -93,7 +94,7 @@ void LayoutRun::PlaceTwoLineOmote()
 
 void LayoutRun::IndentOmote()
 {
-    const qsizetype length = host_.omoteText().size();
+    const qsizetype length = text::charCount(host_.omoteText());
     if (length == 1)
         ctx_.ColumnIndent = p_.OmoteIndentLen1;
     else if (length == 2)
@@ -124,7 +125,7 @@ void LayoutRun::WriteOmote()
     omoteBox_.setSelBold(bold(host_.omoteBold()));
 
     const QString omote = host_.omoteText();
-    const qsizetype length = omote.size();
+    const qsizetype length = text::charCount(omote);
     if (omote == PlainSheet) {
         // The plain sheet keeps an empty column where a three-character
         // inscription would stand.
@@ -133,7 +134,7 @@ void LayoutRun::WriteOmote()
     } else if (length > 0) {
         place_.SetSize(omoteBox_, add16(ctx_.OmoteSizeDelta, omoteSizeForLength(length)));
         const bool split = length == 2 && !p_.Flags.UnsplitTwoCharOmote && !p_.Flags.BoldLayout;
-        omoteBox_.setSelText(split ? omote.left(1) + u' ' + omote.mid(1) : omote);
+        omoteBox_.setSelText(split ? text::leftChars(omote, 1) + u' ' + text::midChars(omote, 1) : omote);
     }
     place_.EndColumn(omoteBox_);
     omoteBox_.setSelBold(false);

@@ -4,6 +4,7 @@
 
 #include "layout/SizeTable.h"
 #include "platform/richtext/RichTextBox.h"
+#include "platform/text/Graphemes.h"
 
 namespace layout {
 
@@ -36,8 +37,8 @@ void LayoutRun::PrepareNameText()
 
 void LayoutRun::ReadNameSizeOption()
 {
-    const qsizetype nameLength = ctx_.NameText.size();
-    const bool shortOmote = host_.omoteText().size() < 3;
+    const qsizetype nameLength = text::charCount(ctx_.NameText);
+    const bool shortOmote = text::charCount(host_.omoteText()) < 3;
     switch (host_.nameSizeOption()) {
     case SizeOption::None: return;
     case SizeOption::Standard: ctx_.NameSizeDelta = 0; break;
@@ -60,7 +61,7 @@ void LayoutRun::ReadNameSizeOption()
 
 void LayoutRun::MeasureName()
 {
-    ctx_.ColumnFontSize = sizeByLength(ctx_.NameText.size(), 1,
+    ctx_.ColumnFontSize = sizeByLength(text::charCount(ctx_.NameText), 1,
                                        {p_.NameSizeLen1, p_.NameSizeLen2, p_.NameSizeLen3, p_.NameSizeLen4,
                                         p_.NameSizeLen5, p_.NameSizeLen6, p_.NameSizeLen7, p_.NameSizeLen8,
                                         p_.NameSizeLen9, p_.NameSizeLong},
@@ -101,7 +102,7 @@ void LayoutRun::IndentName()
     // edge still gets its extra blanks.
     if (ctx_.ColumnIndent < 0)
         ctx_.ColumnIndent = p_.NameIndentFloor;
-    const int length = int(ctx_.NameText.size());
+    const int length = int(text::charCount(ctx_.NameText));
     if (!p_.Flags.NoIndentSteps && !p_.Flags.ExtraNameBlanks) {
         for (const NameIndentStep& step : p_.NameIndentSteps)
             if (step.holds(length))
@@ -119,7 +120,8 @@ void LayoutRun::WriteName()
 {
     place_.SetTextFormat(nameBox_, bold(host_.nameBold()));
     const QString name = ctx_.NameText;
-    const qsizetype length = name.size();
+    const QStringList letters = text::chars(name);
+    const qsizetype length = letters.size();
     const vb::Int16 size = sizeByLength(length, 1,
                                         {p_.NameWriteSizeLen1, p_.NameWriteSizeLen2, p_.NameWriteSizeLen3,
                                          p_.NameWriteSizeLen4, p_.NameWriteSizeLen5, p_.NameWriteSizeLen6,
@@ -133,14 +135,14 @@ void LayoutRun::WriteName()
     if (length == 2) {
         // With a rank range this splits the placeholder "０位": the line is
         // replaced by the rank label before anything is printed.
-        ctx_.NameText = name.left(1) + u' ' + name.mid(1);
+        ctx_.NameText = letters[0] + u' ' + letters[1];
         nameBox_.setSelText(ctx_.NameText);
     } else if ((length == 3 || length == 4) && !p_.Flags.NoNameLetterSpacing) {
         ctx_.NameCharSize = size;
         for (int pos = 1; pos <= length; ++pos) {
             ctx_.CharPos = pos;
             place_.SetSize(nameBox_, ctx_.NameCharSize);
-            nameBox_.setSelText(name.mid(pos - 1, 1));
+            nameBox_.setSelText(letters[pos - 1]);
             if (pos != length) {
                 place_.SetSize(nameBox_, p_.NameLetterGapSize);
                 place_.InsertBlanks(nameBox_, p_.NameLetterGap);

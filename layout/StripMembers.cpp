@@ -34,6 +34,7 @@ const Row StripRows[] = {
     {&P::OmoteIndentLen3, {22, 20, 16, 14, 22}},
     {&P::OmoteIndentLong, {18, 14, 13, 12, 18}},
     {&P::OmoteIndentExtraCut, {4, 4, 4, 2, 8}},
+    {&P::OmoteIndentBoldCut, {0, 2, 0, 0, 0}}, // 46: BoldOmoteIndent
     // The extra-large strip's 1-point deltas are its own, not a slip for 10.
     {&P::NameDeltaLargerShort, {16, 16, 10, 8, 1}},
     {&P::NameDeltaSmallerShort, {-4, -4, -4, -4, -10}},
@@ -152,8 +153,18 @@ TemplateParameterSet stripMember(int column, const char* name, VariantFlags flag
 } // namespace
 
 const TemplateParameterSet LayoutTanzakuLarge = stripMember(0, "LayoutTanzakuLarge", {});
+const TemplateParameterSet LayoutTanzaku46 =
+    stripMember(1, "LayoutTanzaku46", {.BoldOmoteIndent = true, .NoJointIndentCuts = true, .NoIndentSteps = true});
 const TemplateParameterSet LayoutTanzakuSmall = stripMember(2, "LayoutTanzakuSmall", {});
 const TemplateParameterSet LayoutTanzakuSmallB = stripMember(3, "LayoutTanzakuSmallB", {});
 const TemplateParameterSet LayoutTanzakuExtraLarge = stripMember(4, "LayoutTanzakuExtraLarge", {});
+
+std::span<const TemplateParameterSet* const> stripMembers()
+{
+    static const TemplateParameterSet* const members[] = {
+        &LayoutTanzakuLarge, &LayoutTanzaku46, &LayoutTanzakuSmall, &LayoutTanzakuSmallB, &LayoutTanzakuExtraLarge,
+    };
+    return members;
+}
 
 } // namespace layout

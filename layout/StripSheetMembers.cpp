@@ -184,4 +184,10 @@ const TemplateParameterSet LayoutTanzakuSpecialMedium =
     sheetMember(SpecialMedium, "LayoutTanzakuSpecialMedium",
                 {.UnsplitTwoCharOmote = true, .NameTextUntrimmed = true, .NoIndentSteps = true});
 
+std::span<const TemplateParameterSet* const> stripSheetMembers()
+{
+    static const TemplateParameterSet* const members[] = {&LayoutTanzakuSheet, &LayoutTanzakuSpecialMedium};
+    return members;
+}
+
 } // namespace layout

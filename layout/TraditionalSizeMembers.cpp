@@ -198,7 +198,8 @@ const TemplateParameterSet LayoutKittebanBold = member(KittebanBold);
 std::span<const TemplateParameterSet* const> traditionalSizeMembers()
 {
     static const TemplateParameterSet* const members[] = {
-        &LayoutMinoban, &LayoutHanshiban, &LayoutKitteban,
+        &LayoutMinoban, &LayoutMinobanBold, &LayoutHanshiban, &LayoutHanshibanBold, &LayoutKitteban,
+        &LayoutKittebanBold,
     };
     return members;
 }

@@ -5,6 +5,7 @@
 
 #include "layout/SizeTable.h"
 #include "platform/richtext/RichTextBox.h"
+#include "platform/text/Graphemes.h"
 
 namespace layout {
 
@@ -61,7 +62,7 @@ void LayoutRun::WriteCompany()
 {
     const QString company = vb::TrimHalf(host_.companyName());
     host_.setCompanyName(company);
-    const vb::Int16 size = sizeByLength(company.size(), 10,
+    const vb::Int16 size = sizeByLength(text::charCount(company), 10,
                                         {p_.CompanySizeBase, p_.CompanySizeLen11, p_.CompanySizeLen12,
                                          p_.CompanySizeLen13, p_.CompanySizeLen14, p_.CompanySizeLong},
                                         1, ctx_.NameSizeDelta);
@@ -80,12 +81,13 @@ void LayoutRun::WriteTitleAndPerson()
     place_.WriteTextRun(nameBox_, host_.titleText() + u' ', p_.TitleSize, bold(host_.nameBold()));
 
     const QString person = host_.personName();
-    const int gap = personGapBlanks(host_.personNameMaxLength(), person.size());
-    for (int pos = 1; pos <= person.size(); ++pos) {
+    const QStringList letters = text::chars(person);
+    const int gap = personGapBlanks(host_.personNameMaxLength(), letters.size());
+    for (int pos = 1; pos <= letters.size(); ++pos) {
         ctx_.CharPos = pos;
         place_.SetSize(nameBox_, p_.PersonCharSize);
-        nameBox_.setSelText(person.mid(pos - 1, 1));
-        if (pos != person.size()) {
+        nameBox_.setSelText(letters[pos - 1]);
+        if (pos != letters.size()) {
             place_.SetSize(nameBox_, p_.PersonGapSize);
             place_.InsertBlanks(nameBox_, gap);
         }
@@ -106,7 +108,7 @@ void LayoutRun::WriteBoldTitleAndPerson()
     const QString person = host_.personName();
     place_.WriteBlanks(nameBox_, add16(ctx_.ColumnIndent, p_.PersonIndentBlanks), p_.PersonIndentSize);
     const BoldPersonSizeTable& t = p_.BoldPersonSize;
-    const vb::Int16 size = sizeByLength(person.size(), 4, {t.Len4OrLess, t.Len5, t.Len6, t.Len7, t.Len8, t.Len9, t.Long},
+    const vb::Int16 size = sizeByLength(text::charCount(person), 4, {t.Len4OrLess, t.Len5, t.Len6, t.Len7, t.Len8, t.Len9, t.Long},
                                         2, ctx_.NameSizeDelta);
     place_.WriteTextRun(nameBox_, person, size, true);
     place_.EndColumn(nameBox_);

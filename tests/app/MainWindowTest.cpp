@@ -133,7 +133,16 @@ TEST_F(MainWindowTest, NameBoxRedrawsExceptForTheRankPlaceholder)
     EXPECT_EQ(name, 2);
     forms::setText(m.Text2, QStringLiteral("位"));
     EXPECT_EQ(name, 2);
-    EXPECT_EQ(m.Text2->maxLength(), 18);
+    // The name takes 18 characters as the user sees them: a surrogate pair
+    // or a character with its variation selector counts once.
+    const QString yoshi = QString::fromUcs4(U"𠮷");
+    const QString kuzu = QString::fromUcs4(U"葛\U000E0100");
+    forms::setText(m.Text2, yoshi + kuzu + QStringLiteral("一二三四五六七八九十一二三四五"));
+    m.Text2->end(false);
+    m.Text2->insert(QStringLiteral("六"));
+    EXPECT_EQ(m.Text2->text(), yoshi + kuzu + QStringLiteral("一二三四五六七八九十一二三四五六"));
+    m.Text2->insert(QStringLiteral("七"));
+    EXPECT_EQ(m.Text2->text(), yoshi + kuzu + QStringLiteral("一二三四五六七八九十一二三四五六"));
 }
 
 TEST_F(MainWindowTest, SyncControlsToSizeFindsTheSizeAndHandlesTheFreeSizeTemplate)

@@ -4,6 +4,7 @@
 #include "DispatchSupport.h"
 
 #include "model/MainHooks.h"
+#include "print/TemplateDispatch.h"
 
 namespace {
 
@@ -93,6 +94,74 @@ TEST_F(StripTemplatesTest, TwoJointNamesLeaveTheKnotOfAStripAsChosen)
         const bool strip = QString::fromUtf8(key).startsWith(QStringLiteral("短冊"));
         EXPECT_EQ(sub3.Option1->isChecked(), strip); // the noshi sheet switches two names to 結び切り
         EXPECT_EQ(sub3.txtName[2]->text(), QStringLiteral("佐藤花子"));
+    }
+}
+
+TEST_F(StripTemplatesTest, SpecialStripsPrintTheirTopBoxOverTheNameBox)
+{
+    // Default papers: 120 x 180 mm (box heights 60 and 120) and 55 x 270 mm
+    // (0.4 and 0.6 of 270); the name box starts where the top box ends, 3 mm
+    // of vertical offset below the sheet's top.
+    struct Case {
+        const char* key;
+        double topMm, nameMm;
+    };
+    const Case cases[] = {{"短冊（特殊）中", 60, 120}, {"短冊（４：６）", 108, 162}};
+    constexpr double TwipsPerMm = 1440 / 25.4;
+    w->Text2->setText("山田太郎");
+    for (const Case& c : cases) {
+        if (!noshi::TemplateDispatch(QString::fromUtf8(c.key)).member)
+            continue; // its set is not part of this build yet
+        SCOPED_TRACE(c.key);
+        app::store().clear();
+        w->Combo1->clear();
+        chooseSize(QString::fromUtf8(c.key));
+        app::store().PrOffsetY = 3;
+        ASSERT_EQ(run(1), Outcome::Edited) << dispatcher->lastMessage().toStdString();
+        EXPECT_DOUBLE_EQ(pv()->RichTextBox1->heightMm(), c.topMm);
+        EXPECT_DOUBLE_EQ(pv()->RichTextBox2->heightMm(), c.nameMm);
+        EXPECT_DOUBLE_EQ(pv()->RichTextBox1->widthMm(), app::store().LayoutWidth);
+
+        rec->clearCalls();
+        ASSERT_EQ(run(0), Outcome::Printed) << dispatcher->lastMessage().toStdString();
+        const auto boxes = rec->boxes();
+        ASSERT_EQ(boxes.size(), 2u);
+        EXPECT_EQ(boxes[0].box, "RichTextBox1");
+        EXPECT_EQ(boxes[1].box, "RichTextBox2");
+        EXPECT_NEAR(boxes[0].rc.top, 3 * TwipsPerMm, 2); // within a rounding of twips
+        EXPECT_NEAR(boxes[1].rc.top, (3 + c.topMm) * TwipsPerMm, 2);
+    }
+}
+
+TEST_F(StripTemplatesTest, StripSheetsGoToTheirSheetPrinterWithTheLaidOutPage)
+{
+    noshi::PrinterChoice shown{};
+    QString copies, inscription;
+    noshi::tanzakuSheetPrinter() = [&](noshi::PrinterChoice c, const QString& text) {
+        shown = c, copies = text;
+        inscription = omote();
+    };
+    struct Case {
+        const char* key;
+        noshi::PrinterChoice choice;
+    };
+    const Case cases[] = {{"短冊Ｂ５／５Ｐ", noshi::PrinterChoice::TanzakuSheet5},
+                          {"短冊Ｂ５／６Ｐ", noshi::PrinterChoice::TanzakuSheet6}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.key);
+        app::store().clear();
+        w->Combo1->clear();
+        chooseSize(QString::fromUtf8(c.key));
+        w->Combo2->setEditText("寿");
+        w->Text1->setText("3");
+        inscription.clear();
+        EXPECT_EQ(run(0), Outcome::SheetPrinter) << dispatcher->lastMessage().toStdString();
+        EXPECT_EQ(shown, c.choice);
+        EXPECT_EQ(copies, "3");
+        // The sheet printer receives the page the strip-sheet set laid out: 72 pt after 15 blanks.
+        EXPECT_TRUE(inscription.contains(QStringLiteral("SP 15 ＭＳ 明朝 10\nTX \"寿\" ＭＳ Ｐ明朝 72 b=0 c=000000\n")))
+            << inscription.toStdString();
+        EXPECT_TRUE(messages().isEmpty()) << messages().join("\n").toStdString();
     }
 }
 

@@ -212,4 +212,80 @@ TEST(StripJointNames, SizeRowsByLengthAndOption)
     }
 }
 
+// 短冊（４：６）: indents without length steps, floors of one blank, the bold
+// inscription cut and joint names without cuts.
+TEST(Strip46, IndentsAndFloors)
+{
+    struct Case {
+        const char* label;
+        const char* style;
+        int offset;
+        SizeOption nameSize;
+        const char* name;
+        int indent;
+    };
+    const Case cases[] = {
+        {"one character", "１行印刷", 0, SizeOption::Standard, "誠", 3},
+        {"nine characters", "１行印刷", 0, SizeOption::Standard, "一二三四五六七八九", 3},
+        {"特大 at offset -1: floor", "１行印刷", -1, SizeOption::Extra, "山田", 1},
+        {"特大 at offset 0: exactly 0 stays", "１行印刷", 0, SizeOption::Extra, "山田", 0},
+        {"company at -4: floor", "２行印刷", -4, SizeOption::Standard, "", 1},
+        {"company at -3", "２行印刷", -3, SizeOption::Standard, "", 0},
+        {"joint names at -3", "連名印刷", -3, SizeOption::Standard, "", 0},
+        {"joint names at -4: floor", "連名印刷", -4, SizeOption::Standard, "", 1},
+        {"joint names, one name, no cut", "連名印刷", 0, SizeOption::Standard, "", 3},
+    };
+    for (const Case& c : cases) {
+        LayoutPage page;
+        page.host.nameStyle = QString::fromUtf8(c.style);
+        page.host.name = QString::fromUtf8(c.name);
+        page.host.company = QStringLiteral("株式会社そらべに");
+        page.host.person = QStringLiteral("山田");
+        page.host.joint[1] = QStringLiteral("山田太郎");
+        page.host.nameSize = c.nameSize;
+        page.in.CurOffsetName = int16_t(c.offset);
+        ASSERT_TRUE(page.run(LayoutTanzaku46).ok()) << c.label;
+        EXPECT_EQ(int(page.ctx.ColumnIndent), c.indent) << c.label;
+    }
+    // Address items: 2 x (offset + 3) blanks of 5 points, none from -3 on down.
+    for (const auto& [offset, blanks] : {std::pair{0, 6}, std::pair{-3, 0}, std::pair{-5, 0}}) {
+        LayoutPage page;
+        page.host.address[0] = QStringLiteral("東京都");
+        page.in.CurOffsetName = int16_t(offset);
+        ASSERT_TRUE(page.run(LayoutTanzaku46).ok());
+        const QString lead = blanks ? QStringLiteral("SP %1 ＭＳ 明朝 5\n").arg(blanks) : QString();
+        EXPECT_TRUE(page.name().contains("BL 1 ＭＳ 明朝 5\n" + lead + "TX \"東京都\"")) << offset << "\n"
+                                                                                   << page.name().toStdString();
+    }
+}
+
+TEST(Strip46, InscriptionIndentWithTheBoldCut)
+{
+    struct Case {
+        const char* omote;
+        SizeOption option;
+        bool bold;
+        int offset;
+        int blanks;
+    };
+    const Case cases[] = {
+        {"寿", SizeOption::Standard, false, 0, 24},     {"御祝", SizeOption::Standard, false, 0, 20},
+        {"御中元", SizeOption::Standard, false, 0, 20}, {"寿御結婚", SizeOption::Standard, false, 0, 14},
+        {"寿御結婚", SizeOption::Extra, true, 0, 8},    {"寿御結婚", SizeOption::Extra, false, 0, 10},
+        {"無　地", SizeOption::Extra, true, 0, 14},     {"無　地", SizeOption::Standard, true, 2, 20},
+        {"寿御結婚", SizeOption::Extra, true, -9, 0},
+    };
+    for (const Case& c : cases) {
+        LayoutPage page;
+        page.host.omote = QString::fromUtf8(c.omote);
+        page.host.omoteSize = c.option;
+        page.host.oBold = c.bold;
+        page.in.CurOffsetOmote = int16_t(c.offset);
+        ASSERT_TRUE(page.run(LayoutTanzaku46).ok());
+        const QString lead = c.blanks ? QStringLiteral("SP %1 ＭＳ 明朝 10\n").arg(c.blanks) : QString();
+        EXPECT_TRUE(page.omote().contains(QStringLiteral("ＭＳ 明朝 4\n") + lead + "TX "))
+            << c.omote << " bold " << c.bold << "\n" << page.omote().toStdString();
+    }
+}
+
 } // namespace

@@ -23,6 +23,10 @@ TEST_F(SubWinTest, InscriptionPreviewSizesSpacingAndLeadLines)
         // two characters: one half-width blank between them, at the 2-character size
         {"御礼", &NoshiMain::Option11, "BL 7 ＭＳ 明朝 2|SP 8 ＭＳ 明朝 5|TX \"御\" ＭＳ Ｐ明朝 26 b=0 c=000000|"
                                         "SP 1 ＭＳ Ｐ明朝 26|TX \"礼\" ＭＳ Ｐ明朝 26 b=0 c=000000|EC ＭＳ Ｐ明朝 26|"},
+        // a character with its variation selector stays whole: still two characters
+        {"葛\U000E0100城", &NoshiMain::Option11, "BL 7 ＭＳ 明朝 2|SP 8 ＭＳ 明朝 5|"
+                                        "TX \"葛\U000E0100\" ＭＳ Ｐ明朝 26 b=0 c=000000|"
+                                        "SP 1 ＭＳ Ｐ明朝 26|TX \"城\" ＭＳ Ｐ明朝 26 b=0 c=000000|EC ＭＳ Ｐ明朝 26|"},
         // 特大 with five characters: +1, one lead line less
         {"御結婚御祝", &NoshiMain::OptionOB, "BL 7 ＭＳ 明朝 2|SP 6 ＭＳ 明朝 5|"
                                               "TX \"御結婚御祝\" ＭＳ Ｐ明朝 20 b=0 c=000000|EC ＭＳ Ｐ明朝 20|"},
@@ -116,6 +120,12 @@ TEST_F(SubWinTest, NamePreviewTwoCharactersWithFuriganaAndLarger)
     // NT/XP: 8 - 3 (furigana) - 1 (大きめ) = 4 lines; (8 + 44) \ 2 = 26 points
     EXPECT_EQ(nameBox(), lines({"BL 4 ＭＳ 明朝 2", "SP 2 ＭＳ 明朝 8", "TX \"やまだ\" ＭＳ Ｐ明朝 8 b=0 c=000000",
                                 "EC ＭＳ Ｐ明朝 8", "TX \"山\" ＭＳ Ｐ明朝 26 b=0 c=000000", "SP 1 ＭＳ Ｐ明朝 26",
+                                "TX \"田\" ＭＳ Ｐ明朝 26 b=0 c=000000", "EC ＭＳ Ｐ明朝 26", "SP 10 ＭＳ 明朝 2",
+                                "EC ＭＳ Ｐ明朝 5", "SP 10 ＭＳ 明朝 2", "EC ＭＳ Ｐ明朝 5"}));
+    // A surrogate pair is one character: the same two-character name
+    forms::setText(m().Text2, QString::fromUcs4(U"𠮷田"));
+    EXPECT_EQ(nameBox(), lines({"BL 4 ＭＳ 明朝 2", "SP 2 ＭＳ 明朝 8", "TX \"やまだ\" ＭＳ Ｐ明朝 8 b=0 c=000000",
+                                "EC ＭＳ Ｐ明朝 8", "TX \"𠮷\" ＭＳ Ｐ明朝 26 b=0 c=000000", "SP 1 ＭＳ Ｐ明朝 26",
                                 "TX \"田\" ＭＳ Ｐ明朝 26 b=0 c=000000", "EC ＭＳ Ｐ明朝 26", "SP 10 ＭＳ 明朝 2",
                                 "EC ＭＳ Ｐ明朝 5", "SP 10 ＭＳ 明朝 2", "EC ＭＳ Ｐ明朝 5"}));
 }

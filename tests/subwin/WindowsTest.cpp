@@ -67,8 +67,23 @@ TEST_F(SubWinTest, JointNamesAreCountedToTheLastFilledBoxAndTwoCharactersSpaced)
     joint->txtName[1]->setText(QStringLiteral("山田"));
     joint->txtName[3]->setText(QStringLiteral("鈴木一郎"));
     joint->txtName[4]->setText(QStringLiteral("林"));
+    // whole characters: a surrogate pair and a character with its selector
+    const QString yoshi = QString::fromUcs4(U"𠮷");
+    const QString kuzu = QString::fromUcs4(U"葛\U000E0100");
+    joint->txtName[5]->setText(yoshi + QStringLiteral("田"));
+    joint->txtName[6]->setText(kuzu + QStringLiteral("西"));
+    joint->txtName[7]->setText(yoshi);
     joint->Command1_Click();
-    EXPECT_EQ(m().Text3->text(), QStringLiteral("4"));
+    EXPECT_EQ(m().Text3->text(), QStringLiteral("7"));
+    EXPECT_EQ(joint->txtName[5]->text(), yoshi + QStringLiteral(" 田"));
+    EXPECT_EQ(joint->txtName[6]->text(), kuzu + QStringLiteral(" 西"));
+    EXPECT_EQ(joint->txtName[7]->text(), yoshi);
+    // typing stops at ten characters as the user sees them
+    joint->txtName[7]->setText(yoshi.repeated(9));
+    joint->txtName[7]->end(false);
+    joint->txtName[7]->insert(kuzu);
+    joint->txtName[7]->insert(QStringLiteral("一"));
+    EXPECT_EQ(joint->txtName[7]->text(), yoshi.repeated(9) + kuzu);
     EXPECT_EQ(joint->txtName[1]->text(), QStringLiteral("山 田"));
     EXPECT_EQ(joint->txtName[3]->text(), QStringLiteral("鈴木一郎"));
     EXPECT_EQ(joint->txtName[4]->text(), QStringLiteral("林"));
@@ -84,7 +99,7 @@ TEST_F(SubWinTest, JointNamesAreCountedToTheLastFilledBoxAndTwoCharactersSpaced)
 
     // Cancel discards the names; the count of the last OK stays.
     joint->Command2_Click();
-    EXPECT_EQ(m().Text3->text(), QStringLiteral("4"));
+    EXPECT_EQ(m().Text3->text(), QStringLiteral("7"));
     for (QLineEdit* box : windows->sub3()->txtName) {
         if (box) {
             EXPECT_TRUE(box->text().isEmpty());
@@ -117,6 +132,15 @@ TEST_F(SubWinTest, TheTitleSetsThePersonNameLimit)
     for (const char* c : {"太", "郎", "一", "二"})
         two->Text8->insert(QString::fromUtf8(c));
     EXPECT_EQ(two->Text8->text(), QStringLiteral("山田太郎一"));
+    // the title counts whole characters, and so does the limit
+    forms::setText(two->Combo2, QString::fromUcs4(U"𠮷𠮷𠮷"));
+    EXPECT_EQ(two->Text8MaxLength, 7);
+    const QString yoshi = QString::fromUcs4(U"𠮷");
+    two->Text8->setText(yoshi.repeated(6));
+    two->Text8->end(false);
+    for (const char* c : {"太", "郎"})
+        two->Text8->insert(QString::fromUtf8(c));
+    EXPECT_EQ(two->Text8->text(), yoshi.repeated(6) + QStringLiteral("太"));
 }
 
 TEST_F(SubWinTest, NameExtensionOkRules)

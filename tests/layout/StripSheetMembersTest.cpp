@@ -1,0 +1,215 @@
+// The B5 strip-sheet and special-strip members: their one-line name rows and
+// indents, inscription sizes and indents, and joint names.
+#include "LayoutTestSupport.h"
+
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+using namespace layout;
+
+namespace {
+
+// Size of the first text run of a trace.
+int firstTextSize(const QString& trace)
+{
+    const auto m = QRegularExpression(QStringLiteral("TX \"[^\"]*\" ＭＳ Ｐ明朝 (\\d+) ")).match(trace);
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+// Leading blanks of the first column that holds text.
+int firstColumnBlanks(const QString& trace)
+{
+    int blanks = 0;
+    for (const QString& line : trace.split(u'\n')) {
+        if (line.startsWith(QStringLiteral("TX ")))
+            return blanks;
+        if (line.startsWith(QStringLiteral("SP ")))
+            blanks += line.section(u' ', 1, 1).toInt();
+        else
+            blanks = 0;
+    }
+    return -1;
+}
+
+void joint(LayoutPage& page, const QStringList& names)
+{
+    page.host.nameStyle = QStringLiteral("連名印刷");
+    page.host.jointCount = QString::number(names.size());
+    for (int i = 0; i < names.size(); ++i)
+        page.host.joint[size_t(i + 1)] = names[i];
+}
+
+struct NameRow {
+    const TemplateParameterSet* member;
+    // Size written and ColumnIndent for names of 1 to 10 characters, at 標準 then 特大.
+    std::array<int, 10> size, indent, extraSize, extraIndent;
+};
+
+TEST(SheetMembers, OneLineNameSizeAndIndentByLength)
+{
+    const NameRow rows[] = {
+        {&LayoutTanzakuSheet,
+         {38, 36, 36, 32, 30, 27, 23, 21, 18, 16}, {16, 14, 14, 12, 12, 11, 11, 10, 10, 10},
+         {43, 41, 41, 34, 30, 27, 23, 21, 18, 16}, {14, 12, 12, 10, 10, 9, 9, 8, 8, 8}},
+        {&LayoutTanzakuSpecialMedium,
+         {46, 44, 44, 40, 36, 32, 28, 26, 24, 22}, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+         {58, 56, 56, 46, 40, 32, 28, 26, 24, 22}, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
+    };
+    const QString letters = QStringLiteral("一二三四五六七八九十");
+    for (const NameRow& r : rows) {
+        for (int length = 1; length <= 10; ++length) {
+            for (bool extra : {false, true}) {
+                LayoutPage page;
+                page.host.name = letters.left(length);
+                page.host.nameSize = extra ? SizeOption::Extra : SizeOption::Standard;
+                ASSERT_TRUE(page.run(*r.member).ok());
+                const size_t i = size_t(length - 1);
+                EXPECT_EQ(firstTextSize(page.name()), extra ? r.extraSize[i] : r.size[i])
+                    << r.member->MemberName << " length " << length << (extra ? " 特大" : "");
+                EXPECT_EQ(int(page.ctx.ColumnIndent), extra ? r.extraIndent[i] : r.indent[i])
+                    << r.member->MemberName << " length " << length << (extra ? " 特大" : "");
+            }
+        }
+    }
+}
+
+TEST(SheetMembers, InscriptionSizeAndIndentByOption)
+{
+    struct Case {
+        const TemplateParameterSet* member;
+        std::array<int16_t, 4> row;
+        const char* omote;
+        SizeOption option;
+        int size, blanks;
+    };
+    const std::array<int16_t, 4> sheetRow{72, 46, 38, 30}, mediumRow{86, 52, 46, 36};
+    const Case cases[] = {
+        {&LayoutTanzakuSheet, sheetRow, "寿", SizeOption::Standard, 72, 15},
+        {&LayoutTanzakuSheet, sheetRow, "寿", SizeOption::Larger, 74, 15},
+        {&LayoutTanzakuSheet, sheetRow, "寿", SizeOption::Smaller, 70, 15},
+        {&LayoutTanzakuSheet, sheetRow, "寿", SizeOption::Extra, 78, 13},
+        {&LayoutTanzakuSheet, sheetRow, "御結婚祝", SizeOption::Extra, 36, 8},
+        {&LayoutTanzakuSheet, sheetRow, "御結婚御祝", SizeOption::Extra, 32, 8},
+        {&LayoutTanzakuSheet, sheetRow, "無　地", SizeOption::Larger, 40, 12},
+        {&LayoutTanzakuSpecialMedium, mediumRow, "寿", SizeOption::Standard, 86, 3},
+        {&LayoutTanzakuSpecialMedium, mediumRow, "寿", SizeOption::Extra, 98, 2},
+        {&LayoutTanzakuSpecialMedium, mediumRow, "御中元", SizeOption::Extra, 58, 0},
+        {&LayoutTanzakuSpecialMedium, mediumRow, "御結婚御祝", SizeOption::Extra, 40, 0},
+    };
+    for (const Case& c : cases) {
+        LayoutPage page;
+        page.host.rowSizes = c.row;
+        page.host.omote = QString::fromUtf8(c.omote);
+        page.host.omoteSize = c.option;
+        ASSERT_TRUE(page.run(*c.member).ok());
+        EXPECT_EQ(firstTextSize(page.omote()), c.size) << c.member->MemberName << " " << c.omote;
+        EXPECT_EQ(firstColumnBlanks(page.omote()), c.blanks) << c.member->MemberName << " " << c.omote;
+    }
+    // Medium special strip: a two-character inscription is one run, no blank inside.
+    LayoutPage page;
+    page.host.rowSizes = mediumRow;
+    page.host.omote = QStringLiteral("御礼");
+    page.host.omoteSize = SizeOption::Extra;
+    ASSERT_TRUE(page.run(LayoutTanzakuSpecialMedium).ok());
+    EXPECT_TRUE(page.omote().contains(lines({"SP 2 ＭＳ 明朝 10", "TX \"御礼\" ＭＳ Ｐ明朝 64 b=0 c=000000"})))
+        << page.omote().toStdString();
+}
+
+TEST(SheetMembers, ShoulderTitlesOfTheStripSheet)
+{
+    struct Case {
+        const char* omote;
+        SizeOption option;
+        int size;
+    };
+    const Case cases[] = {{"御祝", SizeOption::Standard, 20}, {"御祝", SizeOption::Larger, 21},
+                          {"御祝", SizeOption::Smaller, 19}, {"御祝", SizeOption::Extra, 23},
+                          {"御結婚御祝", SizeOption::Extra, 21}};
+    for (const Case& c : cases) {
+        LayoutPage page;
+        page.host.rowSizes = {72, 46, 38, 30};
+        page.host.omote = QString::fromUtf8(c.omote);
+        page.host.omoteSize = c.option;
+        page.host.titleRight = QStringLiteral("内祝");
+        ASSERT_TRUE(page.run(LayoutTanzakuSheet).ok());
+        EXPECT_EQ(firstTextSize(page.omote()), c.size) << c.omote;
+        EXPECT_EQ(firstColumnBlanks(page.omote()), 2) << c.omote;
+    }
+}
+
+TEST(SheetMembers, UntrimmedNameOfTheMediumSpecialStripCountsItsBlanks)
+{
+    struct Case {
+        const char* name;
+        SizeOption option;
+        const char* expected;
+    };
+    const Case cases[] = {
+        // two characters and a blank: three letters, letter-spaced
+        {"山田 ", SizeOption::Standard, "TX \"山\" ＭＳ Ｐ明朝 44 b=0 c=000000\nSP 1 ＭＳ Ｐ明朝 10\n"
+                                        "TX \"田\" ＭＳ Ｐ明朝 44 b=0 c=000000\nSP 1 ＭＳ Ｐ明朝 10\nSP 1 ＭＳ Ｐ明朝 44\n"},
+        {"山田", SizeOption::Standard, "TX \"山\" ＭＳ Ｐ明朝 44 b=0 c=000000\nSP 1 ＭＳ Ｐ明朝 44\n"},
+        // four characters and a blank: five, 大きめ under a short inscription gives 4
+        {"山田太郎 ", SizeOption::Larger, "TX \"山田太郎\" ＭＳ Ｐ明朝 40 b=0 c=000000\nSP 1 ＭＳ Ｐ明朝 40\nEC "},
+    };
+    for (const Case& c : cases) {
+        LayoutPage page;
+        page.host.omote = QStringLiteral("御礼");
+        page.host.name = QString::fromUtf8(c.name);
+        page.host.nameSize = c.option;
+        ASSERT_TRUE(page.run(LayoutTanzakuSpecialMedium).ok());
+        EXPECT_TRUE(page.name().contains(QString::fromUtf8(c.expected))) << c.name << "\n" << page.name().toStdString();
+        EXPECT_EQ(page.host.name, QString::fromUtf8(c.name)) << "the name box keeps what was typed";
+    }
+}
+
+TEST(SheetJointNames, KnotRulesIndentAndRows)
+{
+    struct Case {
+        const TemplateParameterSet* member;
+        int count;
+        bool bow;
+        int offset;
+        int indent;
+    };
+    const Case cases[] = {
+        {&LayoutTanzakuSheet, 1, true, 0, 16},          {&LayoutTanzakuSheet, 3, true, 0, 16},
+        {&LayoutTanzakuSheet, 4, true, 0, 17},          {&LayoutTanzakuSheet, 5, true, 0, 18},
+        {&LayoutTanzakuSheet, 7, true, 0, 18},          {&LayoutTanzakuSheet, 2, true, 3, 13}, // forced 結び切り
+        {&LayoutTanzakuSheet, 4, false, 0, 10},         {&LayoutTanzakuSpecialMedium, 4, true, 0, 9},
+        {&LayoutTanzakuSpecialMedium, 1, true, 0, 9},   {&LayoutTanzakuSpecialMedium, 5, true, 0, 12},
+        {&LayoutTanzakuSpecialMedium, 3, false, 0, 12}, {&LayoutTanzakuSpecialMedium, 7, true, -20, 0},
+    };
+    for (const Case& c : cases) {
+        LayoutPage page;
+        joint(page, QStringList(c.count, QStringLiteral("山田太郎")));
+        page.host.bow = c.bow;
+        page.in.CurOffsetName = int16_t(c.offset);
+        ASSERT_TRUE(page.run(*c.member).ok());
+        EXPECT_EQ(int(page.ctx.ColumnIndent), c.indent) << c.member->MemberName << " count " << c.count;
+        EXPECT_EQ(page.host.writes.isEmpty(), c.count != 2 || !c.bow) << c.member->MemberName;
+    }
+    struct SizeCase {
+        bool bow;
+        SizeOption option;
+        const char* name;
+        int size;
+    };
+    const SizeCase sizes[] = {
+        {true, SizeOption::Larger, "山 田", 36},  {true, SizeOption::Smaller, "山 田", 28},
+        {true, SizeOption::Extra, "山 田", 40},   {true, SizeOption::Larger, "山田太郎", 26},
+        {true, SizeOption::Larger, "一二三四五六七八九十", 10},
+        {false, SizeOption::Larger, "山田太郎", 30}, {false, SizeOption::Larger, "山田太郎兵", 30},
+        {false, SizeOption::Larger, "山田太郎兵衛", 24}, {false, SizeOption::Larger, "一二三四五六七八九十", 16},
+    };
+    for (const SizeCase& c : sizes) {
+        LayoutPage page;
+        joint(page, {QString::fromUtf8(c.name)});
+        page.host.bow = c.bow;
+        page.host.nameSize = c.option;
+        ASSERT_TRUE(page.run(LayoutTanzakuSheet).ok());
+        EXPECT_EQ(firstTextSize(page.name()), c.size) << c.name << (c.bow ? " 蝶結び" : " 結び切り");
+    }
+}
+
+} // namespace
