@@ -4,6 +4,7 @@
 #include "model/LiveStore.h"
 #include "model/MainHooks.h"
 #include "app/MainPagePrintHost.h"
+#include "app/MainPreviewHost.h"
 #include "app/NoshiMain.h"
 #include "platform/richtext/RichTextEdit.h"
 #include "model/TemplateCatalogue.h"
@@ -18,6 +19,7 @@
 #include "platform/services/MessageBox.h"
 #include "platform/text/TextMeasure.h"
 #include "platform/vb/VbNum.h"
+#include "preview/PreviewHost.h"
 #include "preview/frmNoshiPreView.h"
 #include "print/TemplateDispatch.h"
 #include "print/frmTanzaku.h"
@@ -40,9 +42,6 @@ namespace {
 
 const QString WideBlankKeys[] = {QStringLiteral("赤棒００　　　"), QStringLiteral("ＮＯ１　　　　"),
                                  QStringLiteral("Ｎｏ０　　　　")};
-const QString SpecialStripKeys[] = {QStringLiteral("短冊（特殊）　"), QStringLiteral("短冊（特殊）中"),
-                                    QStringLiteral("短冊（特殊Ｂ）")};
-const QString Strip46Key = QStringLiteral("短冊（４：６）");
 const QString StyleOneLine = QStringLiteral("１行印刷");
 const QString StyleTwoLine = QStringLiteral("２行印刷");
 const QString StyleJoint = QStringLiteral("連名印刷");
@@ -111,15 +110,6 @@ int LayoutWidthFor(const QString& key, int paperWidth, int paperHeight)
     return std::min(paperWidth, limit);
 }
 
-BoxHeights BoxHeightsFor(const QString& key, int paperHeight)
-{
-    if (among(key, SpecialStripKeys))
-        return {60.0f, float(paperHeight - 60)};
-    if (key == Strip46Key)
-        return {float(0.4 * paperHeight), float(0.6 * paperHeight)};
-    const float half = float(paperHeight / 2); // the remainder is dropped
-    return {half, half};
-}
 
 std::optional<float> SpaceExtentFor(const QString& osType, const QString& versionText,
                                     const QString& measureChar, const QString& measureFont, float gapFontSize)
@@ -136,7 +126,8 @@ std::optional<float> SpaceExtentFor(const QString& osType, const QString& versio
 
 PrintDispatcher::PrintDispatcher(app::NoshiMain& main, app::InputWindows& windows)
     : main_(main), windows_(windows), layoutHost_(std::make_unique<app::WindowLayoutHost>(windows)),
-      printHost_(std::make_unique<app::MainPagePrintHost>(main, [] { return preview::NoshiPreView().get(); }))
+      printHost_(std::make_unique<app::MainPagePrintHost>(main, [] { return preview::NoshiPreView().get(); })),
+      previewHost_(std::make_unique<app::MainPreviewHost>(main, windows, *printHost_))
 {
 }
 
@@ -150,7 +141,11 @@ PrintDispatcher::~PrintDispatcher()
         h.previewTxtFile1 = nullptr;
         h.previewTxtFile2 = nullptr;
         tanzakuSheetPrinter() = nullptr; // it prints through this dispatcher's host
+        preview::setPreviewHost(nullptr);
     }
+    // The program is ending: the main window's closing has asked its questions.
+    if (preview::frmNoshiPreView* p = preview::NoshiPreView().peek())
+        p->mailbox().setPageLoaded(false);
     preview::NoshiPreView().unload();
 }
 
@@ -162,6 +157,7 @@ void PrintDispatcher::install()
     h.previewTxtFile1 = [] { return preview::NoshiPreView()->mailbox().inscriptionFile(); };
     h.previewTxtFile2 = [] { return preview::NoshiPreView()->mailbox().nameFile(); };
     InstallTanzakuSheetPrinter(*printHost_, &main_);
+    preview::setPreviewHost(previewHost_.get());
     main_.refreshCommandAvailability();
 }
 
@@ -393,8 +389,14 @@ void PrintDispatcher::layOut(preview::frmNoshiPreView& pv)
     const DispatchTarget target = TemplateDispatch(key);
     if (target.status != DispatchTarget::Status::Ready)
         fail(target.message());
-    const layout::LayoutResult r =
-        layout::LayoutTemplate(*target.member, ctx_, inputs_, *layoutHost_, *pv.RichTextBox1, *pv.RichTextBox2);
+    layout::LayoutResult r;
+    {
+        // The whole page is one change of each box; the editor starts from it.
+        rt::EditBlock omote(*pv.RichTextBox1), name(*pv.RichTextBox2);
+        r = layout::LayoutTemplate(*target.member, ctx_, inputs_, *layoutHost_, *pv.RichTextBox1, *pv.RichTextBox2);
+    }
+    pv.RichTextBox1->clearUndo();
+    pv.RichTextBox2->clearUndo();
     if (!r.ok())
         fail(r.message);
     setWait(false);
@@ -461,6 +463,7 @@ void PrintDispatcher::openForEditing(preview::frmNoshiPreView& pv)
     pv.mailbox().setDialogFileName(
         caption.startsWith(EditCaptionPrefix) ? caption.mid(EditCaptionPrefix.size()) : QString());
     const QString sizeName = st.size(st.LoopPos).RegSizeName[size_t(st.StyleLoop)];
+    pv.pageLaidOut();
     pv.mailbox().setPageLoaded(true);
     pv.mailbox().setSizeName(sizeName);
     pv.StatusPanel1->setText(QStringLiteral("のし紙サイズ　") + sizeName);
@@ -482,6 +485,9 @@ void PrintDispatcher::openForEditing(preview::frmNoshiPreView& pv)
     if (!ext.txtStart->text().isEmpty() && !ext.txtEnd->text().isEmpty()) {
         pv.mailbox().setRankLabel(int(ctx_.ColumnIndent), app::catalogue().row(st.TemplateIndex).OmoteSizeLen3);
     }
+    // Undo in the editor goes back to the page as laid out, no further.
+    pv.RichTextBox1->clearUndo();
+    pv.RichTextBox2->clearUndo();
     outcome_ = Outcome::Edited;
     if (!keepPreviewHidden_)
         preview::NoshiPreView().showModeless();

@@ -7,6 +7,7 @@
 
 #include "layout/LayoutContext.h"
 #include "layout/LayoutInputs.h"
+#include "preview/PageShape.h"
 
 #include <QString>
 #include <memory>
@@ -17,6 +18,7 @@ class InputWindows;
 class NoshiMain;
 class WindowLayoutHost;
 class MainPagePrintHost;
+class MainPreviewHost;
 }
 namespace preview {
 class frmNoshiPreView;
@@ -27,12 +29,8 @@ namespace noshi {
 // LayoutWidth: the text block's width in millimetres for a sheet.
 int LayoutWidthFor(const QString& key, int paperWidth, int paperHeight);
 
-// Heights of the inscription box and the name box in millimetres.
-struct BoxHeights {
-    float omote = 0;
-    float name = 0;
-};
-BoxHeights BoxHeightsFor(const QString& key, int paperHeight);
+using preview::BoxHeights;
+using preview::BoxHeightsFor;
 
 // How far one 4-point blank line moves the next column; nullopt when the
 // version text is no number.
@@ -112,6 +110,7 @@ private:
     app::InputWindows& windows_;
     std::unique_ptr<app::WindowLayoutHost> layoutHost_;
     std::unique_ptr<app::MainPagePrintHost> printHost_;
+    std::unique_ptr<app::MainPreviewHost> previewHost_;
     layout::LayoutContext ctx_;
     layout::LayoutInputs inputs_;
     Outcome outcome_ = Outcome::None;

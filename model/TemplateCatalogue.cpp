@@ -124,6 +124,9 @@ void BuiltinTemplateCatalogue::build()
         rows_[i] = BuiltinTemplate{QString::fromUtf16(d.name), d.width, d.height, d.len1,
                                    d.len2, d.len3, d.len4, d.omoteUp, d.nameUp};
     }
+    // After the last template: the upward limits for a key that names none.
+    rows_[NotFound].TemplateOmoteUpLimit = 20;
+    rows_[NotFound].TemplateNameUpLimit = 30;
     built_ = true;
 }
 

@@ -29,7 +29,8 @@ public:
     // Rows 0..TemplateCount are defined; the index space runs to Capacity - 1.
     static constexpr int TemplateCount = 78;
     static constexpr int Capacity = 101;
-    static constexpr int NotFound = TemplateCount + 1; // 79
+    // 79; its row is no template but holds the fallback upward limits (20, 30).
+    static constexpr int NotFound = TemplateCount + 1;
 
     BuiltinTemplateCatalogue(); // empty until build()
 

@@ -29,6 +29,14 @@ void UpDown::setRangeQuietly(int minimum, int maximum)
     writing_ = false;
 }
 
+void UpDown::setValueQuietly(int value)
+{
+    const QSignalBlocker quiet(this);
+    writing_ = true;
+    setValue(std::clamp(value, minimum(), maximum()));
+    writing_ = false;
+}
+
 void UpDown::mousePressEvent(QMouseEvent* e)
 {
     // Step from what the box shows, not from where the spinner last stood.

@@ -17,6 +17,8 @@ public:
     QLineEdit* buddy() const { return buddy_; }
     // Changes the range without writing into the box.
     void setRangeQuietly(int minimum, int maximum);
+    // Moves to the value (held within the range) without writing into the box.
+    void setValueQuietly(int value);
 
 protected:
     void sliderChange(SliderChange change) override;

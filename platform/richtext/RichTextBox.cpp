@@ -53,20 +53,89 @@ RichTextBox::RichTextBox(QObject* parent)
 
 RichTextBox::~RichTextBox() = default;
 
-void RichTextBox::touched()
+void RichTextBox::beginEdit(EditHistory::Kind kind)
+{
+    if (editDepth_++ > 0)
+        return;
+    editKind_ = kind;
+    editBefore_ = EditState{doc_, selStart_, selLength_};
+    editChanged_ = false;
+}
+
+void RichTextBox::endEdit()
+{
+    if (editDepth_ == 0 || --editDepth_ > 0)
+        return;
+    if (!editChanged_)
+        return;
+    editChanged_ = false;
+    if (recording_)
+        history_.record(editBefore_, editKind_);
+    editBefore_ = EditState{};
+    emit contentsChange(changeFrom_, changeRemoved_, changeAdded_);
+    emit changed();
+}
+
+void RichTextBox::touched(qsizetype from, qsizetype removed, qsizetype added)
 {
     layout_.reset();
-    emit changed();
+    if (!editChanged_) {
+        changeFrom_ = from;
+        changeRemoved_ = removed;
+        changeAdded_ = added;
+        editChanged_ = true;
+        return;
+    }
+    // Join with the changes before it in this step. The step so far turned
+    // [f, f + r) of the old text into [f, f + a); this change works on that.
+    const qsizetype f = changeFrom_, r = changeRemoved_, a = changeAdded_;
+    const qsizetype start = std::min(f, from);
+    const qsizetype endBetween = std::max(f + a, from + removed); // in the text between the two
+    const qsizetype oldEnd = endBetween - (a - r);
+    const qsizetype newEnd = endBetween + (added - removed);
+    changeFrom_ = start;
+    changeRemoved_ = oldEnd - start;
+    changeAdded_ = newEnd - start;
 }
 
 void RichTextBox::setDocument(const RichDocument& doc)
 {
+    EditBlock step(*this);
+    const qsizetype oldLength = doc_.length();
     doc_ = doc;
     doc_.normalize();
     selStart_ = 0;
     selLength_ = 0;
     insertFmt_ = edit::formatAt(doc_, 0);
-    touched();
+    touchedWhole(oldLength);
+}
+
+void RichTextBox::restore(const EditState& state)
+{
+    recording_ = false;
+    {
+        EditBlock step(*this);
+        setDocument(state.document);
+        setSelStart(state.selStart);
+        setSelLength(state.selLength);
+    }
+    recording_ = true;
+}
+
+void RichTextBox::undo()
+{
+    if (editDepth_ > 0)
+        return;
+    if (const auto s = history_.undo(EditState{doc_, selStart_, selLength_}))
+        restore(*s);
+}
+
+void RichTextBox::redo()
+{
+    if (editDepth_ > 0)
+        return;
+    if (const auto s = history_.redo(EditState{doc_, selStart_, selLength_}))
+        restore(*s);
 }
 
 qsizetype RichTextBox::selStart() const { return selStart_; }
@@ -100,6 +169,8 @@ QString RichTextBox::selText() const
 
 void RichTextBox::setSelText(const QString& text)
 {
+    EditBlock step(*this);
+    const qsizetype from = selStart_, removed = selLength_;
     if (selLength_ > 0) {
         // Text typed over a selection takes the format of its first character.
         bool first = true;
@@ -112,18 +183,20 @@ void RichTextBox::setSelText(const QString& text)
     }
     selStart_ = edit::insertText(doc_, selStart_, text, insertFmt_);
     selLength_ = 0;
-    touched();
+    touched(from, removed, selStart_ - from);
 }
 
 void RichTextBox::insertObject(std::shared_ptr<EmbeddedObject> obj)
 {
     if (!obj)
         return;
+    EditBlock step(*this);
+    const qsizetype from = selStart_, removed = selLength_;
     if (selLength_ > 0)
         edit::removeRange(doc_, selStart_, selStart_ + selLength_);
     selStart_ = edit::insertObject(doc_, selStart_, std::move(obj), insertFmt_);
     selLength_ = 0;
-    touched();
+    touched(from, removed, selStart_ - from);
 }
 
 template <typename T, typename Get>
@@ -151,8 +224,9 @@ void RichTextBox::applyToSelection(Set set)
     set(insertFmt_);
     if (selLength_ == 0)
         return;
+    EditBlock step(*this);
     edit::applyFormat(doc_, selStart_, selStart_ + selLength_, set);
-    touched();
+    touched(selStart_, selLength_, selLength_);
 }
 
 std::optional<QString> RichTextBox::selFontName() const
@@ -231,19 +305,23 @@ QString RichTextBox::text() const { return doc_.plainText(); }
 
 void RichTextBox::setText(const QString& text)
 {
+    EditBlock step(*this);
+    const qsizetype oldLength = doc_.length();
     doc_.clear(insertFmt_);
     edit::insertText(doc_, 0, text, insertFmt_);
     selStart_ = 0;
     selLength_ = 0;
-    touched();
+    touchedWhole(oldLength);
 }
 
 void RichTextBox::clear()
 {
+    EditBlock step(*this);
+    const qsizetype oldLength = doc_.length();
     doc_.clear(insertFmt_);
     selStart_ = 0;
     selLength_ = 0;
-    touched();
+    touchedWhole(oldLength);
 }
 
 void RichTextBox::setWidthMm(double w)

@@ -1,8 +1,12 @@
 // A rich-text box: a document, a selection and the box geometry, with the
-// selection API the windows and the layout write through. Every change,
-// programmatic ones included, emits changed().
+// selection API the windows and the layout write through, and the history of
+// its changes. Every change of the text or its formats, programmatic ones
+// included, is one step to undo and one notification (changed() and
+// contentsChange()); an edit block makes the changes inside it one of each,
+// so that a command of several calls is undone at once.
 #pragma once
 
+#include "platform/richtext/EditHistory.h"
 #include "platform/richtext/RichDocument.h"
 
 #include <QObject>
@@ -76,6 +80,23 @@ public:
     bool vertical() const { return vertical_; }
     void setVertical(bool on);
 
+    // --- history ---
+    // Changes between beginEdit() and the matching endEdit() (blocks nest)
+    // are one step and notify once, at the end of the outermost block.
+    // Typing joins the typing step before it until breakTypingRun().
+    void beginEdit(EditHistory::Kind kind = EditHistory::Kind::Other);
+    void endEdit();
+    bool inEdit() const { return editDepth_ > 0; }
+    bool canUndo() const { return history_.canUndo(); }
+    bool canRedo() const { return history_.canRedo(); }
+    // Brings back the text, formats and selection before (after) a step.
+    void undo();
+    void redo();
+    // Forgets every step, e.g. after a page was laid out or a file loaded.
+    void clearUndo() { history_.clear(); }
+    void breakTypingRun() { history_.breakRun(); }
+    int undoCount() const { return history_.undoCount(); }
+
     // Tests: the paragraphs and runs with their formats, one item a line.
     QString dump() const;
 
@@ -87,9 +108,16 @@ public:
 
 signals:
     void changed();
+    // The text from `from` on lost `removed` positions and gained `added`
+    // (a format change: removed == added over the range it changed).
+    void contentsChange(qsizetype from, qsizetype removed, qsizetype added);
 
 private:
-    void touched(); // drops the cached layout and notifies
+    // One change of [from, from + removed) into `added` positions: drops the
+    // cached layout and joins the change to the open step.
+    void touched(qsizetype from, qsizetype removed, qsizetype added);
+    void touchedWhole(qsizetype oldLength) { touched(0, oldLength, doc_.length()); }
+    void restore(const EditState& state);
     void moveCaret(qsizetype pos, qsizetype len);
     template <typename T, typename Get>
     std::optional<T> common(Get get) const;
@@ -105,6 +133,30 @@ private:
     double rightMarginMm_ = 0.0;
     bool vertical_ = false;
     mutable std::shared_ptr<const TextLayout> layout_;
+
+    EditHistory history_;
+    int editDepth_ = 0;
+    EditHistory::Kind editKind_ = EditHistory::Kind::Other;
+    EditState editBefore_;  // the state when the outermost block began
+    bool editChanged_ = false;
+    bool recording_ = true; // off while undo or redo restores a state
+    qsizetype changeFrom_ = 0, changeRemoved_ = 0, changeAdded_ = 0;
+};
+
+// Runs the changes of its scope as one step and one notification, e.g. a
+// format command that sets the font, the size and the colour.
+class EditBlock {
+public:
+    explicit EditBlock(RichTextBox& box, EditHistory::Kind kind = EditHistory::Kind::Other) : box_(box)
+    {
+        box_.beginEdit(kind);
+    }
+    ~EditBlock() { box_.endEdit(); }
+    EditBlock(const EditBlock&) = delete;
+    EditBlock& operator=(const EditBlock&) = delete;
+
+private:
+    RichTextBox& box_;
 };
 
 } // namespace rt

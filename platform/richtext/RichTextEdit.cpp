@@ -92,22 +92,20 @@ void RichTextEdit::setBox(RichTextBox* box)
 
 void RichTextEdit::attach()
 {
-    history_.clear();
     seenStart_ = seenLength_ = -1;
     if (!box_)
         return;
+    // What was done to the box before it was shown here is not undone here.
+    box_->clearUndo();
     connect(box_, &RichTextBox::changed, this, &RichTextEdit::onBoxChanged);
-    last_ = current();
     syncAnchor();
     updateScrollBars();
 }
 
 void RichTextEdit::setReadOnly(bool on)
 {
-    if (on != readOnly_) {
-        history_.clear();
-        last_ = current();
-    }
+    if (on != readOnly_ && box_)
+        box_->clearUndo();
     readOnly_ = on;
     setAttribute(Qt::WA_InputMethodEnabled, !on);
     viewport()->setCursor(on ? Qt::ArrowCursor : Qt::IBeamCursor);
@@ -144,24 +142,9 @@ void RichTextEdit::setCanvasColor(const QColor& c)
 
 // --- the box and its changes ---
 
-EditState RichTextEdit::current() const
-{
-    if (!box_)
-        return {};
-    return EditState{box_->document(), box_->selStart(), box_->selLength()};
-}
-
 void RichTextEdit::onBoxChanged()
 {
     preeditLayout_.reset();
-    if (inEdit_) {
-        editChanged_ = true;
-    } else if (!readOnly_) {
-        // A change made through the box itself (a menu's format command, the
-        // layout): undoable as a step of its own.
-        history_.record(last_, EditHistory::Kind::Other);
-        last_ = current();
-    }
     if (box_ && shownPageMm_ != QSizeF(box_->widthMm(), box_->heightMm()))
         updateScrollBars();
     viewport()->update();
@@ -173,15 +156,9 @@ void RichTextEdit::editStep(EditHistory::Kind kind, F change)
 {
     if (!box_ || readOnly_)
         return;
-    const EditState before = current();
-    inEdit_ = true;
-    editChanged_ = false;
+    box_->beginEdit(kind);
     change();
-    inEdit_ = false;
-    if (editChanged_) {
-        history_.record(before, kind);
-        last_ = current();
-    }
+    box_->endEdit();
     seenStart_ = seenLength_ = -1;
     syncAnchor();
     caretOn_ = true;
@@ -192,14 +169,8 @@ void RichTextEdit::editStep(EditHistory::Kind kind, F change)
         QGuiApplication::inputMethod()->update(Qt::ImQueryInput);
 }
 
-void RichTextEdit::restore(const EditState& s)
+void RichTextEdit::afterRestore()
 {
-    inEdit_ = true;
-    box_->setDocument(s.document);
-    box_->setSelStart(s.selStart);
-    box_->setSelLength(s.selLength);
-    inEdit_ = false;
-    last_ = current();
     seenStart_ = seenLength_ = -1;
     syncAnchor();
     ensureCaretVisible();
@@ -237,7 +208,8 @@ void RichTextEdit::setCaret(qsizetype caret, qsizetype anchor)
     seenStart_ = box_->selStart();
     seenLength_ = box_->selLength();
     goalAlong_ = -1;
-    history_.breakRun();
+    if (box_)
+        box_->breakTypingRun();
     restartBlink();
     ensureCaretVisible();
     viewport()->update();
@@ -291,8 +263,10 @@ void RichTextEdit::stepHistory(bool back)
 {
     if (!box_ || readOnly_)
         return;
-    if (const auto s = back ? history_.undo(current()) : history_.redo(current()))
-        restore(*s);
+    if (!(back ? box_->canUndo() : box_->canRedo()))
+        return;
+    back ? box_->undo() : box_->redo();
+    afterRestore();
 }
 
 void RichTextEdit::undo() { stepHistory(true); }
@@ -300,8 +274,8 @@ void RichTextEdit::redo() { stepHistory(false); }
 
 void RichTextEdit::clearUndo()
 {
-    history_.clear();
-    last_ = current();
+    if (box_)
+        box_->clearUndo();
 }
 
 void RichTextEdit::copy() const
@@ -699,7 +673,8 @@ void RichTextEdit::focusOutEvent(QFocusEvent* e)
 {
     QAbstractScrollArea::focusOutEvent(e);
     blink_.stop();
-    history_.breakRun();
+    if (box_)
+        box_->breakTypingRun();
     viewport()->update();
 }
 

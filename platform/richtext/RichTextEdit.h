@@ -16,7 +16,7 @@
 #pragma once
 
 #include "platform/richtext/RichTextBox.h"
-#include "platform/richtext/RichTextEditHistory.h"
+#include "platform/richtext/EditHistory.h"
 
 #include <QAbstractScrollArea>
 #include <QBasicTimer>
@@ -54,8 +54,10 @@ public:
     void setCanvasColor(const QColor& c);
 
     // --- commands, as the menus call them ---
-    bool canUndo() const { return history_.canUndo(); }
-    bool canRedo() const { return history_.canRedo(); }
+    // The history is the box's: changes made through the box itself (a
+    // format command, the layout) are undone like typing.
+    bool canUndo() const { return box_ && box_->canUndo(); }
+    bool canRedo() const { return box_ && box_->canRedo(); }
     void undo();
     void redo();
     void cut();
@@ -120,8 +122,7 @@ private:
     void editStep(EditHistory::Kind kind, F change);
     void deleteCharacter(bool forward);
     void stepHistory(bool back);
-    void restore(const EditState& s);
-    EditState current() const;
+    void afterRestore();
     std::shared_ptr<const TextLayout> shownLayout() const; // with the pre-edit text when composing
     QRectF pageRectPx() const;      // the page in viewport pixels
     QSizeF contentSizePx() const;
@@ -141,11 +142,6 @@ private:
     mutable qsizetype caret_ = 0;
     mutable qsizetype seenStart_ = -1, seenLength_ = -1; // the box's selection when these were set
     double goalAlong_ = -1; // kept across line moves so that a short line does not pull the caret
-
-    EditHistory history_;
-    EditState last_;         // the box as the widget last saw it: the state before an outside change
-    bool inEdit_ = false;    // a change of the widget's own is running
-    bool editChanged_ = false;
 
     QString preedit_;
     int preeditCursor_ = 0;

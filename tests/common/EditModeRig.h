@@ -20,6 +20,10 @@ class EditModeRig {
 public:
     explicit EditModeRig(const QString& dataFolder);
 
+    // A large noshi sheet (萌黄（祝大）, "大のし") registered and chosen, with
+    // an inscription and a one-line name typed.
+    void chooseLargeNoshi();
+
     app::NoshiMain main;
     app::InputWindows windows;
     noshi::PrintDispatcher dispatcher;

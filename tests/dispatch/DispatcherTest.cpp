@@ -203,6 +203,9 @@ TEST_F(DispatchTest, EditModeFillsThePreviewsFieldsAndLaysOutInThinInk)
     EXPECT_DOUBLE_EQ(pv()->markerWidthMm(), st.LayoutWidth);
     EXPECT_FLOAT_EQ(dispatcher->inputs().SpaceExtent, 1.587502f);
     EXPECT_EQ(dispatcher->inputs().TemplateKey, Large);
+    // The editor's undo starts at the page as laid out.
+    EXPECT_FALSE(pv()->RichTextBox1->canUndo());
+    EXPECT_FALSE(pv()->RichTextBox2->canUndo());
     expectClosingReset();
 
     // The same sheet again lays out the same page: nothing of the first run

@@ -1,4 +1,4 @@
-#include "platform/richtext/RichTextEditHistory.h"
+#include "platform/richtext/EditHistory.h"
 
 namespace rt {
 
