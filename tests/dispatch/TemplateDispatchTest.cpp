@@ -4,6 +4,8 @@
 #include "app/PrintDispatcher.h"
 #include "print/TemplateDispatch.h"
 
+#include <QFile>
+#include <QMap>
 #include <QSet>
 #include <gtest/gtest.h>
 
@@ -179,3 +181,40 @@ TEST(Geometry, SpaceExtentIsFixedFromVersionFiveOn)
 }
 
 } // namespace
+
+// The table checked against a copy of the key table written out separately
+// (tests/fixtures/dispatch/keys.tsv): every key with its member and printer,
+// and no key besides.
+TEST(TemplateDispatch, MatchesTheSeparatelyWrittenKeyTable)
+{
+    QFile f(QStringLiteral(NOSHI_TEST_FIXTURES "/dispatch/keys.tsv"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QMap<QString, PrinterChoice> printers = {
+        {"TanzakuSheet5", PrinterChoice::TanzakuSheet5}, {"TanzakuSheet6", PrinterChoice::TanzakuSheet6},
+        {"TanzakuSheet3", PrinterChoice::TanzakuSheet3}, {"Meishi", PrinterChoice::Meishi},
+        {"Tanzaku", PrinterChoice::Tanzaku},
+    };
+    QSet<QString> listed;
+    for (const QString& line : QString::fromUtf8(f.readAll()).split(u'\n')) {
+        if (line.isEmpty() || line.startsWith(u'#'))
+            continue;
+        const QStringList cells = line.split(u'\t');
+        ASSERT_EQ(cells.size(), 3) << line.toStdString();
+        const QString& key = cells[0];
+        SCOPED_TRACE(key.toStdString());
+        listed << key;
+        EXPECT_EQ(TemplateMemberName(key), cells[1]);
+        if (cells[2] == "shape") {
+            EXPECT_EQ(ChoosePrinter(key, 300, 200), PrinterChoice::Landscape);
+            EXPECT_EQ(ChoosePrinter(key, 200, 300), PrinterChoice::Portrait);
+            EXPECT_EQ(ChoosePrinter(key, 200, 200), PrinterChoice::Portrait);
+        } else {
+            ASSERT_TRUE(printers.contains(cells[2])) << cells[2].toStdString();
+            EXPECT_EQ(ChoosePrinter(key, 300, 200), printers[cells[2]]);
+            EXPECT_EQ(ChoosePrinter(key, 200, 300), printers[cells[2]]);
+        }
+    }
+    EXPECT_EQ(listed.size(), 80);
+    for (const DispatchEntry& e : TemplateDispatchTable())
+        EXPECT_TRUE(listed.contains(e.key)) << "not in the key table: " << e.key.toStdString();
+}
