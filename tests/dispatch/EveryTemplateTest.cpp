@@ -18,8 +18,8 @@ using Outcome = noshi::PrintDispatcher::Outcome;
 const QSet<QString> StillBeingBuilt = {
     // the numbered models and the business card
     "LayoutModelNo0", "LayoutModelNo1", "LayoutModelNo2", "LayoutModelNo3", "LayoutModelNo4",
-    // ＮＯ１６, Ｂ６判, 反物判, 和紙（Ｍ）, Ｂ５判（特殊）
-    "LayoutModelNo16", "LayoutB6", "LayoutTanmonoban", "LayoutWashiM", "LayoutB5Special",
+    // ＮＯ１６, Ｂ６判, 反物判, Ｂ５判（特殊）
+    "LayoutModelNo16", "LayoutB6", "LayoutTanmonoban", "LayoutB5Special",
 };
 
 TEST_F(DispatchTest, EveryTemplateKeyLaysOutInEditModeOrSaysItIsNotBuiltYet)

@@ -90,7 +90,7 @@ TEST(TemplateDispatch, TraditionalAndStandardSizesReachTheirSets)
         {"Ａ５判　縦　　", &layout::LayoutA4}, {"Ａ３判　　　　", &layout::LayoutA3},
         {"Ａ４判　縦　　", &layout::LayoutA3}, {"Ｂ４判　　　　", &layout::LayoutB4},
         {"Ｂ５判　縦　　", &layout::LayoutB4}, {"Ｂ４判（太字）", &layout::LayoutB4Bold},
-        {"Ａ４判（太字）", &layout::LayoutA4Bold},
+        {"Ａ４判（太字）", &layout::LayoutA4Bold}, {"和紙（Ｍ）　　", &layout::LayoutWashiM},
     };
     for (const Case& c : cases)
         EXPECT_EQ(TemplateDispatch(QString::fromUtf8(c.key)).member, c.member) << c.key;
