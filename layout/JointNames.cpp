@@ -54,9 +54,10 @@ void LayoutRun::layOutJointNames()
     place_.WriteBlankLines(nameBox_, add16(ctx_.LeadLines, in_.CurOffsetX));
     // D6: one indent for every column of the group.
     const bool cuts = knotless || host_.knotBow();
-    if (knotless || host_.knotBow())
+    const bool oneBase = knotless || p_.Flags.SingleJointIndent;
+    if (oneBase || host_.knotBow())
         ctx_.ColumnIndent = add16(in_.CurOffsetName, p_.BowIndentBase);
-    if (!knotless && host_.knotTie())
+    if (!oneBase && host_.knotTie())
         ctx_.ColumnIndent = add16(in_.CurOffsetName, p_.TieIndentBase);
     if (cuts && !p_.Flags.NoJointIndentCuts) {
         if (count <= 3)

@@ -128,6 +128,9 @@ struct VariantFlags {
     bool NoFourNameCut = false;
     // D6 takes neither BowIndentCutMany nor BowIndentCutFour.
     bool NoJointIndentCuts = false;
+    // D6 starts every joint name at BowIndentBase whichever knot is chosen
+    // (TieIndentBase unused); the cuts still follow the knot.
+    bool SingleJointIndent = false;
     bool ExtraNameBlanks = false;
     bool NoIndentSteps = false;
     bool TemplateTrailingLines = false;
