@@ -128,8 +128,8 @@ struct VariantFlags {
     bool NoFourNameCut = false;
     // D6 takes neither BowIndentCutMany nor BowIndentCutFour.
     bool NoJointIndentCuts = false;
-    // D6 starts every joint name at BowIndentBase whichever knot is chosen
-    // (TieIndentBase unused); the cuts still follow the knot.
+    // D6 indents every joint name by BowIndentBase whatever the knot; the
+    // knot still rules D2, D4 and D7.
     bool SingleJointIndent = false;
     bool ExtraNameBlanks = false;
     bool NoIndentSteps = false;
