@@ -2,6 +2,7 @@
 
 #include "app/InputWindows.h"
 #include "app/MainPagePrintHost.h"
+#include "app/MainPreviewHost.h"
 #include "app/NoshiMain.h"
 #include "app/WindowLayoutHost.h"
 #include "platform/forms/Controls.h"
@@ -17,7 +18,8 @@ namespace app {
 
 MainPrintJob::MainPrintJob(NoshiMain& main, InputWindows& windows)
     : main_(main), windows_(windows), layoutHost_(std::make_unique<WindowLayoutHost>(windows)),
-      printHost_(std::make_unique<MainPagePrintHost>(main, [] { return preview::NoshiPreView().get(); }))
+      printHost_(std::make_unique<MainPagePrintHost>(main, [] { return preview::NoshiPreView().get(); })),
+      previewHost_(std::make_unique<MainPreviewHost>(main, windows, *printHost_))
 {
 }
 
@@ -83,6 +85,7 @@ void MainPrintJob::setTextColor(uint32_t colour) { main_.TextColor = colour; }
 void MainPrintJob::commandsChanged() { main_.refreshCommandAvailability(); }
 layout::LayoutHost& MainPrintJob::layoutHost() { return *layoutHost_; }
 noshi::PagePrintHost& MainPrintJob::printHost() { return *printHost_; }
+preview::PreviewHost* MainPrintJob::previewHost() { return previewHost_.get(); }
 QWidget* MainPrintJob::window() { return &main_; }
 
 } // namespace app

@@ -11,6 +11,7 @@ class InputWindows;
 class NoshiMain;
 class WindowLayoutHost;
 class MainPagePrintHost;
+class MainPreviewHost;
 
 class MainPrintJob : public noshi::PrintJobPort {
 public:
@@ -33,6 +34,7 @@ public:
     void commandsChanged() override;
     layout::LayoutHost& layoutHost() override;
     noshi::PagePrintHost& printHost() override;
+    preview::PreviewHost* previewHost() override;
     QWidget* window() override;
 
 private:
@@ -40,6 +42,7 @@ private:
     InputWindows& windows_;
     std::unique_ptr<WindowLayoutHost> layoutHost_;
     std::unique_ptr<MainPagePrintHost> printHost_;
+    std::unique_ptr<MainPreviewHost> previewHost_;
 };
 
 } // namespace app

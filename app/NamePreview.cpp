@@ -8,7 +8,7 @@
 #include "platform/richtext/RichTextEdit.h"
 #include "app/PreviewPen.h"
 #include "app/PreviewStart.h"
-#include "app/RankLabel.h"
+#include "preview/RankLabel.h"
 #include "model/TemplateCatalogue.h"
 #include "app/WindowLayoutHost.h"
 #include "platform/forms/Controls.h"
@@ -329,15 +329,15 @@ void NamePreview::drawRankLabel()
     QApplication::setOverrideCursor(Qt::WaitCursor);
     rt::RichTextBox& box = *m.RichTextBox2;
     box.clear();
-    RankLabelSpec spec;
+    preview::RankLabelSpec spec;
     spec.fontName = m.Combo4->currentText();
     spec.fontSize = vb::HalveTrunc(catalogue().row(PreviewTemplateRow).OmoteSizeLen3);
     spec.rank = ext->txtStart->text();
     spec.text = m.Text2->text();
     spec.fullWidth = forms::checkValue(ext->Check5) == 1;
     spec.pageWidthMm = box.widthMm() + 10;
-    const QString path = QFileInfo(dataFilePath()).absolutePath() + u'/' + RankLabel::FileName;
-    const auto label = RankLabel(spec).writeFile(path);
+    const QString path = QFileInfo(dataFilePath()).absolutePath() + u'/' + preview::RankLabel::FileName;
+    const auto label = preview::RankLabel(spec).writeFile(path);
     box.clear();
     box.setSelText(QStringLiteral("   "));
     if (label)

@@ -53,10 +53,13 @@ void LayoutRun::layOutJointNames()
         nameBox_.setSelBold(true);
     place_.WriteBlankLines(nameBox_, add16(ctx_.LeadLines, in_.CurOffsetX));
     // D6: one indent for every column of the group.
-    const bool cuts = knotless || host_.knotBow();
-    if (knotless || host_.knotBow())
+    // One base whatever the knot: knotless sets, and sets whose only D6
+    // difference is that (SingleJointIndent).
+    const bool oneBase = knotless || p_.Flags.SingleJointIndent;
+    const bool cuts = oneBase || host_.knotBow();
+    if (oneBase || host_.knotBow())
         ctx_.ColumnIndent = add16(in_.CurOffsetName, p_.BowIndentBase);
-    if (!knotless && host_.knotTie())
+    if (!oneBase && host_.knotTie())
         ctx_.ColumnIndent = add16(in_.CurOffsetName, p_.TieIndentBase);
     if (cuts && !p_.Flags.NoJointIndentCuts) {
         if (count <= 3)

@@ -20,7 +20,10 @@ extern const TemplateParameterSet LayoutTanzakuSmallB;
 extern const TemplateParameterSet LayoutTanzakuExtraLarge;
 // B5 strip sheets and special strips
 extern const TemplateParameterSet LayoutTanzakuSheet;
+extern const TemplateParameterSet LayoutTanzakuSheet3;
+extern const TemplateParameterSet LayoutTanzakuSpecial;
 extern const TemplateParameterSet LayoutTanzakuSpecialMedium;
+extern const TemplateParameterSet LayoutTanzakuSpecialB;
 
 // 美濃判, 半紙判 and 切手判, plain and bold
 extern const TemplateParameterSet LayoutMinoban;

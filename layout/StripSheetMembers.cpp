@@ -35,6 +35,7 @@ const Row SheetRows[] = {
     {&P::OmoteIndentLen3, {12, 8, 1, 1, 1}},
     {&P::OmoteIndentLong, {10, 6, 1, 1, 1}},
     {&P::OmoteIndentExtraCut, {2, 0, 1, 1, 1}},
+    {&P::OmoteIndentLargerCut, {0, 0, 1, 0, 0}},
     {&P::NameDeltaLargerShort, {2, 8, 12, 8, 8}},
     {&P::NameDeltaSmallerShort, {-3, -4, -8, -4, -4}},
     {&P::NameDeltaLarger5Short, {0, 10, 10, 4, 4}},
@@ -180,13 +181,22 @@ TemplateParameterSet sheetMember(Column column, const char* name, VariantFlags f
 } // namespace
 
 const TemplateParameterSet LayoutTanzakuSheet = sheetMember(Sheet, "LayoutTanzakuSheet", {});
+const TemplateParameterSet LayoutTanzakuSheet3 = sheetMember(Sheet3, "LayoutTanzakuSheet3", {.SingleJointSizeTable = true});
+const TemplateParameterSet LayoutTanzakuSpecial =
+    sheetMember(Special, "LayoutTanzakuSpecial", {.UnsplitTwoCharOmote = true, .NoJointIndentCuts = true,
+                                                  .SingleJointIndent = true, .NoIndentSteps = true});
 const TemplateParameterSet LayoutTanzakuSpecialMedium =
     sheetMember(SpecialMedium, "LayoutTanzakuSpecialMedium",
                 {.UnsplitTwoCharOmote = true, .NameTextUntrimmed = true, .NoIndentSteps = true});
+const TemplateParameterSet LayoutTanzakuSpecialB =
+    sheetMember(SpecialB, "LayoutTanzakuSpecialB", {.UnsplitTwoCharOmote = true, .NameTextUntrimmed = true,
+                                                    .NoJointIndentCuts = true, .ExtraNameBlanks = true});
 
 std::span<const TemplateParameterSet* const> stripSheetMembers()
 {
-    static const TemplateParameterSet* const members[] = {&LayoutTanzakuSheet, &LayoutTanzakuSpecialMedium};
+    static const TemplateParameterSet* const members[] = {&LayoutTanzakuSheet, &LayoutTanzakuSheet3,
+                                                          &LayoutTanzakuSpecial, &LayoutTanzakuSpecialMedium,
+                                                          &LayoutTanzakuSpecialB};
     return members;
 }
 

@@ -128,6 +128,9 @@ struct VariantFlags {
     bool NoFourNameCut = false;
     // D6 takes neither BowIndentCutMany nor BowIndentCutFour.
     bool NoJointIndentCuts = false;
+    // D6 indents every joint name by BowIndentBase whatever the knot; the
+    // knot still rules D2, D4 and D7.
+    bool SingleJointIndent = false;
     bool ExtraNameBlanks = false;
     bool NoIndentSteps = false;
     bool TemplateTrailingLines = false;

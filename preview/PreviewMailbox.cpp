@@ -43,6 +43,13 @@ void PreviewMailbox::setInscriptionFile(const QString& path) { f_.inscriptionFil
 QString PreviewMailbox::nameFile() const { return f_.nameFile->text(); }
 void PreviewMailbox::setNameFile(const QString& path) { f_.nameFile->setText(path); }
 
+QString PreviewMailbox::fileSizeName() const { return f_.fileSizeName->text(); }
+void PreviewMailbox::setFileSizeName(const QString& name) { f_.fileSizeName->setText(name); }
+QString PreviewMailbox::fileTemplateKey() const { return f_.fileTemplateKey->text(); }
+void PreviewMailbox::setFileTemplateKey(const QString& key) { f_.fileTemplateKey->setText(key); }
+QString PreviewMailbox::chosenFileName() const { return f_.chosenFileName->text(); }
+void PreviewMailbox::setChosenFileName(const QString& name) { f_.chosenFileName->setText(name); }
+
 QString PreviewMailbox::dialogFileName() const { return *f_.dialogFileName; }
 void PreviewMailbox::setDialogFileName(const QString& name) { *f_.dialogFileName = name; }
 

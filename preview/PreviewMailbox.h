@@ -22,6 +22,9 @@ public:
         QLineEdit* inscriptionFile = nullptr; // txtFile1
         QLineEdit* nameFile = nullptr;        // txtFile2
         QString* dialogFileName = nullptr;    // dlgCommonDialogFileName
+        QLineEdit* fileSizeName = nullptr;    // txtName
+        QLineEdit* fileTemplateKey = nullptr; // txtSize
+        QLineEdit* chosenFileName = nullptr;  // txtFileName
     };
     PreviewMailbox() = default;
     explicit PreviewMailbox(const Fields& fields) : f_(fields) {}
@@ -46,6 +49,15 @@ public:
     void setInscriptionFile(const QString& path);
     QString nameFile() const;
     void setNameFile(const QString& path);
+
+    // The registered size name and template key stored with the chosen file,
+    // and the chosen name file's own name (kept, read by nobody).
+    QString fileSizeName() const;
+    void setFileSizeName(const QString& name);
+    QString fileTemplateKey() const;
+    void setFileTemplateKey(const QString& key);
+    QString chosenFileName() const;
+    void setChosenFileName(const QString& name);
 
     // The default file name of the window's file dialog.
     QString dialogFileName() const;

@@ -1,18 +1,51 @@
 #include "preview/frmNoshiPreView.h"
 
 #include "model/LiveStore.h"
+#include "platform/paths/AppPaths.h"
 #include "platform/richtext/RichTextBox.h"
 #include "platform/richtext/RichTextEdit.h"
+#include "platform/services/MessageBox.h"
+#include "platform/services/Shell.h"
+#include "platform/vb/VbNum.h"
+#include "preview/PreviewFormatter.h"
+#include "preview/PreviewHost.h"
+#include "platform/forms/UpDown.h"
 
-#include <QHBoxLayout>
+#include <QAction>
+#include <QApplication>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
 #include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
 #include <QVBoxLayout>
+#include <QWindow>
+#include <QSignalBlocker>
+#include <cmath>
+#include <functional>
 
 namespace preview {
 
 namespace {
+
+constexpr double MmPerInch = 25.4;
+const QColor CanvasColour(0x40, 0x40, 0x40);
+const QColor BelowNameMarkColour(0x80, 0x80, 0x80);
+constexpr double MarkHeightMm = 4.0;
+constexpr double StatusBarMm = 7.0;
 
 QLineEdit* hiddenField(QWidget* parent)
 {
@@ -21,56 +54,434 @@ QLineEdit* hiddenField(QWidget* parent)
     return e;
 }
 
+// The font box lists its fonts when it first opens.
+class FontCombo : public QComboBox {
+public:
+    std::function<void()> onDropDown;
+    using QComboBox::QComboBox;
+    void showPopup() override
+    {
+        if (onDropDown)
+            onDropDown();
+        QComboBox::showPopup();
+    }
+};
+
+QScrollBar* spinner(QWidget* parent, int minimum, int maximum, int step, int value)
+{
+    auto* s = new QScrollBar(Qt::Vertical, parent);
+    s->setRange(minimum, maximum);
+    s->setSingleStep(step);
+    s->setPageStep(step);
+    s->setValue(value);
+    s->setInvertedAppearance(true); // the upper arrow counts up
+    s->setInvertedControls(true);
+    s->setFixedSize(16, 22);
+    return s;
+}
+
+QAction* item(QMenu* menu, const QString& caption, const QKeySequence& key = {})
+{
+    QAction* a = menu->addAction(caption);
+    if (!key.isEmpty())
+        a->setShortcut(key);
+    return a;
+}
+
+// Message boxes and common dialogs are not windows of the program: coming
+// back from one is no activation (the caret and the change flags stay).
+struct FocusTracker {
+    bool lastWasServiceDialog = false;
+    FocusTracker()
+    {
+        QObject::connect(qApp, &QGuiApplication::focusWindowChanged, qApp, [this](QWindow* w) {
+            if (!w)
+                return;
+            lastWasServiceDialog = false;
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                if (top->windowHandle() == w) {
+                    lastWasServiceDialog = qobject_cast<QMessageBox*>(top) || qobject_cast<QFileDialog*>(top) ||
+                                           qobject_cast<QColorDialog*>(top) || qobject_cast<QFontDialog*>(top);
+                    break;
+                }
+            }
+        });
+    }
+};
+
+FocusTracker& focusTracker()
+{
+    static FocusTracker t;
+    return t;
+}
+
 } // namespace
 
 frmNoshiPreView::frmNoshiPreView(QWidget* parent) : forms::Form(parent)
 {
+    focusTracker();
+    setWindowTitle(QStringLiteral("編　集"));
+    setSizeGripEnabled(true);
+
+    client_ = new QWidget(this);
+    auto* all = new QVBoxLayout(this);
+    all->setContentsMargins(0, 0, 0, 0);
+    all->setSpacing(0);
+    MenuBar = new QMenuBar(this);
+    all->setMenuBar(MenuBar);
+    all->addWidget(client_, 1);
+
+    Picture1 = new QWidget(client_);
+    Picture1->setAutoFillBackground(true);
+    QPalette canvas = Picture1->palette();
+    canvas.setColor(QPalette::Window, CanvasColour);
+    Picture1->setPalette(canvas);
+
     RichTextBox1 = new rt::RichTextBox(this);
     RichTextBox2 = new rt::RichTextBox(this);
     RichTextBox1->setObjectName(QStringLiteral("RichTextBox1"));
     RichTextBox2->setObjectName(QStringLiteral("RichTextBox2"));
-    RichTextBox1View = new rt::RichTextEdit(RichTextBox1, this);
-    RichTextBox2View = new rt::RichTextEdit(RichTextBox2, this);
-    for (rt::RichTextEdit* view : {RichTextBox1View, RichTextBox2View})
-        view->setReadOnly(true);
+    RichTextBox1->setVertical(true);
+    RichTextBox2->setVertical(true);
+    RichTextBox1View = new rt::RichTextEdit(RichTextBox1, Picture1);
+    RichTextBox2View = new rt::RichTextEdit(RichTextBox2, Picture1);
+    for (rt::RichTextEdit* view : {RichTextBox1View, RichTextBox2View}) {
+        view->setFrameShape(QFrame::NoFrame);
+        view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        view->setCanvasColor(CanvasColour);
+        view->setPageMarginMm(0);
+        view->installEventFilter(this);
+    }
 
-    Text1 = new QLineEdit(QStringLiteral("1"), this);
-    Text2 = new QLineEdit(this);
-    Text6 = new QLineEdit(this);
-    Text12 = new QLineEdit(this);
-    for (QLineEdit* marker : {Text2, Text6, Text12})
-        marker->setReadOnly(true);
+    Text2 = new QLineEdit(Picture1);
+    Text6 = new QLineEdit(Picture1);
+    Text12 = new QLineEdit(Picture1);
+    for (QLineEdit* mark : {Text2, Text6, Text12}) {
+        mark->setReadOnly(true);
+        mark->setFocusPolicy(Qt::NoFocus);
+        mark->setFrame(false);
+        mark->setAlignment(Qt::AlignCenter);
+        mark->setText(QStringLiteral("|"));
+        QPalette p = mark->palette();
+        p.setColor(QPalette::Text, QApplication::palette().color(QPalette::Base));
+        p.setColor(QPalette::Base, mark == Text12 ? BelowNameMarkColour : CanvasColour);
+        mark->setPalette(p);
+    }
+
+    VScroll1 = new QScrollBar(Qt::Vertical, client_);
+    HScroll1 = new QScrollBar(Qt::Horizontal, client_);
+    for (QScrollBar* bar : {VScroll1, HScroll1}) {
+        bar->setRange(0, 0);
+        bar->setTracking(false); // the page moves when the thumb is let go
+    }
+    connect(VScroll1, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
+    connect(HScroll1, &QScrollBar::valueChanged, this, [this] { HScroll1_Change(); });
+
+    StatusBar1 = new QStatusBar(client_);
+    StatusBar1->setSizeGripEnabled(false);
+    StatusPanel1 = new QLabel(StatusBar1);
+    StatusBar1->addWidget(StatusPanel1, 1);
+
+    // The last-clicked box flag.
+    Option1 = new QRadioButton(this);
+    Option2 = new QRadioButton(this);
+    Option1->hide();
+    Option2->hide();
+    Option2->setChecked(true);
+
+    txtFile1 = hiddenField(this);
+    txtFile2 = hiddenField(this);
+    txtName = hiddenField(this);
+    txtSize = hiddenField(this);
+    txtFileName = hiddenField(this);
     Text3 = hiddenField(this);
     Text4 = hiddenField(this);
     Text10 = hiddenField(this);
     Text11 = hiddenField(this);
-    txtFile1 = hiddenField(this);
-    txtFile2 = hiddenField(this);
-    mailbox_ = PreviewMailbox({Text3, Text4, Text10, Text11, txtFile1, txtFile2, &dlgCommonDialogFileName});
+    mailbox_ = PreviewMailbox(
+        {Text3, Text4, Text10, Text11, txtFile1, txtFile2, &dlgCommonDialogFileName, txtName, txtSize, txtFileName});
 
-    StatusBar1 = new QStatusBar(this);
-    StatusPanel1 = new QLabel(StatusBar1);
-    StatusBar1->addWidget(StatusPanel1, 1);
+    buildToolStrips();
+    buildMenus();
 
-    auto* page = new QVBoxLayout;
-    page->addWidget(Text2);
-    page->addWidget(RichTextBox1View, 1);
-    page->addWidget(Text6);
-    page->addWidget(RichTextBox2View, 1);
-    page->addWidget(Text12);
-    auto* top = new QHBoxLayout;
-    top->addStretch();
-    top->addWidget(Text1);
-    auto* all = new QVBoxLayout(this);
-    all->addLayout(top);
-    all->addLayout(page, 1);
-    all->addWidget(StatusBar1);
+    PreviewFormatter::Controls c;
+    c.view1 = RichTextBox1View;
+    c.view2 = RichTextBox2View;
+    c.fontBox = Combo2;
+    c.sizeBox = Text7;
+    c.sizeSpinner = UpDown3;
+    c.baselineBox = Text5;
+    c.option1 = Option1;
+    c.option2 = Option2;
+    c.selectionItems = {mnuPopFont, mnuPopColor, mnuPopUsuzumi, mnuPopSize};
+    format_ = std::make_unique<PreviewFormatter>(c, [] { return rt::Color(app::store().UsuzumiColor); });
+    static_cast<FontCombo*>(Combo2)->onDropDown = [this] { format_->fontListDropDown(); };
+    connect(Combo2, &QComboBox::activated, this, [this] { format_->fontChosen(); });
+    connect(Text7, &QLineEdit::textChanged, this, [this] { format_->sizeBoxChanged(); });
+    connect(UpDown3, &QScrollBar::valueChanged, this, [this] { format_->sizeSpinnerChanged(); });
+    connect(Text5, &QLineEdit::textChanged, this, [this] { format_->baselineChanged(); });
+
+    for (int which : {1, 2}) {
+        rt::RichTextEdit* view = which == 1 ? RichTextBox1View : RichTextBox2View;
+        connect(view, &rt::RichTextEdit::clicked, this, [this, which] { format_->boxClicked(which); });
+        connect(view, &rt::RichTextEdit::rightPressed, this, [this, which](const QPoint& at) {
+            format_->boxRightPressed(which);
+            mnuPopup->popup(at);
+        });
+        connect(view, &rt::RichTextEdit::changed, this, [this, which] { boxChanged(which); });
+        connect(view, &rt::RichTextEdit::focusIn, this, [view] { view->setAttribute(Qt::WA_InputMethodEnabled); });
+    }
+    // The dispatcher and the loaders change the boxes' size: the page follows.
+    for (rt::RichTextBox* box : {RichTextBox1, RichTextBox2})
+        connect(box, &rt::RichTextBox::changed, this, [this] { placeBoxes(); });
+
+    const double dpm = pxPerMm();
+    resize(int(240 * dpm), int(200 * dpm));
 }
 
 frmNoshiPreView::~frmNoshiPreView() = default;
 
+double frmNoshiPreView::pxPerMm() const { return logicalDpiX() / MmPerInch; }
+
+void frmNoshiPreView::buildToolStrips()
+{
+    Toolbar1 = new QToolBar(client_);
+    Toolbar1->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    Toolbar1->setMovable(false);
+    struct Button {
+        QString key, caption, tip;
+        QStyle::StandardPixmap icon;
+    };
+    const Button buttons[] = {
+        {QStringLiteral("開く"), QStringLiteral("開く　"), QStringLiteral("名書きファイルリストを開く"), QStyle::SP_DialogOpenButton},
+        {QStringLiteral("上書き保存"), QStringLiteral("保存　"), QStringLiteral("名書きを保存"), QStyle::SP_DialogSaveButton},
+        {QStringLiteral("印刷"), QStringLiteral("印刷　"), QStringLiteral("印刷"), QStyle::SP_FileIcon},
+        {QStringLiteral("切り取り"), QStringLiteral("ｶｯﾄ　"), QStringLiteral("切り取り"), QStyle::SP_DialogDiscardButton},
+        {QStringLiteral("ｺﾋﾟｰ"), QStringLiteral("ｺﾋﾟｰ　"), QStringLiteral("ｺﾋﾟｰ"), QStyle::SP_FileDialogContentsView},
+        {QStringLiteral("貼り付け"), QStringLiteral("貼付"), QStringLiteral("貼り付け"), QStyle::SP_FileDialogDetailedView},
+        {QStringLiteral("元に戻す"), QStringLiteral("戻す　"), QStringLiteral("元に戻す"), QStyle::SP_ArrowBack},
+    };
+    for (const Button& b : buttons) {
+        QAction* a = Toolbar1->addAction(style()->standardIcon(b.icon), b.caption);
+        a->setToolTip(b.tip);
+        a->setData(b.key);
+        connect(a, &QAction::triggered, this, [this, key = b.key] { Toolbar1_ButtonClick(key); });
+    }
+    Toolbar1->addSeparator();
+    Text9 = new QLineEdit(QStringLiteral("ベースラインの移動"), Toolbar1);
+    Text9->setReadOnly(true);
+    Text9->setFrame(false);
+    Text9->setFocusPolicy(Qt::NoFocus);
+    Text9->setFixedWidth(Text9->fontMetrics().horizontalAdvance(Text9->text()) + 8);
+    Text5 = new QLineEdit(Toolbar1);
+    Text5->setFixedWidth(50);
+    const QString baselineTip = QStringLiteral("文字の位置をベースラインの移動より右へ移動させます");
+    Text5->setToolTip(baselineTip);
+    Text9->setToolTip(baselineTip);
+    UpDown2 = new noshi::UpDown(Toolbar1, Text5, -1000, 1000);
+    UpDown2->setSingleStep(10);
+    UpDown2->setPageStep(10);
+    UpDown2->setFixedSize(16, 22);
+    Toolbar1->addWidget(Text9);
+    Toolbar1->addWidget(Text5);
+    Toolbar1->addWidget(UpDown2);
+
+    Toolbar2 = new QToolBar(client_);
+    Toolbar2->setMovable(false);
+    Text8 = new QLineEdit(QStringLiteral("印刷部数"), Toolbar2);
+    Text8->setReadOnly(true);
+    Text8->setFrame(false);
+    Text8->setFocusPolicy(Qt::NoFocus);
+    Text8->setFixedWidth(Text8->fontMetrics().horizontalAdvance(Text8->text()) + 8);
+    Text1 = new QLineEdit(QStringLiteral("1"), Toolbar2);
+    Text1->setToolTip(QStringLiteral("印刷部数を入力してください。"));
+    Text1->setFixedWidth(50);
+    UpDown1 = spinner(Toolbar2, 1, 1000, 1, 1);
+    Combo1 = new QComboBox(Toolbar2);
+    Combo1->setMinimumContentsLength(18);
+    Combo2 = new FontCombo(Toolbar2);
+    Combo2->setEditable(true);
+    Combo2->setInsertPolicy(QComboBox::NoInsert);
+    Combo2->setMinimumContentsLength(14);
+    Text7 = new QLineEdit(Toolbar2);
+    Text7->setFixedWidth(50);
+    Text7->setToolTip(
+        QStringLiteral("選択した文字のフォントサイズを変更します。フォントサイズを入力してください。"));
+    UpDown3 = spinner(Toolbar2, 4, 500, 1, 4);
+    Command1 = new QPushButton(QStringLiteral("編集画面の更新(&U)"), Toolbar2);
+    for (QWidget* w : {static_cast<QWidget*>(Text8), static_cast<QWidget*>(Text1), static_cast<QWidget*>(UpDown1),
+                       static_cast<QWidget*>(Combo1), static_cast<QWidget*>(Combo2), static_cast<QWidget*>(Text7),
+                       static_cast<QWidget*>(UpDown3), static_cast<QWidget*>(Command1)})
+        Toolbar2->addWidget(w);
+    connect(Text1, &QLineEdit::textChanged, this, [this] { Text1_Change(); });
+    connect(UpDown1, &QScrollBar::valueChanged, this, [this] { UpDown1_Change(); });
+    connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+}
+
+void frmNoshiPreView::buildMenus()
+{
+    QMenu* file = MenuBar->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
+    mnuFileLoad1 = item(file, QStringLiteral("表書きﾌｧｲﾙﾘｽﾄを開く(&O)　　　　"), QKeySequence(Qt::CTRL | Qt::Key_O));
+    file->addSeparator();
+    mnuList = item(file, QStringLiteral("名書きﾌｧｲﾙﾘｽﾄを開く(&N)　　　　"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    file->addSeparator();
+    mnuOfileOpen = item(file, QStringLiteral("表書きﾌｧｲﾙを開く(&O)"));
+    mnuFileOpen = item(file, QStringLiteral("名書きﾌｧｲﾙを開く(&O)..."));
+    file->addSeparator();
+    mnuOfileSave = item(file, QStringLiteral("表書きの保存(&S)"));
+    mnuFileSaveAs = item(file, QStringLiteral("名書きの保存(&A)..."), QKeySequence(Qt::CTRL | Qt::Key_A));
+    file->addSeparator();
+    mnuFilePrint = item(file, QStringLiteral("印刷(&P)..."), QKeySequence(Qt::CTRL | Qt::Key_P));
+    mnuPrinterSetup = item(file, QStringLiteral("プリンタの設定(&U)"));
+    file->addSeparator();
+    mnuFileExit = item(file, QStringLiteral("閉じる(&X)"));
+
+    QMenu* edit = MenuBar->addMenu(QStringLiteral("編集(&E)"));
+    mnuEditUndo = item(edit, QStringLiteral("元に戻す(&U)"));
+    edit->addSeparator();
+    mnuEditCut = item(edit, QStringLiteral("切り取り(&T)"), QKeySequence(Qt::CTRL | Qt::Key_X));
+    mnuEditCopy = item(edit, QStringLiteral("ｺﾋﾟｰ(&C)"), QKeySequence(Qt::CTRL | Qt::Key_C));
+    mnuEditPaste = item(edit, QStringLiteral("貼り付け(&P)"), QKeySequence(Qt::CTRL | Qt::Key_V));
+    edit->addSeparator();
+    mnuUpdate = item(edit, QStringLiteral("編集画面の更新(&N)"));
+
+    QMenu* view = MenuBar->addMenu(QStringLiteral("表示(&V)"));
+    mnuViewStatusBar = item(view, QStringLiteral("ｽﾃｰﾀｽ ﾊﾞｰ(&B)"));
+    mnuViewStatusBar->setCheckable(true);
+    mnuViewStatusBar->setChecked(true);
+
+    QMenu* tools = MenuBar->addMenu(QStringLiteral("書式(&O)"));
+    QMenu* fontMenu = tools->addMenu(QStringLiteral("書体の変更(&C)"));
+    mnuFontChange = item(fontMenu, QStringLiteral("ﾌｫﾝﾄの変更(&C)"));
+    fontMenu->addSeparator();
+    mnuFontB = item(fontMenu, QStringLiteral("太字(&B)"));
+    mnuFontItalic = item(fontMenu, QStringLiteral("斜体(&I)"));
+    mnuFontUnder = item(fontMenu, QStringLiteral("下線(&U)"));
+    mnuFontst = item(fontMenu, QStringLiteral("取消(&S)"));
+    fontMenu->addSeparator();
+    mnuFontReset = item(fontMenu, QStringLiteral("標準(&R)"));
+    tools->addSeparator();
+    mnuFontColor = item(tools, QStringLiteral("文字色の変更(&F)"));
+    mnuUsuzumi = item(tools, QStringLiteral("薄墨に変更(&U)"));
+    tools->addSeparator();
+    mnuFontSize = item(tools, QStringLiteral("ﾌｫﾝﾄｻｲｽﾞの変更(&B)"));
+
+    QMenu* help = MenuBar->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
+    mnuHelpContents = item(help, QStringLiteral("目次＆ｷｰﾜｰﾄﾞ(&C)"));
+    help->addSeparator();
+    mnuHint = item(help, QStringLiteral("編集のﾋﾝﾄ(&H)"));
+    help->addSeparator();
+    mnuHelpAbout = item(help, QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)"));
+
+    mnuPopup = new QMenu(QStringLiteral("Ｐｏｐｕｐ"), this);
+    mnuPopEditUndo = item(mnuPopup, QStringLiteral("元に戻す(&U)"));
+    mnuPopup->addSeparator();
+    mnuPopEditCut = item(mnuPopup, QStringLiteral("切り取り(&T)"));
+    mnuPopEditCopy = item(mnuPopup, QStringLiteral("ｺﾋﾟｰ(&C)"));
+    mnuPopEditPaste = item(mnuPopup, QStringLiteral("貼り付け(&P)"));
+    mnuPopup->addSeparator();
+    mnuPopFont = item(mnuPopup, QStringLiteral("書体の変更(&C)"));
+    mnuPopup->addSeparator();
+    mnuPopColor = item(mnuPopup, QStringLiteral("文字色の変更(&F)"));
+    mnuPopUsuzumi = item(mnuPopup, QStringLiteral("薄墨に変更(&G)"));
+    mnuPopup->addSeparator();
+    mnuPopSize = item(mnuPopup, QStringLiteral("ﾌｫﾝﾄｻｲｽﾞの変更(&B)"));
+
+    auto on = [this](QAction* a, auto f) { connect(a, &QAction::triggered, this, f); };
+    on(mnuFileLoad1, [this] { mnuFileLoad1_Click(); });
+    on(mnuList, [this] { mnuList_Click(); });
+    on(mnuOfileOpen, [this] { mnuOfileOpen_Click(); });
+    on(mnuFileOpen, [this] { mnuFileOpen_Click(); });
+    on(mnuOfileSave, [this] { mnuOfileSave_Click(); });
+    on(mnuFileSaveAs, [this] { mnuFileSaveAs_Click(); });
+    on(mnuFilePrint, [this] { mnuFilePrint_Click(); });
+    on(mnuPrinterSetup, [] { previewHost().showPrinterDialog(); });
+    on(mnuFileExit, [this] { mnuFileExit_Click(); });
+    for (QAction* a : {mnuEditUndo, mnuPopEditUndo})
+        on(a, [this] { format_->undo(); });
+    for (QAction* a : {mnuEditCut, mnuPopEditCut})
+        on(a, [this] { format_->cut(); });
+    for (QAction* a : {mnuEditCopy, mnuPopEditCopy})
+        on(a, [this] { format_->copy(); });
+    for (QAction* a : {mnuEditPaste, mnuPopEditPaste})
+        on(a, [this] { format_->paste(); });
+    on(mnuUpdate, [this] { Command1_Click(); });
+    on(mnuViewStatusBar, [this] { mnuViewStatusBar_Click(); });
+    for (QAction* a : {mnuFontChange, mnuPopFont})
+        on(a, [this] { format_->fontDialog(); });
+    on(mnuFontB, [this] { format_->bold(); });
+    on(mnuFontItalic, [this] { format_->italic(); });
+    on(mnuFontUnder, [this] { format_->underline(); });
+    on(mnuFontst, [this] { format_->strikeThrough(); });
+    on(mnuFontReset, [this] { format_->plain(); });
+    for (QAction* a : {mnuFontColor, mnuPopColor})
+        on(a, [this] { format_->colorDialog(); });
+    on(mnuUsuzumi, [this] { format_->usuzumiFromMenu(); });
+    on(mnuPopUsuzumi, [this] { format_->usuzumiFromPopup(); });
+    on(mnuFontSize, [this] { format_->sizeCommand(); });
+    on(mnuPopSize, [this] { format_->popupSize(); });
+    on(mnuHelpContents, [this] { mnuHelpContents_Click(); });
+    on(mnuHint, [this] { previewHost().showHints(this); });
+    on(mnuHelpAbout, [this] { previewHost().showAbout(this); });
+}
+
+void frmNoshiPreView::Toolbar1_ButtonClick(const QString& key)
+{
+    if (key == QStringLiteral("開く"))
+        mnuList_Click();
+    else if (key == QStringLiteral("上書き保存"))
+        mnuFileSaveAs_Click();
+    else if (key == QStringLiteral("印刷"))
+        mnuFilePrint_Click();
+    else if (key == QStringLiteral("切り取り"))
+        format_->cut();
+    else if (key == QStringLiteral("ｺﾋﾟｰ"))
+        format_->copy();
+    else if (key == QStringLiteral("貼り付け"))
+        format_->paste();
+    else if (key == QStringLiteral("元に戻す"))
+        format_->undoFocused();
+}
+
+// --- life of the window ------------------------------------------------------
+
 void frmNoshiPreView::Form_Load()
 {
+    Form_Resize();
+    PreviewHost& host = previewHost();
+    Combo1->clear();
+    Combo1->addItems(host.printerNames());
+    Combo1->setCurrentIndex(Combo1->findText(host.currentPrinterName(), Qt::MatchExactly));
+    app::LiveStore& st = app::store();
+    if (st.LoopPos >= 0 && st.LoopPos < st.RegSizeCount() && st.StyleLoop >= 0 && st.StyleLoop < app::NameStyleCount) {
+        const app::RegisteredSize& z = st.size(st.LoopPos);
+        st.CurSizeTemplate = z.RegSizeTemplate[size_t(st.StyleLoop)];
+        st.CurSizeName = z.RegSizeName[size_t(st.StyleLoop)];
+    }
+    Combo2->setEditText(host.printFont());
+    CurrentRank = 0;
+    enableFileLists();
+}
+
+void frmNoshiPreView::enableFileLists()
+{
+    // The saved-file lists come with their own windows; until then their
+    // commands stay disabled rather than doing nothing.
+    const bool lists = previewHost().hasFileLists();
+    mnuFileLoad1->setEnabled(lists);
+    mnuList->setEnabled(lists);
+    for (QAction* a : Toolbar1->actions())
+        if (a->data().toString() == QStringLiteral("開く"))
+            a->setEnabled(lists);
+}
+
+void frmNoshiPreView::pageLaidOut()
+{
+    // A new page replaces whatever the user did to the old one; the save
+    // names the paper of the page on screen.
+    omoteEdited_ = nameEdited_ = false;
     app::LiveStore& st = app::store();
     if (st.LoopPos >= 0 && st.LoopPos < st.RegSizeCount() && st.StyleLoop >= 0 && st.StyleLoop < app::NameStyleCount) {
         const app::RegisteredSize& z = st.size(st.LoopPos);
@@ -79,12 +490,275 @@ void frmNoshiPreView::Form_Load()
     }
 }
 
+void frmNoshiPreView::boxChanged(int which)
+{
+    // Whatever changes a box marks it; only the user's own changes (typing,
+    // this window's commands) outlive the next activation.
+    const bool byUser = ownWork_ == 0 && isActiveWindow();
+    if (which == 1) {
+        OmotegakiChanged = true;
+        omoteEdited_ = omoteEdited_ || byUser;
+    } else {
+        NagakiChanged = true;
+        nameEdited_ = nameEdited_ || byUser;
+    }
+}
+
+void frmNoshiPreView::clearChanged(int which)
+{
+    if (which == 1)
+        OmotegakiChanged = omoteEdited_ = false;
+    else
+        NagakiChanged = nameEdited_ = false;
+}
+
+bool frmNoshiPreView::event(QEvent* e)
+{
+    if (e->type() == QEvent::WindowActivate && focusTracker().lastWasServiceDialog)
+        return QDialog::event(e);
+    return forms::Form::event(e);
+}
+
+void frmNoshiPreView::Form_Activate()
+{
+    if (activating_)
+        return;
+    activating_ = true;
+    const OwnWork own(*this);
+    Combo1->setCurrentIndex(Combo1->findText(previewHost().currentPrinterName(), Qt::MatchExactly));
+    Toolbar1->update();
+    Toolbar2->update();
+    enableFileLists();
+    placeBoxes();
+    RichTextBox1->setSelStart(0);
+    RichTextBox2->setSelStart(0);
+    OmotegakiChanged = omoteEdited_;
+    NagakiChanged = nameEdited_;
+
+    const RankRange ranks = previewHost().rankRange();
+    if (!ranks.start.isEmpty() && CurrentRank == 0 && !ranks.end.isEmpty()) {
+        try {
+            CurrentRank = vb::CInt(ranks.start);
+        } catch (const std::exception&) {
+            // Not a number: the label shows rank 0.
+        }
+        BuildRankLabel();
+    }
+    if (!txtFile1->text().isEmpty())
+        LoadOmotegakiFile();
+    if (!txtFile2->text().isEmpty())
+        LoadNagakiFile();
+    activating_ = false;
+}
+
+void frmNoshiPreView::Form_QueryUnload(bool& cancel)
+{
+    if (Text3->text().isEmpty())
+        return;
+    struct Question {
+        bool changed;
+        QString text;
+        std::function<bool()> save;
+    };
+    const Question questions[] = {
+        {NagakiChanged, QStringLiteral("名書きは変更されています。ファイルに保存しますか？"), [this] { return saveNamePart(); }},
+        {OmotegakiChanged, QStringLiteral("表書きは変更されています。ファイルに保存しますか？"), [this] { return saveOmotePart(); }},
+    };
+    for (const Question& q : questions) {
+        if (!q.changed)
+            continue;
+        const ui::Answer a = ui::MsgBox(q.text, ui::Buttons::YesNoCancel, ui::Icon::Information,
+                                        QStringLiteral("ファイルに保存"));
+        if (a == ui::Answer::Cancel) {
+            cancel = true;
+            return;
+        }
+        // A save the user asked for but that did not happen keeps the page.
+        if (a == ui::Answer::Yes && !q.save()) {
+            cancel = true;
+            return;
+        }
+    }
+}
+
+void frmNoshiPreView::Form_Unload(bool&)
+{
+    app::LiveStore& st = app::store();
+    st.CurSizeTemplate.clear();
+    st.CurSizeName.clear();
+    for (QLineEdit* field : {Text4, Text10, Text11, txtFile1, txtFile2, txtName, txtSize})
+        field->clear();
+}
+
+void frmNoshiPreView::mnuFileExit_Click()
+{
+    RichTextBox1->setSelLength(0);
+    RichTextBox2->setSelLength(0);
+    unload();
+    previewHost().showMainWindow();
+}
+
+void frmNoshiPreView::mnuViewStatusBar_Click()
+{
+    StatusBar1->setVisible(mnuViewStatusBar->isChecked());
+}
+
+void frmNoshiPreView::mnuHelpContents_Click()
+{
+    QString dir = paths::programDir();
+    const QString help = dir.endsWith(u'/') ? dir + QStringLiteral("Nhelp4.chm") : dir + QStringLiteral("/Nhelp4.chm");
+    shell::OpenDocument(help); // a missing help file is not reported
+}
+
+void frmNoshiPreView::Command1_Click()
+{
+    RichTextBox1->setSelStart(0);
+    RichTextBox2->setSelStart(0);
+    RichTextBox1View->setFocus(Qt::OtherFocusReason);
+}
+
+void frmNoshiPreView::Combo1_Click()
+{
+    const QString name = Combo1->currentText();
+    if (name.isEmpty())
+        return;
+    if (previewHost().printerNames().contains(name))
+        previewHost().selectPrinter(name);
+}
+
+void frmNoshiPreView::Text1_Change()
+{
+    const auto n = vb::ToNumber(Text1->text());
+    if (!n || *n == 0 || *n > 1000)
+        return;
+    const double whole = vb::RoundHalfEven(*n);
+    if (whole < UpDown1->minimum() || whole > UpDown1->maximum())
+        return; // the spinner refuses it
+    const QSignalBlocker quiet(UpDown1);
+    UpDown1->setValue(int(whole));
+}
+
+void frmNoshiPreView::UpDown1_Change() { Text1->setText(QString::number(UpDown1->value())); }
+
+// --- the canvas ----------------------------------------------------------------
+
+void frmNoshiPreView::placeMm(QWidget* w, double left, double top, double width, double height) const
+{
+    const double dpm = pxPerMm();
+    w->setGeometry(int(std::lround(left * dpm)), int(std::lround(top * dpm)), std::max(1, int(std::lround(width * dpm))),
+                   std::max(1, int(std::lround(height * dpm))));
+}
+
+void frmNoshiPreView::Form_Resize()
+{
+    const double dpm = pxPerMm();
+    const double innerW = client_->width() / dpm;
+    const double innerH = client_->height() / dpm;
+    const int stripH1 = Toolbar1->sizeHint().height();
+    const int stripH2 = Toolbar2->sizeHint().height();
+    Toolbar1->setGeometry(0, 0, client_->width(), stripH1);
+    Toolbar2->setGeometry(0, stripH1, client_->width(), stripH2);
+
+    CanvasInput in;
+    in.innerWidth = innerW;
+    in.innerHeight = innerH;
+    in.toolbarsHeight = (stripH1 + stripH2) / dpm;
+    in.boxWidth = RichTextBox1->widthMm();
+    in.omoteHeight = RichTextBox1->heightMm();
+    in.nameHeight = RichTextBox2->heightMm();
+    in.omoteTop = omoteTop_;
+    in.vBarWidth = style()->pixelMetric(QStyle::PM_ScrollBarExtent) / dpm;
+    in.hBarHeight = in.vBarWidth;
+    in.bottomMarkHeight = MarkHeightMm;
+    const app::LiveStore& st = app::store();
+    in.paperHeight = st.PaperHeight;
+    in.layoutWidth = st.LayoutWidth;
+    geometry_ = layOutCanvas(in);
+
+    // A window too small for the canvas leaves the controls where they were.
+    if (geometry_.canvas.width() > 0 && geometry_.canvas.height() > 0)
+        placeMm(Picture1, geometry_.canvas.left(), geometry_.canvas.top(), geometry_.canvas.width(),
+                geometry_.canvas.height());
+    if (!scrolledAcross_)
+        boxLeft_ = geometry_.boxLeft;
+    if (geometry_.vBar.height() > 0)
+        placeMm(VScroll1, geometry_.vBar.left(), geometry_.vBar.top(), geometry_.vBar.width(), geometry_.vBar.height());
+    if (geometry_.hBar.width() > 0)
+        placeMm(HScroll1, geometry_.hBar.left(), geometry_.hBar.top(), geometry_.hBar.width(), geometry_.hBar.height());
+    StatusBar1->setGeometry(0, client_->height() - int(std::lround(StatusBarMm * dpm)), client_->width(),
+                            int(std::lround(StatusBarMm * dpm)));
+
+    auto applyRange = [](QScrollBar* bar, const ScrollRange& r) {
+        // A negative maximum runs the bar from 0 downwards, as the page
+        // shorter than its canvas asks.
+        const bool down = r.max < 0;
+        bar->setInvertedAppearance(down);
+        bar->setInvertedControls(down);
+        bar->setRange(std::min(0, r.max), std::max(0, r.max));
+        if (r.step) {
+            bar->setSingleStep(*r.step);
+            bar->setPageStep(*r.step);
+        }
+    };
+    applyRange(VScroll1, geometry_.vRange);
+    applyRange(HScroll1, geometry_.hRange);
+    placeBoxes();
+}
+
+void frmNoshiPreView::placeBoxes()
+{
+    const double width = RichTextBox1->widthMm();
+    placeMm(RichTextBox1View, boxLeft_, omoteTop_, width, RichTextBox1->heightMm());
+    const double nameTop = nameTopFor(omoteTop_, RichTextBox1->heightMm());
+    placeMm(RichTextBox2View, boxLeft_, nameTop, RichTextBox2->widthMm(), RichTextBox2->heightMm());
+    const double markW = markerWidthMm_ > 0 ? markerWidthMm_ : width;
+    placeMm(Text2, boxLeft_, 0, markW, MarkHeightMm);
+    placeMm(Text6, boxLeft_, geometry_.bottomMarkTop, markW, MarkHeightMm);
+    placeMm(Text12, boxLeft_, belowNameMarkTopFor(omoteTop_, RichTextBox1->heightMm(), RichTextBox2->heightMm()),
+            markW, MarkHeightMm);
+    Text2->raise();
+    Text6->raise();
+}
+
+void frmNoshiPreView::VScroll1_Change()
+{
+    omoteTop_ = omoteTopFor(VScroll1->value());
+    placeBoxes();
+}
+
+void frmNoshiPreView::HScroll1_Change()
+{
+    scrolledAcross_ = true;
+    boxLeft_ = boxLeftFor(HScroll1->value());
+    placeBoxes();
+}
+
+void frmNoshiPreView::resizeEvent(QResizeEvent* e)
+{
+    forms::Form::resizeEvent(e);
+    Form_Resize();
+}
+
+void frmNoshiPreView::showEvent(QShowEvent* e)
+{
+    forms::Form::showEvent(e);
+    Form_Resize();
+}
+
+bool frmNoshiPreView::eventFilter(QObject* watched, QEvent* e)
+{
+    // The wheel over a page box scrolls the canvas.
+    if (e->type() == QEvent::Wheel && (watched == RichTextBox1View || watched == RichTextBox2View)) {
+        QApplication::sendEvent(VScroll1, e);
+        return true;
+    }
+    return forms::Form::eventFilter(watched, e);
+}
+
 void frmNoshiPreView::setMarkerWidthMm(double mm)
 {
     markerWidthMm_ = mm;
-    const int px = int(mm * logicalDpiX() / 25.4 + 0.5);
-    for (QLineEdit* marker : {Text2, Text6, Text12})
-        marker->setFixedWidth(qMax(px, 1));
+    placeBoxes();
 }
 
 void frmNoshiPreView::setBoxVisible(int box, bool on)

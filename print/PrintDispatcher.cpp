@@ -12,6 +12,7 @@
 #include "platform/services/MessageBox.h"
 #include "platform/text/TextMeasure.h"
 #include "platform/vb/VbNum.h"
+#include "preview/PreviewHost.h"
 #include "preview/frmNoshiPreView.h"
 #include "print/PrintJobPort.h"
 #include "print/TemplateDispatch.h"
@@ -31,9 +32,6 @@ namespace {
 
 const QString WideBlankKeys[] = {QStringLiteral("赤棒００　　　"), QStringLiteral("ＮＯ１　　　　"),
                                  QStringLiteral("Ｎｏ０　　　　")};
-const QString SpecialStripKeys[] = {QStringLiteral("短冊（特殊）　"), QStringLiteral("短冊（特殊）中"),
-                                    QStringLiteral("短冊（特殊Ｂ）")};
-const QString Strip46Key = QStringLiteral("短冊（４：６）");
 const QString StyleOneLine = QStringLiteral("１行印刷");
 const QString StyleTwoLine = QStringLiteral("２行印刷");
 const QString StyleJoint = QStringLiteral("連名印刷");
@@ -102,15 +100,6 @@ int LayoutWidthFor(const QString& key, int paperWidth, int paperHeight)
     return std::min(paperWidth, limit);
 }
 
-BoxHeights BoxHeightsFor(const QString& key, int paperHeight)
-{
-    if (among(key, SpecialStripKeys))
-        return {60.0f, float(paperHeight - 60)};
-    if (key == Strip46Key)
-        return {float(0.4 * paperHeight), float(0.6 * paperHeight)};
-    const float half = float(paperHeight / 2); // the remainder is dropped
-    return {half, half};
-}
 
 std::optional<float> SpaceExtentFor(const QString& osType, const QString& versionText,
                                     const QString& measureChar, const QString& measureFont, float gapFontSize)
@@ -137,7 +126,11 @@ PrintDispatcher::~PrintDispatcher()
         h.previewTxtFile1 = nullptr;
         h.previewTxtFile2 = nullptr;
         tanzakuSheetPrinter() = nullptr; // it prints through this dispatcher's host
+        preview::setPreviewHost(nullptr);
     }
+    // The program is ending: the main window's closing has asked its questions.
+    if (preview::frmNoshiPreView* p = preview::NoshiPreView().peek())
+        p->mailbox().setPageLoaded(false);
     preview::NoshiPreView().unload();
 }
 
@@ -149,6 +142,7 @@ void PrintDispatcher::install()
     h.previewTxtFile1 = [] { return preview::NoshiPreView()->mailbox().inscriptionFile(); };
     h.previewTxtFile2 = [] { return preview::NoshiPreView()->mailbox().nameFile(); };
     InstallTanzakuSheetPrinter(window_.printHost(), window_.window());
+    preview::setPreviewHost(window_.previewHost());
     window_.commandsChanged();
 }
 
@@ -456,6 +450,7 @@ void PrintDispatcher::openForEditing(preview::frmNoshiPreView& pv)
     pv.mailbox().setDialogFileName(
         caption.startsWith(EditCaptionPrefix) ? caption.mid(EditCaptionPrefix.size()) : QString());
     const QString sizeName = st.size(st.LoopPos).RegSizeName[size_t(st.StyleLoop)];
+    pv.pageLaidOut();
     pv.mailbox().setPageLoaded(true);
     pv.mailbox().setSizeName(sizeName);
     pv.StatusPanel1->setText(QStringLiteral("のし紙サイズ　") + sizeName);

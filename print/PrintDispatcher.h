@@ -7,6 +7,7 @@
 
 #include "layout/LayoutContext.h"
 #include "layout/LayoutInputs.h"
+#include "preview/PageShape.h"
 
 #include <QString>
 #include <memory>
@@ -24,12 +25,8 @@ struct PrintJob;
 // LayoutWidth: the text block's width in millimetres for a sheet.
 int LayoutWidthFor(const QString& key, int paperWidth, int paperHeight);
 
-// Heights of the inscription box and the name box in millimetres.
-struct BoxHeights {
-    float omote = 0;
-    float name = 0;
-};
-BoxHeights BoxHeightsFor(const QString& key, int paperHeight);
+using preview::BoxHeights;
+using preview::BoxHeightsFor;
 
 // How far one 4-point blank line moves the next column; nullopt when the
 // version text is no number.

@@ -12,6 +12,9 @@ class QWidget;
 namespace layout {
 class LayoutHost;
 }
+namespace preview {
+class PreviewHost;
+}
 
 namespace noshi {
 
@@ -65,6 +68,8 @@ public:
     // The layout's and the page printers' views of the same window.
     virtual layout::LayoutHost& layoutHost() = 0;
     virtual PagePrintHost& printHost() = 0;
+    // What the preview editor reads of the window; none: it runs alone.
+    virtual preview::PreviewHost* previewHost() { return nullptr; }
     // Owner of the windows the command opens.
     virtual QWidget* window() = 0;
 };

@@ -3,6 +3,8 @@
 #include <QHash>
 #include <QMutex>
 
+#include <unicode/uchar.h>
+
 namespace fonts {
 
 namespace {
@@ -69,22 +71,37 @@ QVector<ShapedGlyph> shape(const LoadedFace& face, QStringView text, Flow flow)
     return shaped;
 }
 
-bool standsUpright(char32_t c)
+bool standsUpright(char32_t c, const LoadedFace* face)
 {
-    // Latin-1 marks that the Japanese code page holds as full-width characters.
-    switch (c) {
-    case 0xA7: case 0xA8: case 0xB0: case 0xB1: case 0xB4: case 0xB6: case 0xD7: case 0xF7:
+    switch (u_getIntPropertyValue(UChar32(c), UCHAR_VERTICAL_ORIENTATION)) {
+    case U_VO_UPRIGHT:
+    case U_VO_TRANSFORMED_UPRIGHT:
+        return true;
+    case U_VO_TRANSFORMED_ROTATED: {
+        if (!face)
+            return true;
+        // The face's vertical form is the glyph that vertical shaping picks
+        // in place of the horizontal one.
+        const QString one = QString::fromUcs4(&c, 1);
+        const QVector<ShapedGlyph> across = shape(*face, one, Flow::Horizontal);
+        const QVector<ShapedGlyph> down = shape(*face, one, Flow::Vertical);
+        return !across.isEmpty() && !down.isEmpty() && across.first().glyph != down.first().glyph;
+    }
+    default:
+        return false;
+    }
+}
+
+bool isFullWidth(char32_t c)
+{
+    switch (u_getIntPropertyValue(UChar32(c), UCHAR_EAST_ASIAN_WIDTH)) {
+    case U_EA_FULLWIDTH:
+    case U_EA_WIDE:
+    case U_EA_AMBIGUOUS:
         return true;
     default:
-        break;
+        return false;
     }
-    if (c < 0x0370)
-        return false;
-    if (c >= 0xFF61 && c <= 0xFFDC) // half-width katakana and hangul
-        return false;
-    if (c >= 0xFFE8 && c <= 0xFFEE)
-        return false;
-    return true;
 }
 
 } // namespace fonts

@@ -24,8 +24,16 @@ struct ShapedGlyph {
 // Vertical flow uses the face's vertical forms and metrics (HB_DIRECTION_TTB).
 QVector<ShapedGlyph> shape(const LoadedFace& face, QStringView text, Flow flow);
 
-// Whether a character stands upright in a vertical column (full-width text)
-// or lies turned 90° clockwise (half-width text, the half-width blank included).
-bool standsUpright(char32_t c);
+// Whether a character stands upright in a vertical column or lies turned 90°
+// clockwise, from Unicode's Vertical_Orientation: U and Tu stand upright (with
+// the face's vertical forms), R lies turned (Latin, the half-width blank, the
+// full-width hyphen-minus of an address such as 丸の内１－１), Tr stands
+// upright where the face has a vertical form for it (ー, brackets) and lies
+// turned otherwise. Without a face Tr counts as upright.
+bool standsUpright(char32_t c, const LoadedFace* face = nullptr);
+
+// Whether a character takes a full em across a line (East Asian width wide,
+// full or ambiguous, as Japanese text sets them) or half of it.
+bool isFullWidth(char32_t c);
 
 } // namespace fonts

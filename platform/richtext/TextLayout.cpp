@@ -1,6 +1,7 @@
 #include "platform/richtext/TextLayout.h"
 
 #include "platform/fonts/Shaper.h"
+#include "platform/text/Graphemes.h"
 #include "platform/text/TextMeasure.h"
 
 #include <algorithm>
@@ -29,6 +30,13 @@ struct Piece {
     double descent() const { return em - ascent(); }
 };
 
+char32_t codePointAt(const QString& s, qsizetype i)
+{
+    if (s[i].isHighSurrogate() && i + 1 < s.size() && s[i + 1].isLowSurrogate())
+        return QChar::surrogateToUcs4(s[i], s[i + 1]);
+    return s[i].unicode();
+}
+
 double emMm(const CharFormat& f) { return f.size * measure::MmPerPoint; }
 
 // How far a line advances across the box. The layout places columns by
@@ -50,8 +58,11 @@ void shapePiece(Piece& pc, bool vertical)
         return;
     }
     if (!pc.face) {
-        for (qsizetype i = 0; i < pc.text.size(); ++i)
-            pc.advance[i] = pc.em * (fonts::standsUpright(pc.text[i].unicode()) ? 1.0 : 0.5);
+        for (qsizetype i = 0; i < pc.text.size(); ++i) {
+            if (pc.text[i].isLowSurrogate() && i > 0 && pc.text[i - 1].isHighSurrogate())
+                continue; // the pair advanced at its first unit
+            pc.advance[i] = pc.em * (fonts::isFullWidth(codePointAt(pc.text, i)) ? 1.0 : 0.5);
+        }
         return;
     }
     pc.glyphs = fonts::shape(*pc.face, pc.text, pc.upright ? fonts::Flow::Vertical : fonts::Flow::Horizontal);
@@ -79,24 +90,26 @@ QVector<Piece> piecesOf(const Paragraph& p, bool vertical)
             offset += 1;
             continue;
         }
-        qsizetype i = 0;
-        while (i < it.text.size()) {
-            const bool up = !vertical || fonts::standsUpright(it.text.at(i).unicode());
-            qsizetype j = i + 1;
-            while (j < it.text.size()) {
-                const QChar c = it.text.at(j);
-                const bool cu = !vertical || c.isLowSurrogate() || fonts::standsUpright(c.unicode());
-                if (cu != up)
-                    break;
-                ++j;
-            }
+        // A character keeps its orientation whole: a selector or a mark
+        // goes with the character it belongs to.
+        const QList<qsizetype> starts = text::charStarts(it.text);
+        auto uprightAt = [&](qsizetype k) {
+            return !vertical || fonts::standsUpright(codePointAt(it.text, starts[k]), base.face);
+        };
+        for (qsizetype k = 0; k < starts.size();) {
+            const bool up = uprightAt(k);
+            qsizetype next = k + 1;
+            while (next < starts.size() && uprightAt(next) == up)
+                ++next;
+            const qsizetype i = starts[k];
+            const qsizetype j = next < starts.size() ? starts[next] : it.text.size();
             Piece pc = base;
             pc.text = it.text.mid(i, j - i);
             pc.offset = offset + i;
             pc.rotated = vertical && !up;
             pc.upright = vertical && up;
             pieces.append(pc);
-            i = j;
+            k = next;
         }
         offset += it.text.size();
     }

@@ -91,6 +91,19 @@ QStringList chars(QStringView s)
     return out;
 }
 
+QList<qsizetype> charStarts(QStringView s)
+{
+    QList<qsizetype> out;
+    if (oneUnitPerChar(s)) {
+        out.reserve(s.size());
+        for (qsizetype i = 0; i < s.size(); ++i)
+            out.append(i);
+        return out;
+    }
+    forEachBoundary(s, [&](qsizetype from, qsizetype) { out.append(from); });
+    return out;
+}
+
 QString leftChars(QStringView s, qsizetype n)
 {
     if (oneUnitPerChar(s))

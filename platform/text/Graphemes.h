@@ -14,6 +14,8 @@ namespace text {
 qsizetype charCount(QStringView s);
 // The characters in order; joined they give the text back.
 QStringList chars(QStringView s);
+// Where each character starts, in UTF-16 units, in order.
+QList<qsizetype> charStarts(QStringView s);
 // The first n characters (all when n is beyond the text).
 QString leftChars(QStringView s, qsizetype n);
 // The characters from the n-th (0-based) on.

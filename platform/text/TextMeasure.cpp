@@ -16,8 +16,8 @@ double textWidthMm(const QString& text, const QString& fontName, double points, 
             ems += g.advance;
     } else {
         // No Japanese font at all: nominal widths keep the layout arithmetic going.
-        for (QChar c : text)
-            ems += fonts::standsUpright(c.unicode()) ? 1.0 : 0.5;
+        for (char32_t c : text.toUcs4())
+            ems += fonts::isFullWidth(c) ? 1.0 : 0.5;
     }
     return ems * points * MmPerPoint;
 }

@@ -16,17 +16,7 @@ static void BM_EditCommandLargeNoshi(benchmark::State& state)
     QTemporaryDir home;
     ui::setAnswerer([](const ui::MessageRequest&) { return ui::Answer::Ok; });
     EditModeRig rig(home.path());
-    app::NoshiMain& m = rig.main;
-    app::RegisteredSize z;
-    const QString key = QStringLiteral("萌黄（祝大）　"), name = QStringLiteral("大のし");
-    z.RegSizeTemplate = {key, key, key};
-    z.RegSizeName = {name, name, name};
-    app::store().addSize(z);
-    m.Combo1->addItem(name);
-    m.Combo1->setEditText(name);
-    m.Combo3->setCurrentIndex(0);
-    m.Combo2->setEditText(QStringLiteral("御中元"));
-    m.Text2->setText(QStringLiteral("山田太郎"));
+    rig.chooseLargeNoshi();
     for (auto _ : state) {
         app::store().EditMode = 1;
         rig.dispatcher.PrintOrPreview();

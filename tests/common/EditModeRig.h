@@ -21,6 +21,10 @@ class EditModeRig {
 public:
     explicit EditModeRig(const QString& dataFolder);
 
+    // A large noshi sheet (萌黄（祝大）, "大のし") registered and chosen, with
+    // an inscription and a one-line name typed.
+    void chooseLargeNoshi();
+
     app::NoshiMain main;
     app::InputWindows windows;
     app::MainPrintJob job;

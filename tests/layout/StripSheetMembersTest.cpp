@@ -54,6 +54,17 @@ TEST(SheetMembers, OneLineNameSizeAndIndentByLength)
         {&LayoutTanzakuSpecialMedium,
          {46, 44, 44, 40, 36, 32, 28, 26, 24, 22}, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
          {58, 56, 56, 46, 40, 32, 28, 26, 24, 22}, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
+        // long names are written 2 points larger than measured; 特大 cuts no blank
+        {&LayoutTanzakuSheet3,
+         {56, 54, 54, 54, 46, 40, 36, 34, 31, 28}, {18, 16, 14, 11, 11, 8, 8, 5, 5, 5},
+         {72, 70, 70, 62, 56, 40, 36, 34, 31, 28}, {18, 16, 14, 11, 11, 8, 8, 5, 5, 5}},
+        {&LayoutTanzakuSpecial,
+         {74, 74, 74, 74, 74, 70, 58, 52, 46, 44}, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+         {102, 102, 102, 92, 84, 70, 58, 52, 46, 44}, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
+        // the length blanks are written apart and left out of ColumnIndent
+        {&LayoutTanzakuSpecialB,
+         {56, 56, 56, 56, 56, 52, 45, 40, 34, 30}, {4, 4, 4, 4, 4, 4, 4, 4, 4, 4},
+         {68, 68, 68, 62, 60, 52, 45, 40, 34, 30}, {2, 2, 2, 2, 2, 2, 2, 2, 2, 2}},
     };
     const QString letters = QStringLiteral("一二三四五六七八九十");
     for (const NameRow& r : rows) {
@@ -209,6 +220,139 @@ TEST(SheetJointNames, KnotRulesIndentAndRows)
         page.host.nameSize = c.option;
         ASSERT_TRUE(page.run(LayoutTanzakuSheet).ok());
         EXPECT_EQ(firstTextSize(page.name()), c.size) << c.name << (c.bow ? " 蝶結び" : " 結び切り");
+    }
+}
+
+TEST(SheetMembers, LengthBlanksAndTheLargerCutOfTheSpecialStrips)
+{
+    // Special strip B: 4 blanks of ColumnIndent, then 9, 6, 3 or no blanks of its own.
+    struct Case {
+        const char* name;
+        SizeOption option;
+        int blanks;
+    };
+    const Case cases[] = {{"", SizeOption::Standard, 13},     {"誠", SizeOption::Standard, 13},
+                          {"山田", SizeOption::Standard, 10},  {"山田 ", SizeOption::Standard, 7},
+                          {"山田太", SizeOption::Standard, 7}, {"山田太郎", SizeOption::Standard, 4},
+                          {"誠", SizeOption::Extra, 11},      {"山田太郎", SizeOption::Extra, 2}};
+    for (const Case& c : cases) {
+        LayoutPage page;
+        page.host.name = QString::fromUtf8(c.name);
+        page.host.nameSize = c.option;
+        ASSERT_TRUE(page.run(LayoutTanzakuSpecialB).ok());
+        EXPECT_TRUE(page.name().contains(QStringLiteral("\nSP %1 ＭＳ 明朝 10\n").arg(c.blanks))) << c.name << "\n"
+                                                                                        << page.name().toStdString();
+    }
+    // With a rank range the placeholder takes the two-character blanks; ColumnIndent stays 4.
+    LayoutPage rank;
+    rank.host.name = QStringLiteral("位");
+    rank.host.rankFrom = QStringLiteral("1");
+    rank.host.rankTo = QStringLiteral("3");
+    ASSERT_TRUE(rank.run(LayoutTanzakuSpecialB).ok());
+    EXPECT_TRUE(rank.name().contains(QStringLiteral("\nSP 10 ＭＳ 明朝 10\n"))) << rank.name().toStdString();
+    EXPECT_EQ(int(rank.ctx.ColumnIndent), 4);
+
+    // Special strip: one blank before the inscription, none with 大きめ or 特大.
+    for (const auto& [option, blanks] : {std::pair{SizeOption::Standard, 1}, std::pair{SizeOption::Smaller, 1},
+                                         std::pair{SizeOption::Larger, 0}, std::pair{SizeOption::Extra, 0}}) {
+        LayoutPage page;
+        page.host.rowSizes = {116, 80, 76, 52};
+        page.host.omote = QStringLiteral("御礼");
+        page.host.omoteSize = option;
+        ASSERT_TRUE(page.run(LayoutTanzakuSpecial).ok());
+        EXPECT_EQ(firstColumnBlanks(page.omote()), blanks) << int(option);
+    }
+    LayoutPage offset;
+    offset.host.omote = QStringLiteral("寿");
+    offset.in.CurOffsetOmote = -3;
+    ASSERT_TRUE(offset.run(LayoutTanzakuSpecial).ok());
+    EXPECT_EQ(firstColumnBlanks(offset.omote()), 0);
+}
+
+TEST(SheetJointNames, OneTableOneIndentAndTheShortRowOfFive)
+{
+    struct Case {
+        const TemplateParameterSet* member;
+        int count;
+        bool bow;
+        int offset;
+        int indent;
+    };
+    const Case cases[] = {
+        {&LayoutTanzakuSheet3, 1, true, 0, 8},   {&LayoutTanzakuSheet3, 3, true, 0, 8},
+        {&LayoutTanzakuSheet3, 4, true, 0, 10},  {&LayoutTanzakuSheet3, 5, true, 2, 14},
+        {&LayoutTanzakuSheet3, 2, true, 0, 8},   {&LayoutTanzakuSheet3, 7, false, 0, 8},
+        {&LayoutTanzakuSpecial, 1, true, 0, 10}, {&LayoutTanzakuSpecial, 4, true, 0, 10},
+        {&LayoutTanzakuSpecial, 3, false, 0, 10}, {&LayoutTanzakuSpecial, 7, false, -20, 0},
+        {&LayoutTanzakuSpecialB, 1, true, 0, 4}, {&LayoutTanzakuSpecialB, 4, true, 0, 4},
+        {&LayoutTanzakuSpecialB, 3, false, 1, 5}, {&LayoutTanzakuSpecialB, 7, true, 0, 4},
+    };
+    for (const Case& c : cases) {
+        LayoutPage page;
+        joint(page, QStringList(c.count, QStringLiteral("山田太郎")));
+        page.host.bow = c.bow;
+        page.in.CurOffsetName = int16_t(c.offset);
+        ASSERT_TRUE(page.run(*c.member).ok());
+        EXPECT_EQ(int(page.ctx.ColumnIndent), c.indent) << c.member->MemberName << " count " << c.count;
+        // Two names still switch these sets to 結び切り.
+        EXPECT_EQ(page.host.writes.isEmpty(), c.count != 2 || !c.bow) << c.member->MemberName;
+    }
+    struct SizeCase {
+        const TemplateParameterSet* member;
+        bool bow;
+        SizeOption option;
+        const char* name;
+        int size;
+    };
+    const SizeCase sizes[] = {
+        {&LayoutTanzakuSheet3, true, SizeOption::Standard, "山田太郎", 44},
+        {&LayoutTanzakuSheet3, false, SizeOption::Extra, "山田太郎兵", 52},
+        {&LayoutTanzakuSheet3, true, SizeOption::Standard, "一二三四五六七八九十一", 19},
+        {&LayoutTanzakuSpecial, true, SizeOption::Larger, "山田太郎", 80},
+        {&LayoutTanzakuSpecial, false, SizeOption::Extra, "山田太郎兵", 94},
+        {&LayoutTanzakuSpecial, true, SizeOption::Larger, "山田太郎兵衛", 70},
+        {&LayoutTanzakuSpecialB, true, SizeOption::Larger, "山田太郎", 52},
+        {&LayoutTanzakuSpecialB, false, SizeOption::Smaller, "山田太郎兵", 44},
+        {&LayoutTanzakuSpecialB, true, SizeOption::Extra, "山田太郎兵", 54},
+        {&LayoutTanzakuSpecialB, false, SizeOption::Standard, "山田太郎兵衛", 46},
+        {&LayoutTanzakuSpecialB, false, SizeOption::Standard, "一二三四五六七", 44},
+        {&LayoutTanzakuSpecialB, false, SizeOption::Standard, "一二三四五六七八九十", 20},
+    };
+    for (const SizeCase& c : sizes) {
+        LayoutPage page;
+        joint(page, {QString::fromUtf8(c.name)});
+        page.host.bow = c.bow;
+        page.host.nameSize = c.option;
+        ASSERT_TRUE(page.run(*c.member).ok());
+        EXPECT_EQ(firstTextSize(page.name()), c.size) << c.member->MemberName << " " << c.name;
+    }
+}
+
+// A joint name's measured width decides the lead lines: special strip B
+// measures a long 結び切り name at 26 points but a 蝶結び one at 20; the
+// three-strip sheet measures a five-character name at 38, not 44.
+TEST(SheetJointNames, MeasuringRowsThatDifferFromTheWritingRows)
+{
+    struct Case {
+        const TemplateParameterSet* member;
+        bool bow;
+        const char* name;
+        int lead;
+    };
+    // (60 - size x 25.4 / 72) / 2 / 1.587502, rounded
+    const Case cases[] = {
+        {&LayoutTanzakuSpecialB, false, "一二三四五六七八九十", 16}, // 26 pt: 9.17 mm -> 16.01
+        {&LayoutTanzakuSpecialB, true, "一二三四五六七八九十", 17},  // 20 pt: 7.06 mm -> 16.68
+        {&LayoutTanzakuSheet3, true, "山田太郎兵", 15},             // 38 pt: 13.41 mm -> 14.68
+        {&LayoutTanzakuSheet3, true, "山田太郎", 14},               // 44 pt: 15.52 mm -> 14.01
+    };
+    for (const Case& c : cases) {
+        LayoutPage page;
+        page.in.LayoutWidth = 60;
+        joint(page, {QString::fromUtf8(c.name)});
+        page.host.bow = c.bow;
+        ASSERT_TRUE(page.run(*c.member).ok());
+        EXPECT_EQ(int(page.ctx.LeadLines), c.lead) << c.member->MemberName << " " << c.name;
     }
 }
 

@@ -31,6 +31,13 @@ TEST(Graphemes, CountSplitAndCutFallBetweenWholeCharacters)
     for (const Case& c : cases) {
         EXPECT_EQ(text::charCount(c.text), c.chars.size()) << c.label;
         EXPECT_EQ(text::chars(c.text), c.chars) << c.label;
+        qsizetype at = 0;
+        QList<qsizetype> starts;
+        for (const QString& ch : c.chars) {
+            starts.append(at);
+            at += ch.size();
+        }
+        EXPECT_EQ(text::charStarts(c.text), starts) << c.label;
         for (qsizetype n = 0; n <= c.chars.size() + 1; ++n) {
             const qsizetype k = std::min(n, c.chars.size());
             EXPECT_EQ(text::leftChars(c.text, n), c.chars.mid(0, k).join(QString())) << c.label << " " << n;

@@ -140,6 +140,65 @@ TEST(VerticalLayout, HalfWidthTextLiesTurnedAndOffsetMovesRight)
     EXPECT_NEAR(moved.top(), ink.top(), 0.1);
 }
 
+TEST(VerticalLayout, EachCharacterStandsAsItsVerticalOrientationSays)
+{
+    struct Case {
+        const char* label;
+        QString text;
+        bool turned;    // drawn from horizontal glyphs turned clockwise
+        bool longDown;  // its ink is longer down the column than across
+    };
+    const Case cases[] = {
+        // full-width hyphen-minus (R): turned, so the stroke runs down the column
+        {"hyphen-minus", QStringLiteral("－"), true, true},
+        // prolonged sound mark (Tr): the face's vertical form, also a stroke down
+        {"long vowel", QStringLiteral("ー"), false, true},
+        {"ideograph one", QStringLiteral("一"), false, false},
+        // brackets (Tr): vertical forms, arcs lying across the column
+        {"bracket", QStringLiteral("（"), false, false},
+        {"postal mark", QStringLiteral("〒"), false, false},
+        {"Latin", QStringLiteral("I"), true, false},
+    };
+    for (const Case& c : cases) {
+        RichTextBox box;
+        box.setVertical(true);
+        box.setWidthMm(30);
+        box.setHeightMm(60);
+        write(box, c.text, 40);
+        const rt::LaidLine& line = box.layout()->lines().at(0);
+        ASSERT_EQ(line.runs.size(), 1) << c.label;
+        EXPECT_EQ(line.runs[0].rotated, c.turned) << c.label;
+        EXPECT_EQ(line.runs[0].upright, !c.turned) << c.label;
+        const QRectF ink = inkMm(renderBox(box));
+        ASSERT_FALSE(ink.isEmpty()) << c.label;
+        if (c.longDown) {
+            EXPECT_GT(ink.height(), 3 * ink.width()) << c.label;
+        } else if (!c.turned) {
+            EXPECT_LT(ink.height(), 3 * ink.width()) << c.label;
+        }
+    }
+    // An address: the hyphen alone is turned, the digits and kanji stand.
+    RichTextBox box;
+    box.setVertical(true);
+    box.setWidthMm(30);
+    box.setHeightMm(120);
+    write(box, QStringLiteral("丸の内１－１"), 20);
+    const rt::LaidLine& line = box.layout()->lines().at(0);
+    ASSERT_EQ(line.runs.size(), 3);
+    EXPECT_FALSE(line.runs[0].rotated);
+    EXPECT_TRUE(line.runs[1].rotated);
+    EXPECT_EQ(line.runs[1].glyphs.size(), 1);
+    EXPECT_FALSE(line.runs[2].rotated);
+    // A variation selector stays with its character, upright.
+    RichTextBox vs;
+    vs.setVertical(true);
+    vs.setWidthMm(30);
+    vs.setHeightMm(60);
+    write(vs, QString::fromUcs4(U"葛\U000E0100城"), 20);
+    ASSERT_EQ(vs.layout()->lines().at(0).runs.size(), 1);
+    EXPECT_TRUE(vs.layout()->lines().at(0).runs[0].upright);
+}
+
 TEST(VerticalLayout, CaretAndHitTestingAgree)
 {
     RichTextBox box;

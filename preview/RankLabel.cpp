@@ -1,4 +1,4 @@
-#include "app/RankLabel.h"
+#include "preview/RankLabel.h"
 
 #include "platform/files/SafeFile.h"
 
@@ -8,7 +8,7 @@
 #include <QFile>
 #include <cmath>
 
-namespace app {
+namespace preview {
 
 namespace {
 
@@ -133,4 +133,4 @@ std::shared_ptr<rt::EmbeddedObject> RankLabel::writeFile(const QString& path, QS
     return obj;
 }
 
-} // namespace app
+} // namespace preview

@@ -12,7 +12,7 @@
 #include <QString>
 #include <memory>
 
-namespace app {
+namespace preview {
 
 // Half-width letters, digits, signs and the blank turned into their
 // full-width forms; everything else is kept.
@@ -55,4 +55,4 @@ private:
     RankLabelSpec spec_;
 };
 
-} // namespace app
+} // namespace preview

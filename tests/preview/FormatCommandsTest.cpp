@@ -1,0 +1,363 @@
+// The format and edit commands over the editor's two boxes.
+#include "preview/PreviewSupport.h"
+
+#include <QComboBox>
+#include <QMenu>
+#include "platform/forms/UpDown.h"
+
+using preview::frmNoshiPreView;
+using preview::PreviewFormatter;
+
+namespace {
+
+const QString NothingSelected = QStringLiteral("入力事項の確認|変更する文字が選択されていません。");
+
+// The format of one character.
+rt::CharFormat at(rt::RichTextBox& box, qsizetype pos)
+{
+    qsizetype i = pos;
+    for (const rt::Paragraph& p : box.document().paragraphs) {
+        for (const rt::Inline& item : p.items) {
+            if (i < item.length())
+                return item.format;
+            i -= item.length();
+        }
+        i -= 2;
+    }
+    ADD_FAILURE() << "no character at " << pos;
+    return {};
+}
+
+} // namespace
+
+class FormatTest : public PreviewTest {
+protected:
+    frmNoshiPreView* p = nullptr;
+
+    void SetUp() override
+    {
+        PreviewTest::SetUp();
+        p = preview::NoshiPreView().get();
+        // 御中元 at 20 points, 山田太郎 at 12 with 田 at 16.
+        for (auto [box, text, size] : {std::tuple{p->RichTextBox1, QStringLiteral("御中元"), 20.0},
+                                       std::tuple{p->RichTextBox2, QStringLiteral("山田太郎"), 12.0}}) {
+            box->setSelFontName(QStringLiteral("ＭＳ 明朝"));
+            box->setSelFontSize(size);
+            box->setText(text);
+        }
+        p->RichTextBox2->setSelStart(1);
+        p->RichTextBox2->setSelLength(1);
+        p->RichTextBox2->setSelFontSize(16);
+        p->RichTextBox1->setSelStart(0);
+        p->RichTextBox2->setSelStart(0);
+        app::store().UsuzumiColor = 0xC0C0C0;
+        p->OmotegakiChanged = p->NagakiChanged = false;
+        ui::clearShownMessages();
+    }
+    PreviewFormatter& f() { return p->format(); }
+};
+
+TEST_F(FormatTest, ClickShowsTheSelectionsFormatAndCollapsesTheOther)
+{
+    select(*p, 1, 0, 2);
+    EXPECT_EQ(p->Text7->text(), "20");
+    EXPECT_EQ(p->Combo2->currentText(), "ＭＳ 明朝");
+    EXPECT_EQ(p->Text5->text(), "0");
+    EXPECT_EQ(f().lastClicked(), 1);
+
+    // A mixed selection reports no single size: the box keeps its number.
+    select(*p, 2, 0, 3);
+    EXPECT_EQ(p->RichTextBox1->selLength(), 0);
+    EXPECT_EQ(p->Text7->text(), "20");
+    EXPECT_EQ(f().lastClicked(), 2);
+    // Showing a size never changes the text it shows.
+    EXPECT_EQ(at(*p->RichTextBox2, 0).size, 12);
+    EXPECT_EQ(at(*p->RichTextBox2, 1).size, 16);
+    EXPECT_FALSE(p->NagakiChanged);
+}
+
+TEST_F(FormatTest, AttributesOnAMixedSelectionAndTheOtherCaret)
+{
+    // 田太 selected in the name box after 御 in the inscription: the click collapsed the inscription.
+    select(*p, 1, 0, 1);
+    select(*p, 2, 1, 2);
+    f().bold();
+    f().italic();
+    f().underline();
+    f().strikeThrough();
+    for (qsizetype i : {1, 2}) {
+        const rt::CharFormat c = at(*p->RichTextBox2, i);
+        EXPECT_TRUE(c.bold && c.italic && c.underline && c.strike) << i;
+        EXPECT_EQ(c.size, i == 1 ? 16 : 12); // each character keeps its size
+    }
+    EXPECT_FALSE(at(*p->RichTextBox2, 0).bold);
+    EXPECT_FALSE(at(*p->RichTextBox1, 0).bold);         // the inscription's text is untouched
+    EXPECT_TRUE(p->RichTextBox1->insertionFormat().bold); // only its caret format took it
+    // Set, never toggled.
+    f().bold();
+    EXPECT_TRUE(at(*p->RichTextBox2, 1).bold);
+
+    p->RichTextBox2->setSelColor(0x0000FF);
+    f().plain();
+    const rt::CharFormat c = at(*p->RichTextBox2, 1);
+    EXPECT_FALSE(c.bold || c.italic || c.underline || c.strike);
+    EXPECT_EQ(c.size, 16);
+    EXPECT_EQ(c.color, 0x0000FFu);
+    EXPECT_EQ(c.fontName, "ＭＳ 明朝");
+    EXPECT_TRUE(ui::shownMessages().empty());
+}
+
+TEST_F(FormatTest, CommandsThatNeedSelectedText)
+{
+    struct Case {
+        const char* what;
+        void (PreviewFormatter::*command)();
+        bool asks; // the message when nothing is selected
+    };
+    const Case cases[] = {
+        {"size", &PreviewFormatter::sizeCommand, true},
+        {"font dialog", &PreviewFormatter::fontDialog, true},
+        {"colour dialog", &PreviewFormatter::colorDialog, true},
+        {"thin ink (menu)", &PreviewFormatter::usuzumiFromMenu, true},
+        {"thin ink (pop-up)", &PreviewFormatter::usuzumiFromPopup, false},
+        {"bold", &PreviewFormatter::bold, false},
+        {"plain", &PreviewFormatter::plain, false},
+    };
+    answerDialogs("unused");
+    for (const Case& c : cases) {
+        select(*p, 2, 2, 0);
+        ui::clearShownMessages();
+        ui::clearShownDialogs();
+        const rt::RichDocument before1 = p->RichTextBox1->document(), before2 = p->RichTextBox2->document();
+        (f().*c.command)();
+        EXPECT_EQ(messages(), c.asks ? QStringList{NothingSelected} : QStringList{}) << c.what;
+        if (c.asks) {
+            EXPECT_TRUE(ui::shownDialogs().empty()) << c.what;
+            EXPECT_EQ(p->RichTextBox1->document(), before1) << c.what;
+            EXPECT_EQ(p->RichTextBox2->document(), before2) << c.what;
+        }
+    }
+}
+
+TEST_F(FormatTest, ThinInkAndColours)
+{
+    // Both boxes hold text: the menu command colours both, the focus ends in the name box.
+    p->RichTextBox1->setSelStart(0);
+    p->RichTextBox1->setSelLength(1);
+    p->RichTextBox2->setSelStart(0);
+    p->RichTextBox2->setSelLength(2);
+    p->show();
+    f().usuzumiFromMenu();
+    EXPECT_EQ(at(*p->RichTextBox1, 0).color, 0xC0C0C0u);
+    EXPECT_EQ(at(*p->RichTextBox2, 1).color, 0xC0C0C0u);
+    EXPECT_EQ(at(*p->RichTextBox2, 2).color, 0u);
+    EXPECT_TRUE(p->RichTextBox2View->hasFocus() || !p->isActiveWindow());
+
+    // The colour dialog starts at blue and replaces thin ink like any colour.
+    ui::setDialogAnswerer([](const ui::DialogRequest& r) {
+        ui::DialogAnswer a;
+        a.accepted = true;
+        a.color = r.color == 0xFF0000 ? 0x00FF00 : 0x123456;
+        return a;
+    });
+    f().colorDialog();
+    EXPECT_EQ(at(*p->RichTextBox1, 0).color, 0x00FF00u);
+    EXPECT_EQ(at(*p->RichTextBox2, 0).color, 0x00FF00u);
+
+    // A cancelled dialog applies nothing.
+    answerDialogs(QString());
+    f().colorDialog();
+    EXPECT_EQ(at(*p->RichTextBox1, 0).color, 0x00FF00u);
+}
+
+TEST_F(FormatTest, SizeBox)
+{
+    select(*p, 1, 0, 2);
+    const int beeps = ui::beepCount();
+    struct Case {
+        const char* typed;
+        bool beep;
+        double size; // of 御 afterwards
+        int spinner;
+    };
+    // The click showed 20; the spinner follows accepted sizes within 4 to 500.
+    ASSERT_EQ(p->UpDown3->value(), 20);
+    const Case cases[] = {
+        {"", true, 20, 20}, {"abc", true, 20, 20}, {"501", true, 20, 20}, {"500", false, 500, 500},
+        {"0", false, 500, 500}, {"2", false, 2, 500}, {"10.5", false, 10.5, 10}, {"30", false, 30, 30},
+    };
+    int beeped = 0;
+    for (const Case& c : cases) {
+        p->Text7->setText(c.typed);
+        beeped += c.beep;
+        EXPECT_EQ(ui::beepCount() - beeps, beeped) << c.typed;
+        EXPECT_EQ(at(*p->RichTextBox1, 0).size, c.size) << c.typed;
+        EXPECT_EQ(p->UpDown3->value(), c.spinner) << c.typed;
+        EXPECT_EQ(p->Text7->text(), c.typed) << c.typed; // the spinner never writes back
+    }
+    EXPECT_TRUE(ui::shownMessages().empty());
+    // The spinner writes whole numbers, applied like typing.
+    p->UpDown3->setValue(31);
+    EXPECT_EQ(p->Text7->text(), "31");
+    EXPECT_EQ(at(*p->RichTextBox1, 1).size, 31);
+    EXPECT_EQ(at(*p->RichTextBox1, 2).size, 20); // 元 was not selected
+}
+
+TEST_F(FormatTest, SizeCommandWithBothBoxesSelectedShowsTheNameSize)
+{
+    p->RichTextBox1->setSelStart(0);
+    p->RichTextBox1->setSelLength(1);
+    p->RichTextBox2->setSelStart(0);
+    p->RichTextBox2->setSelLength(1);
+    f().sizeCommand();
+    EXPECT_EQ(p->Text7->text(), "12");
+    EXPECT_TRUE(f().sizeBoxHighlighted());
+    // Shown only: neither selection changed size yet.
+    EXPECT_EQ(at(*p->RichTextBox1, 0).size, 20);
+    EXPECT_EQ(at(*p->RichTextBox2, 0).size, 12);
+    p->Text7->setText("18");
+    EXPECT_EQ(at(*p->RichTextBox1, 0).size, 18);
+    EXPECT_EQ(at(*p->RichTextBox2, 0).size, 18);
+    EXPECT_FALSE(f().sizeBoxHighlighted());
+}
+
+TEST_F(FormatTest, BaselineInTwips)
+{
+    select(*p, 2, 0, 2);
+    p->Text5->setText("-20");
+    EXPECT_DOUBLE_EQ(at(*p->RichTextBox2, 0).offset, -1.0);
+    EXPECT_DOUBLE_EQ(at(*p->RichTextBox2, 1).offset, -1.0);
+    EXPECT_DOUBLE_EQ(at(*p->RichTextBox2, 2).offset, 0.0);
+    p->Text5->setText("x"); // refused: nothing changes
+    EXPECT_DOUBLE_EQ(at(*p->RichTextBox2, 0).offset, -1.0);
+    // The spinner steps by 10 within -1000 to 1000.
+    EXPECT_EQ(p->UpDown2->singleStep(), 10);
+    EXPECT_EQ(p->UpDown2->minimum(), -1000);
+    EXPECT_EQ(p->UpDown2->maximum(), 1000);
+    p->UpDown2->setValue(60);
+    EXPECT_EQ(p->Text5->text(), "60");
+    EXPECT_DOUBLE_EQ(at(*p->RichTextBox2, 0).offset, 3.0);
+    // A click shows the selection's offset in twips.
+    select(*p, 2, 0, 1);
+    EXPECT_EQ(p->Text5->text(), "60");
+}
+
+TEST_F(FormatTest, FontListAndChoice)
+{
+    f().fontListDropDown();
+    QStringList listed;
+    for (int i = 0; i < p->Combo2->count(); ++i)
+        listed << p->Combo2->itemText(i);
+    ASSERT_FALSE(listed.isEmpty());
+    for (const QString& n : listed)
+        EXPECT_FALSE(n.startsWith(u'@')) << n.toStdString();
+    QStringList sorted = listed;
+    sorted.sort();
+    EXPECT_EQ(listed, sorted);
+    EXPECT_TRUE(listed.contains(QStringLiteral("ＭＳ ゴシック")));
+
+    // A vertical font shows its "@"; choosing from the list gives the plain name.
+    p->RichTextBox1->setSelStart(0);
+    p->RichTextBox1->setSelLength(3);
+    p->RichTextBox1->setSelFontName(QStringLiteral("@ＭＳ 明朝"));
+    select(*p, 1, 0, 3);
+    EXPECT_EQ(p->Combo2->currentText(), "@ＭＳ 明朝");
+    p->Combo2->setCurrentIndex(listed.indexOf(QStringLiteral("ＭＳ ゴシック")));
+    f().fontChosen();
+    EXPECT_EQ(at(*p->RichTextBox1, 1).fontName, "ＭＳ ゴシック");
+    EXPECT_EQ(p->RichTextBox2->insertionFormat().fontName, "ＭＳ ゴシック");
+}
+
+TEST_F(FormatTest, FontDialogAppliesTheNameToBoth)
+{
+    select(*p, 1, 0, 1);
+    ui::setDialogAnswerer([](const ui::DialogRequest&) {
+        ui::DialogAnswer a;
+        a.accepted = true;
+        a.font = QFont(QStringLiteral("ＭＳ ゴシック"), 40);
+        return a;
+    });
+    f().fontDialog();
+    EXPECT_EQ(at(*p->RichTextBox1, 0).fontName, "ＭＳ ゴシック");
+    EXPECT_EQ(at(*p->RichTextBox1, 0).size, 20); // the dialog's size is not applied
+    EXPECT_EQ(p->RichTextBox2->insertionFormat().fontName, "ＭＳ ゴシック");
+}
+
+TEST_F(FormatTest, EditCommandsGoToTheBoxClickedLast)
+{
+    p->show();
+    // Before any click: the name box.
+    p->RichTextBox2->setSelStart(0);
+    p->RichTextBox2->setSelLength(2);
+    p->RichTextBox1->setSelStart(0);
+    p->RichTextBox1->setSelLength(1);
+    f().copy();
+    f().paste(); // replaces 山田 with itself
+    EXPECT_EQ(p->RichTextBox2->text(), "山田太郎");
+    p->RichTextBox2->setSelStart(4);
+    f().paste();
+    EXPECT_EQ(p->RichTextBox2->text(), "山田太郎山田");
+
+    select(*p, 1, 1, 2);
+    f().cut();
+    EXPECT_EQ(p->RichTextBox1->text(), "御");
+    f().undo();
+    EXPECT_EQ(p->RichTextBox1->text(), "御中元");
+    EXPECT_EQ(p->RichTextBox2->text(), "山田太郎山田");
+}
+
+TEST_F(FormatTest, UndoAfterFormatting)
+{
+    p->show();
+    select(*p, 1, 0, 2);
+    f().bold();
+    p->Text7->setText("40");
+    ASSERT_TRUE(at(*p->RichTextBox1, 0).bold);
+    ASSERT_EQ(at(*p->RichTextBox1, 0).size, 40);
+    f().undo();
+    EXPECT_EQ(at(*p->RichTextBox1, 0).size, 20);
+    EXPECT_TRUE(at(*p->RichTextBox1, 0).bold);
+    f().undo();
+    EXPECT_FALSE(at(*p->RichTextBox1, 0).bold);
+}
+
+TEST_F(FormatTest, PopupItemsFollowTheSelection)
+{
+    const QList<QAction*> needText = {p->mnuPopFont, p->mnuPopColor, p->mnuPopUsuzumi, p->mnuPopSize};
+    select(*p, 1, 0, 0);
+    f().boxRightPressed(1);
+    for (QAction* a : needText)
+        EXPECT_FALSE(a->isEnabled()) << a->text().toStdString();
+    EXPECT_TRUE(p->mnuPopEditPaste->isEnabled());
+    select(*p, 1, 0, 1);
+    f().boxRightPressed(1);
+    for (QAction* a : needText)
+        EXPECT_TRUE(a->isEnabled()) << a->text().toStdString();
+}
+
+TEST_F(FormatTest, MenusCarryTheirCaptionsAndShortcuts)
+{
+    struct Case {
+        QAction* item;
+        const char* caption;
+        QKeySequence key;
+    };
+    const Case cases[] = {
+        {p->mnuFileLoad1, "表書きﾌｧｲﾙﾘｽﾄを開く(&O)　　　　", QKeySequence("Ctrl+O")},
+        {p->mnuList, "名書きﾌｧｲﾙﾘｽﾄを開く(&N)　　　　", QKeySequence("Ctrl+N")},
+        {p->mnuFileSaveAs, "名書きの保存(&A)...", QKeySequence("Ctrl+A")},
+        {p->mnuFilePrint, "印刷(&P)...", QKeySequence("Ctrl+P")},
+        {p->mnuFileExit, "閉じる(&X)", QKeySequence()},
+        {p->mnuEditUndo, "元に戻す(&U)", QKeySequence()},
+        {p->mnuEditCut, "切り取り(&T)", QKeySequence("Ctrl+X")},
+        {p->mnuEditCopy, "ｺﾋﾟｰ(&C)", QKeySequence("Ctrl+C")},
+        {p->mnuEditPaste, "貼り付け(&P)", QKeySequence("Ctrl+V")},
+        {p->mnuUsuzumi, "薄墨に変更(&U)", QKeySequence()},
+        {p->mnuPopUsuzumi, "薄墨に変更(&G)", QKeySequence()},
+        {p->mnuFontSize, "ﾌｫﾝﾄｻｲｽﾞの変更(&B)", QKeySequence()},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.item->text(), QString::fromUtf8(c.caption));
+        EXPECT_EQ(c.item->shortcut(), c.key) << c.caption;
+    }
+}
