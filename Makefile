@@ -6,7 +6,7 @@ PACKAGES := cmake g++ make pkg-config qt6-base-dev libqt6sql6-sqlite libharfbuzz
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build run test bench clean
+.PHONY: deps build run test bench fuzz clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do \
@@ -29,6 +29,27 @@ test: build
 
 bench: build
 	@for b in $(BUILD)/tests/bench/bench_*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b"; done
+
+# Coverage-guided fuzzing with libFuzzer (clang, address and undefined-behaviour
+# sanitizers) in a build folder of its own: each entry point of tests/fuzz runs
+# for FUZZ_SECONDS on its seed corpus; new inputs collect in
+# $(FUZZ_BUILD)/corpus/<name>, failures in $(FUZZ_BUILD)/<name>-crash-*.
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZERS ?= rtf_read rtf_roundtrip picture datafile settings cp932
+fuzz:
+	@$(MAKE) --no-print-directory deps PACKAGES="$(PACKAGES) clang"
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DNOSHI_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target fuzzers
+	@failed=; for f in $(FUZZERS); do \
+	    mkdir -p $(FUZZ_BUILD)/corpus/$$f; \
+	    echo "== $$f for $(FUZZ_SECONDS) s"; \
+	    if ! QT_QPA_PLATFORM=offscreen $(FUZZ_BUILD)/tests/fuzz/fuzz_$$f $(FUZZ_BUILD)/corpus/$$f tests/fuzz/corpus/$$f \
+	        -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 -artifact_prefix=$(FUZZ_BUILD)/$$f- \
+	        > $(FUZZ_BUILD)/$$f.log 2>&1; then tail -40 $(FUZZ_BUILD)/$$f.log; failed="$$failed $$f"; fi; \
+	    grep -E '^(Done|stat::number_of_executed_units)' $(FUZZ_BUILD)/$$f.log; \
+	done; \
+	if [ -n "$$failed" ]; then echo "fuzzing found failures in:$$failed"; exit 1; fi
 
 clean:
 	rm -rf $(BUILD)

@@ -169,7 +169,8 @@ void NoshiMain::buildMenus()
     connect(mnuWiz, &QAction::triggered, this, [] { if (hooks().showSplash) hooks().showSplash(); });
     for (const auto& [action, tab] : settingsMenuItems()) {
         const bool hourglass = action != mnuFontsize;
-        connect(action, &QAction::triggered, this, [this, tab, hourglass] { openSettingsAt(tab, hourglass); });
+        // A copy of the binding: clang 14 cannot capture a structured binding.
+        connect(action, &QAction::triggered, this, [this, page = tab, hourglass] { openSettingsAt(page, hourglass); });
     }
     connect(mnuHelpContents, &QAction::triggered, this, [this] { mnuHelpContents_Click(); });
     connect(mnuHelpOmote, &QAction::triggered, this, [] { if (hooks().showNoshiLike) hooks().showNoshiLike(); });

@@ -1,6 +1,7 @@
 #include "config/Noshisettei.h"
 
 #include "config/CalibrationPage.h"
+#include "config/CompanyNamePage.h"
 #include "config/EnvironmentPage.h"
 #include "config/OmotePage.h"
 #include "config/SizeTabs.h"
@@ -8,10 +9,12 @@
 #include "platform/services/Shell.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace config {
 
@@ -44,6 +47,7 @@ Noshisettei::Noshisettei(SettingsHost& host, QWidget* parent) : forms::Form(pare
         case CalibrationTab: content = new CalibrationPage(*this); break;
         case SizeTab: content = sizeTab; break;
         case OmoteTab: content = new OmotePage(*this); break;
+        case CompanyNameTab: content = new CompanyNamePage(*this); break;
         case EnvironmentTab: content = new EnvironmentPage(*this); break;
         case SizeStatusTab: content = new SizeStatusPage(*this); break;
         default: break;
@@ -93,9 +97,20 @@ void Noshisettei::Form_Load()
     }
 }
 
+bool Noshisettei::event(QEvent* e)
+{
+    if (e->type() == QEvent::WindowDeactivate) {
+        QWidget* modal = QApplication::activeModalWidget();
+        leftForModal_ = modal && modal != this;
+    }
+    return forms::Form::event(e);
+}
+
 void Noshisettei::Form_Activate()
 {
     QApplication::restoreOverrideCursor();
+    if (std::exchange(leftForModal_, false))
+        return;
     for (SettingsTab* t : tabs_) {
         if (t)
             t->activateTab();
@@ -153,7 +168,7 @@ void SettingsWindow::showAt(int tab)
 
 bool SettingsTabBuilt(int tab)
 {
-    return tab >= 0 && tab < Noshisettei::TabCount && tab != Noshisettei::CompanyNameTab;
+    return tab >= 0 && tab < Noshisettei::TabCount;
 }
 
 } // namespace config

@@ -78,8 +78,15 @@ public:
     std::array<QPushButton*, TabCount> Command9{}; // help
     std::array<QPushButton*, TabCount> Command6{}; // cancel
 
+protected:
+    bool event(QEvent* e) override;
+
 private:
     void placeTab(int index, SettingsTab* content);
+
+    // The dialog lost the focus to a message box or file dialog of its own:
+    // coming back from it is no switch of windows.
+    bool leftForModal_ = false;
 
     SettingsHost& host_;
     std::array<SettingsTab*, TabCount> tabs_{};

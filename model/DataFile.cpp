@@ -172,15 +172,24 @@ DataFileResult ReadDataFile(LiveStore& s, const QString& path)
         s.setLoadedDamaged(true);
         return res;
     }
-    LineReader in(file.bytes);
+    return ReadDataFileBytes(s, file.bytes, found);
+}
+
+DataFileResult ReadDataFileBytes(LiveStore& s, const QByteArray& bytes, const QString& name)
+{
+    DataFileResult res;
+    LineReader in(bytes);
 
     if (auto h = in.text())
         s.DataFileHeader = *h;
     QList<RegisteredSize> sizes(in.count(LiveStore::RegSizeCapacity, QStringLiteral("のし紙サイズ")));
     for (RegisteredSize& z : sizes) {
         for (int st = 0; st < NameStyleCount; ++st) {
-            if (auto t = in.text())
-                z.RegSizeTemplate[size_t(st)] = (*t == OldB5StripKey) ? B5StripKey : normalisedKey(*t);
+            if (auto t = in.text()) {
+                // Trimmed first, so that the old key with a stray blank is renamed too.
+                const QString key = normalisedKey(*t);
+                z.RegSizeTemplate[size_t(st)] = key == OldB5StripKey ? B5StripKey : key;
+            }
             if (auto t = in.text())
                 z.RegSizeName[size_t(st)] = *t;
             if (auto v = in.number())
@@ -205,7 +214,7 @@ DataFileResult ReadDataFile(LiveStore& s, const QString& path)
     if (in.damaged()) {
         res.ok = false;
         res.problem = QStringLiteral("データファイルが壊れています。読み込めた内容だけを使います。\n%1\n%2")
-                          .arg(found, in.problems());
+                          .arg(name, in.problems());
         s.setLoadedDamaged(true);
     }
     return res;

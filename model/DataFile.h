@@ -31,6 +31,8 @@ struct DataFileResult {
 // can be read; the store is then marked so that exit does not overwrite the
 // file unless the user changed something.
 DataFileResult ReadDataFile(LiveStore& s, const QString& path = dataFilePath());
+// The same from the file's bytes; `name` is the file named in messages.
+DataFileResult ReadDataFileBytes(LiveStore& s, const QByteArray& bytes, const QString& name);
 // Replaces the file through a temporary file; a failure leaves the old file.
 DataFileResult WriteDataFile(LiveStore& s, const QString& path = dataFilePath());
 

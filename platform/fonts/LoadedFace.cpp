@@ -1,5 +1,7 @@
 #include "platform/fonts/LoadedFace.h"
 
+#include "platform/files/SafeFile.h"
+
 #include <QFile>
 #include <QFont>
 #include <QHash>
@@ -82,10 +84,12 @@ const LoadedFace* loadedFace(const QString& documentFontName)
     const QString key = face.file + u'#' + QString::number(face.index);
     auto it = faces.find(key);
     if (it == faces.end()) {
-        QFile f(face.file);
+        // Font files run to tens of megabytes (a full CJK collection); a
+        // larger or odd file (a pipe, a device) is taken for no font.
         std::shared_ptr<LoadedFace> loaded;
-        if (f.open(QIODevice::ReadOnly))
-            loaded = std::make_shared<LoadedFace>(face.file, face.index, face.family, f.readAll());
+        files::ReadResult in = files::readRegularFile(face.file, qint64(256) * 1024 * 1024);
+        if (in.ok())
+            loaded = std::make_shared<LoadedFace>(face.file, face.index, face.family, in.bytes);
         it = faces.insert(key, loaded);
     }
     byName.insert(documentFontName, it->get());

@@ -13,6 +13,16 @@
 
 namespace rt {
 
+// An \object group being read. Declared outside the reader so that it is
+// complete where std::optional asks whether it can be built by default
+// (clang decides that inside the class, before its member initialisers).
+struct RtfObjectCapture {
+    QString objectClass;
+    QByteArray data;
+    int objw = 0, objh = 0, scalex = 100, scaley = 100;
+    std::shared_ptr<EmbeddedObject> result;
+};
+
 class RtfReader {
 public:
     static constexpr int kMaxDepth = 512;
@@ -37,12 +47,7 @@ private:
         QString name;
         int charset = -1;
     };
-    struct ObjectCapture {
-        QString objectClass;
-        QByteArray data;
-        int objw = 0, objh = 0, scalex = 100, scaley = 100;
-        std::shared_ptr<EmbeddedObject> result;
-    };
+    using ObjectCapture = RtfObjectCapture;
 
     bool fail(const QString& message);
     void parseControl();

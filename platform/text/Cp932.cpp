@@ -8,8 +8,9 @@ namespace cp932 {
 
 namespace {
 
-// One conversion descriptor per call: iconv keeps shift state, and the
-// program is single-threaded anyway, so a cache would buy nothing.
+// A conversion descriptor, opened once per thread and direction (opening
+// costs more than converting a line); its shift state is reset before each
+// use.
 class Converter {
 public:
     Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
@@ -27,6 +28,7 @@ public:
     bool run(const QByteArray& in, QByteArray& out, qsizetype& badOffset, int& why)
     {
         out.clear();
+        iconv(cd_, nullptr, nullptr, nullptr, nullptr);
         char* src = const_cast<char*>(in.constData());
         size_t srcLeft = size_t(in.size());
         std::vector<char> buf(size_t(in.size()) * 4 + 16);
@@ -82,7 +84,7 @@ QString byteText(const QByteArray& bytes, qsizetype pos)
 QString decode(const QByteArray& bytes, Error* err)
 {
     clearError(err);
-    Converter conv("UTF-16LE", "CP932");
+    thread_local Converter conv("UTF-16LE", "CP932");
     if (!conv.ok()) {
         setError(err, 0, QStringLiteral("シフトJIS（コードページ932）の変換が使えません。"));
         return {};
@@ -124,7 +126,7 @@ QByteArray encode(const QString& original, Error* err)
     // Input methods here type the JIS forms of these marks; the code page
     // holds the same marks under other code points.
     const QString text = toCp932Repertoire(original);
-    Converter conv("CP932", "UTF-16LE");
+    thread_local Converter conv("CP932", "UTF-16LE");
     if (!conv.ok()) {
         setError(err, 0, QStringLiteral("シフトJIS（コードページ932）の変換が使えません。"));
         return {};

@@ -100,15 +100,18 @@ TEST_F(DataFileTest, SaveAndReloadGiveTheSameStoreByteForByte)
 
 TEST_F(DataFileTest, OldStripSheetKeyIsRenamedOnRead)
 {
-    LiveStore s;
-    s.addSize(size(QStringLiteral("短冊シートＢ５"), QStringLiteral("短冊５枚")));
-    ASSERT_TRUE(WriteDataFile(s, path()).ok);
-    LiveStore back;
-    ReadDataFile(back, path());
-    for (int st = 0; st < NameStyleCount; ++st)
-        EXPECT_EQ(back.size(0).RegSizeTemplate[size_t(st)], QStringLiteral("短冊Ｂ５／５Ｐ"));
-    ASSERT_TRUE(WriteDataFile(back, path()).ok);
-    EXPECT_TRUE(cp932::decodeLines(readAll(path())).contains(QStringLiteral("短冊Ｂ５／５Ｐ")));
+    // Also with a stray blank after it, as an edited file may have.
+    for (const QString& old : {QStringLiteral("短冊シートＢ５"), QStringLiteral("短冊シートＢ５ ")}) {
+        LiveStore s;
+        s.addSize(size(old, QStringLiteral("短冊５枚")));
+        ASSERT_TRUE(WriteDataFile(s, path()).ok);
+        LiveStore back;
+        ReadDataFile(back, path());
+        for (int st = 0; st < NameStyleCount; ++st)
+            EXPECT_EQ(back.size(0).RegSizeTemplate[size_t(st)], QStringLiteral("短冊Ｂ５／５Ｐ"));
+        ASSERT_TRUE(WriteDataFile(back, path()).ok);
+        EXPECT_TRUE(cp932::decodeLines(readAll(path())).contains(QStringLiteral("短冊Ｂ５／５Ｐ")));
+    }
 }
 
 TEST_F(DataFileTest, FileNameIsFoundWhateverItsCase)
