@@ -125,7 +125,7 @@ void NamePreview::draw()
     rt::RichTextBox& box = *m.RichTextBox2;
     PreviewPen pen(box);
     pen.font(st.MeasureFontName);
-    box.setRightMarginMm(catalogue().row(PreviewTemplateRow).TemplateHeight / 2);
+    box.setRightMarginMm(previewColumnMm(m, true));
     box.clear();
     m.RichTextBox2View->show();
 

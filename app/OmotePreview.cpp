@@ -83,7 +83,7 @@ void OmotePreview::draw()
     PreviewPen pen(box);
     box.clear();
     pen.font(st.MeasureFontName);
-    box.setRightMarginMm(catalogue().row(PreviewTemplateRow).TemplateHeight / 2);
+    box.setRightMarginMm(previewColumnMm(m, false));
     m.RichTextBox1View->show();
 
     if (omote == QStringLiteral("タオル") || omote == QStringLiteral("お手拭")) {

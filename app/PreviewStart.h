@@ -12,4 +12,11 @@ struct PreviewFields;
 // calendar.
 bool beginPreview(NoshiMain& m, PreviewFields& f);
 
+// How long a column of the previews is, in millimetres. They sketch the page
+// at half its point sizes, so a column half as long as the chosen sheet's box
+// (its wrap length on paper) wraps a long name or inscription where the paper
+// does, instead of running on out of sight. With no registered sheet under
+// the chosen name: half the sketched template's height.
+double previewColumnMm(const NoshiMain& m, bool nameBox);
+
 } // namespace app

@@ -4,6 +4,8 @@
 #include "app/PrintDispatcher.h"
 #include "print/TemplateDispatch.h"
 
+#include <QFile>
+#include <QMap>
 #include <QSet>
 #include <gtest/gtest.h>
 
@@ -81,6 +83,14 @@ TEST(TemplateDispatch, TraditionalAndStandardSizesReachTheirSets)
         {"本中判　　　　", &layout::LayoutKitteban}, {"切手判Ａ　　　", &layout::LayoutKitteban},
         {"美濃判（太字）", &layout::LayoutMinobanBold}, {"半紙判（太字）", &layout::LayoutHanshibanBold},
         {"切手判（太字）", &layout::LayoutKittebanBold},
+        {"Ａ５判　　　　", &layout::LayoutA5}, {"祝０１　　　　", &layout::LayoutA5},
+        {"志０３　　　　", &layout::LayoutA5}, {"赤棒０３　　　", &layout::LayoutA5},
+        {"和紙（特大）　", &layout::LayoutA5}, {"Ａ６判　縦　　", &layout::LayoutA5},
+        {"Ａ４判　　　　", &layout::LayoutA4}, {"Ａ４　テスト用", &layout::LayoutA4},
+        {"Ａ５判　縦　　", &layout::LayoutA4}, {"Ａ３判　　　　", &layout::LayoutA3},
+        {"Ａ４判　縦　　", &layout::LayoutA3}, {"Ｂ４判　　　　", &layout::LayoutB4},
+        {"Ｂ５判　縦　　", &layout::LayoutB4}, {"Ｂ４判（太字）", &layout::LayoutB4Bold},
+        {"Ａ４判（太字）", &layout::LayoutA4Bold},
     };
     for (const Case& c : cases)
         EXPECT_EQ(TemplateDispatch(QString::fromUtf8(c.key)).member, c.member) << c.key;
@@ -171,3 +181,40 @@ TEST(Geometry, SpaceExtentIsFixedFromVersionFiveOn)
 }
 
 } // namespace
+
+// The table checked against a copy of the key table written out separately
+// (tests/fixtures/dispatch/keys.tsv): every key with its member and printer,
+// and no key besides.
+TEST(TemplateDispatch, MatchesTheSeparatelyWrittenKeyTable)
+{
+    QFile f(QStringLiteral(NOSHI_TEST_FIXTURES "/dispatch/keys.tsv"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QMap<QString, PrinterChoice> printers = {
+        {"TanzakuSheet5", PrinterChoice::TanzakuSheet5}, {"TanzakuSheet6", PrinterChoice::TanzakuSheet6},
+        {"TanzakuSheet3", PrinterChoice::TanzakuSheet3}, {"Meishi", PrinterChoice::Meishi},
+        {"Tanzaku", PrinterChoice::Tanzaku},
+    };
+    QSet<QString> listed;
+    for (const QString& line : QString::fromUtf8(f.readAll()).split(u'\n')) {
+        if (line.isEmpty() || line.startsWith(u'#'))
+            continue;
+        const QStringList cells = line.split(u'\t');
+        ASSERT_EQ(cells.size(), 3) << line.toStdString();
+        const QString& key = cells[0];
+        SCOPED_TRACE(key.toStdString());
+        listed << key;
+        EXPECT_EQ(TemplateMemberName(key), cells[1]);
+        if (cells[2] == "shape") {
+            EXPECT_EQ(ChoosePrinter(key, 300, 200), PrinterChoice::Landscape);
+            EXPECT_EQ(ChoosePrinter(key, 200, 300), PrinterChoice::Portrait);
+            EXPECT_EQ(ChoosePrinter(key, 200, 200), PrinterChoice::Portrait);
+        } else {
+            ASSERT_TRUE(printers.contains(cells[2])) << cells[2].toStdString();
+            EXPECT_EQ(ChoosePrinter(key, 300, 200), printers[cells[2]]);
+            EXPECT_EQ(ChoosePrinter(key, 200, 300), printers[cells[2]]);
+        }
+    }
+    EXPECT_EQ(listed.size(), 80);
+    for (const DispatchEntry& e : TemplateDispatchTable())
+        EXPECT_TRUE(listed.contains(e.key)) << "not in the key table: " << e.key.toStdString();
+}

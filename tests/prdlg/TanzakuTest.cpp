@@ -53,17 +53,6 @@ protected:
         w = CreateTanzakuSheetPrinter(key, host, copies);
         return *w;
     }
-    // The sheet's alignment to the physical page, as the printer reports it.
-    int physW() const
-    {
-        const prn::Printer& p = prn::CurrentPrinter();
-        return vb::CLng(p.GetDeviceCaps(prn::PHYSICALWIDTH) * p.TwipsPerPixelX());
-    }
-    int physH() const
-    {
-        const prn::Printer& p = prn::CurrentPrinter();
-        return vb::CLng(p.GetDeviceCaps(prn::PHYSICALHEIGHT) * p.TwipsPerPixelY());
-    }
     // Left edges and tops of the drawn bands, with the box each came from.
     QStringList bands()
     {
@@ -102,8 +91,8 @@ TEST(TanzakuGeometry, StripEdgesAndTopsInTwips)
     }
     EXPECT_EQ(TanzakuLayoutForKey(Key5), &Tanzaku5Layout());
     EXPECT_EQ(TanzakuLayoutForKey(QStringLiteral("短冊（大）　　")), nullptr);
-    // 1.5 mm is 85.05 twips, rounded within the sum.
-    EXPECT_EQ(TanzakuStripLeft(Tanzaku3Layout(), 1, 1.5, 10319), vb::CLng(170 + 85.05 + 10319 - 182 * 56.7));
+    // 1.5 mm is 85.05 twips, rounded within the sum: 170 + 85.05 + 10319 - 10319.4 = 254.65.
+    EXPECT_EQ(TanzakuStripLeft(Tanzaku3Layout(), 1, 1.5, 10319), 255);
 }
 
 TEST_F(TanzakuTest, RangeOfTwoStripsInTwoCopies)
@@ -116,14 +105,11 @@ TEST_F(TanzakuTest, RangeOfTwoStripsInTwoCopies)
     QObject::connect(t.ProgressBar1, &QProgressBar::valueChanged, [&](int v) { progress.push_back(v); });
     t.Command1_Click();
     EXPECT_TRUE(t.isUnloaded());
-    // The strips at 64 and 125 mm, the parts at 3 and 131.5 mm, aligned to
-    // the B5 page as the printer measures it.
-    const auto at = [this](const char* box, int strip, bool lower) {
-        return QStringLiteral("%1 %2,%3").arg(box).arg(TanzakuStripLeft(Tanzaku3Layout(), strip, 0.0, physW()))
-            .arg(TanzakuPartTop(Tanzaku3Layout(), lower, 0.0, physH()));
-    };
-    const QStringList sheet{at("omote", 2, false), at("omote", 3, false), at("name", 2, true), at("name", 3, true)};
-    EXPECT_NEAR(TanzakuStripLeft(Tanzaku3Layout(), 2, 0.0, physW()), 3629, 2);
+    // The strips at 64 and 125 mm (3629 and 7088 twips), the parts at 3 and
+    // 131.5 mm (170 and 7456), aligned to the B5 page as the printer
+    // measures it: 4299 x 6071 pixels at 600 dpi, 10318 x 14570 twips, against
+    // 182 x 257 mm = 10319.4 x 14571.9: 1.4 across and 1.9 down less.
+    const QStringList sheet{"omote 3628,168", "omote 7087,168", "name 3628,7454", "name 7087,7454"};
     EXPECT_EQ(bands(), sheet + sheet);
     EXPECT_EQ(rec->count("startDoc"), 1);
     EXPECT_EQ(rec->count("newPage"), 1); // two sheets, no empty third
@@ -142,9 +128,12 @@ TEST_F(TanzakuTest, AllStripsOverwritesATypedRange)
     host.s.PrOffsetY = 0;
     t.Command1_Click();
     ASSERT_EQ(rec->boxes().size(), 10u);
+    // B5 on its side, 14570 x 10318 twips, against 257 x 182 mm = 14571.9 x
+    // 10319.4: every strip 1.9 twips to the left, the lower part 1.4 up.
+    const int lefts[] = {111, 2946, 5781, 8616, 11451};
     for (int strip = 1; strip <= 5; ++strip) {
-        EXPECT_EQ(rec->boxes()[strip - 1].rc.left, TanzakuStripLeft(Tanzaku5Layout(), strip, 0.0, physW()));
-        EXPECT_EQ(rec->boxes()[strip + 4].rc.top, TanzakuPartTop(Tanzaku5Layout(), true, 0.0, physH()));
+        EXPECT_EQ(rec->boxes()[strip - 1].rc.left, lefts[strip - 1]);
+        EXPECT_EQ(rec->boxes()[strip + 4].rc.top, 5159); // 5160 - 1.4
     }
     EXPECT_TRUE(rec->log().contains("orientation 2"));
 }
@@ -227,8 +216,9 @@ TEST_F(TanzakuTest, PhysicalOffsetsAddAcrossAndSubtractDown)
     t.Command1_Click();
     const auto b = rec->boxes();
     ASSERT_FALSE(b.empty());
-    EXPECT_EQ(b[0].rc.left, TanzakuStripLeft(Tanzaku3Layout(), 1, 0.0, physW()) + 120);
-    EXPECT_EQ(b[0].rc.top, TanzakuPartTop(Tanzaku3Layout(), false, 0.0, physH()) - 240);
+    // Strip 1 at 170 - 1.4 = 169 (rounded), part top 170 - 1.9 = 168.
+    EXPECT_EQ(b[0].rc.left, 169 + 120);
+    EXPECT_EQ(b[0].rc.top, 168 - 240);
     EXPECT_EQ(b[0].page, (prn::TwipRect{0, 0, prn::CurrentPrinter().Width(), prn::CurrentPrinter().Height()}));
     EXPECT_EQ(b[0].rc.right, prn::CurrentPrinter().Height()); // the upright sheet's band ends at the page height
 }
@@ -241,7 +231,7 @@ TEST_F(TanzakuTest, AdjustmentIsStoredAsTypedAndShownNextTime)
     t.Command1_Click();
     const auto b = rec->boxes();
     ASSERT_FALSE(b.empty());
-    EXPECT_EQ(b[0].rc.left, vb::CLng(170 + 1.5 * 56.7 + physW() - 182 * 56.7));
+    EXPECT_EQ(b[0].rc.left, 254); // 170 + 85.05 + 10318 - 10319.4 = 253.65
     EXPECT_EQ(b[0].rc.top, 170); // not a number: the nominal place, not aligned
     settings::reload();
     EXPECT_EQ(settings::GetSetting("PrOffsetT3X"), "1.5");

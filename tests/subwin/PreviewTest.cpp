@@ -4,6 +4,7 @@
 #include "app/NamePreview.h"
 #include "app/OmotePreview.h"
 #include "layout/LayoutHost.h"
+#include "platform/richtext/TextLayout.h"
 
 using namespace app;
 
@@ -166,4 +167,51 @@ TEST_F(SubWinTest, NamePreviewShowsTheObjectFileInsteadOfTheName)
     windows->sub1()->Text3->setText(QStringLiteral("/tmp/挨拶状.doc"));
     forms::setText(m().Text2, QStringLiteral("山田太郎"));
     EXPECT_EQ(nameBox(), lines({"BL 2 ＭＳ 明朝 10", "TX \"/tmp/挨拶状.doc\" ＭＳ 明朝 10 b=0 c=000000"}));
+}
+
+// The previews sketch the page at half its point sizes: their column is half
+// the chosen sheet's box, so a name too long for the paper wraps in the
+// preview too instead of running out of sight below the view.
+TEST_F(SubWinTest, PreviewColumnsAreHalfTheSheetsBoxes)
+{
+    const auto addSize = [](const char* name, const char* key, int w, int h) {
+        app::RegisteredSize z;
+        const QString k = QString::fromUtf8(key), n = QString::fromUtf8(name);
+        z.RegSizeTemplate = {k, k, k};
+        z.RegSizeName = {n, n, n};
+        z.RegSizeWidth = w;
+        z.RegSizeHeight = h;
+        app::store().addSize(z);
+    };
+    addSize("中", "萌黄（　中　）", 0, 0);    // the template's 390 x 135: boxes of 67
+    addSize("四六", "短冊（４：６）", 55, 265); // boxes of 0.4 and 0.6 x 265: 106 and 159
+    struct Case {
+        const char* size;
+        double omote, name;
+    } cases[] = {
+        {"切手判", 48.5, 48.5}, // 萌黄（切手判）, 195 high: boxes of 97
+        {"中", 33.5, 33.5},
+        {"四六", 53, 79.5},
+        {"未登録", 97, 97}, // no such size: the sketched template's 195 / 2
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.size);
+        m().Combo1->setEditText(QString::fromUtf8(c.size));
+        forms::setText(m().Combo2, QStringLiteral("御中元"));
+        forms::setText(m().Text2, QStringLiteral("山田"));
+        EXPECT_EQ(m().RichTextBox1->rightMarginMm(), c.omote);
+        EXPECT_EQ(m().RichTextBox2->rightMarginMm(), c.name);
+    }
+
+    // A name of twelve characters runs past 33.5 mm at half size: two columns.
+    m().Combo1->setEditText(QStringLiteral("中"));
+    forms::setText(m().Text2, QStringLiteral("山田太郎左衛門之助右衛門"));
+    const QString text = m().RichTextBox2->text();
+    int textColumns = 0;
+    for (const rt::LaidLine& line : m().RichTextBox2->layout()->lines()) {
+        if (!text.mid(line.start, line.length).trimmed().isEmpty())
+            ++textColumns;
+        EXPECT_LE(line.stops.last(), 33.5 + 1e-9);
+    }
+    EXPECT_GE(textColumns, 2);
 }
