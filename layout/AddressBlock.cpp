@@ -27,8 +27,7 @@ void LayoutRun::PlaceAddressBlock()
     for (const auto& item : items) {
         if (item.text.isEmpty())
             continue;
-        // An indent pushed above the top edge writes no blanks (or ends an
-        // AbortOnError layout, like every negative count).
+        // An indent pushed above the top edge writes no blanks.
         // Twice as many 5-point blanks take the room of the 10-point indent;
         // the doubling is a checked 16-bit sum like every other.
         place_.WriteBlanks(nameBox_, add16(addressIndent, addressIndent), AddressBlankSize);

@@ -164,7 +164,7 @@ std::span<const TemplateParameterSet* const> layoutMembers()
             &LayoutNoshiLarge, &LayoutNoshiMedium, &LayoutNoshiSmall, &LayoutWashiSmall,
         };
         for (std::span<const TemplateParameterSet* const> group :
-             {traditionalSizeMembers(), stripMembers(), stripSheetMembers()})
+             {traditionalSizeMembers(), standardSizeMembers(), stripMembers(), stripSheetMembers()})
             all.insert(all.end(), group.begin(), group.end());
         return all;
     }();

@@ -32,8 +32,16 @@ extern const TemplateParameterSet LayoutHanshiban;
 extern const TemplateParameterSet LayoutHanshibanBold;
 extern const TemplateParameterSet LayoutKitteban;
 extern const TemplateParameterSet LayoutKittebanBold;
+// Ａ５判, Ａ４判, Ａ３判, Ｂ４判 and the bold Ｂ４判 and Ａ４判
+extern const TemplateParameterSet LayoutA5;
+extern const TemplateParameterSet LayoutA4;
+extern const TemplateParameterSet LayoutA3;
+extern const TemplateParameterSet LayoutB4;
+extern const TemplateParameterSet LayoutB4Bold;
+extern const TemplateParameterSet LayoutA4Bold;
 // The members of each group that lay out their templates.
 std::span<const TemplateParameterSet* const> traditionalSizeMembers();
+std::span<const TemplateParameterSet* const> standardSizeMembers();
 std::span<const TemplateParameterSet* const> stripMembers();
 std::span<const TemplateParameterSet* const> stripSheetMembers();
 

@@ -16,7 +16,7 @@ const QString StyleJoint = QStringLiteral("連名印刷");
 LayoutRun::LayoutRun(const TemplateParameterSet& p, LayoutContext& ctx, const LayoutInputs& in,
                      LayoutHost& host, rt::RichTextBox& omoteBox, rt::RichTextBox& nameBox)
     : p_(p), ctx_(ctx), in_(in), host_(host), omoteBox_(omoteBox), nameBox_(nameBox),
-      place_(in, ctx, host.printFontName(), p.Flags.AbortOnError),
+      place_(in, ctx, host.printFontName()),
       ext_(place_, ctx, host, omoteBox)
 {
 }

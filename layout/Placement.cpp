@@ -15,8 +15,8 @@ constexpr double MinPoints = 1.0;
 constexpr double MaxPoints = 1638.0;
 } // namespace
 
-Placement::Placement(const LayoutInputs& inputs, LayoutContext& context, QString printFont, bool abortOnError)
-    : in_(inputs), ctx_(context), printFont_(std::move(printFont)), abort_(abortOnError)
+Placement::Placement(const LayoutInputs& inputs, LayoutContext& context, QString printFont)
+    : in_(inputs), ctx_(context), printFont_(std::move(printFont))
 {
 }
 
@@ -61,8 +61,8 @@ void Placement::WriteBlanks(rt::RichTextBox& box, int n, double points) const
 
 void Placement::InsertBlanks(rt::RichTextBox& box, int n) const
 {
-    if (n < 0 && abort_)
-        fail(QStringLiteral("字下げの空白数が負になりました（%1）。位置の調整値を確認してください。").arg(n));
+    // A lead pushed above the top edge by an upward calibration writes no
+    // blanks in every member, so the text prints as far up as it can.
     if (n > 0)
         box.setSelText(QString(n, QChar(u' ')));
 }

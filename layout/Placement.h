@@ -15,7 +15,7 @@ namespace layout {
 
 class Placement {
 public:
-    Placement(const LayoutInputs& inputs, LayoutContext& context, QString printFont, bool abortOnError);
+    Placement(const LayoutInputs& inputs, LayoutContext& context, QString printFont);
 
     // Extent of MeasureChar at that size in the measuring font, mm: its width
     // on "NT/XP", its height otherwise, in the context's measuring weight.
@@ -25,7 +25,7 @@ public:
     // n empty lines in the measuring font at GapFontSize; none for n <= 0.
     void WriteBlankLines(rt::RichTextBox& box, int n) const;
     // n half-width blanks in the measuring font at that size. A negative
-    // count writes nothing, or ends an AbortOnError layout.
+    // count writes nothing, in every member.
     void WriteBlanks(rt::RichTextBox& box, int n, double points = 10.0) const;
     // Blanks in the format the box already has (its font is not reset).
     void InsertBlanks(rt::RichTextBox& box, int n) const;
@@ -38,7 +38,6 @@ public:
 
     const QString& printFont() const { return printFont_; }
     const LayoutInputs& inputs() const { return in_; }
-    bool abortOnError() const { return abort_; }
 
     [[noreturn]] static void fail(const QString& why);
 
@@ -46,7 +45,6 @@ private:
     const LayoutInputs& in_;
     LayoutContext& ctx_;
     QString printFont_;
-    bool abort_;
 };
 
 // Checked 16-bit sum of the layout's whole-number fields.

@@ -96,8 +96,10 @@ struct BoldPersonSizeTable {
 };
 
 struct VariantFlags {
-    // The first failure ends the layout and is reported to the caller;
-    // a negative blank count is then a failure instead of writing nothing.
+    // The first failure ends the layout and is reported to the caller. Here
+    // every member does so (a 16-bit overflow, a size out of range), so the
+    // flag only records the set's failure mode; a negative blank count is no
+    // failure in any member: it writes no blanks.
     bool AbortOnError = false;
     // Measures in bold (from the one-line inscription's measuring on) and
     // writes its own text bold whatever the bold boxes say: the inscription,

@@ -83,6 +83,14 @@ TEST(TemplateDispatch, TraditionalAndStandardSizesReachTheirSets)
         {"本中判　　　　", &layout::LayoutKitteban}, {"切手判Ａ　　　", &layout::LayoutKitteban},
         {"美濃判（太字）", &layout::LayoutMinobanBold}, {"半紙判（太字）", &layout::LayoutHanshibanBold},
         {"切手判（太字）", &layout::LayoutKittebanBold},
+        {"Ａ５判　　　　", &layout::LayoutA5}, {"祝０１　　　　", &layout::LayoutA5},
+        {"志０３　　　　", &layout::LayoutA5}, {"赤棒０３　　　", &layout::LayoutA5},
+        {"和紙（特大）　", &layout::LayoutA5}, {"Ａ６判　縦　　", &layout::LayoutA5},
+        {"Ａ４判　　　　", &layout::LayoutA4}, {"Ａ４　テスト用", &layout::LayoutA4},
+        {"Ａ５判　縦　　", &layout::LayoutA4}, {"Ａ３判　　　　", &layout::LayoutA3},
+        {"Ａ４判　縦　　", &layout::LayoutA3}, {"Ｂ４判　　　　", &layout::LayoutB4},
+        {"Ｂ５判　縦　　", &layout::LayoutB4}, {"Ｂ４判（太字）", &layout::LayoutB4Bold},
+        {"Ａ４判（太字）", &layout::LayoutA4Bold},
     };
     for (const Case& c : cases)
         EXPECT_EQ(TemplateDispatch(QString::fromUtf8(c.key)).member, c.member) << c.key;

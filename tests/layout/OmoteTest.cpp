@@ -103,7 +103,7 @@ TEST(Omote, CentringRoundsHalvesToEven)
     in.LayoutWidth = 10;
     in.SpaceExtent = 1.0f;
     LayoutContext ctx;
-    const Placement place(in, ctx, QStringLiteral("ＭＳ 明朝"), false);
+    const Placement place(in, ctx, QStringLiteral("ＭＳ 明朝"));
     // (10 - extent) / 2 / 1
     const struct { float extent; int lines; } cases[] = {{5, 2}, {3, 4}, {11, 0}, {20, -5}, {0, 5}};
     for (const auto& c : cases)

@@ -3,6 +3,7 @@
 // its page count and where the ink of each box lies.
 #include "common/CupsTestServer.h"
 #include "common/FakePrintHost.h"
+#include "common/ToolRun.h"
 
 #include "platform/print/PaperCodes.h"
 #include "platform/print/Printer.h"
@@ -13,7 +14,6 @@
 #include "print/PrintGeometry.h"
 
 #include <QImage>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <cups/cups.h>
@@ -26,15 +26,6 @@ namespace {
 constexpr double Dpi = 150;
 constexpr double PxPerMm = Dpi / 25.4;
 constexpr double TrueTwipsPerMm = 1440 / 25.4;
-
-QString runTool(const QStringList& args)
-{
-    QProcess p;
-    p.start(args.first(), args.mid(1));
-    if (!p.waitForFinished(30000))
-        p.kill();
-    return QString::fromLocal8Bit(p.readAllStandardOutput());
-}
 
 struct PdfInfo {
     int pages = 0;
