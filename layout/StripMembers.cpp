@@ -3,6 +3,7 @@
 // values stand in one table, a column per member, so that a set reads
 // against its source row by row.
 #include "layout/LayoutMembers.h"
+#include "layout/MemberTable.h"
 
 namespace layout {
 
@@ -11,10 +12,7 @@ namespace {
 using P = TemplateParameterSet;
 using Step = NameIndentStep;
 
-struct Row {
-    int16_t P::*field;
-    std::array<int16_t, 5> value; // Large, 46, Small, SmallB, ExtraLarge
-};
+using Row = MemberRow<5>; // Large, 46, Small, SmallB, ExtraLarge
 
 // clang-format off
 const Row StripRows[] = {

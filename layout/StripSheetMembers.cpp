@@ -3,6 +3,7 @@
 // member, so that a set reads against its source row by row; a 0 marks a
 // value the member's own form of the step leaves without a role.
 #include "layout/LayoutMembers.h"
+#include "layout/MemberTable.h"
 
 namespace layout {
 
@@ -13,10 +14,7 @@ using Step = NameIndentStep;
 
 enum Column { Sheet, Sheet3, Special, SpecialMedium, SpecialB };
 
-struct Row {
-    int16_t P::*field;
-    std::array<int16_t, 5> value; // Sheet, Sheet3, Special, SpecialMedium, SpecialB
-};
+using Row = MemberRow<5>; // Sheet, Sheet3, Special, SpecialMedium, SpecialB
 
 // clang-format off
 const Row SheetRows[] = {

@@ -135,7 +135,14 @@ TEST(JointNames, IndentByKnotCountAndFloor)
         int offsetName;
         int indent;
     };
+    // One base for both knots, no cuts (a special strip's form).
+    TemplateParameterSet oneBase = LayoutNoshiMedium;
+    oneBase.Flags.SingleJointIndent = true;
+    oneBase.Flags.NoJointIndentCuts = true;
+    oneBase.BowIndentBase = 10;
+    oneBase.TieIndentBase = 0; // unused
     const Case cases[] = {
+        {&oneBase, 3, false, 0, 10}, {&oneBase, 4, true, 0, 10}, {&oneBase, 2, true, -3, 7},
         {&LayoutNoshiLarge, 1, true, 0, 22 - 3},  {&LayoutNoshiLarge, 3, true, 0, 22 - 3},
         {&LayoutNoshiLarge, 4, true, 0, 22 - 3},  {&LayoutNoshiLarge, 5, true, 0, 22},
         {&LayoutNoshiMedium, 3, true, 0, 14 - 4}, {&LayoutNoshiMedium, 4, true, 0, 14 - 2},
