@@ -164,7 +164,8 @@ std::span<const TemplateParameterSet* const> layoutMembers()
             &LayoutNoshiLarge, &LayoutNoshiMedium, &LayoutNoshiSmall, &LayoutWashiSmall,
         };
         for (std::span<const TemplateParameterSet* const> group :
-             {traditionalSizeMembers(), standardSizeMembers(), stripMembers(), stripSheetMembers()})
+             {traditionalSizeMembers(), standardSizeMembers(), stripMembers(), stripSheetMembers(),
+              numberedModelMembers()})
             all.insert(all.end(), group.begin(), group.end());
         return all;
     }();

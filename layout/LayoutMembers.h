@@ -40,11 +40,15 @@ extern const TemplateParameterSet LayoutB4;
 extern const TemplateParameterSet LayoutB4Bold;
 extern const TemplateParameterSet LayoutA4Bold;
 extern const TemplateParameterSet LayoutWashiM;
+// Ｎｏ０ and ＮＯ１ (with 赤棒００)
+extern const TemplateParameterSet LayoutModelNo0;
+extern const TemplateParameterSet LayoutModelNo1;
 // The members of each group that lay out their templates.
 std::span<const TemplateParameterSet* const> traditionalSizeMembers();
 std::span<const TemplateParameterSet* const> standardSizeMembers();
 std::span<const TemplateParameterSet* const> stripMembers();
 std::span<const TemplateParameterSet* const> stripSheetMembers();
+std::span<const TemplateParameterSet* const> numberedModelMembers();
 
 // Every member known so far, for look-up by name.
 std::span<const TemplateParameterSet* const> layoutMembers();

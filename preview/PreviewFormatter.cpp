@@ -56,17 +56,23 @@ void PreviewFormatter::focusBox(int which) { view(which)->setFocus(Qt::OtherFocu
 
 void PreviewFormatter::focusLastClicked() { focusBox(lastClicked()); }
 
+// One command is one step to undo in each box it changes.
 void PreviewFormatter::forBoth(const std::function<void(rt::RichTextBox&)>& change)
 {
-    for (int which : {1, 2})
+    for (int which : {1, 2}) {
+        const rt::EditBlock step(box(which));
         change(box(which));
+    }
 }
 
 void PreviewFormatter::forSelected(const std::function<void(rt::RichTextBox&)>& change)
 {
-    for (int which : {1, 2})
-        if (holdsText(which))
-            change(box(which));
+    for (int which : {1, 2}) {
+        if (!holdsText(which))
+            continue;
+        const rt::EditBlock step(box(which));
+        change(box(which));
+    }
 }
 
 // --- the boxes -------------------------------------------------------------

@@ -116,6 +116,7 @@ void frmNoshiPreView::rebuildRankLabel(int rank, int blankLinesLess)
     PreviewHost& host = previewHost();
     const LabelPlace place = labelPlace();
     rt::RichTextBox& box = *RichTextBox2;
+    const rt::EditBlock step(box); // the whole label is one change
 
     box.setDocument(rt::RichDocument());
     box.setSelFontName(MeasureFont);

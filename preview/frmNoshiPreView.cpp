@@ -32,6 +32,7 @@
 #include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 #include <QWindow>
 #include <QSignalBlocker>
 #include <cmath>
@@ -151,7 +152,7 @@ frmNoshiPreView::frmNoshiPreView(QWidget* parent) : forms::Form(parent)
         view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         view->setCanvasColor(CanvasColour);
         view->setPageMarginMm(0);
-        view->installEventFilter(this);
+        view->viewport()->installEventFilter(this);
     }
 
     Text2 = new QLineEdit(Picture1);
@@ -748,8 +749,12 @@ void frmNoshiPreView::showEvent(QShowEvent* e)
 bool frmNoshiPreView::eventFilter(QObject* watched, QEvent* e)
 {
     // The wheel over a page box scrolls the canvas.
-    if (e->type() == QEvent::Wheel && (watched == RichTextBox1View || watched == RichTextBox2View)) {
-        QApplication::sendEvent(VScroll1, e);
+    if (e->type() == QEvent::Wheel &&
+        (watched == RichTextBox1View->viewport() || watched == RichTextBox2View->viewport())) {
+        // A notch towards the user moves the page up by one step of the bar.
+        const int notches = static_cast<QWheelEvent*>(e)->angleDelta().y() / 120;
+        const int towardsMax = VScroll1->invertedControls() ? -1 : 1; // a short page runs below 0
+        VScroll1->setValue(VScroll1->value() - towardsMax * notches * VScroll1->singleStep());
         return true;
     }
     return forms::Form::eventFilter(watched, e);

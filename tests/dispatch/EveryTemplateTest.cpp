@@ -17,7 +17,7 @@ using Outcome = noshi::PrintDispatcher::Outcome;
 // laying out with no message.
 const QSet<QString> StillBeingBuilt = {
     // the numbered models and the business card
-    "LayoutModelNo0", "LayoutModelNo1", "LayoutModelNo2", "LayoutModelNo3", "LayoutModelNo4",
+    "LayoutModelNo2", "LayoutModelNo3", "LayoutModelNo4",
     // ＮＯ１６, Ｂ６判, 反物判, Ｂ５判（特殊）
     "LayoutModelNo16", "LayoutB6", "LayoutTanmonoban", "LayoutB5Special",
 };

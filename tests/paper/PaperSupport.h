@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 #include <vector>
 
 namespace paper {
@@ -27,6 +28,16 @@ struct Page {
             if (g.text == ch && occurrence-- == 0)
                 return g.mm;
         return {};
+    }
+    // Every box of a character, from left to right.
+    std::vector<QRectF> all(const QString& ch) const
+    {
+        std::vector<QRectF> out;
+        for (const Glyph& g : glyphs)
+            if (g.text == ch)
+                out.push_back(g.mm);
+        std::sort(out.begin(), out.end(), [](const QRectF& a, const QRectF& b) { return a.left() < b.left(); });
+        return out;
     }
 };
 

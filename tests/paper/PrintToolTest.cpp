@@ -147,3 +147,31 @@ TEST_F(PrintTool, ExitStatusAndMessages)
         EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.says))) << r.err.toStdString();
     }
 }
+
+// 短冊Ｂ５／５Ｐ: five 50 x 160 strips on B5 turned, printed from the sheet's
+// printer window (every strip), the sheet against the page's right and
+// bottom edges and moved 7 mm by the print offset. Strips from 2, 52 ... 202
+// mm, the upper parts 11 mm down, the lower 91 mm; the text block is the
+// strip's 50 mm.
+//   inscription, 38 pt (13.406 mm): (50 - 13.406) / 2 / 1.5875 = 11.53 -> 12
+//     lines; centre 50 - 19.05 - 6.703 = 24.247 mm right of the strip's left.
+//   name, 32 pt (11.289 mm): (50 - 11.289) / 2 / 1.5875 = 12.19 -> 12 lines;
+//     centre 50 - 19.05 - 5.644 = 25.306 mm. Both 12 blanks down.
+TEST_F(PrintTool, FiveStripSheetEveryStripInItsPlace)
+{
+    const Printed r = printSheet(R"({"template":"短冊Ｂ５／５Ｐ","inscription":"御中元","name":"山田太郎"})");
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_NEAR(r.page.sizeMm.width(), 257, 0.5);
+    const double dx = r.page.sizeMm.width() - 257 + 7, dy = r.page.sizeMm.height() - 182;
+    const std::vector<QRectF> omote = r.page.all("御"), name = r.page.all("山");
+    ASSERT_EQ(omote.size(), 5u);
+    ASSERT_EQ(name.size(), 5u);
+    for (int k = 0; k < 5; ++k) {
+        SCOPED_TRACE(k + 1);
+        const double left = dx + 2 + 50 * k;
+        EXPECT_NEAR(omote[size_t(k)].center().x(), left + 24.247, 0.5);
+        EXPECT_NEAR(omote[size_t(k)].top(), dy + 11 + 12 * Blank, 0.5);
+        EXPECT_NEAR(name[size_t(k)].center().x(), left + 25.306, 0.5);
+        EXPECT_NEAR(name[size_t(k)].top(), dy + 91 + 12 * Blank, 0.5);
+    }
+}

@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QStatusBar>
+#include <QWheelEvent>
 #include <QLabel>
 #include <QAction>
 
@@ -63,6 +64,14 @@ TEST_F(PreviewTest, ScrollingMovesTheBoxesAndMarks)
     p.resize(650, 520);
     QApplication::processEvents();
     EXPECT_DOUBLE_EQ(p.boxLeftMm(), -6);
+
+    // The wheel over a page scrolls the canvas down.
+    const int before = p.VScroll1->value();
+    QWheelEvent wheel(QPointF(10, 10), p.RichTextBox1View->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, -120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(p.RichTextBox1View->viewport(), &wheel);
+    EXPECT_GT(p.VScroll1->value(), before);
+    EXPECT_NEAR(p.RichTextBox1View->y(), (4.233 - p.VScroll1->value()) * dpm, 1);
 }
 
 TEST_F(PreviewTest, ActivationBuildsTheRankLabelOnceAndLoadsAfterIt)

@@ -319,6 +319,17 @@ TEST_F(FormatTest, UndoAfterFormatting)
     EXPECT_TRUE(at(*p->RichTextBox1, 0).bold);
     f().undo();
     EXPECT_FALSE(at(*p->RichTextBox1, 0).bold);
+
+    // Back to plain switches four attributes off in one step.
+    select(*p, 1, 0, 2);
+    f().bold();
+    f().italic();
+    f().underline();
+    f().plain();
+    ASSERT_FALSE(at(*p->RichTextBox1, 0).bold || at(*p->RichTextBox1, 0).underline);
+    f().undo();
+    const rt::CharFormat back = at(*p->RichTextBox1, 0);
+    EXPECT_TRUE(back.bold && back.italic && back.underline);
 }
 
 TEST_F(FormatTest, PopupItemsFollowTheSelection)
