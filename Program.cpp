@@ -1,12 +1,13 @@
 #include "Program.h"
 
 #include "app/InputWindows.h"
+#include "app/MainPrintJob.h"
 #include "app/MainSettingsHost.h"
 #include "app/NoshiMain.h"
 #include "app/SingleInstance.h"
 #include "platform/paths/AppPaths.h"
 #include "app/PrinterDialogSetup.h"
-#include "app/PrintDispatcher.h"
+#include "print/PrintDispatcher.h"
 
 #include <QApplication>
 
@@ -30,7 +31,8 @@ int runProgram(int argc, char** argv)
     noshi::InstallPrinterDialog(w);
     MainSettingsHost settings(w);
     settings.install();
-    noshi::PrintDispatcher dispatcher(w, inputs);
+    app::MainPrintJob job(w, inputs);
+    noshi::PrintDispatcher dispatcher(job);
     dispatcher.install();
     QObject::connect(&instance, &SingleInstance::activateRequested, &w, &NoshiMain::bringToFront);
     w.Form_Load();

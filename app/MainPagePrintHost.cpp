@@ -16,14 +16,6 @@
 
 namespace app {
 
-QString currentTemplateKey()
-{
-    const LiveStore& st = store();
-    if (st.LoopPos < 0 || st.LoopPos >= st.RegSizeCount() || st.StyleLoop < 0 || st.StyleLoop >= NameStyleCount)
-        return {};
-    return st.size(st.LoopPos).RegSizeTemplate[size_t(st.StyleLoop)];
-}
-
 MainPagePrintHost::MainPagePrintHost(NoshiMain& main, PreviewAccess preview)
     : main_(main), preview_(std::move(preview)), bulkLabel_(std::make_unique<rt::RichTextBox>())
 {

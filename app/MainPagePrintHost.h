@@ -15,10 +15,6 @@ namespace app {
 
 class NoshiMain;
 
-// The current size's template key in the current name style; empty when
-// LoopPos or StyleLoop point at no registered size.
-QString currentTemplateKey();
-
 class MainPagePrintHost : public noshi::PagePrintHost {
 public:
     using PreviewAccess = std::function<preview::frmNoshiPreView*()>;

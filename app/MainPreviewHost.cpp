@@ -11,7 +11,7 @@
 #include "app/frmTextSub3.h"
 #include "platform/forms/Controls.h"
 #include "platform/print/Printer.h"
-#include "app/PrintDispatcher.h"
+#include "print/PrintDispatcher.h"
 #include "print/TemplateDispatch.h"
 
 #include <QApplication>

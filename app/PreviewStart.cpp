@@ -4,7 +4,7 @@
 #include "model/LiveStore.h"
 #include "app/NoshiMain.h"
 #include "app/PreviewFields.h"
-#include "app/PrintDispatcher.h"
+#include "print/PrintDispatcher.h"
 #include "model/TemplateCatalogue.h"
 #include "platform/forms/Controls.h"
 

@@ -230,4 +230,12 @@ LiveStore& store()
     return s;
 }
 
+QString currentTemplateKey()
+{
+    const LiveStore& st = store();
+    if (st.LoopPos < 0 || st.LoopPos >= st.RegSizeCount() || st.StyleLoop < 0 || st.StyleLoop >= NameStyleCount)
+        return {};
+    return st.size(st.LoopPos).RegSizeTemplate[size_t(st.StyleLoop)];
+}
+
 } // namespace app

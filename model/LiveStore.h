@@ -134,4 +134,8 @@ private:
 // The program-wide store.
 LiveStore& store();
 
+// The current size's template key in the current name style; empty when
+// LoopPos or StyleLoop point at no registered size.
+QString currentTemplateKey();
+
 } // namespace app

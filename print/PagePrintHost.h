@@ -35,8 +35,8 @@ struct PagePrintSettings {
     int16_t PrOffsetY = 0;
     QString CoNameA;               // company-name file for 祝のし
     QString CoNameB;               // company-name file for 仏のし
-    int16_t CoPrintSetA = 0;       // placement: True (-1) right edge, False (0) left side
-    int16_t CoPrintSetB = 0;
+    int16_t CoPrintSetA = -1;      // placement: True (-1) left side, False (0) right edge
+    int16_t CoPrintSetB = -1;
     QString CurrentKey;            // the current size's template key in the current name style
     QString MeasureFontName = QStringLiteral("ＭＳ 明朝");
 };

@@ -106,7 +106,11 @@ std::vector<Band> pageBands(PagePrinterVariant v, const VariantTraits& t, PagePr
     const int W = printer.Width();
     const int H = printer.Height();
     // CompanyNameEdge: only the stored True (-1) and False (0) place the name.
-    int16_t edge = 0;
+    // The settings tab offers True as the sheet's left edge and False as its
+    // right edge, so True prints at the noshi's left side (drawn first) and
+    // False near its right edge (drawn last). With neither sheet kind chosen
+    // the name goes to the left side.
+    int16_t edge = -1;
     if (s.Option7)
         edge = s.CoPrintSetA;
     if (s.Option8)
@@ -117,7 +121,7 @@ std::vector<Band> pageBands(PagePrinterVariant v, const VariantTraits& t, PagePr
             companyNameFits = false;
         bands.push_back({&host.companyNameBox(), X, LandscapeExtraTop(in, H, CompanyNameAboveBottomMm)});
     };
-    if (s.Check2 && edge == 0)
+    if (s.Check2 && edge == -1)
         companyBand(true);
     const int X = LandscapeBoxLeft(in, W);
     bands.push_back({&host.omoteBox(), X, LandscapeOmoteTop(in, H)});
@@ -131,7 +135,7 @@ std::vector<Band> pageBands(PagePrinterVariant v, const VariantTraits& t, PagePr
         bands.push_back({&label, BulkLabelLeft(in, W, label.widthMm(), offY + printer.ScaleWidth()),
                          BulkLabelTop(in, H, label.heightMm(), offX + printer.ScaleHeight())});
     }
-    if (s.Check2 && edge == -1)
+    if (s.Check2 && edge == 0)
         companyBand(false);
     return bands;
 }

@@ -18,7 +18,7 @@ EditModeRig::Environment::Environment(const QString& dataFolder)
     app::store().clear();
 }
 
-EditModeRig::EditModeRig(const QString& dataFolder) : env_(dataFolder), windows(main), dispatcher(main, windows)
+EditModeRig::EditModeRig(const QString& dataFolder) : env_(dataFolder), windows(main), job(main, windows), dispatcher(job)
 {
     windows.install();
     dispatcher.install();

@@ -6,7 +6,8 @@
 
 #include "app/InputWindows.h"
 #include "app/NoshiMain.h"
-#include "app/PrintDispatcher.h"
+#include "app/MainPrintJob.h"
+#include "print/PrintDispatcher.h"
 
 #include <QString>
 
@@ -26,5 +27,6 @@ public:
 
     app::NoshiMain main;
     app::InputWindows windows;
+    app::MainPrintJob job;
     noshi::PrintDispatcher dispatcher;
 };

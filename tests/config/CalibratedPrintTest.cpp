@@ -2,7 +2,8 @@
 #include "config/ConfigSupport.h"
 
 #include "app/InputWindows.h"
-#include "app/PrintDispatcher.h"
+#include "app/MainPrintJob.h"
+#include "print/PrintDispatcher.h"
 #include "common/LayoutTrace.h"
 #include "config/CalibrationPage.h"
 #include "platform/print/Printer.h"
@@ -15,7 +16,8 @@ TEST_F(ConfigTest, StoredOffsetsMoveTheNextPageByOneStep)
     prn::setCurrentBackend(std::make_unique<prn::RecordingBackend>());
     app::InputWindows windows(*w);
     windows.install();
-    noshi::PrintDispatcher dispatcher(*w, windows);
+    app::MainPrintJob job(*w, windows);
+    noshi::PrintDispatcher dispatcher(job);
     dispatcher.install();
     dispatcher.setKeepPreviewHidden(true);
     app::store().OsType = QStringLiteral("NT/XP");

@@ -5,7 +5,8 @@
 #include "app/InputWindows.h"
 #include "platform/print/Printer.h"
 #include "platform/print/RecordingBackend.h"
-#include "app/PrintDispatcher.h"
+#include "app/MainPrintJob.h"
+#include "print/PrintDispatcher.h"
 
 #include <QFileInfo>
 
@@ -16,7 +17,8 @@ TEST_F(ConfigTest, ASizeRegisteredInTheDialogIsChosenAndPrinted)
     prn::setCurrentBackend(std::move(backend));
     app::InputWindows windows(*w);
     windows.install();
-    noshi::PrintDispatcher dispatcher(*w, windows);
+    app::MainPrintJob job(*w, windows);
+    noshi::PrintDispatcher dispatcher(job);
     dispatcher.install();
     dispatcher.setKeepPreviewHidden(true);
     app::store().OsType = QStringLiteral("NT/XP");

@@ -11,7 +11,8 @@
 #include "platform/print/RecordingBackend.h"
 #include "platform/richtext/RichTextBox.h"
 #include "preview/frmNoshiPreView.h"
-#include "app/PrintDispatcher.h"
+#include "app/MainPrintJob.h"
+#include "print/PrintDispatcher.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -23,6 +24,7 @@
 class DispatchTest : public MainWindowTest {
 protected:
     std::unique_ptr<app::InputWindows> windows;
+    std::unique_ptr<app::MainPrintJob> job;
     std::unique_ptr<noshi::PrintDispatcher> dispatcher;
     prn::RecordingBackend* rec = nullptr;
 
@@ -35,7 +37,8 @@ protected:
         app::NoshiMain& m = start();
         windows = std::make_unique<app::InputWindows>(m);
         windows->install();
-        dispatcher = std::make_unique<noshi::PrintDispatcher>(m, *windows);
+        job = std::make_unique<app::MainPrintJob>(m, *windows);
+        dispatcher = std::make_unique<noshi::PrintDispatcher>(*job);
         dispatcher->install();
         dispatcher->setKeepPreviewHidden(true);
         app::store().OsType = QStringLiteral("NT/XP");
@@ -48,6 +51,7 @@ protected:
     void TearDown() override
     {
         dispatcher.reset();
+        job.reset();
         windows.reset();
         MainWindowTest::TearDown();
         prn::setCurrentBackend(std::make_unique<prn::RecordingBackend>());

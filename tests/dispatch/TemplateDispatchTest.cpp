@@ -1,7 +1,7 @@
 // The dispatch table, the member look-up and the printer choice.
 #include "model/TemplateCatalogue.h"
 #include "layout/LayoutMembers.h"
-#include "app/PrintDispatcher.h"
+#include "print/PrintDispatcher.h"
 #include "print/TemplateDispatch.h"
 
 #include <QFile>

@@ -5,7 +5,7 @@
 
 #include "app/InputWindows.h"
 #include "app/NoshiMain.h"
-#include "app/PrintDispatcher.h"
+#include "print/PrintDispatcher.h"
 #include "common/CupsTestServer.h"
 #include "common/EditModeRig.h"
 #include "common/SheetJson.h"

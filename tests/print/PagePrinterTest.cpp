@@ -291,7 +291,7 @@ TEST(PagePrinter, CompanyNameAtTheLeftSideComesFirst)
     rig.host.s.Check2 = true;
     rig.host.s.CoNameA = CompanyFile;
     rig.host.s.CoNameB = CompanyFile;
-    rig.host.s.CoPrintSetA = 0;
+    rig.host.s.CoPrintSetA = -1; // "のし紙の　左端"
     rig.print(PagePrinterVariant::Landscape);
     EXPECT_EQ(rig.boxOrder(), (std::vector<QString>{"company", "omote", "name"}));
     // 7 x 56.7 + 16838 - 297 x 56.7 + 20 x 56.7 = 1529; 11906 - 60 x 56.7 = 8504
@@ -314,7 +314,7 @@ TEST(PagePrinter, CompanyNameAtTheRightEdgeComesLastAfterTheBulkLabel)
     rig.host.s.Option8 = true;
     rig.host.s.CoNameA = CompanyFile;
     rig.host.s.CoNameB = CompanyFile;
-    rig.host.s.CoPrintSetB = -1;
+    rig.host.s.CoPrintSetB = 0; // "のし紙の　右端"
     rig.host.s.BulkLabel = true;
     rig.print(PagePrinterVariant::Landscape);
     EXPECT_EQ(rig.boxOrder(), (std::vector<QString>{"omote", "name", "bulk", "company"}));
@@ -384,7 +384,7 @@ TEST(PagePrinter, CardCompanyNameDistances)
     rig.print(PagePrinterVariant::Meishi);
     // Against the right edge of the A4 landscape page: 16838 - 70 x 56.7 = 12869
     EXPECT_EQ(rig.box("company").rc.left, 12869);
-    rig.host.s.CoPrintSetA = -1;
+    rig.host.s.CoPrintSetA = 0;
     rig.rec->clearCalls();
     rig.print(PagePrinterVariant::Meishi);
     EXPECT_EQ(rig.box("company").rc.left, 15477); // 16838 - 24 x 56.7 = 15477.2

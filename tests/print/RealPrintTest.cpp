@@ -303,3 +303,94 @@ TEST_F(CupsQueue, RefusedOrRemovedQueueIsReportedWithPrinterAndReason)
     EXPECT_TRUE(result.error.contains(QStringLiteral("「Gone」が見つかりません"))) << result.error.toStdString();
     EXPECT_EQ(ui::shownMessages().size(), 1u);
 }
+
+namespace {
+
+// Where a text's characters stand on the first page of a PDF, in points,
+// from the word boxes pdftotext reads back.
+QRectF textPlacePt(const QString& pdf, const QString& text)
+{
+    static const QRegularExpression word(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
+    QRectF r;
+    auto it = word.globalMatch(runTool({"pdftotext", "-bbox", "-f", "1", "-l", "1", pdf, "-"}));
+    while (it.hasNext()) {
+        const auto m = it.next();
+        bool holds = false;
+        for (const QChar c : text)
+            holds = holds || m.captured(5).contains(c);
+        if (!holds)
+            continue;
+        const QRectF box(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                         QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
+        r = r.isNull() ? box : r.united(box);
+    }
+    return r;
+}
+
+} // namespace
+
+// A company name saved to its file, opened again by the print and put at the
+// edge of the sheet the user chose: True is "のし紙の　左端", False "のし紙の　右端".
+TEST(RealPrint, CompanyNameAtTheChosenEdgeThroughCups)
+{
+    QString whyNot;
+    auto server = CupsTestServer::start(&whyNot);
+    if (!server)
+        GTEST_SKIP() << "a private cupsd cannot run here: " << whyNot.toStdString();
+    QString error;
+    ASSERT_TRUE(server->addPdfQueue("NoshiCompany", &error)) << error.toStdString() << server->errorLog().toStdString();
+    qputenv("CUPS_SERVER", server->address().toUtf8());
+    cupsSetServer(server->address().toUtf8().constData());
+    ASSERT_TRUE(prn::SelectPrinter("NoshiCompany"));
+
+    QTemporaryDir dir;
+    const QString file = dir.filePath("iwai.rtf");
+    {
+        rt::RichTextBox saved;
+        saved.setSelFontName("ＭＳ 明朝");
+        saved.setSelFontSize(20);
+        saved.setSelText("空紅商事");
+        ASSERT_TRUE(saved.saveFile(file));
+    }
+
+    struct Case {
+        const char* what;
+        int16_t edge;
+        double leftPt; // the band's left edge on the paper
+    } cases[] = {
+        // The queue's A4 is 842 x 595 pt: W = 16840, H = 11900 twips, no margins.
+        // 7 x 56.7 + 16840 - 297 x 56.7 + 20 x 56.7 = 1531.0 twips = 76.55 pt
+        {"left edge", -1, 76.55},
+        // 7 x 56.7 + 16840 - 30 x 56.7 = 15535.9, rounded 15536 twips = 776.8 pt
+        {"right edge", 0, 776.8},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        FakePrintHost host;
+        landscapePage(host);
+        host.s.MainCopies = "1";
+        host.s.Option9 = false;
+        host.s.Check2 = true;
+        host.s.Option7 = true;
+        host.s.Option8 = false;
+        host.s.CoNameA = file;
+        host.s.CoNameB = file;
+        host.s.CoPrintSetA = c.edge;
+        host.company.setWidthMm(100);
+        host.company.setHeightMm(100);
+        const PagePrintResult result = PrintNoshiLandscape(host);
+        ASSERT_TRUE(result.error.isEmpty()) << result.error.toStdString();
+        ASSERT_TRUE(server->waitForOutput(60000)) << server->errorLog().toStdString();
+        const QString pdf = dir.filePath(QString("out-%1.pdf").arg(c.edge));
+        ASSERT_TRUE(QFile::copy(server->outputPath(), pdf));
+        QFile(server->outputPath()).resize(0);
+
+        const QRectF got = textPlacePt(pdf, "空紅商事");
+        ASSERT_FALSE(got.isNull()) << "the company name is not on the page";
+        EXPECT_NEAR(got.left(), c.leftPt, 0.5);
+        // 3 x 56.7 + 11900 - 60 x 56.7 = 8668.1, rounded 8668 twips = 433.4 pt:
+        // the first line's top at the band's top.
+        EXPECT_NEAR(got.top(), 433.4, 3.0);
+    }
+}

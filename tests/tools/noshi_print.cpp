@@ -11,7 +11,7 @@
 // (on standard error), 2 bad input.
 #include "app/InputWindows.h"
 #include "app/NoshiMain.h"
-#include "app/PrintDispatcher.h"
+#include "print/PrintDispatcher.h"
 #include "common/EditModeRig.h"
 #include "common/SheetJson.h"
 #include "model/LiveStore.h"

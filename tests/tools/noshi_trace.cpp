@@ -11,7 +11,7 @@
 #include "common/SheetJson.h"
 #include "platform/richtext/RichTextBox.h"
 #include "preview/frmNoshiPreView.h"
-#include "app/PrintDispatcher.h"
+#include "print/PrintDispatcher.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

@@ -13,18 +13,14 @@
 #include <memory>
 #include <optional>
 
-namespace app {
-class InputWindows;
-class NoshiMain;
-class WindowLayoutHost;
-class MainPagePrintHost;
-class MainPreviewHost;
-}
 namespace preview {
 class frmNoshiPreView;
 }
 
 namespace noshi {
+
+class PrintJobPort;
+struct PrintJob;
 
 // LayoutWidth: the text block's width in millimetres for a sheet.
 int LayoutWidthFor(const QString& key, int paperWidth, int paperHeight);
@@ -62,7 +58,8 @@ public:
         Edited,       // the page is open in the preview
     };
 
-    PrintDispatcher(app::NoshiMain& main, app::InputWindows& windows);
+    // The window the command runs from: what the job is and where it writes back.
+    explicit PrintDispatcher(PrintJobPort& window);
     ~PrintDispatcher();
     PrintDispatcher(const PrintDispatcher&) = delete;
     PrintDispatcher& operator=(const PrintDispatcher&) = delete;
@@ -106,11 +103,8 @@ private:
     void setWait(bool on);
     QString currentKey() const;
 
-    app::NoshiMain& main_;
-    app::InputWindows& windows_;
-    std::unique_ptr<app::WindowLayoutHost> layoutHost_;
-    std::unique_ptr<app::MainPagePrintHost> printHost_;
-    std::unique_ptr<app::MainPreviewHost> previewHost_;
+    PrintJobPort& window_;
+    std::unique_ptr<PrintJob> job_; // the job as last read from the window
     layout::LayoutContext ctx_;
     layout::LayoutInputs inputs_;
     Outcome outcome_ = Outcome::None;

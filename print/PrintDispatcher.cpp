@@ -1,17 +1,10 @@
-#include "app/PrintDispatcher.h"
+#include "print/PrintDispatcher.h"
 
-#include "app/InputWindows.h"
+#include "layout/LayoutTemplate.h"
 #include "model/LiveStore.h"
 #include "model/MainHooks.h"
-#include "app/MainPagePrintHost.h"
-#include "app/MainPreviewHost.h"
-#include "app/NoshiMain.h"
-#include "platform/richtext/RichTextEdit.h"
 #include "model/TemplateCatalogue.h"
-#include "app/WindowLayoutHost.h"
-#include "layout/LayoutTemplate.h"
 #include "platform/files/SafeFile.h"
-#include "platform/forms/Controls.h"
 #include "platform/paths/AppPaths.h"
 #include "platform/print/Printer.h"
 #include "platform/richtext/RichTextBox.h"
@@ -21,19 +14,16 @@
 #include "platform/vb/VbNum.h"
 #include "preview/PreviewHost.h"
 #include "preview/frmNoshiPreView.h"
+#include "print/PrintJobPort.h"
 #include "print/TemplateDispatch.h"
 #include "print/frmTanzaku.h"
 
 #include <QApplication>
 #include <QBuffer>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QLabel>
-#include <QLineEdit>
-#include <QProgressBar>
 #include <cmath>
 
 namespace noshi {
@@ -124,12 +114,7 @@ std::optional<float> SpaceExtentFor(const QString& osType, const QString& versio
     return float(measure::textWidthMm(measureChar, measureFont, gapFontSize));
 }
 
-PrintDispatcher::PrintDispatcher(app::NoshiMain& main, app::InputWindows& windows)
-    : main_(main), windows_(windows), layoutHost_(std::make_unique<app::WindowLayoutHost>(windows)),
-      printHost_(std::make_unique<app::MainPagePrintHost>(main, [] { return preview::NoshiPreView().get(); })),
-      previewHost_(std::make_unique<app::MainPreviewHost>(main, windows, *printHost_))
-{
-}
+PrintDispatcher::PrintDispatcher(PrintJobPort& window) : window_(window), job_(std::make_unique<PrintJob>()) {}
 
 PrintDispatcher::~PrintDispatcher()
 {
@@ -156,9 +141,9 @@ void PrintDispatcher::install()
     h.frmNoshiPreView = &preview::NoshiPreView();
     h.previewTxtFile1 = [] { return preview::NoshiPreView()->mailbox().inscriptionFile(); };
     h.previewTxtFile2 = [] { return preview::NoshiPreView()->mailbox().nameFile(); };
-    InstallTanzakuSheetPrinter(*printHost_, &main_);
-    preview::setPreviewHost(previewHost_.get());
-    main_.refreshCommandAvailability();
+    InstallTanzakuSheetPrinter(window_.printHost(), window_.window());
+    preview::setPreviewHost(window_.previewHost());
+    window_.commandsChanged();
 }
 
 void PrintDispatcher::fail(const QString& message, const QString& title)
@@ -202,15 +187,18 @@ void PrintDispatcher::PrintOrPreview()
 
 bool PrintDispatcher::checkCopies()
 {
-    if (main_.Combo1->currentText().isEmpty()) {
+    *job_ = window_.job();
+    if (job_->sizeName.isEmpty()) {
         outcome_ = Outcome::InputRefused;
         message_ = NoSizeMessage;
         ui::MsgBox(NoSizeMessage, ui::Buttons::Ok, ui::Icon::Information, InputCheckTitle);
         return false;
     }
-    if (main_.Text1->text().isEmpty())
-        main_.Text1->setText(QStringLiteral("1"));
-    const QString copies = main_.Text1->text();
+    if (job_->copiesText.isEmpty()) {
+        window_.setCopiesText(QStringLiteral("1"));
+        *job_ = window_.job();
+    }
+    const QString copies = job_->copiesText;
     const auto refuseCopies = [this] {
         outcome_ = Outcome::InputRefused;
         message_ = CopiesNotNumberMessage;
@@ -257,10 +245,10 @@ void PrintDispatcher::run()
     loadSample(pv);
 
     app::LiveStore& st = app::store();
-    app::frmTextSub1& ext = *windows_.sub1();
-    if (!ext.Text3->text().isEmpty())
+    const PageExtras extras = window_.extras();
+    if (!extras.documentPath.isEmpty())
         st.EditMode = 1;
-    if (!ext.txtStart->text().isEmpty() && !ext.txtEnd->text().isEmpty())
+    if (!extras.rankStart.isEmpty() && !extras.rankEnd.isEmpty())
         st.EditMode = 1;
     if (st.EditMode != 1)
         print(pv);
@@ -270,36 +258,31 @@ void PrintDispatcher::run()
 
 void PrintDispatcher::prepareMainWindow()
 {
-    main_.RichTextBox1View->setVisible(true);
-    main_.RichTextBox2View->setVisible(true);
+    window_.showPreviews();
 
-    const double copies = vb::CDbl(main_.Text1->text());
-    QProgressBar* bar = main_.ProgressBar1;
-    bar->setVisible(true);
-    bar->setRange(1, int(std::lround(copies + 10)));
-    bar->setValue(1);
+    const double copies = vb::CDbl(job_->copiesText);
+    window_.startProgress(int(std::lround(copies + 10)));
 
-    if (main_.Combo3->currentIndex() == -1) {
-        main_.Combo3->setCurrentIndex(0);
-        main_.Combo3_Click();
-    }
-    if (main_.Combo2->currentText().isEmpty())
-        main_.Combo2->setEditText(QStringLiteral("　　　"));
-    // The name is written back to itself so that the main window redraws
-    // its name preview, as a typed change would.
-    main_.Text2->setText(main_.Text2->text());
-    main_.Text2_Change();
+    if (job_->nameStyle == -1)
+        window_.chooseFirstNameStyle();
+    if (window_.job().omoteText.isEmpty())
+        window_.setOmoteText(QStringLiteral("　　　"));
+    // The name is written back to itself so that the window redraws its
+    // name preview, as a typed change would.
+    window_.redrawNamePreview();
+    // What the writes above changed is read again.
+    *job_ = window_.job();
 
-    const uint32_t colour = forms::checkValue(main_.Check1) == 1 ? app::store().UsuzumiColor : 0;
-    main_.TextColor = colour;
+    const uint32_t colour = job_->thinInk ? app::store().UsuzumiColor : 0;
+    window_.setTextColor(colour);
     inputs_.TextColor = colour;
-    app::store().StyleLoop = main_.Combo3->currentIndex();
+    app::store().StyleLoop = job_->nameStyle;
 }
 
 void PrintDispatcher::findPage()
 {
     app::LiveStore& st = app::store();
-    const QString wanted = vb::TrimHalf(main_.Combo1->currentText());
+    const QString wanted = vb::TrimHalf(job_->sizeName);
     const int style = st.StyleLoop;
     if (style < 0 || style >= app::NameStyleCount)
         fail(NotFoundMessage, InputCheckTitle);
@@ -348,10 +331,10 @@ void PrintDispatcher::setUpMeasuring()
     inputs_.MeasureFontName = QStringLiteral("ＭＳ 明朝");
     st.MeasureFontName = inputs_.MeasureFontName;
     inputs_.GapFontSize = 4.0f;
-    const auto extent = SpaceExtentFor(st.OsType, main_.Text5->text(), inputs_.MeasureChar,
+    const auto extent = SpaceExtentFor(st.OsType, job_->systemVersion, inputs_.MeasureChar,
                                        inputs_.MeasureFontName, inputs_.GapFontSize);
     if (!extent)
-        fail(QStringLiteral("システムのバージョン（%1）を読み取れません。").arg(main_.Text5->text()));
+        fail(QStringLiteral("システムのバージョン（%1）を読み取れません。").arg(job_->systemVersion));
     inputs_.SpaceExtent = *extent;
     inputs_.OsType = st.OsType;
 }
@@ -381,7 +364,7 @@ void PrintDispatcher::prepareBoxes(preview::frmNoshiPreView& pv)
 void PrintDispatcher::layOut(preview::frmNoshiPreView& pv)
 {
     const app::LiveStore& st = app::store();
-    main_.ProgressBar1->setValue(5);
+    window_.setProgress(5);
     const QString key = currentKey();
     inputs_.LayoutWidth = int16_t(st.LayoutWidth);
     inputs_.TemplateIndex = int16_t(st.TemplateIndex);
@@ -393,7 +376,8 @@ void PrintDispatcher::layOut(preview::frmNoshiPreView& pv)
     {
         // The whole page is one change of each box; the editor starts from it.
         rt::EditBlock omote(*pv.RichTextBox1), name(*pv.RichTextBox2);
-        r = layout::LayoutTemplate(*target.member, ctx_, inputs_, *layoutHost_, *pv.RichTextBox1, *pv.RichTextBox2);
+        r = layout::LayoutTemplate(*target.member, ctx_, inputs_, window_.layoutHost(), *pv.RichTextBox1,
+                                   *pv.RichTextBox2);
     }
     pv.RichTextBox1->clearUndo();
     pv.RichTextBox2->clearUndo();
@@ -404,7 +388,9 @@ void PrintDispatcher::layOut(preview::frmNoshiPreView& pv)
 
 void PrintDispatcher::loadSample(preview::frmNoshiPreView& pv)
 {
-    const QString omote = main_.Combo2->currentText();
+    // The layout writes into the window: its inscription is read afresh.
+    *job_ = window_.job();
+    const QString omote = job_->omoteText;
     const bool oldFamily = app::store().OsType == QStringLiteral("98/Me");
     QString name;
     if (omote == QStringLiteral("タオル"))
@@ -421,9 +407,9 @@ void PrintDispatcher::loadSample(preview::frmNoshiPreView& pv)
 
 void PrintDispatcher::print(preview::frmNoshiPreView& pv)
 {
-    main_.ProgressBar1->setValue(10);
-    const PrintPageOutcome out = PrintNoshiPage(*printHost_, prn::CurrentPrinter(), [this] {
-        main_.ProgressBar1->setVisible(false);
+    window_.setProgress(10);
+    const PrintPageOutcome out = PrintNoshiPage(window_.printHost(), prn::CurrentPrinter(), [this] {
+        window_.hideProgress();
         setWait(false);
     });
     pv.mailbox().setPageLoaded(false);
@@ -446,15 +432,16 @@ void PrintDispatcher::print(preview::frmNoshiPreView& pv)
 void PrintDispatcher::openForEditing(preview::frmNoshiPreView& pv)
 {
     const app::LiveStore& st = app::store();
-    const QString style = main_.Combo3->currentText();
+    *job_ = window_.job();
+    const QString style = job_->nameStyleText;
     QString who;
     bool known = true;
     if (style == StyleOneLine)
-        who = main_.Text2->text();
+        who = job_->personName;
     else if (style == StyleTwoLine)
-        who = windows_.sub2()->Text7->text();
+        who = window_.twoLineCompany();
     else if (style == StyleJoint)
-        who = windows_.sub3()->txtName[1]->text();
+        who = window_.firstJointName();
     else
         known = false;
     if (known)
@@ -468,8 +455,8 @@ void PrintDispatcher::openForEditing(preview::frmNoshiPreView& pv)
     pv.mailbox().setSizeName(sizeName);
     pv.StatusPanel1->setText(QStringLiteral("のし紙サイズ　") + sizeName);
 
-    app::frmTextSub1& ext = *windows_.sub1();
-    const QString objectPath = ext.Text3->text();
+    const PageExtras extras = window_.extras();
+    const QString objectPath = extras.documentPath;
     if (!objectPath.isEmpty()) {
         rt::RichTextBox& box = *pv.RichTextBox2;
         box.setSelFontSize(12);
@@ -482,7 +469,7 @@ void PrintDispatcher::openForEditing(preview::frmNoshiPreView& pv)
             fail(QStringLiteral("挿入する文書 %1 を読み込めません。\n%2").arg(objectPath, error));
         box.insertObject(obj);
     }
-    if (!ext.txtStart->text().isEmpty() && !ext.txtEnd->text().isEmpty()) {
+    if (!extras.rankStart.isEmpty() && !extras.rankEnd.isEmpty()) {
         pv.mailbox().setRankLabel(int(ctx_.ColumnIndent), app::catalogue().row(st.TemplateIndex).OmoteSizeLen3);
     }
     // Undo in the editor goes back to the page as laid out, no further.
@@ -496,10 +483,10 @@ void PrintDispatcher::openForEditing(preview::frmNoshiPreView& pv)
 void PrintDispatcher::closingReset()
 {
     setWait(false);
-    main_.TextColor = 0;
+    window_.setTextColor(0);
     inputs_.TextColor = 0;
-    main_.Text1->setText(QStringLiteral("1"));
-    main_.ProgressBar1->setVisible(false);
+    window_.setCopiesText(QStringLiteral("1"));
+    window_.hideProgress();
 }
 
 } // namespace noshi
