@@ -148,8 +148,10 @@ CalibrationPage::CalibrationPage(Noshisettei& dialog) : SettingsTab(dialog)
         {Text2, Label5, DownMmPerStep, QStringLiteral("下へ"), QStringLiteral("上へ")},
         {Text8, Label9, DownMmPerStep, QStringLiteral("下へ"), QStringLiteral("上へ")},
     };
-    for (const auto& [box, label, factor, positive, negative] : labels) {
-        connect(box, &QLineEdit::textChanged, this, [box, label, factor, positive, negative] {
+    for (const auto& row : labels) {
+        // The row is copied whole: clang 14 cannot capture structured bindings.
+        connect(std::get<0>(row), &QLineEdit::textChanged, this, [row] {
+            const auto& [box, label, factor, positive, negative] = row;
             if (const auto text = MovementText(box->text(), factor, positive, negative))
                 label->setText(*text);
         });
