@@ -4,7 +4,7 @@
 // must leave the layout's fields and its text colour alone.
 #pragma once
 
-#include "platform/richtext/RichDocument.h"
+#include "platform/richtext/Color.h"
 #include "platform/vb/VbNum.h"
 
 #include <QString>

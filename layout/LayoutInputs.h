@@ -1,7 +1,7 @@
 // The layout interface the dispatcher sets before every layout.
 #pragma once
 
-#include "platform/richtext/RichDocument.h"
+#include "platform/richtext/Color.h"
 
 #include <QString>
 #include <cstdint>

@@ -40,9 +40,12 @@ extern const TemplateParameterSet LayoutB4;
 extern const TemplateParameterSet LayoutB4Bold;
 extern const TemplateParameterSet LayoutA4Bold;
 extern const TemplateParameterSet LayoutWashiM;
-// Ｎｏ０ and ＮＯ１ (with 赤棒００)
+// The numbered models Ｎｏ０ to ＮＯ４ (ＮＯ２ also lays out the business cards)
 extern const TemplateParameterSet LayoutModelNo0;
 extern const TemplateParameterSet LayoutModelNo1;
+extern const TemplateParameterSet LayoutModelNo2;
+extern const TemplateParameterSet LayoutModelNo3;
+extern const TemplateParameterSet LayoutModelNo4;
 // The members of each group that lay out their templates.
 std::span<const TemplateParameterSet* const> traditionalSizeMembers();
 std::span<const TemplateParameterSet* const> standardSizeMembers();

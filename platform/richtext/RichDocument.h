@@ -2,6 +2,8 @@
 // One paragraph is one line of the box: a vertical column on a noshi page.
 #pragma once
 
+#include "platform/richtext/Color.h"
+
 #include <QByteArray>
 #include <QSizeF>
 #include <QString>
@@ -10,8 +12,6 @@
 #include <memory>
 
 namespace rt {
-
-using Color = uint32_t; // &H00BBGGRR, red in the low byte
 
 struct CharFormat {
     QString fontName = QStringLiteral("ＭＳ 明朝"); // the name documents store, "@" prefix allowed

@@ -571,7 +571,10 @@ TEST(SmallDialogs, AboutUpdateSupportAndHints)
 
     shell::SetClipboardText(QStringLiteral("old"));
     forms::FormRef<DialogUpdate> update;
-    EXPECT_EQ(shell::ClipboardText(), update->Text1->text());
+    // Loaded first: the order in which a call's arguments are evaluated is
+    // the compiler's choice.
+    const QString shown = update->Text1->text();
+    EXPECT_EQ(shell::ClipboardText(), shown);
     bool mainClosed = false;
     update->closeMainWindow = [&] { mainClosed = true; };
     update->Label3_Click();
