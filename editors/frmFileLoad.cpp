@@ -11,6 +11,8 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
+#include <cmath>
 
 namespace editors {
 
@@ -26,6 +28,24 @@ QImage readPicture(const QString& path, QString* why)
     QImage img = reader.read();
     if (img.isNull() && why)
         *why = reader.errorString();
+    return img;
+}
+
+// A picture larger than the page gets a finer resolution, so that it is
+// pasted no larger than the page; its pixels stay as they are.
+QImage fittedTo(QImage img, const QSizeF& pageMm)
+{
+    constexpr double ScreenDotsPerMetre = 96 / 0.0254;
+    const double dpmX = img.dotsPerMeterX() > 0 ? img.dotsPerMeterX() : ScreenDotsPerMetre;
+    const double dpmY = img.dotsPerMeterY() > 0 ? img.dotsPerMeterY() : ScreenDotsPerMetre;
+    if (pageMm.width() <= 0 || pageMm.height() <= 0)
+        return img;
+    const double k = std::max(img.width() * 1000.0 / dpmX / pageMm.width(),
+                              img.height() * 1000.0 / dpmY / pageMm.height());
+    if (k > 1) {
+        img.setDotsPerMeterX(int(std::ceil(dpmX * k)));
+        img.setDotsPerMeterY(int(std::ceil(dpmY * k)));
+    }
     return img;
 }
 
@@ -116,7 +136,7 @@ void frmFileLoad::Command1_Click()
                    ui::Icon::Exclamation, QStringLiteral("Caution"));
         return;
     }
-    QGuiApplication::clipboard()->setImage(img);
+    QGuiApplication::clipboard()->setImage(fittedTo(img, QSizeF(page_.widthMm(), page_.heightMm())));
     page_.setSelText(QStringLiteral(" "));
     unload();
 }

@@ -210,6 +210,33 @@ TEST_F(PictureFolder, PastedPictureSurvivesSaveAndReload)
     EXPECT_NEAR(back[0]->sizeMm.height(), pics[0]->sizeMm.height(), 0.05);
 }
 
+// 2000 x 1000 pixels at 96 dpi is 529.2 x 264.6 mm; on a 94 x 142 page it
+// comes in 94 mm wide and, kept in proportion, 47 mm high.
+TEST_F(PictureFolder, APictureLargerThanThePageComesInAtThePageWidth)
+{
+    QImage big(2000, 1000, QImage::Format_RGB32);
+    big.fill(Qt::darkGreen);
+    big.setDotsPerMeterX(3780);
+    big.setDotsPerMeterY(3780);
+    ASSERT_TRUE(big.save(dir.filePath("big.bmp"), "BMP"));
+    QWidget window;
+    rt::RichTextEdit view(&window);
+    view.box()->setWidthMm(94);
+    view.box()->setHeightMm(142);
+    editors::PageInserts inserts(view, &window);
+    {
+        frmFileLoad picker(*view.box());
+        picker.File1->setFileName("big.bmp");
+        picker.Command1_Click();
+    }
+    inserts.pastePicture();
+    const auto pics = objectsOf(view.box()->document());
+    ASSERT_EQ(pics.size(), 1u);
+    EXPECT_NEAR(pics[0]->sizeMm.width(), 94, 0.1);
+    EXPECT_NEAR(pics[0]->sizeMm.height(), 47, 0.1);
+    EXPECT_EQ(QImage::fromData(pics[0]->png).size(), QSize(2000, 1000)); // every pixel kept
+}
+
 TEST_F(PictureFolder, EmbeddingTheSameFileTwiceEmbedsItTwiceAndKeepsItsBytes)
 {
     Messages messages;
