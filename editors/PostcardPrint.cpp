@@ -1,5 +1,6 @@
 #include "editors/PostcardPrint.h"
 
+#include "editors/PageCopies.h"
 #include "editors/PostcardLayout.h"
 #include "platform/print/PaperCodes.h"
 #include "platform/print/Printer.h"
@@ -31,8 +32,8 @@ std::optional<int> postcardCopies(const QString& text)
     return n;
 }
 
-bool printPostcard(prn::Printer& printer, const rt::RichTextBox& page, const QString& layoutText,
-                   const PostcardPrintOptions& options, int copies, QString* error)
+QString printPostcard(prn::Printer& printer, const rt::RichTextBox& page, const QString& layoutText,
+                      const PostcardPrintOptions& options, int copies)
 {
     const PostcardLayout* layout = findPostcardLayout(layoutText);
     if (options.notifySize) {
@@ -53,24 +54,12 @@ bool printPostcard(prn::Printer& printer, const rt::RichTextBox& page, const QSt
     sheet.prOffsetY = options.prOffsetY;
     sheet.centred = options.centreAll;
 
-    QString failure;
-    for (int copy = 1; copy <= copies; ++copy) {
-        sheet.W = printer.Width();
-        sheet.H = printer.Height();
-        const TwipPoint at = postcardPlacement(layout, sheet);
-        if (!printer.BeginPage()) {
-            failure = printer.lastError();
-            break;
-        }
-        printer.drawBand(page, prn::TwipRect{at.left, at.top, sheet.W, sheet.H}, prn::TwipRect{0, 0, sheet.W, sheet.H});
-        printer.NewPage();
-    }
-    if (!printer.EndDoc() && failure.isEmpty())
-        failure = printer.lastError();
-    printer.releaseFormatCache(page);
-    if (error)
-        *error = failure;
-    return failure.isEmpty();
+    // The sheet is set: its size no longer changes from copy to copy.
+    sheet.W = printer.Width();
+    sheet.H = printer.Height();
+    const TwipPoint at = postcardPlacement(layout, sheet);
+    return PrintPageCopies(printer, page, prn::TwipRect{at.left, at.top, sheet.W, sheet.H},
+                           prn::TwipRect{0, 0, sheet.W, sheet.H}, copies);
 }
 
 } // namespace editors

@@ -31,10 +31,11 @@ struct PostcardPrintOptions {
     int prOffsetY = 0;
 };
 
-// Prints the page `copies` times for the layout named by its list text. The
-// printer keeps the paper and orientation set here. False, with the print
-// system's reason in *error, when the job could not be printed.
-bool printPostcard(prn::Printer& printer, const rt::RichTextBox& page, const QString& layoutText,
-                   const PostcardPrintOptions& options, int copies, QString* error);
+// Prints the page `copies` times for the layout named by its list text, each
+// copy one sheet; the printer keeps the paper and orientation set here. A job
+// the print system does not take is reported to the user; the reason is
+// returned, empty when all went well.
+QString printPostcard(prn::Printer& printer, const rt::RichTextBox& page, const QString& layoutText,
+                      const PostcardPrintOptions& options, int copies);
 
 } // namespace editors

@@ -285,7 +285,12 @@ TEST(ObjectDialog, BrowsesForWordFilesAndHandsThePathOver)
     EXPECT_EQ(d->windowTitle(), "ｵﾌﾞｼﾞｪｸﾄの挿入");
 
     ui::clearShownDialogs();
-    ui::setDialogAnswerer([](const ui::DialogRequest&) { return ui::DialogAnswer{true, "/tmp/案内.doc"}; });
+    ui::setDialogAnswerer([](const ui::DialogRequest&) {
+        ui::DialogAnswer a;
+        a.accepted = true;
+        a.path = "/tmp/案内.doc";
+        return a;
+    });
     d->Command3_Click();
     ui::setDialogAnswerer({});
     ASSERT_EQ(ui::shownDialogs().size(), 1u);

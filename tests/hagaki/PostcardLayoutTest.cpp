@@ -6,6 +6,7 @@
 #include "platform/print/Printer.h"
 #include "platform/print/RecordingBackend.h"
 #include "platform/richtext/RichTextBox.h"
+#include "platform/services/MessageBox.h"
 
 #include <gtest/gtest.h>
 
@@ -140,8 +141,8 @@ struct PrintRig {
     QStringList print(const QString& layout, const PostcardPrintOptions& o, int copies = 1)
     {
         rec->clearCalls();
-        QString error;
-        EXPECT_TRUE(printPostcard(*printer, page, layout, o, copies, &error)) << error.toStdString();
+        const QString error = printPostcard(*printer, page, layout, o, copies);
+        EXPECT_TRUE(error.isEmpty()) << error.toStdString();
         return rec->log();
     }
 };
@@ -197,13 +198,15 @@ TEST(PostcardPrint, WithoutTheNoticeThePaperStaysAndCopiesEachTakeASheet)
               (QStringList{"startDoc", "box card 0,0,16838,11906 page 0,0,16838,11906", "endDoc", "release card"}));
 }
 
-TEST(PostcardPrint, APrinterThatCannotStartReportsWhy)
+TEST(PostcardPrint, APrinterThatCannotStartIsReported)
 {
     prn::RecordingBackend::Device d;
     d.failStart = true;
     prn::Printer printer(std::make_unique<prn::RecordingBackend>(d));
     rt::RichTextBox page;
-    QString error = QStringLiteral("unset");
-    EXPECT_FALSE(printPostcard(printer, page, PortraitV, {}, 2, &error));
-    EXPECT_FALSE(error.isEmpty());
+    ui::clearShownMessages();
+    ui::setAnswerer([](const ui::MessageRequest&) { return ui::Answer::Ok; });
+    EXPECT_FALSE(printPostcard(printer, page, PortraitV, {}, 2).isEmpty());
+    ui::setAnswerer({});
+    EXPECT_EQ(ui::shownMessages().size(), 1u);
 }

@@ -44,8 +44,8 @@ protected:
         EXPECT_TRUE(prn::SelectPrinter("NoshiPDF"));
         editors::PostcardPrintOptions o;
         o.notifySize = true;
-        QString error;
-        EXPECT_TRUE(editors::printPostcard(prn::CurrentPrinter(), page, layout, o, 1, &error)) << error.toStdString();
+        const QString error = editors::printPostcard(prn::CurrentPrinter(), page, layout, o, 1);
+        EXPECT_TRUE(error.isEmpty()) << error.toStdString();
         EXPECT_TRUE(server->waitForOutput(60000)) << server->errorLog().toStdString();
         return paper::readPdf(server->outputPath());
     }
