@@ -42,6 +42,7 @@ frmHagaki::frmHagaki(QWidget* parent) : PageEditor(parent), layout_(&defaultPost
     connect(Command1, &QPushButton::clicked, this, [this] { Inserts->showObjectDialog(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     connect(Combo3, &QComboBox::activated, this, [this] { Combo3_Click(); });
+    Combo3->setMinimumContentsLength(postcardLayoutTexts().last().size() + 1); // the longest item
 }
 
 QString frmHagaki::closingQuestion() const { return QStringLiteral("はがきは変更されています。保存しますか？"); }
