@@ -14,8 +14,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QToolBar>
+#include <algorithm>
 
 namespace editors {
 
@@ -43,6 +45,10 @@ frmHagaki::frmHagaki(QWidget* parent) : PageEditor(parent), layout_(&defaultPost
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     connect(Combo3, &QComboBox::activated, this, [this] { Combo3_Click(); });
     Combo3->setMinimumContentsLength(postcardLayoutTexts().last().size() + 1); // the longest item
+    // Wide enough for the layout list and the four buttons beside it, as the screen allows.
+    const int wanted = Toolbar2->sizeHint().width() + 24;
+    const int room = screen() ? screen()->availableGeometry().width() - 40 : wanted;
+    resize(std::max(width(), std::min(wanted, room)), height());
 }
 
 QString frmHagaki::closingQuestion() const { return QStringLiteral("はがきは変更されています。保存しますか？"); }
