@@ -29,7 +29,7 @@ WizardPage::WizardPage(SetupWizard& wizard, const QString& caption, const QStrin
     setWindowTitle(caption);
     setModal(false);
     auto* picture = new WizardPicture(WizardPicture::Kind::Sheet, this);
-    picture->setFixedWidth(130);
+    picture->setFixedSize(130, 200);
     pageLabel_ = new QLabel(pageLabel, this);
     QFont f = pageLabel_->font();
     f.setBold(true);
@@ -47,7 +47,7 @@ WizardPage::WizardPage(SetupWizard& wizard, const QString& caption, const QStrin
     right->addWidget(pageLabel_);
     right->addLayout(content_, 1);
     auto* top = new QHBoxLayout;
-    top->addWidget(picture);
+    top->addWidget(picture, 0, Qt::AlignTop);
     top->addLayout(right, 1);
     auto* outer = new QVBoxLayout(this);
     outer->addLayout(top, 1);

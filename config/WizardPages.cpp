@@ -230,7 +230,7 @@ frmSetupWiz5::frmSetupWiz5(SetupWizard& wizard)
 
     auto* omoteFrame = new QGroupBox(QStringLiteral("登録された表書き"), this);
     List2 = new QListWidget(omoteFrame);
-    List2->setMaximumWidth(180);
+    List2->setFixedWidth(150);
     auto* omoteBox = new QVBoxLayout(omoteFrame);
     omoteBox->addWidget(List2);
 
@@ -248,7 +248,7 @@ frmSetupWiz5::frmSetupWiz5(SetupWizard& wizard)
 
     auto* lists = new QHBoxLayout;
     lists->addWidget(gridFrame, 1);
-    lists->addWidget(omoteFrame);
+    lists->addWidget(omoteFrame, 0);
     auto* lower = new QHBoxLayout;
     lower->addWidget(fontFrame, 1);
     lower->addWidget(colourFrame);
@@ -257,7 +257,7 @@ frmSetupWiz5::frmSetupWiz5(SetupWizard& wizard)
 
     Command2 = addButton(QStringLiteral("<  戻る(&B)"));
     Command1 = addButton(QStringLiteral("完了(&F) "));
-    resize(860, 480);
+    resize(960, 480);
 
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });

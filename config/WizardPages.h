@@ -19,6 +19,8 @@ public:
     void Form_Load() override;
     void Command2_Click(); // next
     void Command1_Click(); // cancel
+    // Escape presses the cancel button.
+    void reject() override { Command1_Click(); }
 
     WizardPicture* Picture1 = nullptr;
     WizardPicture* Picture2 = nullptr;

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTextEdit>
+#include <QTextOption>
 #include <QVBoxLayout>
 
 namespace config {
@@ -60,8 +61,9 @@ QTextEdit* inkSample(const QString& text, QWidget* parent)
     QStringList lines;
     for (const QChar c : text)
         lines << QString(c);
+    QTextOption centred(Qt::AlignHCenter);
+    box->document()->setDefaultTextOption(centred);
     box->setPlainText(lines.join(QLatin1Char('\n')));
-    box->setAlignment(Qt::AlignCenter);
     return box;
 }
 
@@ -100,7 +102,8 @@ frmSetupWiz6::frmSetupWiz6(SetupWizard& wizard)
 
     auto* inkFrame = new QGroupBox(QStringLiteral("薄墨印刷　文字色の登録(&C)"), this);
     auto* palette = new QGridLayout;
-    palette->setSpacing(4);
+    palette->setSpacing(6);
+    palette->setColumnStretch(6, 1);
     for (int i = 0; i < 12; ++i) {
         PictureUcolor[size_t(i)] = new ColourSwatch(inkFrame);
         PictureUcolor[size_t(i)]->setCursor(Qt::PointingHandCursor);

@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -89,8 +90,12 @@ frmSetupWiz2::frmSetupWiz2(SetupWizard& wizard)
     deleteGrid->setColumnStretch(2, 1);
 
     auto* grid = new QGridLayout;
-    grid->addWidget(Label1, 0, 0);
-    grid->addWidget(Label5, 0, 1);
+    auto* captions = new QHBoxLayout;
+    captions->addWidget(Label1);
+    captions->addSpacing(40);
+    captions->addWidget(Label5);
+    captions->addStretch();
+    grid->addLayout(captions, 0, 0, 1, 3);
     grid->addWidget(Combo1, 1, 0, 1, 2);
     grid->addWidget(Command17, 1, 2);
     grid->addWidget(Label4, 2, 0, 1, 3);
