@@ -42,8 +42,6 @@ public:
     void Command1_Click();  // change the font
     void Command4_Click();  // next
     void Command2_Click();  // back
-    void Command16_Click(); // cancel
-    void Command9_Click();  // help
 
     QLabel* Label2 = nullptr; // page label
     QPushButton* Command1 = nullptr;

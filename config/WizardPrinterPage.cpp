@@ -139,10 +139,11 @@ frmSetupWiz6::frmSetupWiz6(SetupWizard& wizard)
     content()->addWidget(hint);
     content()->addStretch();
 
-    Command2 = addButton(QStringLiteral("<  戻る(&B)"));
-    Command1 = addButton(QStringLiteral("次へ(&N) >"));
-    Command16 = addButton(QStringLiteral("ｷｬﾝｾﾙ"));
-    Command9 = addButton(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
+    const Navigation nav = addNavigation([this] { Command2_Click(); }, [this] { Command1_Click(); });
+    Command2 = nav.back;
+    Command1 = nav.next;
+    Command16 = nav.cancel;
+    Command9 = nav.help;
     resize(760, 520);
 
     connect(Combo5, &QComboBox::activated, this, [this] { Combo5_Click(); });
@@ -152,10 +153,6 @@ frmSetupWiz6::frmSetupWiz6(SetupWizard& wizard)
     connect(Check3, &QCheckBox::stateChanged, this, [this] { Check3_Click(); });
     connect(CheckHanshiban, &QCheckBox::stateChanged, this, [this] { CheckHanshiban_Click(); });
     connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-    connect(Command16, &QPushButton::clicked, this, [this] { Command16_Click(); });
-    connect(Command9, &QPushButton::clicked, this, [this] { Command9_Click(); });
 }
 
 void frmSetupWiz6::paintSamples(uint32_t colour)
@@ -265,7 +262,5 @@ void frmSetupWiz6::Command1_Click()
 }
 
 void frmSetupWiz6::Command2_Click() { wizard_.go(this, SetupWizard::Step::Font); }
-void frmSetupWiz6::Command16_Click() { unload(); }
-void frmSetupWiz6::Command9_Click() { Help(); }
 
 } // namespace config

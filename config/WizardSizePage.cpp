@@ -110,10 +110,11 @@ frmSetupWiz2::frmSetupWiz2(SetupWizard& wizard)
     content()->addLayout(grid);
     content()->addStretch();
 
-    Command15 = addButton(QStringLiteral("<  戻る(&B)"));
-    Command1 = addButton(QStringLiteral("次へ(&N) >"));
-    Command16 = addButton(QStringLiteral("ｷｬﾝｾﾙ"));
-    Command9 = addButton(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
+    const Navigation nav = addNavigation([this] { Command15_Click(); }, [this] { Command1_Click(); });
+    Command15 = nav.back;
+    Command1 = nav.next;
+    Command16 = nav.cancel;
+    Command9 = nav.help;
     resize(780, 600);
 
     SizeEntryRules rules;
@@ -128,10 +129,6 @@ frmSetupWiz2::frmSetupWiz2(SetupWizard& wizard)
     connect(Command17, &QPushButton::clicked, this, [this] { Command17_Click(); });
     connect(UpDown2, &QScrollBar::valueChanged, this, [this] { UpDown2_Change(); });
     connect(UpDown3, &QScrollBar::valueChanged, this, [this] { UpDown3_Change(); });
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command15, &QPushButton::clicked, this, [this] { Command15_Click(); });
-    connect(Command16, &QPushButton::clicked, this, [this] { Command16_Click(); });
-    connect(Command9, &QPushButton::clicked, this, [this] { Command9_Click(); });
 }
 
 frmSetupWiz2::~frmSetupWiz2() = default;
@@ -162,7 +159,5 @@ void frmSetupWiz2::UpDown2_Change() { sizes_->CheckWidth(); }
 void frmSetupWiz2::UpDown3_Change() { sizes_->CheckHeight(); }
 void frmSetupWiz2::Command1_Click() { wizard_.go(this, SetupWizard::Step::Omote); }
 void frmSetupWiz2::Command15_Click() { wizard_.go(this, SetupWizard::Step::Printer); }
-void frmSetupWiz2::Command16_Click() { unload(); }
-void frmSetupWiz2::Command9_Click() { Help(); }
 
 } // namespace config

@@ -379,6 +379,19 @@ TEST_F(WizardTest, TheMenuOpensItAgainOnAStoreThatHasSizes)
     EXPECT_EQ(items(w->Combo1), QStringList({QStringLiteral("小"), QStringLiteral("Ａ４　テスト用")}));
     EXPECT_EQ(onDisk().sizeNames(), QStringList({QStringLiteral("小"), QStringLiteral("Ａ４　テスト用")}));
 
+    // The template search hands its choice back to this page.
+    size->Command17->click();
+    frmSetupWiz8* search = templateSearchWindow().peek();
+    ASSERT_NE(search, nullptr);
+    forms::setText(search->Text1, QStringLiteral("72.5"));
+    search->Command1->click();
+    search->MSFlexGrid1_Click(0, 0);
+    search->Command2->click();
+    EXPECT_EQ(size->Combo1->currentText(), app::catalogue().row(17).TemplateName);
+    EXPECT_EQ(size->Text4->text(), QStringLiteral("ＮＯ１　　　　"));
+    EXPECT_EQ(size->Text20->text(), QStringLiteral("120"));
+    EXPECT_EQ(size->Text21->text(), QStringLiteral("75"));
+
     // The wizard's height check allows 3 mm under the template (297×210 for the test sheet).
     forms::setListIndex(size->Combo1, 0);
     for (const auto& [height, warns] : std::vector<std::pair<int, bool>>{{207, false}, {206, true}}) {
