@@ -1,13 +1,16 @@
 #include "Program.h"
 
 #include "app/InputWindows.h"
+#include "app/MainEditorHost.h"
 #include "app/MainPrintJob.h"
 #include "app/MainSettingsHost.h"
 #include "app/MainWizardHost.h"
 #include "app/NoshiMain.h"
 #include "app/SingleInstance.h"
+#include "editors/frmFreeSize.h"
 #include "platform/paths/AppPaths.h"
 #include "app/PrinterDialogSetup.h"
+#include "model/MainHooks.h"
 #include "print/PrintDispatcher.h"
 
 #include <QApplication>
@@ -37,6 +40,9 @@ int runProgram(int argc, char** argv)
     app::MainPrintJob job(w, inputs);
     noshi::PrintDispatcher dispatcher(job);
     dispatcher.install();
+    MainEditorHost editorHost(w);
+    editors::setEditorHost(&editorHost);
+    hooks().showFreeSize = [] { editors::showFreeSize(); };
     QObject::connect(&instance, &SingleInstance::activateRequested, &w, &NoshiMain::bringToFront);
     w.Form_Load();
     w.show();
