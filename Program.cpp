@@ -7,6 +7,7 @@
 #include "app/SingleInstance.h"
 #include "platform/paths/AppPaths.h"
 #include "app/PrinterDialogSetup.h"
+#include "preview/lists/FileListWindow.h"
 #include "print/PrintDispatcher.h"
 
 #include <QApplication>
@@ -34,6 +35,7 @@ int runProgram(int argc, char** argv)
     app::MainPrintJob job(w, inputs);
     noshi::PrintDispatcher dispatcher(job);
     dispatcher.install();
+    preview::installFileLists(&w);
     QObject::connect(&instance, &SingleInstance::activateRequested, &w, &NoshiMain::bringToFront);
     w.Form_Load();
     w.show();
