@@ -11,6 +11,7 @@
 #include "platform/paths/AppPaths.h"
 #include "app/PrinterDialogSetup.h"
 #include "model/MainHooks.h"
+#include "preview/lists/FileListWindow.h"
 #include "print/PrintDispatcher.h"
 
 #include <QApplication>
@@ -40,6 +41,7 @@ int runProgram(int argc, char** argv)
     app::MainPrintJob job(w, inputs);
     noshi::PrintDispatcher dispatcher(job);
     dispatcher.install();
+    preview::installFileLists(&w);
     MainEditorHost editorHost(w);
     editors::setEditorHost(&editorHost);
     hooks().showFreeSize = [] { editors::showFreeSize(); };
