@@ -12,6 +12,7 @@
 #include "platform/paths/AppPaths.h"
 #include "app/PrinterDialogSetup.h"
 #include "model/MainHooks.h"
+#include "preview/lists/FileListWindow.h"
 #include "print/PrintDispatcher.h"
 
 #include <QApplication>
@@ -41,6 +42,7 @@ int runProgram(int argc, char** argv)
     app::MainPrintJob job(w, inputs);
     noshi::PrintDispatcher dispatcher(job);
     dispatcher.install();
+    preview::installFileLists(&w);
     MainEditorHost editorHost(w);
     editors::setEditorHost(&editorHost);
     hooks().showFreeSize = [] { editors::showFreeSize(); };
