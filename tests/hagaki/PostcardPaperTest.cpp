@@ -3,44 +3,22 @@
 // Expected places are worked out by hand: the band's corner is 5 mm (284
 // twips = 5.009 mm) from the sheet's edges with no print offsets and a
 // queue that can print the whole page.
-#include "../paper/PaperSupport.h"
+#include "../paper/SheetsThroughCups.h"
 
-#include "common/CupsTestServer.h"
 #include "editors/PostcardPrint.h"
 #include "platform/print/Printer.h"
 #include "platform/richtext/RichTextBox.h"
 
 #include <QFile>
-#include <QStandardPaths>
-#include <cups/cups.h>
-#include <gtest/gtest.h>
 
 namespace {
 
 constexpr double Margin = 284 / 56.7; // 5.009 mm
 constexpr double Column11 = 15 * 25.4 / 96; // an 11-point line advances 15 px at 96 dpi
 
-class PostcardThroughCups : public ::testing::Test {
+class PostcardThroughCups : public paper::SheetsThroughCups {
 protected:
-    std::unique_ptr<CupsTestServer> server;
-
-    void SetUp() override
-    {
-        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
-            GTEST_SKIP() << "pdftotext is not installed";
-        QString whyNot;
-        server = CupsTestServer::start(&whyNot);
-        if (!server)
-            GTEST_SKIP() << "a private cupsd cannot run here: " << whyNot.toStdString();
-        QString error;
-        ASSERT_TRUE(server->addPdfQueue("NoshiPDF", &error)) << error.toStdString();
-        qputenv("CUPS_SERVER", server->address().toUtf8());
-        cupsSetServer(server->address().toUtf8().constData());
-    }
-
-    void TearDown() override { qunsetenv("CUPS_SERVER"); }
-
-    paper::Page print(const rt::RichTextBox& page, const QString& layout)
+    paper::Page printCard(const rt::RichTextBox& page, const QString& layout)
     {
         QFile::remove(server->outputPath());
         EXPECT_TRUE(prn::SelectPrinter("NoshiPDF"));
@@ -84,7 +62,7 @@ TEST_F(PostcardThroughCups, EachShapeOfCardOnItsOwnPaper)
         page.setSelFontName(QStringLiteral("ＭＳ Ｐゴシック"));
         page.setSelFontSize(11);
         page.setText(QStringLiteral("謹 賀 新 年"));
-        const paper::Page pdf = print(page, c.layout);
+        const paper::Page pdf = printCard(page, c.layout);
         EXPECT_NEAR(pdf.sizeMm.width(), c.sheet.width(), 0.3);
         EXPECT_NEAR(pdf.sizeMm.height(), c.sheet.height(), 0.3);
         const QRectF first = pdf.of(QStringLiteral("謹"));
