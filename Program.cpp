@@ -8,9 +8,11 @@
 #include "app/NoshiMain.h"
 #include "app/SingleInstance.h"
 #include "editors/frmFreeSize.h"
+#include "editors/frmHagaki.h"
 #include "platform/paths/AppPaths.h"
 #include "app/PrinterDialogSetup.h"
 #include "model/MainHooks.h"
+#include "preview/lists/FileListWindow.h"
 #include "print/PrintDispatcher.h"
 
 #include <QApplication>
@@ -40,9 +42,11 @@ int runProgram(int argc, char** argv)
     app::MainPrintJob job(w, inputs);
     noshi::PrintDispatcher dispatcher(job);
     dispatcher.install();
+    preview::installFileLists(&w);
     MainEditorHost editorHost(w);
     editors::setEditorHost(&editorHost);
     hooks().showFreeSize = [] { editors::showFreeSize(); };
+    hooks().showHagaki = [] { editors::showHagaki(); };
     QObject::connect(&instance, &SingleInstance::activateRequested, &w, &NoshiMain::bringToFront);
     w.Form_Load();
     w.show();
