@@ -1,12 +1,15 @@
 #include "Program.h"
 
+#include "app/GuideHook.h"
 #include "app/InputWindows.h"
 #include "app/MainPrintJob.h"
 #include "app/MainSettingsHost.h"
 #include "app/NoshiMain.h"
+#include "app/ProgramLife.h"
 #include "app/SingleInstance.h"
 #include "platform/paths/AppPaths.h"
 #include "app/PrinterDialogSetup.h"
+#include "platform/services/Translations.h"
 #include "print/PrintDispatcher.h"
 
 #include <QApplication>
@@ -18,6 +21,7 @@ int runProgram(int argc, char** argv)
     QApplication qapp(argc, argv);
     QApplication::setOrganizationName(paths::Organization);
     QApplication::setApplicationName(paths::ApplicationName);
+    ui::installJapaneseTranslations();
 
     // A second start brings the running window to the front and ends here,
     // before anything is read, shown or written.
@@ -34,9 +38,11 @@ int runProgram(int argc, char** argv)
     app::MainPrintJob job(w, inputs);
     noshi::PrintDispatcher dispatcher(job);
     dispatcher.install();
-    QObject::connect(&instance, &SingleInstance::activateRequested, &w, &NoshiMain::bringToFront);
+    installGuide(w);
+    ProgramLife life(w, &instance);
     w.Form_Load();
     w.show();
+    life.arm();
     // The platform shutting down closes the window like its close box.
     QObject::connect(&qapp, &QCoreApplication::aboutToQuit, &w, [&w] {
         if (w.isVisible())
