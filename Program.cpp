@@ -4,6 +4,7 @@
 #include "app/InputWindows.h"
 #include "app/MainPrintJob.h"
 #include "app/MainSettingsHost.h"
+#include "app/MainWizardHost.h"
 #include "app/NoshiMain.h"
 #include "app/ProgramLife.h"
 #include "app/SingleInstance.h"
@@ -35,6 +36,8 @@ int runProgram(int argc, char** argv)
     noshi::InstallPrinterDialog(w);
     MainSettingsHost settings(w);
     settings.install();
+    MainWizardHost wizard(w, settings);
+    wizard.install();
     app::MainPrintJob job(w, inputs);
     noshi::PrintDispatcher dispatcher(job);
     dispatcher.install();
