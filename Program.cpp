@@ -2,14 +2,17 @@
 
 #include "app/GuideHook.h"
 #include "app/InputWindows.h"
+#include "app/MainEditorHost.h"
 #include "app/MainPrintJob.h"
 #include "app/MainSettingsHost.h"
 #include "app/MainWizardHost.h"
 #include "app/NoshiMain.h"
 #include "app/ProgramLife.h"
 #include "app/SingleInstance.h"
+#include "editors/frmFreeSize.h"
 #include "platform/paths/AppPaths.h"
 #include "app/PrinterDialogSetup.h"
+#include "model/MainHooks.h"
 #include "platform/services/Translations.h"
 #include "print/PrintDispatcher.h"
 
@@ -41,6 +44,9 @@ int runProgram(int argc, char** argv)
     app::MainPrintJob job(w, inputs);
     noshi::PrintDispatcher dispatcher(job);
     dispatcher.install();
+    MainEditorHost editorHost(w);
+    editors::setEditorHost(&editorHost);
+    hooks().showFreeSize = [] { editors::showFreeSize(); };
     installGuide(w);
     ProgramLife life(w, &instance);
     w.Form_Load();
