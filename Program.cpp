@@ -14,6 +14,7 @@
 #include "app/PrinterDialogSetup.h"
 #include "model/MainHooks.h"
 #include "platform/services/Translations.h"
+#include "preview/lists/FileListWindow.h"
 #include "print/PrintDispatcher.h"
 
 #include <QApplication>
@@ -44,6 +45,7 @@ int runProgram(int argc, char** argv)
     app::MainPrintJob job(w, inputs);
     noshi::PrintDispatcher dispatcher(job);
     dispatcher.install();
+    preview::installFileLists(&w);
     MainEditorHost editorHost(w);
     editors::setEditorHost(&editorHost);
     hooks().showFreeSize = [] { editors::showFreeSize(); };

@@ -29,7 +29,7 @@ WizardPage::WizardPage(SetupWizard& wizard, const QString& caption, const QStrin
     setWindowTitle(caption);
     setModal(false);
     auto* picture = new WizardPicture(WizardPicture::Kind::Sheet, this);
-    picture->setFixedWidth(130);
+    picture->setFixedSize(130, 200);
     pageLabel_ = new QLabel(pageLabel, this);
     QFont f = pageLabel_->font();
     f.setBold(true);
@@ -47,7 +47,7 @@ WizardPage::WizardPage(SetupWizard& wizard, const QString& caption, const QStrin
     right->addWidget(pageLabel_);
     right->addLayout(content_, 1);
     auto* top = new QHBoxLayout;
-    top->addWidget(picture);
+    top->addWidget(picture, 0, Qt::AlignTop);
     top->addLayout(right, 1);
     auto* outer = new QVBoxLayout(this);
     outer->addLayout(top, 1);
@@ -56,16 +56,26 @@ WizardPage::WizardPage(SetupWizard& wizard, const QString& caption, const QStrin
     forms::EnterAsTab::install(this);
 }
 
-QPushButton* WizardPage::addButton(const QString& caption)
+WizardPage::Navigation WizardPage::addNavigation(const std::function<void()>& back, const std::function<void()>& next,
+                                                 bool cancelAndHelp, const QString& nextCaption)
 {
-    auto* b = new QPushButton(caption, this);
-    b->setAutoDefault(false);
-    b->setMinimumWidth(96);
-    buttons_->addWidget(b);
-    return b;
+    auto button = [this](const QString& caption, const std::function<void()>& run) {
+        auto* b = new QPushButton(caption, this);
+        b->setAutoDefault(false);
+        b->setMinimumWidth(96);
+        buttons_->addWidget(b);
+        connect(b, &QPushButton::clicked, this, run);
+        return b;
+    };
+    Navigation nav;
+    nav.back = button(QStringLiteral("<  戻る(&B)"), back);
+    nav.next = button(nextCaption, next);
+    if (cancelAndHelp) {
+        nav.cancel = button(QStringLiteral("ｷｬﾝｾﾙ"), [this] { unload(); });
+        nav.help = button(QStringLiteral("ﾍﾙﾌﾟ(&H)"), [] { shell::OpenHelpFile(); });
+    }
+    return nav;
 }
-
-void WizardPage::Help() { shell::OpenHelpFile(); }
 
 // ---------------------------------------------------------------- flow
 

@@ -9,6 +9,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class QLabel;
 class QPushButton;
@@ -63,9 +64,16 @@ public:
 protected:
     // The area the page fills with its controls.
     QVBoxLayout* content() const { return content_; }
-    // Adds a button to the bottom row, left to right.
-    QPushButton* addButton(const QString& caption);
-    void Help();
+    struct Navigation {
+        QPushButton* back = nullptr;
+        QPushButton* next = nullptr;
+        QPushButton* cancel = nullptr; // also Escape: unloads the page, nothing else
+        QPushButton* help = nullptr;
+    };
+    // The bottom row: back and next run the page's handlers; the summary
+    // has neither cancel nor help.
+    Navigation addNavigation(const std::function<void()>& back, const std::function<void()>& next,
+                             bool cancelAndHelp = true, const QString& nextCaption = QStringLiteral("次へ(&N) >"));
 
     SetupWizard& wizard_;
 

@@ -65,10 +65,11 @@ frmSetupWiz3::frmSetupWiz3(SetupWizard& wizard)
     content()->addWidget(registerFrame, 1);
     content()->addWidget(deleteFrame);
 
-    Command2 = addButton(QStringLiteral("<  戻る(&B)"));
-    Command1 = addButton(QStringLiteral("次へ(&N) >"));
-    Command16 = addButton(QStringLiteral("ｷｬﾝｾﾙ"));
-    Command9 = addButton(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
+    const Navigation nav = addNavigation([this] { Command2_Click(); }, [this] { Command1_Click(); });
+    Command2 = nav.back;
+    Command1 = nav.next;
+    Command16 = nav.cancel;
+    Command9 = nav.help;
     resize(760, 540);
 
     ops_ = std::make_unique<OmoteRegistration>(OmoteEntryControls{Text10, Combo1, Label16}, wizard.lists());
@@ -78,10 +79,6 @@ frmSetupWiz3::frmSetupWiz3(SetupWizard& wizard)
     connect(Combo2, &forms::SimpleCombo::focusLeft, this, [this] { Combo2_LostFocus(); });
     connect(Command11, &QPushButton::clicked, this, [this] { Command11_Click(); });
     connect(Command13, &QPushButton::clicked, this, [this] { Command13_Click(); });
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-    connect(Command16, &QPushButton::clicked, this, [this] { Command16_Click(); });
-    connect(Command9, &QPushButton::clicked, this, [this] { Command9_Click(); });
 }
 
 frmSetupWiz3::~frmSetupWiz3() = default;
@@ -122,7 +119,5 @@ void frmSetupWiz3::Command11_Click() { ops_->RegisterOmote(); }
 void frmSetupWiz3::Command13_Click() { ops_->DeleteOmote(); }
 void frmSetupWiz3::Command1_Click() { wizard_.go(this, SetupWizard::Step::Summary); }
 void frmSetupWiz3::Command2_Click() { wizard_.go(this, SetupWizard::Step::Size); }
-void frmSetupWiz3::Command16_Click() { unload(); }
-void frmSetupWiz3::Command9_Click() { Help(); }
 
 } // namespace config

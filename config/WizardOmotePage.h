@@ -32,8 +32,6 @@ public:
     void Command13_Click(); // delete
     void Command1_Click();  // next
     void Command2_Click();  // back
-    void Command16_Click(); // cancel
-    void Command9_Click();  // help
 
     QLabel* Label3 = nullptr;  // page label
     QLabel* Label2 = nullptr;

@@ -152,17 +152,14 @@ frmSetupWiz7::frmSetupWiz7(SetupWizard& wizard)
     content()->addWidget(sampleFrame);
     content()->addStretch();
 
-    Command2 = addButton(QStringLiteral("<  戻る(&B)"));
-    Command4 = addButton(QStringLiteral("次へ(&N) >"));
-    Command16 = addButton(QStringLiteral("ｷｬﾝｾﾙ"));
-    Command9 = addButton(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
+    const Navigation nav = addNavigation([this] { Command2_Click(); }, [this] { Command4_Click(); });
+    Command2 = nav.back;
+    Command4 = nav.next;
+    Command16 = nav.cancel;
+    Command9 = nav.help;
     resize(700, 470);
 
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
-    connect(Command16, &QPushButton::clicked, this, [this] { Command16_Click(); });
-    connect(Command9, &QPushButton::clicked, this, [this] { Command9_Click(); });
 }
 
 void frmSetupWiz7::Form_Load()
@@ -214,8 +211,6 @@ void frmSetupWiz7::Command4_Click()
 }
 
 void frmSetupWiz7::Command2_Click() { wizard_.go(this, SetupWizard::Step::Welcome); }
-void frmSetupWiz7::Command16_Click() { unload(); }
-void frmSetupWiz7::Command9_Click() { Help(); }
 
 // ---------------------------------------------------------------- 5/5 summary
 
@@ -230,7 +225,7 @@ frmSetupWiz5::frmSetupWiz5(SetupWizard& wizard)
 
     auto* omoteFrame = new QGroupBox(QStringLiteral("登録された表書き"), this);
     List2 = new QListWidget(omoteFrame);
-    List2->setMaximumWidth(180);
+    List2->setFixedWidth(150);
     auto* omoteBox = new QVBoxLayout(omoteFrame);
     omoteBox->addWidget(List2);
 
@@ -248,19 +243,18 @@ frmSetupWiz5::frmSetupWiz5(SetupWizard& wizard)
 
     auto* lists = new QHBoxLayout;
     lists->addWidget(gridFrame, 1);
-    lists->addWidget(omoteFrame);
+    lists->addWidget(omoteFrame, 0);
     auto* lower = new QHBoxLayout;
     lower->addWidget(fontFrame, 1);
     lower->addWidget(colourFrame);
     content()->addLayout(lists, 1);
     content()->addLayout(lower);
 
-    Command2 = addButton(QStringLiteral("<  戻る(&B)"));
-    Command1 = addButton(QStringLiteral("完了(&F) "));
-    resize(860, 480);
-
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    const Navigation nav = addNavigation([this] { Command2_Click(); }, [this] { Command1_Click(); }, false,
+                                         QStringLiteral("完了(&F) "));
+    Command2 = nav.back;
+    Command1 = nav.next;
+    resize(960, 480);
 }
 
 void frmSetupWiz5::Form_Load()

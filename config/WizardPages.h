@@ -19,6 +19,8 @@ public:
     void Form_Load() override;
     void Command2_Click(); // next
     void Command1_Click(); // cancel
+    // Escape presses the cancel button.
+    void reject() override { Command1_Click(); }
 
     WizardPicture* Picture1 = nullptr;
     WizardPicture* Picture2 = nullptr;
@@ -40,8 +42,6 @@ public:
     void Command1_Click();  // change the font
     void Command4_Click();  // next
     void Command2_Click();  // back
-    void Command16_Click(); // cancel
-    void Command9_Click();  // help
 
     QLabel* Label2 = nullptr; // page label
     QPushButton* Command1 = nullptr;

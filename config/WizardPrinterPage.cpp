@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTextEdit>
+#include <QTextOption>
 #include <QVBoxLayout>
 
 namespace config {
@@ -60,8 +61,9 @@ QTextEdit* inkSample(const QString& text, QWidget* parent)
     QStringList lines;
     for (const QChar c : text)
         lines << QString(c);
+    QTextOption centred(Qt::AlignHCenter);
+    box->document()->setDefaultTextOption(centred);
     box->setPlainText(lines.join(QLatin1Char('\n')));
-    box->setAlignment(Qt::AlignCenter);
     return box;
 }
 
@@ -100,7 +102,8 @@ frmSetupWiz6::frmSetupWiz6(SetupWizard& wizard)
 
     auto* inkFrame = new QGroupBox(QStringLiteral("薄墨印刷　文字色の登録(&C)"), this);
     auto* palette = new QGridLayout;
-    palette->setSpacing(4);
+    palette->setSpacing(6);
+    palette->setColumnStretch(6, 1);
     for (int i = 0; i < 12; ++i) {
         PictureUcolor[size_t(i)] = new ColourSwatch(inkFrame);
         PictureUcolor[size_t(i)]->setCursor(Qt::PointingHandCursor);
@@ -136,10 +139,11 @@ frmSetupWiz6::frmSetupWiz6(SetupWizard& wizard)
     content()->addWidget(hint);
     content()->addStretch();
 
-    Command2 = addButton(QStringLiteral("<  戻る(&B)"));
-    Command1 = addButton(QStringLiteral("次へ(&N) >"));
-    Command16 = addButton(QStringLiteral("ｷｬﾝｾﾙ"));
-    Command9 = addButton(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
+    const Navigation nav = addNavigation([this] { Command2_Click(); }, [this] { Command1_Click(); });
+    Command2 = nav.back;
+    Command1 = nav.next;
+    Command16 = nav.cancel;
+    Command9 = nav.help;
     resize(760, 520);
 
     connect(Combo5, &QComboBox::activated, this, [this] { Combo5_Click(); });
@@ -149,10 +153,6 @@ frmSetupWiz6::frmSetupWiz6(SetupWizard& wizard)
     connect(Check3, &QCheckBox::stateChanged, this, [this] { Check3_Click(); });
     connect(CheckHanshiban, &QCheckBox::stateChanged, this, [this] { CheckHanshiban_Click(); });
     connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-    connect(Command16, &QPushButton::clicked, this, [this] { Command16_Click(); });
-    connect(Command9, &QPushButton::clicked, this, [this] { Command9_Click(); });
 }
 
 void frmSetupWiz6::paintSamples(uint32_t colour)
@@ -262,7 +262,5 @@ void frmSetupWiz6::Command1_Click()
 }
 
 void frmSetupWiz6::Command2_Click() { wizard_.go(this, SetupWizard::Step::Font); }
-void frmSetupWiz6::Command16_Click() { unload(); }
-void frmSetupWiz6::Command9_Click() { Help(); }
 
 } // namespace config

@@ -56,8 +56,6 @@ public:
     void Command3_Click();  // register the colour shown
     void Command1_Click();  // next
     void Command2_Click();  // back
-    void Command16_Click(); // cancel
-    void Command9_Click();  // help
 
     QLabel* Label8 = nullptr;
     QComboBox* Combo5 = nullptr;

@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -89,8 +90,12 @@ frmSetupWiz2::frmSetupWiz2(SetupWizard& wizard)
     deleteGrid->setColumnStretch(2, 1);
 
     auto* grid = new QGridLayout;
-    grid->addWidget(Label1, 0, 0);
-    grid->addWidget(Label5, 0, 1);
+    auto* captions = new QHBoxLayout;
+    captions->addWidget(Label1);
+    captions->addSpacing(40);
+    captions->addWidget(Label5);
+    captions->addStretch();
+    grid->addLayout(captions, 0, 0, 1, 3);
     grid->addWidget(Combo1, 1, 0, 1, 2);
     grid->addWidget(Command17, 1, 2);
     grid->addWidget(Label4, 2, 0, 1, 3);
@@ -105,10 +110,11 @@ frmSetupWiz2::frmSetupWiz2(SetupWizard& wizard)
     content()->addLayout(grid);
     content()->addStretch();
 
-    Command15 = addButton(QStringLiteral("<  戻る(&B)"));
-    Command1 = addButton(QStringLiteral("次へ(&N) >"));
-    Command16 = addButton(QStringLiteral("ｷｬﾝｾﾙ"));
-    Command9 = addButton(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
+    const Navigation nav = addNavigation([this] { Command15_Click(); }, [this] { Command1_Click(); });
+    Command15 = nav.back;
+    Command1 = nav.next;
+    Command16 = nav.cancel;
+    Command9 = nav.help;
     resize(780, 600);
 
     SizeEntryRules rules;
@@ -123,10 +129,6 @@ frmSetupWiz2::frmSetupWiz2(SetupWizard& wizard)
     connect(Command17, &QPushButton::clicked, this, [this] { Command17_Click(); });
     connect(UpDown2, &QScrollBar::valueChanged, this, [this] { UpDown2_Change(); });
     connect(UpDown3, &QScrollBar::valueChanged, this, [this] { UpDown3_Change(); });
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command15, &QPushButton::clicked, this, [this] { Command15_Click(); });
-    connect(Command16, &QPushButton::clicked, this, [this] { Command16_Click(); });
-    connect(Command9, &QPushButton::clicked, this, [this] { Command9_Click(); });
 }
 
 frmSetupWiz2::~frmSetupWiz2() = default;
@@ -157,7 +159,5 @@ void frmSetupWiz2::UpDown2_Change() { sizes_->CheckWidth(); }
 void frmSetupWiz2::UpDown3_Change() { sizes_->CheckHeight(); }
 void frmSetupWiz2::Command1_Click() { wizard_.go(this, SetupWizard::Step::Omote); }
 void frmSetupWiz2::Command15_Click() { wizard_.go(this, SetupWizard::Step::Printer); }
-void frmSetupWiz2::Command16_Click() { unload(); }
-void frmSetupWiz2::Command9_Click() { Help(); }
 
 } // namespace config

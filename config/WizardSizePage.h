@@ -35,8 +35,6 @@ public:
     void UpDown3_Change();
     void Command1_Click();  // next
     void Command15_Click(); // back
-    void Command16_Click(); // cancel
-    void Command9_Click();  // help
 
     QLabel* Label1 = nullptr;
     QLabel* Label5 = nullptr;

@@ -461,6 +461,9 @@ void PageEditor::Form_Resize()
     placeMm(Text2, g.rulerLeft, 0, in.pageWidth, TopRulerMm);
     placeMm(Text6, g.rulerLeft, g.bottomRulerTop, in.pageWidth, BottomRulerMm);
     placeFrame();
+    // The bottom ruler marks the page's extent where the page does not
+    // reach down to it; it never covers the page.
+    Text6->lower();
     placeMm(VScroll1, g.vBar.left(), g.vBar.top(), g.vBar.width(), g.vBar.height());
     placeMm(HScroll1, g.hBar.left(), g.hBar.top(), g.hBar.width(), g.hBar.height());
     VScroll1->raise();

@@ -8,6 +8,7 @@
 #include "config/WizardPages.h"
 #include "config/WizardPrinterPage.h"
 #include "config/WizardSizePage.h"
+#include "platform/forms/EnterAsTab.h"
 #include "platform/forms/SimpleCombo.h"
 #include "platform/forms/UpDown.h"
 #include "platform/services/Dialogs.h"
@@ -119,8 +120,15 @@ TEST_F(WizardTest, TheFirstActivationWithoutSizesOpensTheWelcomeOnceAndTheMenuAl
     w->Form_Activate();
     EXPECT_EQ(welcomeShown, 1) << "once per run";
 
-    withWelcome([this] { w->mnuWiz->trigger(); }, [](frmSplash& s) { s.Command1->click(); });
+    bool enterAsTab = true;
+    withWelcome([this] { w->mnuWiz->trigger(); }, [&](frmSplash& s) {
+        enterAsTab = forms::EnterAsTab::isInstalled(&s);
+        s.reject(); // Escape: its cancel button
+    });
     EXPECT_EQ(welcomeShown, 2) << "the menu item opens it whatever the marker says";
+    EXPECT_FALSE(enterAsTab) << "Enter presses its default button instead";
+    EXPECT_TRUE(w->Label6->text().isEmpty());
+    EXPECT_EQ(openPages(), 0);
 }
 
 TEST_F(WizardTest, AFirstRunLeavesStoreListsSettingsAndDataFileFilled)
@@ -308,6 +316,12 @@ TEST_F(WizardTest, BackShowsThePreviousPageAndCancelClosesOnlyThePageItIsOn)
     at<frmSetupWiz6>(Step::Printer)->Command2->click();
     ASSERT_NE(at<frmSetupWiz7>(Step::Font), nullptr);
     EXPECT_EQ(openPages(), 1);
+    for (Step s : {Step::Font, Step::Printer, Step::Size, Step::Omote, Step::Summary}) {
+        wiz->wizard().go(nullptr, s);
+        EXPECT_TRUE(forms::EnterAsTab::isInstalled(wiz->wizard().page(s))) << int(s);
+        if (s != Step::Font)
+            wiz->wizard().page(s)->unload();
+    }
 
     // Cancel on any of the four pages ends the wizard there and undoes nothing.
     using Cancel = std::function<void()>;
@@ -364,6 +378,19 @@ TEST_F(WizardTest, TheMenuOpensItAgainOnAStoreThatHasSizes)
     EXPECT_EQ(size->Combo10->currentText(), QStringLiteral("　削除しました。"));
     EXPECT_EQ(items(w->Combo1), QStringList({QStringLiteral("小"), QStringLiteral("Ａ４　テスト用")}));
     EXPECT_EQ(onDisk().sizeNames(), QStringList({QStringLiteral("小"), QStringLiteral("Ａ４　テスト用")}));
+
+    // The template search hands its choice back to this page.
+    size->Command17->click();
+    frmSetupWiz8* search = templateSearchWindow().peek();
+    ASSERT_NE(search, nullptr);
+    forms::setText(search->Text1, QStringLiteral("72.5"));
+    search->Command1->click();
+    search->MSFlexGrid1_Click(0, 0);
+    search->Command2->click();
+    EXPECT_EQ(size->Combo1->currentText(), app::catalogue().row(17).TemplateName);
+    EXPECT_EQ(size->Text4->text(), QStringLiteral("ＮＯ１　　　　"));
+    EXPECT_EQ(size->Text20->text(), QStringLiteral("120"));
+    EXPECT_EQ(size->Text21->text(), QStringLiteral("75"));
 
     // The wizard's height check allows 3 mm under the template (297×210 for the test sheet).
     forms::setListIndex(size->Combo1, 0);
