@@ -10,6 +10,7 @@
 #include "app/ProgramLife.h"
 #include "app/SingleInstance.h"
 #include "editors/frmFreeSize.h"
+#include "editors/frmHagaki.h"
 #include "platform/paths/AppPaths.h"
 #include "app/PrinterDialogSetup.h"
 #include "model/MainHooks.h"
@@ -49,6 +50,7 @@ int runProgram(int argc, char** argv)
     MainEditorHost editorHost(w);
     editors::setEditorHost(&editorHost);
     hooks().showFreeSize = [] { editors::showFreeSize(); };
+    hooks().showHagaki = [] { editors::showHagaki(); };
     installGuide(w);
     ProgramLife life(w, &instance);
     w.Form_Load();
