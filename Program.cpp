@@ -1,12 +1,17 @@
 #include "Program.h"
 
 #include "app/InputWindows.h"
+#include "app/MainEditorHost.h"
 #include "app/MainPrintJob.h"
 #include "app/MainSettingsHost.h"
+#include "app/MainWizardHost.h"
 #include "app/NoshiMain.h"
 #include "app/SingleInstance.h"
+#include "editors/frmFreeSize.h"
 #include "platform/paths/AppPaths.h"
 #include "app/PrinterDialogSetup.h"
+#include "model/MainHooks.h"
+#include "preview/lists/FileListWindow.h"
 #include "print/PrintDispatcher.h"
 
 #include <QApplication>
@@ -31,9 +36,15 @@ int runProgram(int argc, char** argv)
     noshi::InstallPrinterDialog(w);
     MainSettingsHost settings(w);
     settings.install();
+    MainWizardHost wizard(w, settings);
+    wizard.install();
     app::MainPrintJob job(w, inputs);
     noshi::PrintDispatcher dispatcher(job);
     dispatcher.install();
+    preview::installFileLists(&w);
+    MainEditorHost editorHost(w);
+    editors::setEditorHost(&editorHost);
+    hooks().showFreeSize = [] { editors::showFreeSize(); };
     QObject::connect(&instance, &SingleInstance::activateRequested, &w, &NoshiMain::bringToFront);
     w.Form_Load();
     w.show();

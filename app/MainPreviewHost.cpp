@@ -1,6 +1,7 @@
 #include "app/MainPreviewHost.h"
 
 #include "app/InputWindows.h"
+#include "config/SizeRegistration.h"
 #include "model/LiveStore.h"
 #include "model/MainHooks.h"
 #include "app/NoshiMain.h"
@@ -111,6 +112,11 @@ void MainPreviewHost::showNameFileList(const QString& search)
 {
     if (hooks().showDatabase2)
         hooks().showDatabase2(search);
+}
+
+app::StoreResult MainPreviewHost::registerSize(const app::RegisteredSize& size)
+{
+    return config::AddRegisteredSize(size, [this](const QString& name) { forms::appendItem(main_.Combo1, name); });
 }
 
 } // namespace app

@@ -38,6 +38,7 @@ public:
     bool hasFileLists() const override;
     void showOmoteFileList() override;
     void showNameFileList(const QString& search) override;
+    app::StoreResult registerSize(const app::RegisteredSize& size) override;
 
 private:
     NoshiMain& main_;

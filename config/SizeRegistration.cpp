@@ -119,18 +119,19 @@ void SizeRegistration::RegisterSize()
         c_.Text5->setFocus();
         return;
     }
-    const app::StoreResult added = app::store().addSize(
-        app::RegisteredSize::make(key, name, boxNumber(c_.Text20->text()), boxNumber(c_.Text21->text())));
+    const app::StoreResult added =
+        AddRegisteredSize(app::RegisteredSize::make(key, name, boxNumber(c_.Text20->text()), boxNumber(c_.Text21->text())),
+                          [this](const QString& n) {
+                              if (c_.Combo10)
+                                  forms::appendItem(c_.Combo10, n);
+                              if (rules_.sizeAppended)
+                                  rules_.sizeAppended(n);
+                              mainLists_.appendSizeName(n);
+                          });
     if (!added) {
         inform(added.message, ui::Icon::Exclamation);
         return;
     }
-    if (c_.Combo10)
-        forms::appendItem(c_.Combo10, name);
-    if (rules_.sizeAppended)
-        rules_.sizeAppended(name);
-    mainLists_.appendSizeName(name);
-    SaveStoreNow();
 
     for (QLineEdit* box : {c_.Text4, c_.Text5, c_.Text20, c_.Text21})
         forms::setText(box, QString());
@@ -141,6 +142,16 @@ void SizeRegistration::RegisterSize()
     if (rules_.refillTemplates)
         rules_.refillTemplates();
     setVisible(c_.doneLabel, true);
+}
+
+app::StoreResult AddRegisteredSize(const app::RegisteredSize& size, const std::function<void(const QString&)>& appendToLists)
+{
+    const app::StoreResult added = app::store().addSize(size);
+    if (!added)
+        return added;
+    appendToLists(size.RegSizeName[0]);
+    SaveStoreNow();
+    return added;
 }
 
 bool SizeRegistration::deleteRow(int row)

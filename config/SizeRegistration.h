@@ -6,6 +6,8 @@
 // confirmed change.
 #pragma once
 
+#include "model/LiveStore.h"
+
 #include <QString>
 #include <functional>
 
@@ -16,6 +18,12 @@ class QWidget;
 namespace config {
 
 class MainListsPort;
+
+// One new registered size: into the store, then into the size lists that
+// show it (`appendToLists` gets its name), then to the data file. Refused
+// with the store's message, nothing changed, when the store refuses it.
+app::StoreResult AddRegisteredSize(const app::RegisteredSize& size,
+                                   const std::function<void(const QString&)>& appendToLists);
 
 // The registration boxes of one page (the same control names on both pages).
 struct SizeEntryControls {

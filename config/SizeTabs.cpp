@@ -2,6 +2,7 @@
 
 #include "model/LiveStore.h"
 #include "model/TemplateCatalogue.h"
+#include "config/SizeWidgets.h"
 #include "config/TemplateSearch.h"
 #include "platform/forms/Controls.h"
 #include "platform/forms/UpDown.h"
@@ -19,25 +20,6 @@
 
 namespace config {
 
-namespace {
-
-QLabel* warning(const QString& text, QWidget* parent)
-{
-    auto* l = new QLabel(text, parent);
-    l->setStyleSheet(QStringLiteral("color: red"));
-    l->hide();
-    return l;
-}
-
-QLineEdit* numberBox(QWidget* parent)
-{
-    auto* box = new QLineEdit(parent);
-    box->setInputMethodHints(Qt::ImhPreferNumbers); // the input method stays off
-    box->setMaximumWidth(80);
-    return box;
-}
-
-} // namespace
 
 // --- registration tab ---
 
@@ -63,13 +45,13 @@ SizeRegistrationPage::SizeRegistrationPage(Noshisettei& dialog) : SettingsTab(di
 
     auto* sizeGroup = new QGroupBox(QStringLiteral("のし紙サイズ（単位：ミリメートル）(&L)"), this);
     Label8 = new QLabel(QStringLiteral("横（幅）"), sizeGroup);
-    Text20 = numberBox(sizeGroup);
+    Text20 = millimetreBox(sizeGroup);
     UpDown2 = new noshi::UpDown(sizeGroup, Text20, 0, 999);
     Label21 = new QLabel(QStringLiteral("縦（高さ）"), sizeGroup);
-    Text21 = numberBox(sizeGroup);
+    Text21 = millimetreBox(sizeGroup);
     UpDown3 = new noshi::UpDown(sizeGroup, Text21, 0, 999);
-    Label25 = warning(QStringLiteral("設定できないサイズです。"), sizeGroup);
-    Label22 = warning(QStringLiteral("名書きが正しく表示されない場合があります。"), sizeGroup);
+    Label25 = sizeWarning(QStringLiteral("設定できないサイズです。"), sizeGroup);
+    Label22 = sizeWarning(QStringLiteral("名書きが正しく表示されない場合があります。"), sizeGroup);
     for (QWidget* spin : {static_cast<QWidget*>(UpDown2), static_cast<QWidget*>(UpDown3)})
         spin->setFixedSize(18, Text20->sizeHint().height());
     auto* sizeGrid = new QGridLayout(sizeGroup);
@@ -168,12 +150,7 @@ void SizeRegistrationPage::UpDown3_Change() { dialog_.sizes().CheckHeight(); }
 SizeStatusPage::SizeStatusPage(Noshisettei& dialog) : SettingsTab(dialog)
 {
     auto* gridGroup = new QGroupBox(QStringLiteral("登録されたのし紙サイズ(&S)"), this);
-    MSFlexGrid1 = new QTableWidget(gridGroup);
-    MSFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    MSFlexGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    MSFlexGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
-    MSFlexGrid1->verticalHeader()->hide();
-    MSFlexGrid1->verticalHeader()->setDefaultSectionSize(22);
+    MSFlexGrid1 = makeSizeTable(gridGroup);
     MSFlexGrid1->setMinimumHeight(220);
     auto* gridBox = new QVBoxLayout(gridGroup);
     gridBox->addWidget(MSFlexGrid1);
@@ -181,9 +158,9 @@ SizeStatusPage::SizeStatusPage(Noshisettei& dialog) : SettingsTab(dialog)
     auto* nameLabel = new QLabel(QStringLiteral("のし紙サイズ名"), this);
     Text3 = new QLineEdit(this);
     auto* widthLabel = new QLabel(QStringLiteral("のし紙サイズ（横）"), this);
-    Text6 = numberBox(this);
+    Text6 = millimetreBox(this);
     auto* heightLabel = new QLabel(QStringLiteral("のし紙サイズ（縦）"), this);
-    Text9 = numberBox(this);
+    Text9 = millimetreBox(this);
     Command16 = new QPushButton(QStringLiteral("更新(&C)"), this);
     Command16->setToolTip(QStringLiteral("登録内容を変更します"));
     Command21 = new QPushButton(QStringLiteral("削除(&K)"), this);
@@ -214,22 +191,10 @@ void SizeStatusPage::sizesRebuilt() { FillSizeGrid(); }
 
 void SizeStatusPage::FillSizeGrid()
 {
-    MSFlexGrid1->clear();
-    MSFlexGrid1->setRowCount(0);
-    MSFlexGrid1->setColumnCount(5);
-    MSFlexGrid1->setHorizontalHeaderLabels(
-        {QStringLiteral("　のし紙サイズ名　　　　"), QStringLiteral("　使用するひな形　　　"),
-         QStringLiteral("　のし紙サイズ（横）"), QStringLiteral("　のし紙サイズ（縦）"), QString(8, QChar(0x3000))});
+    fillSizeTable(MSFlexGrid1, {QStringLiteral("　のし紙サイズ名　　　　"), QStringLiteral("　使用するひな形　　　"),
+                                QStringLiteral("　のし紙サイズ（横）"), QStringLiteral("　のし紙サイズ（縦）"),
+                                QString(8, QChar(0x3000))});
     const app::LiveStore& st = app::store();
-    for (int row = 0; row < st.RegSizeCount(); ++row) {
-        const app::RegisteredSize& z = st.size(row);
-        MSFlexGrid1->insertRow(row);
-        const QString cells[] = {z.RegSizeName[0], z.RegSizeTemplate[0], QString::number(z.RegSizeWidth),
-                                 QString::number(z.RegSizeHeight), QString()};
-        for (int c = 0; c < 5; ++c)
-            MSFlexGrid1->setItem(row, c, new QTableWidgetItem(cells[c]));
-    }
-    MSFlexGrid1->resizeColumnsToContents();
     // The grid's current row starts at the first size, as the update reads it.
     if (st.RegSizeCount() > 0)
         MSFlexGrid1->setCurrentCell(0, 0, QItemSelectionModel::NoUpdate);

@@ -183,7 +183,7 @@ std::span<const TemplateParameterSet* const> layoutMembers()
         };
         for (std::span<const TemplateParameterSet* const> group :
              {traditionalSizeMembers(), standardSizeMembers(), stripMembers(), stripSheetMembers(),
-              numberedModelMembers()})
+              numberedModelMembers(), modelWidePaperMembers()})
             all.insert(all.end(), group.begin(), group.end());
         return all;
     }();

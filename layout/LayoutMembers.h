@@ -46,12 +46,18 @@ extern const TemplateParameterSet LayoutModelNo1;
 extern const TemplateParameterSet LayoutModelNo2;
 extern const TemplateParameterSet LayoutModelNo3;
 extern const TemplateParameterSet LayoutModelNo4;
+// ＮＯ１６, Ｂ６判, the wide papers 反物判 and their kin, and Ｂ５判（特殊）
+extern const TemplateParameterSet LayoutModelNo16;
+extern const TemplateParameterSet LayoutB6;
+extern const TemplateParameterSet LayoutTanmonoban;
+extern const TemplateParameterSet LayoutB5Special;
 // The members of each group that lay out their templates.
 std::span<const TemplateParameterSet* const> traditionalSizeMembers();
 std::span<const TemplateParameterSet* const> standardSizeMembers();
 std::span<const TemplateParameterSet* const> stripMembers();
 std::span<const TemplateParameterSet* const> stripSheetMembers();
 std::span<const TemplateParameterSet* const> numberedModelMembers();
+std::span<const TemplateParameterSet* const> modelWidePaperMembers();
 
 // Every member known so far, for look-up by name.
 std::span<const TemplateParameterSet* const> layoutMembers();

@@ -38,7 +38,7 @@ PreviewFormatter::PreviewFormatter(const Controls& c, std::function<rt::Color()>
 
 rt::RichTextBox& PreviewFormatter::box(int which) const { return *view(which)->box(); }
 
-bool PreviewFormatter::holdsText(int which) const { return !box(which).selText().isEmpty(); }
+bool PreviewFormatter::holdsText(int which) const { return view(which) && !box(which).selText().isEmpty(); }
 
 bool PreviewFormatter::anyText() const { return holdsText(1) || holdsText(2); }
 
@@ -50,7 +50,7 @@ bool PreviewFormatter::checkSelection() const
     return false;
 }
 
-int PreviewFormatter::lastClicked() const { return c_.option1->isChecked() ? 1 : 2; }
+int PreviewFormatter::lastClicked() const { return !c_.view2 || c_.option1->isChecked() ? 1 : 2; }
 
 void PreviewFormatter::focusBox(int which) { view(which)->setFocus(Qt::OtherFocusReason); }
 
@@ -59,7 +59,7 @@ void PreviewFormatter::focusLastClicked() { focusBox(lastClicked()); }
 // One command is one step to undo in each box it changes.
 void PreviewFormatter::forBoth(const std::function<void(rt::RichTextBox&)>& change)
 {
-    for (int which : {1, 2}) {
+    for (int which : boxes()) {
         const rt::EditBlock step(box(which));
         change(box(which));
     }
@@ -67,7 +67,7 @@ void PreviewFormatter::forBoth(const std::function<void(rt::RichTextBox&)>& chan
 
 void PreviewFormatter::forSelected(const std::function<void(rt::RichTextBox&)>& change)
 {
-    for (int which : {1, 2}) {
+    for (int which : boxes()) {
         if (!holdsText(which))
             continue;
         const rt::EditBlock step(box(which));
@@ -80,21 +80,22 @@ void PreviewFormatter::forSelected(const std::function<void(rt::RichTextBox&)>& 
 void PreviewFormatter::boxClicked(int which)
 {
     rt::RichTextBox& b = box(which);
-    rt::RichTextBox& other = box(which == 1 ? 2 : 1);
-    other.setSelLength(0);
+    if (c_.view2)
+        box(which == 1 ? 2 : 1).setSelLength(0);
     // A selection of mixed formats reports no single value: that box keeps
     // what it showed. Writing a box runs its change handling, which finds
     // the selection already in that format and leaves it alone.
     if (const auto size = b.selFontSize())
         c_.sizeBox->setText(numberText(*size));
     const auto shown = vb::ToNumber(c_.sizeBox->text());
-    setSizeBoxTextColourHidden(!shown || *shown < 3);
+    setSizeBoxTextColourHidden(!shown || *shown < c_.hiddenSizeBelow);
     if (const auto font = b.selFontName())
         c_.fontBox->setEditText(*font);
     if (const auto offset = b.selCharOffset())
         c_.baselineBox->setText(numberText(std::round(*offset * TwipsPerPoint)));
     view(which)->viewport()->update();
-    (which == 1 ? c_.option1 : c_.option2)->setChecked(true);
+    if (QRadioButton* last = which == 1 ? c_.option1 : c_.option2)
+        last->setChecked(true);
 }
 
 void PreviewFormatter::boxRightPressed(int which)
@@ -178,7 +179,7 @@ void PreviewFormatter::sizeCommand()
 {
     if (!checkSelection())
         return;
-    for (int which : {1, 2}) {
+    for (int which : boxes()) {
         if (!holdsText(which))
             continue;
         setSizeBoxColours(true);
@@ -266,7 +267,7 @@ void PreviewFormatter::usuzumiFromMenu()
     if (!checkSelection())
         return;
     const rt::Color c = usuzumi_();
-    for (int which : {1, 2}) {
+    for (int which : boxes()) {
         if (holdsText(which)) {
             box(which).setSelColor(c);
             focusBox(which);
@@ -321,7 +322,7 @@ void PreviewFormatter::paste()
 void PreviewFormatter::undoFocused()
 {
     QWidget* w = QApplication::focusWidget();
-    for (int which : {1, 2}) {
+    for (int which : boxes()) {
         rt::RichTextEdit* v = view(which);
         if (w == v || (w && v->isAncestorOf(w))) {
             v->undo();

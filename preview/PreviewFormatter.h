@@ -1,5 +1,6 @@
-// The editor's format and edit commands over its two page boxes: which box
-// a command acts on, the font, size and baseline boxes that show the last
+// The editor's format and edit commands over its page boxes (two in the
+// preview, the inscription and the names; one in a single-page editor, which
+// leaves view2 and the two options empty): which box a command acts on, the font, size and baseline boxes that show the last
 // clicked selection's format and change it, and the undo, cut, copy and
 // paste that go to the box clicked last.
 #pragma once
@@ -41,6 +42,9 @@ public:
         QRadioButton* option2 = nullptr;   // names clicked last
         // The pop-up's items that need a selection.
         QList<QAction*> selectionItems;
+        // A size shown below this many points is written in the box's
+        // background colour, so that it does not show.
+        double hiddenSizeBelow = 3;
     };
 
     PreviewFormatter(const Controls& c, std::function<rt::Color()> usuzumi, QObject* parent = nullptr);
@@ -83,6 +87,7 @@ public:
 
 private:
     rt::RichTextEdit* view(int which) const { return which == 1 ? c_.view1 : c_.view2; }
+    QList<int> boxes() const { return c_.view2 ? QList<int>{1, 2} : QList<int>{1}; }
     rt::RichTextBox& box(int which) const;
     bool holdsText(int which) const;
     bool anyText() const;

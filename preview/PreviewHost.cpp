@@ -7,6 +7,7 @@ namespace preview {
 QStringList PreviewHost::printerNames() const { return prn::PrinterNames(); }
 QString PreviewHost::currentPrinterName() const { return prn::CurrentPrinter().DeviceName(); }
 bool PreviewHost::selectPrinter(const QString& name) { return prn::SelectPrinter(name); }
+app::StoreResult PreviewHost::registerSize(const app::RegisteredSize& size) { return app::store().addSize(size); }
 
 namespace {
 PreviewHost*& installed()

@@ -4,6 +4,8 @@
 // without one the editor runs alone (tests, tools) on the system's printers.
 #pragma once
 
+#include "model/LiveStore.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -55,6 +57,9 @@ public:
     virtual bool hasFileLists() const { return false; }
     virtual void showOmoteFileList() {}
     virtual void showNameFileList(const QString& search) { Q_UNUSED(search); }
+    // A paper size registered for a file chosen in a saved-file list: into
+    // the store, the main window's size list and the data file.
+    virtual app::StoreResult registerSize(const app::RegisteredSize& size);
 };
 
 PreviewHost& previewHost();

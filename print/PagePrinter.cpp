@@ -181,15 +181,20 @@ int CopyCount(const PagePrintSettings& s)
     }
 }
 
+BandFrame PreparePage(prn::Printer& printer, PagePrinterVariant variant, const PagePrintSettings& s)
+{
+    const VariantTraits& t = traitsOf(variant);
+    printer.setScaleMode(prn::vbTwips);
+    preparePaper(printer, t, s);
+    printer.setOrientation(t.landscape ? prn::vbPRORLandscape : prn::vbPRORPortrait);
+    return bandFrameOf(t, printer);
+}
+
 PagePrintResult RunPagePrinter(PagePrinterVariant variant, PagePrintHost& host, prn::Printer& printer)
 {
     const VariantTraits& t = traitsOf(variant);
     const PagePrintSettings s = host.printSettings();
-
-    printer.setScaleMode(prn::vbTwips);
-    preparePaper(printer, t, s);
-    printer.setOrientation(t.landscape ? prn::vbPRORLandscape : prn::vbPRORPortrait);
-    const BandFrame frame = bandFrameOf(t, printer);
+    const BandFrame frame = PreparePage(printer, variant, s);
 
     PagePrintResult result;
     result.copies = CopyCount(s);

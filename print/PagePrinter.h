@@ -4,6 +4,8 @@
 // extras.
 #pragma once
 
+#include "print/BandPrint.h"
+
 #include <QString>
 
 namespace prn {
@@ -28,6 +30,11 @@ struct PagePrintResult {
 // The number of copies: the main window's copies text in EditMode 0, the
 // preview's in EditMode 1, rounded halves to even; 0 when it does not convert.
 int CopyCount(const PagePrintSettings& s);
+
+// Sets the printer up for a page of the variant: scale twips, the paper by
+// the variant's rule and the settings' paper options, the orientation; then
+// the band frame of the page as the printer now has it.
+BandFrame PreparePage(prn::Printer& printer, PagePrinterVariant variant, const PagePrintSettings& s);
 
 PagePrintResult RunPagePrinter(PagePrinterVariant variant, PagePrintHost& host, prn::Printer& printer);
 

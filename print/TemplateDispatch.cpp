@@ -6,6 +6,8 @@
 #include "platform/services/MessageBox.h"
 #include "print/PagePrintHost.h"
 
+#include <QHash>
+
 namespace noshi {
 
 namespace {
@@ -106,8 +108,25 @@ const QString StripKeys[] = {app::TemplateKey::TanzakuSpecial, app::TemplateKey:
 
 std::span<const DispatchEntry> TemplateDispatchTable() { return Table; }
 
+namespace {
+QHash<QString, QString>& overrides()
+{
+    static QHash<QString, QString> map;
+    return map;
+}
+} // namespace
+
+ScopedDispatchOverride::ScopedDispatchOverride(const QString& key, const QString& member) : key_(key)
+{
+    overrides().insert(key, member);
+}
+
+ScopedDispatchOverride::~ScopedDispatchOverride() { overrides().remove(key_); }
+
 QString TemplateMemberName(const QString& key)
 {
+    if (const auto it = overrides().constFind(key); it != overrides().constEnd())
+        return *it;
     for (const DispatchEntry& e : Table)
         if (e.key == key)
             return QString::fromLatin1(e.member);

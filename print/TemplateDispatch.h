@@ -47,6 +47,20 @@ struct DispatchTarget {
 // The layout member for the key.
 DispatchTarget TemplateDispatch(const QString& key);
 
+// While it lives, the key dispatches to the named member instead of its own:
+// tests and the trace tool use it to lay a key out with a member this build
+// lacks, where the user meets the "not yet" message.
+class ScopedDispatchOverride {
+public:
+    ScopedDispatchOverride(const QString& key, const QString& member);
+    ~ScopedDispatchOverride();
+    ScopedDispatchOverride(const ScopedDispatchOverride&) = delete;
+    ScopedDispatchOverride& operator=(const ScopedDispatchOverride&) = delete;
+
+private:
+    QString key_;
+};
+
 // The printer choice; the first row that holds decides.
 enum class PrinterChoice { TanzakuSheet5, TanzakuSheet6, TanzakuSheet3, Meishi, Tanzaku, Landscape, Portrait };
 PrinterChoice ChoosePrinter(const QString& key, int paperWidth, int paperHeight);

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -285,6 +286,35 @@ ReadResult readRegularFile(const QString& path, qint64 maxBytes)
     res.status = ReadStatus::Ok;
     res.bytes = std::move(bytes);
     return res;
+}
+
+MappedFile::~MappedFile()
+{
+    ::munmap(const_cast<char*>(data_), size_t(size_));
+}
+
+std::unique_ptr<MappedFile> mapRegularFile(const QString& path, qint64 maxBytes, QString* reason)
+{
+    ReadResult res;
+    qint64 size = 0;
+    const int fd = openChecked(path, maxBytes, &size, &res);
+    if (fd < 0) {
+        fail(reason, res.reason);
+        return nullptr;
+    }
+    if (size == 0) {
+        ::close(fd);
+        fail(reason, QStringLiteral("ファイルが空です。"));
+        return nullptr;
+    }
+    void* at = ::mmap(nullptr, size_t(size), PROT_READ, MAP_PRIVATE, fd, 0);
+    const int e = errno;
+    ::close(fd); // the mapping keeps the file
+    if (at == MAP_FAILED) {
+        fail(reason, readReason(e));
+        return nullptr;
+    }
+    return std::make_unique<MappedFile>(static_cast<const char*>(at), size);
 }
 
 } // namespace files

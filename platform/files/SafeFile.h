@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <memory>
 
 namespace files {
 
@@ -35,6 +36,29 @@ struct ReadResult {
 // device or a pipe would hang or never end) and a file larger than maxBytes
 // before reading any of it.
 ReadResult readRegularFile(const QString& path, qint64 maxBytes);
+
+// A regular file mapped read-only into memory: large files read often and
+// in parts (fonts) are paged in as used instead of copied whole. The
+// mapping is private, so the bytes stay as they were while the file lives.
+class MappedFile {
+public:
+    MappedFile(const char* data, qint64 size) : data_(data), size_(size) {}
+    ~MappedFile();
+    MappedFile(const MappedFile&) = delete;
+    MappedFile& operator=(const MappedFile&) = delete;
+    const char* data() const { return data_; }
+    qint64 size() const { return size_; }
+    // The bytes without a copy; valid while this object lives.
+    QByteArray bytes() const { return QByteArray::fromRawData(data_, qsizetype(size_)); }
+
+private:
+    const char* data_;
+    qint64 size_;
+};
+
+// Maps a whole file with the checks of readRegularFile; null with the reason
+// for a missing, odd, empty or too large file.
+std::unique_ptr<MappedFile> mapRegularFile(const QString& path, qint64 maxBytes, QString* reason = nullptr);
 
 // The same checks without reading, for code that hands the path on.
 // True when `path` is a regular file of at most maxBytes; else the reason.

@@ -19,11 +19,12 @@ QMutex& cacheMutex()
 }
 } // namespace
 
-LoadedFace::LoadedFace(const QString& file, int index, const QString& family, const QByteArray& data)
-    : file_(file), index_(index), data_(data)
+LoadedFace::LoadedFace(const QString& file, int index, const QString& family,
+                       std::unique_ptr<files::MappedFile> data)
+    : file_(file), index_(index), data_(std::move(data))
 {
-    // HarfBuzz reads straight from our copy of the file, which lives as long as we do.
-    blob_ = hb_blob_create(data_.constData(), static_cast<unsigned>(data_.size()),
+    // HarfBuzz reads straight from the mapped file, which lives as long as we do.
+    blob_ = hb_blob_create(data_->data(), static_cast<unsigned>(data_->size()),
                            HB_MEMORY_MODE_READONLY, nullptr, nullptr);
     face_ = hb_face_create(blob_, static_cast<unsigned>(index));
     upem_ = static_cast<int>(hb_face_get_upem(face_));
@@ -42,7 +43,7 @@ LoadedFace::LoadedFace(const QString& file, int index, const QString& family, co
     system.setPixelSize(12);
     base_ = QRawFont::fromFont(system);
     if (!base_.isValid() || base_.familyName() != family)
-        base_ = QRawFont(data_, 12.0);
+        base_ = QRawFont(data_->bytes(), 12.0); // shares the mapped bytes
 }
 
 LoadedFace::~LoadedFace()
@@ -87,9 +88,8 @@ const LoadedFace* loadedFace(const QString& documentFontName)
         // Font files run to tens of megabytes (a full CJK collection); a
         // larger or odd file (a pipe, a device) is taken for no font.
         std::shared_ptr<LoadedFace> loaded;
-        files::ReadResult in = files::readRegularFile(face.file, qint64(256) * 1024 * 1024);
-        if (in.ok())
-            loaded = std::make_shared<LoadedFace>(face.file, face.index, face.family, in.bytes);
+        if (auto mapped = files::mapRegularFile(face.file, qint64(256) * 1024 * 1024))
+            loaded = std::make_shared<LoadedFace>(face.file, face.index, face.family, std::move(mapped));
         it = faces.insert(key, loaded);
     }
     byName.insert(documentFontName, it->get());

@@ -1,5 +1,7 @@
 // Font files loaded once and kept for the life of the program: a HarfBuzz
 // font in design units for shaping and measuring, and raw fonts for drawing.
+// One face per file serves both; the file is mapped, not read whole, so the
+// first page reads only the tables and glyphs it uses.
 #pragma once
 
 #include "platform/fonts/FontCatalog.h"
@@ -7,12 +9,17 @@
 #include <QHash>
 #include <QRawFont>
 #include <hb.h>
+#include <memory>
+
+namespace files {
+class MappedFile;
+}
 
 namespace fonts {
 
 class LoadedFace {
 public:
-    LoadedFace(const QString& file, int index, const QString& family, const QByteArray& data);
+    LoadedFace(const QString& file, int index, const QString& family, std::unique_ptr<files::MappedFile> data);
     ~LoadedFace();
     LoadedFace(const LoadedFace&) = delete;
     LoadedFace& operator=(const LoadedFace&) = delete;
@@ -32,7 +39,7 @@ public:
 private:
     QString file_;
     int index_ = 0;
-    QByteArray data_;
+    std::unique_ptr<files::MappedFile> data_;
     hb_blob_t* blob_ = nullptr;
     hb_face_t* face_ = nullptr;
     hb_font_t* font_ = nullptr;

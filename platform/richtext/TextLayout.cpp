@@ -122,6 +122,135 @@ struct Segment {
     int piece;
     qsizetype from, to; // positions inside the piece
 };
+using LineSegments = QVector<Segment>;
+
+// Line breaking: a position that would reach past the wrap length starts a
+// new line, but every line holds at least one position.
+QVector<LineSegments> breakLines(const QVector<Piece>& pieces, double wrapMm)
+{
+    QVector<LineSegments> lines(1);
+    double along = 0;
+    bool lineHasText = false;
+    for (int k = 0; k < pieces.size(); ++k) {
+        const Piece& pc = pieces[k];
+        qsizetype segFrom = 0;
+        for (qsizetype c = 0; c < pc.advance.size(); ++c) {
+            const double adv = pc.advance[c];
+            if (lineHasText && adv > 0 && along + adv > wrapMm + 1e-9) {
+                if (c > segFrom)
+                    lines.last().append(Segment{k, segFrom, c});
+                lines.append(LineSegments());
+                segFrom = c;
+                along = 0;
+            }
+            along += adv;
+            lineHasText = true;
+        }
+        if (pc.advance.size() > segFrom)
+            lines.last().append(Segment{k, segFrom, pc.advance.size()});
+    }
+    return lines;
+}
+
+struct LineMetrics {
+    double ascent = 0, descent = 0;
+
+    void widen(const Piece& pc, bool vertical)
+    {
+        if (pc.object) { // an object stands on the baseline
+            ascent = std::max(ascent, vertical ? pc.object->sizeMm.width() : pc.object->sizeMm.height());
+            return;
+        }
+        ascent = std::max(ascent, pc.ascent());
+        descent = std::max(descent, pc.descent());
+    }
+};
+
+// Line metrics across the line: the largest ascent and descent of its
+// pieces, the paragraph mark counting on the paragraph's last line.
+LineMetrics lineMetrics(const QVector<Piece>& pieces, const LineSegments& segs, const CharFormat* mark,
+                        bool vertical)
+{
+    LineMetrics m;
+    for (const Segment& s : segs)
+        m.widen(pieces[s.piece], vertical);
+    if (mark) {
+        Piece markPiece;
+        markPiece.face = fonts::loadedFace(mark->fontName);
+        markPiece.em = emMm(*mark);
+        m.widen(markPiece, vertical);
+    }
+    return m;
+}
+
+// Decorations of a stretch [fromMm, toMm) along the line: underline below
+// the baseline, strike-through at mid x-height; in a column "below" is to
+// the left.
+void decorate(QVector<QLineF>& out, const Piece& pc, double base, double fromMm, double toMm, bool vertical)
+{
+    const double under = base + (vertical ? -1 : 1) * 0.1 * pc.em;
+    const double strike = base + (vertical ? 1 : -1) * 0.3 * pc.em;
+    for (double at : {pc.format.underline ? under : qQNaN(), pc.format.strike ? strike : qQNaN()}) {
+        if (std::isnan(at))
+            continue;
+        out.append(vertical ? QLineF(at, fromMm, at, toMm) : QLineF(fromMm, at, toMm, at));
+    }
+}
+
+ObjectBox placeObject(const Piece& pc, qsizetype paragraphStart, double base, double fromMm, double toMm,
+                      bool vertical)
+{
+    ObjectBox ob;
+    ob.object = pc.object;
+    ob.position = paragraphStart + pc.offset;
+    const QSizeF sz = pc.object->sizeMm;
+    ob.rectMm = vertical ? QRectF(base, fromMm, sz.width(), sz.height())
+                         : QRectF(fromMm, base - sz.height(), sz.width(), sz.height());
+    decorate(ob.decorationsMm, pc, base, fromMm, toMm, vertical);
+    return ob;
+}
+
+// Glyph placement: the glyphs of one segment of a piece from the run's
+// start along the line. Returns whether any of them draws something.
+bool placeGlyphs(GlyphRun& run, const Piece& pc, const Segment& s)
+{
+    double pen = 0;
+    bool visible = false;
+    for (const fonts::ShapedGlyph& g : pc.glyphs) {
+        if (g.cluster < s.from || g.cluster >= s.to)
+            continue;
+        const QPointF at = pc.upright ? QPointF(g.xOffset * pc.em, pen - g.yOffset * pc.em)
+                                      : QPointF(pen + g.xOffset * pc.em, -g.yOffset * pc.em);
+        run.glyphs.append(g.glyph);
+        run.positionsMm.append(at);
+        pen += g.advance * pc.em;
+        if (!pc.text.at(g.cluster).isSpace())
+            visible = true;
+    }
+    return visible;
+}
+
+GlyphRun placeRun(const Piece& pc, const Segment& s, double base, double fromMm, double toMm, bool vertical,
+                  bool* visible)
+{
+    GlyphRun run;
+    run.format = pc.format;
+    run.face = pc.face;
+    run.sizeMm = pc.em;
+    run.rotated = pc.rotated;
+    run.upright = pc.upright;
+    decorate(run.decorationsMm, pc, base, fromMm, toMm, vertical);
+    if (pc.upright) {
+        // The em square of an upright glyph sits where a turned one
+        // would: from descent left of the baseline to ascent right of it.
+        const double centre = base + (pc.ascent() - pc.descent()) / 2;
+        run.originMm = QPointF(centre, fromMm);
+    } else {
+        run.originMm = vertical ? QPointF(base, fromMm) : QPointF(fromMm, base);
+    }
+    *visible = placeGlyphs(run, pc, s);
+    return run;
+}
 
 } // namespace
 
@@ -138,66 +267,24 @@ TextLayout::TextLayout(const RichDocument& doc, double widthMm, double heightMm,
 void TextLayout::layoutParagraph(const Paragraph& p, qsizetype paragraph, qsizetype start, double wrapMm)
 {
     const QVector<Piece> pieces = piecesOf(p, vertical_);
-
-    // Break into lines: a position that would reach past the wrap length
-    // starts a new line, but every line holds at least one position.
-    QVector<QVector<Segment>> lineSegs(1);
-    double along = 0;
-    bool lineHasText = false;
-    for (int k = 0; k < pieces.size(); ++k) {
-        const Piece& pc = pieces[k];
-        qsizetype segFrom = 0;
-        for (qsizetype c = 0; c < pc.advance.size(); ++c) {
-            const double adv = pc.advance[c];
-            if (lineHasText && adv > 0 && along + adv > wrapMm + 1e-9) {
-                if (c > segFrom)
-                    lineSegs.last().append(Segment{k, segFrom, c});
-                lineSegs.append(QVector<Segment>());
-                segFrom = c;
-                along = 0;
-            }
-            along += adv;
-            lineHasText = true;
-        }
-        if (pc.advance.size() > segFrom)
-            lineSegs.last().append(Segment{k, segFrom, pc.advance.size()});
-    }
-
+    const QVector<LineSegments> lineSegs = breakLines(pieces, wrapMm);
     for (int li = 0; li < lineSegs.size(); ++li) {
-        const QVector<Segment>& segs = lineSegs[li];
+        const LineSegments& segs = lineSegs[li];
         const bool last = li == lineSegs.size() - 1;
         LaidLine line;
         line.paragraph = paragraph;
         line.endsParagraph = last;
         line.start = start + (segs.isEmpty() ? (li == 0 ? 0 : p.length()) : pieces[segs.first().piece].offset + segs.first().from);
 
-        // Across: the largest ascent and descent, the paragraph mark counting
-        // on the paragraph's last line, and an object standing on the baseline.
-        double ascent = 0, descent = 0;
-        auto widen = [&](const Piece& pc) {
-            if (pc.object) {
-                ascent = std::max(ascent, vertical_ ? pc.object->sizeMm.width() : pc.object->sizeMm.height());
-                return;
-            }
-            ascent = std::max(ascent, pc.ascent());
-            descent = std::max(descent, pc.descent());
-        };
-        for (const Segment& s : segs)
-            widen(pieces[s.piece]);
-        if (last || segs.isEmpty()) {
-            Piece mark;
-            mark.face = fonts::loadedFace(p.mark.fontName);
-            mark.em = emMm(p.mark);
-            widen(mark);
-        }
-        const double pitch = linePitchMm(ascent + descent); // the rounding lands beyond the descent
+        const LineMetrics m = lineMetrics(pieces, segs, last || segs.isEmpty() ? &p.mark : nullptr, vertical_);
+        const double pitch = linePitchMm(m.ascent + m.descent); // the rounding lands beyond the descent
         if (vertical_) {
             const double right = size_.width() - extent_;
             line.rectMm = QRectF(right - pitch, 0, pitch, size_.height());
-            line.baselineMm = right - ascent;
+            line.baselineMm = right - m.ascent;
         } else {
             line.rectMm = QRectF(0, extent_, size_.width(), pitch);
-            line.baselineMm = extent_ + ascent;
+            line.baselineMm = extent_ + m.ascent;
         }
         extent_ += pitch;
 
@@ -212,58 +299,14 @@ void TextLayout::layoutParagraph(const Paragraph& p, qsizetype paragraph, qsizet
             }
             const double shift = pc.format.offset * measure::MmPerPoint; // up, or right in a column
             const double base = vertical_ ? line.baselineMm + shift : line.baselineMm - shift;
-            auto decorate = [&](QVector<QLineF>& out) {
-                // Underline below the baseline, strike-through at mid x-height;
-                // in a column "below" is to the left.
-                const double under = base + (vertical_ ? -1 : 1) * 0.1 * pc.em;
-                const double strike = base + (vertical_ ? 1 : -1) * 0.3 * pc.em;
-                for (double at : {pc.format.underline ? under : qQNaN(), pc.format.strike ? strike : qQNaN()}) {
-                    if (std::isnan(at))
-                        continue;
-                    out.append(vertical_ ? QLineF(at, runStart, at, pos) : QLineF(runStart, at, pos, at));
-                }
-            };
             if (pc.object) {
-                ObjectBox ob;
-                ob.object = pc.object;
-                ob.position = start + pc.offset;
-                const QSizeF sz = pc.object->sizeMm;
-                ob.rectMm = vertical_ ? QRectF(base, runStart, sz.width(), sz.height())
-                                      : QRectF(runStart, base - sz.height(), sz.width(), sz.height());
-                decorate(ob.decorationsMm);
-                line.objects.append(ob);
+                line.objects.append(placeObject(pc, start, base, runStart, pos, vertical_));
                 continue;
             }
-            GlyphRun run;
-            run.format = pc.format;
-            run.face = pc.face;
-            run.sizeMm = pc.em;
-            run.rotated = pc.rotated;
-            run.upright = pc.upright;
-            decorate(run.decorationsMm);
-            if (pc.upright) {
-                // The em square of an upright glyph sits where a turned one
-                // would: from descent left of the baseline to ascent right of it.
-                const double centre = base + (pc.ascent() - pc.descent()) / 2;
-                run.originMm = QPointF(centre, runStart);
-            } else {
-                run.originMm = vertical_ ? QPointF(base, runStart) : QPointF(runStart, base);
-            }
-            double pen = 0;
             bool visible = false;
-            for (const fonts::ShapedGlyph& g : pc.glyphs) {
-                if (g.cluster < s.from || g.cluster >= s.to)
-                    continue;
-                const QPointF at = pc.upright ? QPointF(g.xOffset * pc.em, pen - g.yOffset * pc.em)
-                                              : QPointF(pen + g.xOffset * pc.em, -g.yOffset * pc.em);
-                run.glyphs.append(g.glyph);
-                run.positionsMm.append(at);
-                pen += g.advance * pc.em;
-                if (!pc.text.at(g.cluster).isSpace())
-                    visible = true;
-            }
+            GlyphRun run = placeRun(pc, s, base, runStart, pos, vertical_, &visible);
             if (visible || !run.decorationsMm.isEmpty())
-                line.runs.append(run);
+                line.runs.append(std::move(run));
         }
         line.length = line.stops.size() - 1;
         lines_.append(line);

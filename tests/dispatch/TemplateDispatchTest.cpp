@@ -53,14 +53,19 @@ TEST(TemplateDispatch, EveryKeyFindsItsMemberOrSaysItIsNotBuilt)
     for (const DispatchEntry& e : TemplateDispatchTable()) {
         const DispatchTarget t = TemplateDispatch(e.key);
         EXPECT_EQ(t.memberName, QString::fromLatin1(e.member));
-        if (layout::findLayoutMember(t.memberName)) {
-            EXPECT_EQ(t.status, DispatchTarget::Status::Ready);
-            EXPECT_EQ(t.member, layout::findLayoutMember(t.memberName));
-        } else {
-            EXPECT_EQ(t.status, DispatchTarget::Status::NotBuiltYet);
-            EXPECT_TRUE(t.message().contains(t.memberName));
-        }
+        EXPECT_EQ(t.status, DispatchTarget::Status::Ready) << e.member;
+        EXPECT_EQ(t.member, layout::findLayoutMember(t.memberName));
     }
+    {
+        // A member this build lacks: the key says so by the member's name.
+        const QString key = QStringLiteral("反物判　　　　");
+        const ScopedDispatchOverride missing(key, QStringLiteral("LayoutNotInThisBuild"));
+        const DispatchTarget t = TemplateDispatch(key);
+        EXPECT_EQ(t.status, DispatchTarget::Status::NotBuiltYet);
+        EXPECT_EQ(t.member, nullptr);
+        EXPECT_EQ(t.message(), QStringLiteral("このひな形（LayoutNotInThisBuild）の割り付けはまだ使えません。"));
+    }
+    EXPECT_EQ(TemplateDispatch(QStringLiteral("反物判　　　　")).member, &layout::LayoutTanmonoban);
     for (const char* k : {"萌黄（祝大）　", "萌黄（志大）　", "和紙（大）　　"})
         EXPECT_EQ(TemplateDispatch(QString::fromUtf8(k)).member, &layout::LayoutNoshiLarge);
     EXPECT_EQ(TemplateDispatch(QString::fromUtf8("ＮＯ５　　　　")).member, &layout::LayoutNoshiMedium);
@@ -68,7 +73,7 @@ TEST(TemplateDispatch, EveryKeyFindsItsMemberOrSaysItIsNotBuilt)
     EXPECT_EQ(TemplateDispatch(QString::fromUtf8("Ａ６判　　　　")).member, &layout::LayoutWashiSmall);
 }
 
-TEST(TemplateDispatch, TraditionalAndStandardSizesReachTheirSets)
+TEST(TemplateDispatch, TraditionalStandardModelAndWideSizesReachTheirSets)
 {
     struct Case {
         const char* key;
@@ -91,6 +96,13 @@ TEST(TemplateDispatch, TraditionalAndStandardSizesReachTheirSets)
         {"Ａ４判　縦　　", &layout::LayoutA3}, {"Ｂ４判　　　　", &layout::LayoutB4},
         {"Ｂ５判　縦　　", &layout::LayoutB4}, {"Ｂ４判（太字）", &layout::LayoutB4Bold},
         {"Ａ４判（太字）", &layout::LayoutA4Bold}, {"和紙（Ｍ）　　", &layout::LayoutWashiM},
+        {"ＮＯ１６　　　", &layout::LayoutModelNo16}, {"Ｂ５判　　　　", &layout::LayoutModelNo16},
+        {"赤棒０４　　　", &layout::LayoutModelNo16}, {"Ｂ６判　縦　　", &layout::LayoutModelNo16},
+        {"Ｂ６判　　　　", &layout::LayoutB6}, {"赤棒０２　　　", &layout::LayoutB6},
+        {"反物判　　　　", &layout::LayoutTanmonoban}, {"大反物判　　　", &layout::LayoutTanmonoban},
+        {"大反物判Ａ　　", &layout::LayoutTanmonoban}, {"反物判Ａ　　　", &layout::LayoutTanmonoban},
+        {"Ｂ４判　縦　　", &layout::LayoutTanmonoban}, {"Ａ３判　縦　　", &layout::LayoutTanmonoban},
+        {"Ｂ５判（特殊）", &layout::LayoutB5Special},
     };
     for (const Case& c : cases)
         EXPECT_EQ(TemplateDispatch(QString::fromUtf8(c.key)).member, c.member) << c.key;

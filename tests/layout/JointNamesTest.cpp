@@ -149,6 +149,14 @@ TEST(JointNames, IndentByKnotCountAndFloor)
         {&LayoutNoshiMedium, 7, true, 0, 14},     {&LayoutNoshiMedium, 2, true, 0, 7},
         {&LayoutNoshiMedium, 3, false, 2, 2 + 7}, {&LayoutWashiSmall, 1, true, -20, 0},
         {&LayoutNoshiSmall, 6, false, -6, 0},
+        // the bow's cuts exclude each other; two names take the tie's base
+        {&LayoutModelNo16, 3, true, 0, 24 - 4},   {&LayoutModelNo16, 4, true, 0, 24 - 2},
+        {&LayoutModelNo16, 5, true, 0, 24},       {&LayoutModelNo16, 2, true, 0, 11},
+        {&LayoutB6, 1, true, 0, 15 - 3},          {&LayoutB6, 4, true, 0, 15 - 1},
+        {&LayoutB6, 7, true, 0, 15},              {&LayoutB6, 3, false, 0, 6},
+        {&LayoutTanmonoban, 3, true, 0, 28 - 4},  {&LayoutTanmonoban, 4, true, 0, 28 - 2},
+        {&LayoutTanmonoban, 2, true, -30, 0},     {&LayoutB5Special, 4, true, 0, 24 - 2},
+        {&LayoutB5Special, 6, false, 0, 11},
     };
     for (const Case& c : cases) {
         LayoutPage page;

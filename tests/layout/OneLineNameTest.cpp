@@ -171,6 +171,29 @@ TEST(OneLineName, DeltaAndIndentFollowLengthAndOption)
         // below 0 after the cut: the floor, then the steps
         {&LayoutNoshiMedium, "御礼", "山田太", SizeOption::Extra, -5, 8, 0 + 2 + 2 + 1},
         {&LayoutWashiSmall, "御礼", "山田太郎", SizeOption::Extra, 0, 2, 3 + 1},
+        // ＮＯ１６: 大きめ adds 5 to a five-character name as to any under a
+        // short inscription; 特大 adds 5 to four and five characters
+        {&LayoutModelNo16, "御礼", "山田太郎兵", SizeOption::Larger, 0, 5, 8 + 2},
+        {&LayoutModelNo16, "御中元", "山田", SizeOption::Larger, 0, 2, 8 + 2 + 3 + 2},
+        {&LayoutModelNo16, "御礼", "山田太郎", SizeOption::Extra, 0, 5, 8 - 2 + 2},
+        {&LayoutModelNo16, "御礼", "山", SizeOption::Extra, -12, 12, 0 + 2 + 2 + 3 + 2},
+        // Ｂ６判: 小さめ takes 2 off under any inscription; the floor before the steps
+        {&LayoutB6, "御礼", "山田太郎兵", SizeOption::Larger, 0, 3, 4 + 2},
+        {&LayoutB6, "御中元", "山田太郎兵", SizeOption::Larger, 0, 2, 4 + 2},
+        {&LayoutB6, "御中元", "山田太", SizeOption::Smaller, 0, -2, 4 + 2 + 2},
+        {&LayoutB6, "御礼", "山", SizeOption::Extra, -6, 8, 0 + 2 + 2 + 2},
+        {&LayoutB6, "御礼", "山田太郎兵衛", SizeOption::Standard, 0, 0, 4},
+        // 反物判: five steps of 3 blanks; a far-raised name keeps none of the base
+        {&LayoutTanmonoban, "御礼", "山田太郎", SizeOption::Larger, 0, 10, 15 + 3 + 3},
+        {&LayoutTanmonoban, "御礼", "山田太郎兵", SizeOption::Larger, 0, 8, 15 + 3 + 3},
+        {&LayoutTanmonoban, "御中元", "山田太", SizeOption::Larger, 0, 8, 15 + 3 + 3 + 3},
+        {&LayoutTanmonoban, "御礼", "山", SizeOption::Extra, -20, 20, 0 + 3 * 5},
+        {&LayoutTanmonoban, "御礼", "山田太郎兵衛守男", SizeOption::Extra, -20, 20, 0},
+        // Ｂ５判（特殊）: 大きめ adds only 2 to a five-character name
+        {&LayoutB5Special, "御礼", "山田太郎兵", SizeOption::Larger, 0, 2, 8 + 2},
+        {&LayoutB5Special, "御礼", "山", SizeOption::Extra, -10, 6, 0 + 2 + 2 + 3 + 2},
+        {&LayoutB5Special, "御礼", "山", SizeOption::Standard, -10, 0, 0 + 2 + 2 + 3 + 2},
+        {&LayoutB5Special, "御礼", "山田太郎兵衛守男", SizeOption::Standard, 0, 0, 8},
     };
     for (const NameRule& r : rules) {
         LayoutPage page;

@@ -102,6 +102,17 @@ TEST(TwoLineName, CompanySizeTitleAndIndentEdges)
          "BL 27 ＭＳ 明朝 4\nTX \"　山田商事\" ＭＳ Ｐ明朝 16 b=0 c=000000\nEC ＭＳ Ｐ明朝 16\nBL 1 ＭＳ Ｐ明朝 10\nSP 2 ＭＳ 明朝 10\n"},
         {&LayoutWashiSmall, "山田商事", "支 店 長", SizeOption::Standard, 0,
          "SP 5 ＭＳ 明朝 7\nTX \"支\" ＭＳ Ｐ明朝 9 b=0 c=000000\nSP 1 ＭＳ Ｐ明朝 9\nTX \"店\""},
+        // ＮＯ１６ writes fourteen characters at 13 as fifteen, thirteen at 14
+        {&LayoutModelNo16, "一二三四五六七八九十一二三四", "社長", SizeOption::Standard, 0,
+         "TX \"一二三四五六七八九十一二三四\" ＭＳ Ｐ明朝 13 b=0"},
+        {&LayoutModelNo16, "一二三四五六七八九十一二三", "社長", SizeOption::Standard, 0,
+         "TX \"一二三四五六七八九十一二三\" ＭＳ Ｐ明朝 14 b=0"},
+        // Ｂ６判 under 小さめ: eleven characters come out larger than ten
+        {&LayoutB6, "一二三四五六七八九十", "社長", SizeOption::Smaller, 0, "TX \"一二三四五六七八九十\" ＭＳ Ｐ明朝 12 b=0"},
+        {&LayoutB6, "一二三四五六七八九十一", "社長", SizeOption::Smaller, 0, "TX \"一二三四五六七八九十一\" ＭＳ Ｐ明朝 13 b=0"},
+        // 特大 adds as 大きめ does: 4 on the wide papers, 1 on Ｂ５判（特殊）
+        {&LayoutTanmonoban, "山田商事", "社長", SizeOption::Extra, 0, "SP 20 ＭＳ 明朝 10\nTX \"山田商事\" ＭＳ Ｐ明朝 32"},
+        {&LayoutB5Special, "山田商事", "社長", SizeOption::Extra, 0, "SP 10 ＭＳ 明朝 10\nTX \"山田商事\" ＭＳ Ｐ明朝 15"},
     };
     for (const Case& c : cases) {
         LayoutPage page;

@@ -179,9 +179,22 @@ TEST(SafeFile, ReaderTakesOnlyRegularFilesWithinTheLimit)
         EXPECT_EQ(r.status, c.status);
         EXPECT_EQ(r.reason.isEmpty(), r.ok());
         EXPECT_EQ(files::isReadableRegularFile(c.path, c.limit), c.status == files::ReadStatus::Ok);
+        QString why;
+        const auto mapped = files::mapRegularFile(c.path, c.limit, &why);
+        EXPECT_EQ(mapped != nullptr, c.status == files::ReadStatus::Ok);
+        EXPECT_EQ(why.isEmpty(), mapped != nullptr);
         if (c.status == files::ReadStatus::Ok) {
             EXPECT_EQ(r.bytes, "0123456789");
+            ASSERT_TRUE(mapped);
+            EXPECT_EQ(mapped->bytes(), "0123456789");
         }
     }
+    // An empty file reads as nothing but cannot be mapped: no font, no crash.
+    const QString empty = dir.filePath(QStringLiteral("empty"));
+    put(empty, "");
+    EXPECT_TRUE(files::readRegularFile(empty, 10).ok());
+    QString why;
+    EXPECT_EQ(files::mapRegularFile(empty, 10, &why), nullptr);
+    EXPECT_FALSE(why.isEmpty());
     EXPECT_LT(t.elapsed(), 1000);
 }

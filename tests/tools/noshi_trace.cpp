@@ -2,6 +2,8 @@
 // path in edit mode with the preview kept hidden; prints both boxes as a
 // layout trace, the rank-label indent and any message the command showed.
 //   noshi_trace sheet.json     (or "-" / nothing for standard input)
+// Besides the sheet's fields, "member" lays its template out with the member
+// of that name (one this build lacks shows the "not yet" message).
 // Exit status: 0 laid out, 1 the command ended with a message, 2 bad input.
 #include "app/InputWindows.h"
 #include "app/NoshiMain.h"
@@ -12,10 +14,12 @@
 #include "platform/richtext/RichTextBox.h"
 #include "preview/frmNoshiPreView.h"
 #include "print/PrintDispatcher.h"
+#include "print/TemplateDispatch.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <optional>
 
 int main(int argc, char** argv)
 {
@@ -28,8 +32,17 @@ int main(int argc, char** argv)
     sheet::MessageLog log;
     EditModeRig rig(home.path());
     noshi::PrintDispatcher& dispatcher = rig.dispatcher;
+    // "member": lay the sheet's template out with that member instead of its own.
+    std::optional<noshi::ScopedDispatchOverride> member;
     try {
-        sheet::fill(rig.main, rig.windows, sheet::read(path));
+        const QJsonObject o = sheet::read(path);
+        sheet::fill(rig.main, rig.windows, o, {QStringLiteral("member")});
+        if (o.contains(QStringLiteral("member"))) {
+            QString key = sheet::text(o, QStringLiteral("template"));
+            while (key.size() < 7)
+                key.append(QChar(0x3000)); // as fill() completed it
+            member.emplace(key, sheet::text(o, QStringLiteral("member")));
+        }
     } catch (const sheet::BadSheet& e) {
         std::fprintf(stderr, "noshi_trace: %s: %s\n", qPrintable(path), qPrintable(e.what));
         return 2;

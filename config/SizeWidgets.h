@@ -1,0 +1,28 @@
+// Controls the paper-size pages share: the red warnings beside the size
+// boxes, the millimetre boxes, and the grid of every registered size.
+#pragma once
+
+#include <QStringList>
+
+class QLabel;
+class QLineEdit;
+class QTableWidget;
+class QWidget;
+
+namespace config {
+
+// A red warning, hidden until a check shows it.
+QLabel* sizeWarning(const QString& text, QWidget* parent);
+// A box for millimetres: narrow, the input method off.
+QLineEdit* millimetreBox(QWidget* parent);
+// Warnings that are text boxes on some pages: red, read only, hidden.
+void makeWarning(QWidget* w);
+
+// The grid: cleared, five columns under `headers`, one row per registered
+// size in row order (name and template key of the first name style, width,
+// height, an empty fifth cell).
+void fillSizeTable(QTableWidget* grid, const QStringList& headers);
+// A fresh grid as the size pages show it.
+QTableWidget* makeSizeTable(QWidget* parent);
+
+} // namespace config

@@ -1,0 +1,41 @@
+#include "editors/PageCopies.h"
+
+#include "platform/print/Printer.h"
+#include "platform/services/MessageBox.h"
+#include "print/PagePrintHost.h"
+#include "print/PagePrinter.h"
+
+namespace editors {
+
+int CopiesOf(const QString& text)
+{
+    noshi::PagePrintSettings s;
+    s.EditMode = 0;
+    s.MainCopies = text;
+    return noshi::CopyCount(s);
+}
+
+QString PrintPageCopies(prn::Printer& printer, const rt::RichTextBox& page, const prn::TwipRect& rc,
+                        const prn::TwipRect& pageRect, int copies)
+{
+    QString error;
+    for (int copy = 1; copy <= copies; ++copy) {
+        if (!printer.BeginPage()) {
+            error = printer.lastError();
+            break;
+        }
+        printer.drawBand(page, rc, pageRect);
+        printer.NewPage();
+    }
+    if (!printer.EndDoc() && error.isEmpty())
+        error = printer.lastError();
+    if (!error.isEmpty()) {
+        ui::MsgBox(QStringLiteral("印刷を開始できません。プリンタの設定を確認してください。\n%1").arg(error),
+                   ui::Buttons::Ok, ui::Icon::Exclamation, QStringLiteral("Caution"));
+        return error;
+    }
+    printer.releaseFormatCache(page);
+    return {};
+}
+
+} // namespace editors

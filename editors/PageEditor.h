@@ -1,0 +1,179 @@
+// The rich-text page editor that the free-size and the postcard editors are
+// made of: one page at real size in millimetres inside a frame on a dark
+// working area, with ruler boxes and scroll bars; vertical or horizontal
+// writing; the copies box, the printer, font, size and baseline boxes; the
+// file, edit, format and help commands; rich-text files with the closing
+// question. A window of this design sets up its own paper, its list of
+// page choices (Combo3), its extra commands and its print placement.
+#pragma once
+
+#include "platform/forms/Form.h"
+
+#include <QString>
+#include <memory>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+class QScrollBar;
+class QStatusBar;
+class QToolBar;
+
+namespace rt {
+class RichTextBox;
+class RichTextEdit;
+} // namespace rt
+namespace noshi {
+class UpDown;
+}
+namespace preview {
+class PreviewFormatter;
+}
+
+namespace editors {
+
+class PageEditor : public forms::Form {
+    Q_OBJECT
+public:
+    explicit PageEditor(QWidget* parent = nullptr);
+    ~PageEditor() override;
+
+    // --- the page and its view ---
+    rt::RichTextBox* RichTextBox1 = nullptr;
+    rt::RichTextEdit* RichTextBox1View = nullptr;
+    QWidget* Picture1 = nullptr;   // the working area
+    QWidget* Picture2 = nullptr;   // the page's frame
+    QLineEdit* Text2 = nullptr;    // ruler boxes above and below the page
+    QLineEdit* Text6 = nullptr;
+    QScrollBar* VScroll1 = nullptr;
+    QScrollBar* HScroll1 = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
+    QLabel* StatusPanel1 = nullptr;
+
+    // --- tool strips ---
+    QToolBar* Toolbar1 = nullptr;  // the command buttons
+    QToolBar* Toolbar2 = nullptr;  // copies, printer, page choice
+    QToolBar* Toolbar3 = nullptr;  // font, size, baseline, colour
+    QLineEdit* Text8 = nullptr;    // "印刷部数"
+    QLineEdit* Text1 = nullptr;    // copies
+    QScrollBar* UpDown1 = nullptr; // copies spinner, 1 to 200
+    QComboBox* Combo1 = nullptr;   // printers
+    QComboBox* Combo3 = nullptr;   // the page choice: writing direction or layout
+    QComboBox* Combo2 = nullptr;   // fonts
+    QLineEdit* Text7 = nullptr;    // size box
+    QScrollBar* UpDown3 = nullptr; // size spinner, 4 to 500
+    QLineEdit* Text9 = nullptr;    // "ベースラインの移動"
+    QLineEdit* Text5 = nullptr;    // baseline box, twips
+    noshi::UpDown* UpDown2 = nullptr;
+    QPushButton* Command3 = nullptr; // colour swatch "Color"
+    QLineEdit* Text4 = nullptr;    // hidden: the file last opened
+
+    // --- menus ---
+    QMenuBar* MenuBar = nullptr;
+    QMenu *mnuFile = nullptr, *mnuEdit = nullptr;
+    QAction *mnuFileNew = nullptr, *mnuFileOpen = nullptr, *mnuFileSaveAs = nullptr;
+    QAction *mnuFilePrint = nullptr, *mnuPrinterSetup = nullptr, *mnuFileExit = nullptr;
+    QAction *mnuEditUndo = nullptr, *mnuEditCut = nullptr, *mnuEditCopy = nullptr, *mnuEditPaste = nullptr;
+    QAction* mnuViewStatusBar = nullptr;
+    QAction *mnuFontChange = nullptr, *mnuFontB = nullptr, *mnuFontItalic = nullptr, *mnuFontUnder = nullptr;
+    QAction *mnuFontst = nullptr, *mnuFontReset = nullptr, *mnuFontColor = nullptr, *mnuUsuzumi = nullptr;
+    QAction* mnuFontSize = nullptr;
+    QAction *mnuHelpContents = nullptr, *mnuHint = nullptr, *mnuHelpAbout = nullptr;
+    QMenu* mnuPopup = nullptr;
+    QAction *mnuPopEditUndo = nullptr, *mnuPopEditCut = nullptr, *mnuPopEditCopy = nullptr;
+    QAction *mnuPopEditPaste = nullptr, *mnuPopFont = nullptr, *mnuPopColor = nullptr;
+    QAction *mnuPopUsuzumi = nullptr, *mnuPopSize = nullptr;
+
+    // Changed by the user since the page was opened, saved or started anew.
+    // The window's own work (seeding, a change of direction) does not count.
+    bool IsDirty = false;
+
+    preview::PreviewFormatter& format() { return *format_; }
+
+    // The page box at widthMm x heightMm, written vertically or not, wrapping
+    // at its height (vertical) or width; the insertion point's font set to
+    // fontName at `points`; the rulers as wide as the page; the view laid out
+    // again. The text keeps its characters and formats and is reflowed.
+    void applyPage(double widthMm, double heightMm, bool vertical, const QString& fontName, double points);
+
+    // Lays the view out for the window's size and the page (also on resize).
+    void Form_Resize();
+    void HScroll1_Change();
+    void VScroll1_Change();
+    // Millimetres of this screen (the logical DPI).
+    double pxPerMm() const;
+    // Where the frame and the rulers are, in millimetres inside the working area.
+    QRectF frameMm() const;
+    double rulerLeftMm() const;
+
+    // --- commands ---
+    // Asks first when the page has changes, then empties it.
+    void mnuFileNew_Click();
+    void mnuFileOpen_Click();
+    // False when nothing was saved (cancelled or failed; a failure is reported).
+    bool mnuFileSaveAs_Click();
+    virtual void mnuFilePrint_Click() = 0;
+    void mnuFileExit_Click();
+    void mnuViewStatusBar_Click();
+    void mnuHelpContents_Click();
+    void Combo1_Click();
+    void Combo2_Click();
+    void Text1_Change();
+    void UpDown1_Change();
+    void Toolbar1_ButtonClick(const QString& key);
+    void RichTextBox1_Click();
+
+    void Form_QueryUnload(bool& cancel) override;
+    void Form_Unload(bool& cancel) override;
+
+    // The printers into Combo1, the current one shown.
+    void fillPrinterList();
+    // Copies as the print reads them from Text1.
+    int copies() const;
+    // Before the page is replaced: true when it has no changes, or the user
+    // saved them or let them go; false when the page must stay.
+    bool mayDiscardPage();
+
+protected:
+    // What a window of this design names on its own.
+    virtual QString captionBase() const = 0;     // the caption; an opened file's path follows it
+    virtual QString closingQuestion() const = 0; // asked when closing with changes
+    // The paper the scroll ranges follow, millimetres.
+    virtual int scrollPaperWidth() const = 0;
+    virtual int scrollPaperHeight() const = 0;
+    // A frame wider than the view keeps the scrolled position on a resize.
+    virtual bool keepScrolledWhenWide() const { return true; }
+    // The new-page command's own step before the page is emptied.
+    virtual void newPageSetup() {}
+
+    // Work of the window's own: the changes it makes are not the user's.
+    struct OwnWork {
+        explicit OwnWork(PageEditor& w) : w_(w) { ++w_.ownWork_; }
+        ~OwnWork() { --w_.ownWork_; }
+        PageEditor& w_;
+    };
+    // Puts a widget into the page-choice strip just before Combo3.
+    void insertBeforePageChoice(QWidget* w);
+
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    void buildToolStrips();
+    void buildMenus();
+    void toggle(const QString& key);
+    void placeMm(QWidget* w, double left, double top, double width, double height) const;
+    void placeFrame();
+
+    std::unique_ptr<preview::PreviewFormatter> format_;
+    QWidget* client_ = nullptr;
+    QAction* pageChoiceAction_ = nullptr;
+    QRectF frame_;
+    double rulerLeft_ = 0;
+    int ownWork_ = 0;
+};
+
+} // namespace editors

@@ -1,0 +1,376 @@
+#include "preview/lists/FileListStore.h"
+
+#include "platform/paths/AppPaths.h"
+#include "preview/SideFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+#include <atomic>
+#include <cstdio>
+#include <unistd.h>
+
+namespace preview {
+
+namespace {
+
+FileListFaults& faults()
+{
+    static FileListFaults f;
+    return f;
+}
+
+bool injected(FileListFaults::Step step, int index = 0)
+{
+    return faults().fail && faults().fail(step, index);
+}
+
+// A folder and a name joined with one separator (a root folder keeps its own).
+QString joined(const QString& folder, const QString& name)
+{
+    return folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
+}
+
+const QString Table = QStringLiteral("ファイルリスト");
+const QStringList Columns = {QStringLiteral("ID"), QStringLiteral("ファイル名"), QStringLiteral("のし紙サイズ名"),
+                             QStringLiteral("使用するひな型"), QStringLiteral("ディレクトリ")};
+// Case is folded for ASCII letters only, as a user comparing names expects;
+// equal names keep the order they were added in.
+const QString Order = QStringLiteral(" ORDER BY ファイル名 COLLATE NOCASE ASC, ID ASC");
+
+QString sqlReason(const QSqlError& e)
+{
+    const QString t = e.driverText().isEmpty() ? e.databaseText() : e.databaseText() + u' ' + e.driverText();
+    return t.trimmed();
+}
+
+} // namespace
+
+const FileListKind& OmoteFileListKind()
+{
+    static const FileListKind k{QStringLiteral("nd1File.db"), QStringLiteral("nd1")};
+    return k;
+}
+
+const FileListKind& NameFileListKind()
+{
+    static const FileListKind k{QStringLiteral("nd2File.db"), QStringLiteral("nd2")};
+    return k;
+}
+
+QString FileListRow::partPath(const QString& extension) const
+{
+    return joined(folder, fileName + u'.' + extension);
+}
+
+void setFileListFaults(FileListFaults f) { faults() = std::move(f); }
+
+struct FileListStore::FolderRow {
+    QString fileName, sizeName, templateKey;
+};
+
+FileListStore::FileListStore(QString databasePath, FileListKind kind)
+    : path_(std::move(databasePath)), kind_(std::move(kind))
+{
+    static std::atomic<int> serial{0};
+    connection_ = QStringLiteral("filelist-%1").arg(++serial);
+}
+
+FileListStore::~FileListStore() { close(); }
+
+QString FileListStore::defaultPath(const FileListKind& kind) { return paths::dataFile(kind.databaseName); }
+
+QString FileListStore::compactPath(const QString& databasePath)
+{
+    return joined(QFileInfo(databasePath).path(), QStringLiteral("CompactFileName.db"));
+}
+
+bool FileListStore::fail(const QString& what)
+{
+    error_ = what;
+    return false;
+}
+
+bool FileListStore::openConnection()
+{
+    QSqlDatabase db = QSqlDatabase::contains(connection_) ? QSqlDatabase::database(connection_, false)
+                                                          : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
+    db.setDatabaseName(path_);
+    if (!db.open())
+        return fail(sqlReason(db.lastError()));
+    return true;
+}
+
+bool FileListStore::checkOrCreateTable(bool* created)
+{
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    QSqlQuery q(db);
+    // Reads every page of the file: a truncated or overwritten file shows here.
+    if (!q.exec(QStringLiteral("PRAGMA quick_check")) || !q.next())
+        return fail(sqlReason(q.lastError()));
+    if (q.value(0).toString() != QStringLiteral("ok"))
+        return fail(q.value(0).toString());
+    QStringList have;
+    if (!q.exec(QStringLiteral("PRAGMA table_info(ファイルリスト)")))
+        return fail(sqlReason(q.lastError()));
+    while (q.next())
+        have << q.value(1).toString();
+    if (!have.isEmpty()) {
+        for (const QString& c : Columns)
+            if (!have.contains(c))
+                return fail(QStringLiteral("表「%1」に列「%2」がありません").arg(Table, c));
+        return true;
+    }
+    *created = true;
+    const QStringList create = {
+        QStringLiteral("CREATE TABLE ファイルリスト (ID INTEGER PRIMARY KEY, ファイル名 TEXT, "
+                       "のし紙サイズ名 TEXT, 使用するひな型 TEXT, ディレクトリ TEXT)"),
+        QStringLiteral("CREATE INDEX ファイル名順 ON ファイルリスト (ファイル名 COLLATE NOCASE, ID)")};
+    for (const QString& s : create)
+        if (!q.exec(s))
+            return fail(sqlReason(q.lastError()));
+    return true;
+}
+
+FileListStore::OpenResult FileListStore::open()
+{
+    close();
+    error_.clear();
+    const QFileInfo info(path_);
+    const auto damaged = [&](const QString& reason) {
+        close();
+        error_ = QStringLiteral("ファイルリストのデータベース「%1」を読めません。%2").arg(path_, reason);
+        return OpenResult::Damaged;
+    };
+    if (info.exists() && !info.isFile())
+        return damaged(info.isDir() ? QStringLiteral("同じ名前のフォルダがあります。")
+                                    : QStringLiteral("通常のファイルではありません。"));
+    bool created = !info.exists();
+    if (!openConnection() || !checkOrCreateTable(&created))
+        return damaged(error_);
+    open_ = true;
+    return created ? OpenResult::Created : OpenResult::Opened;
+}
+
+FileListStore::OpenResult FileListStore::setDamagedFileAside()
+{
+    close();
+    QString aside = path_ + QStringLiteral(".damaged");
+    for (int n = 2; QFileInfo::exists(aside); ++n)
+        aside = path_ + QStringLiteral(".damaged%1").arg(n);
+    if (!QDir().rename(path_, aside)) {
+        error_ = QStringLiteral("ファイルリストのデータベース「%1」を「%2」に移せません。").arg(path_, aside);
+        return OpenResult::Damaged;
+    }
+    return open();
+}
+
+void FileListStore::close()
+{
+    if (QSqlDatabase::contains(connection_)) {
+        {
+            QSqlDatabase db = QSqlDatabase::database(connection_, false);
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(connection_);
+    }
+    open_ = false;
+}
+
+QList<FileListRow> FileListStore::select(const QString& sql, const QString* like)
+{
+    QList<FileListRow> rows;
+    if (!open_)
+        return rows;
+    QSqlQuery q(QSqlDatabase::database(connection_, false));
+    q.setForwardOnly(true);
+    if (!q.prepare(sql)) {
+        fail(sqlReason(q.lastError()));
+        return rows;
+    }
+    if (like)
+        q.addBindValue(*like);
+    if (!q.exec()) {
+        fail(sqlReason(q.lastError()));
+        return rows;
+    }
+    while (q.next())
+        rows.append({q.value(0).toInt(), q.value(1).toString(), q.value(2).toString(), q.value(3).toString(),
+                     q.value(4).toString()});
+    return rows;
+}
+
+QList<FileListRow> FileListStore::all()
+{
+    return select(QStringLiteral("SELECT ID, ファイル名, のし紙サイズ名, 使用するひな型, ディレクトリ FROM ファイルリスト") + Order,
+                  nullptr);
+}
+
+QList<FileListRow> FileListStore::search(const QString& text)
+{
+    const QString pattern = u'%' + text + u'%';
+    return select(QStringLiteral("SELECT ID, ファイル名, のし紙サイズ名, 使用するひな型, ディレクトリ FROM ファイルリスト "
+                                 "WHERE ファイル名 LIKE ?") +
+                      Order,
+                  &pattern);
+}
+
+int FileListStore::rowCount()
+{
+    if (!open_)
+        return 0;
+    QSqlQuery q(QSqlDatabase::database(connection_, false));
+    if (!q.exec(QStringLiteral("SELECT COUNT(*) FROM ファイルリスト")) || !q.next())
+        return 0;
+    return q.value(0).toInt();
+}
+
+int FileListStore::nextId()
+{
+    if (!open_)
+        return 1;
+    QSqlQuery q(QSqlDatabase::database(connection_, false));
+    if (!q.exec(QStringLiteral("SELECT MAX(ID) FROM ファイルリスト")) || !q.next())
+        return 1;
+    return q.value(0).toInt() + 1; // NULL for an empty table reads as 0
+}
+
+QList<FileListStore::FolderRow> FileListStore::scanFolder(const QString& folder) const
+{
+    QList<FolderRow> rows;
+    if (folder.isEmpty())
+        return rows;
+    const QStringList names = QDir(folder).entryList(QDir::Files, QDir::Name);
+    for (const QString& s : names) {
+        // The last three characters, as typed: "Sample.ND1" is no inscription part.
+        if (s.size() < 4 || !s.endsWith(kind_.extension, Qt::CaseSensitive))
+            continue;
+        const QString base = s.left(s.size() - 4);
+        const auto side = readSideFile(joined(folder, base + QStringLiteral(".ndb")));
+        if (!side || side->sizeName.isEmpty() || side->templateKey.isEmpty())
+            continue;
+        rows.append({base, side->sizeName, side->templateKey});
+    }
+    return rows;
+}
+
+bool FileListStore::insertRows(const QList<FolderRow>& rows, int firstId, const QString& folder)
+{
+    QSqlQuery q(QSqlDatabase::database(connection_, false));
+    if (!q.prepare(QStringLiteral("INSERT INTO ファイルリスト (ID, ファイル名, のし紙サイズ名, 使用するひな型, ディレクトリ) "
+                                  "VALUES (?, ?, ?, ?, ?)")))
+        return fail(sqlReason(q.lastError()));
+    for (int i = 0; i < rows.size(); ++i) {
+        if (injected(FileListFaults::Step::InsertRow, i))
+            return fail(QStringLiteral("書き込みに失敗しました。"));
+        q.bindValue(0, firstId + i);
+        q.bindValue(1, rows[i].fileName);
+        q.bindValue(2, rows[i].sizeName);
+        q.bindValue(3, rows[i].templateKey);
+        q.bindValue(4, folder);
+        if (!q.exec())
+            return fail(sqlReason(q.lastError()));
+    }
+    return true;
+}
+
+int FileListStore::appendFolder(const QString& folder)
+{
+    if (!open_)
+        return -1;
+    const QList<FolderRow> rows = scanFolder(folder);
+    if (rows.isEmpty())
+        return 0;
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    if (!db.transaction()) {
+        fail(sqlReason(db.lastError()));
+        return -1;
+    }
+    if (!insertRows(rows, nextId(), folder) || !db.commit()) {
+        db.rollback();
+        return -1;
+    }
+    return int(rows.size());
+}
+
+int FileListStore::replaceWithFolder(const QString& folder)
+{
+    if (!open_)
+        return -1;
+    const QList<FolderRow> rows = scanFolder(folder);
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    if (!db.transaction()) {
+        fail(sqlReason(db.lastError()));
+        return -1;
+    }
+    QSqlQuery q(db);
+    const bool ok = q.exec(QStringLiteral("DELETE FROM ファイルリスト")) ? insertRows(rows, 1, folder) && db.commit()
+                                                                      : fail(sqlReason(q.lastError()));
+    if (!ok) {
+        db.rollback();
+        return -1;
+    }
+    return int(rows.size());
+}
+
+bool FileListStore::clear()
+{
+    if (!open_ || rowCount() == 0)
+        return open_;
+    QSqlQuery q(QSqlDatabase::database(connection_, false));
+    return q.exec(QStringLiteral("DELETE FROM ファイルリスト")) || fail(sqlReason(q.lastError()));
+}
+
+bool FileListStore::deleteRow(int id)
+{
+    if (!open_)
+        return false;
+    QSqlQuery q(QSqlDatabase::database(connection_, false));
+    q.prepare(QStringLiteral("DELETE FROM ファイルリスト WHERE ID = ?"));
+    q.addBindValue(id);
+    return q.exec() || fail(sqlReason(q.lastError()));
+}
+
+bool FileListStore::compact()
+{
+    if (!open_)
+        return fail(error_.isEmpty() ? QStringLiteral("データベースが開いていません。") : error_);
+    const QString tmp = compactPath(path_);
+    // A copy left by an earlier run that was cut short is ours to remove.
+    if (QFileInfo(tmp).isFile())
+        QFile::remove(tmp);
+    const auto failed = [&](const QString& why) {
+        QFile::remove(tmp);
+        if (!open_ && open() == OpenResult::Damaged) {
+            error_ = why + u'\n' + error_;
+            return false;
+        }
+        return fail(why);
+    };
+    {
+        QSqlQuery q(QSqlDatabase::database(connection_, false));
+        if (injected(FileListFaults::Step::CompactCopy))
+            return failed(QStringLiteral("最適化した写しを作れません。"));
+        q.prepare(QStringLiteral("VACUUM INTO ?"));
+        q.addBindValue(tmp);
+        if (!q.exec())
+            return failed(sqlReason(q.lastError()));
+    }
+    // The copy reaches the disk before it takes the old file's place.
+    {
+        QFile f(tmp);
+        if (!f.open(QIODevice::ReadOnly) || ::fsync(f.handle()) != 0)
+            return failed(QStringLiteral("最適化した写しを保存できません。"));
+    }
+    close();
+    if (injected(FileListFaults::Step::CompactRename)
+        || std::rename(QFile::encodeName(tmp).constData(), QFile::encodeName(path_).constData()) != 0)
+        return failed(QStringLiteral("最適化した写しで置き換えられません。"));
+    return open() != OpenResult::Damaged;
+}
+
+} // namespace preview

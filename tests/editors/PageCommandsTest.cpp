@@ -1,0 +1,96 @@
+// The page editors' commands on their one page: the toolbar's toggles
+// against the menu's "on", the selection test, the size box, the pop-up's
+// items and the edit commands.
+#include "EditorSupport.h"
+
+#include "platform/richtext/RichTextEdit.h"
+#include "preview/PreviewFormatter.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QScrollBar>
+
+using editors::frmFreeSize;
+
+namespace {
+
+// Selects the inscription "御中元" (the page's last three characters).
+void selectInscription(frmFreeSize& f, qsizetype length = 3)
+{
+    rt::RichTextBox& box = *f.RichTextBox1;
+    box.setSelStart(box.document().length() - 3);
+    box.setSelLength(length);
+    f.RichTextBox1_Click();
+}
+
+} // namespace
+
+TEST_F(FreeSizeTest, ToolbarTogglesWhereTheMenuSetsOn)
+{
+    frmFreeSize& f = open();
+    rt::RichTextBox& box = *f.RichTextBox1;
+    selectInscription(f);
+    f.mnuFontB->trigger();
+    EXPECT_EQ(box.selBold(), true);
+    f.mnuFontB->trigger();
+    EXPECT_EQ(box.selBold(), true) << "the menu item sets bold, it does not toggle";
+    f.Toolbar1_ButtonClick(QStringLiteral("太字"));
+    EXPECT_EQ(box.selBold(), false);
+    selectInscription(f, 1);
+    f.Toolbar1_ButtonClick(QStringLiteral("太字"));
+    selectInscription(f);
+    EXPECT_EQ(box.selBold(), std::nullopt);
+    f.Toolbar1_ButtonClick(QStringLiteral("太字"));
+    EXPECT_EQ(box.selBold(), true) << "a partly bold selection becomes wholly bold";
+    f.Toolbar1_ButtonClick(QStringLiteral("下線"));
+    EXPECT_EQ(box.selUnderline(), true);
+    f.mnuFontReset->trigger();
+    EXPECT_EQ(box.selBold(), false);
+    EXPECT_EQ(box.selUnderline(), false);
+    EXPECT_EQ(box.selFontSize(), 60) << "plain keeps the size";
+    EXPECT_TRUE(f.IsDirty);
+    f.mnuEditUndo->trigger();
+    EXPECT_EQ(box.selUnderline(), true) << "each command is one step to undo";
+}
+
+TEST_F(FreeSizeTest, CommandsNeedingASelectionSayWhenThereIsNone)
+{
+    frmFreeSize& f = open();
+    const QString before = f.RichTextBox1->dump();
+    for (QAction* a : {f.mnuFontColor, f.mnuUsuzumi, f.mnuFontSize, f.mnuFontChange}) {
+        asked.clear();
+        a->trigger();
+        ASSERT_EQ(asked.size(), 1u) << a->text().toStdString();
+        EXPECT_EQ(asked[0].text, preview::PreviewFormatter::NothingSelectedMessage);
+        EXPECT_EQ(asked[0].title, QStringLiteral("入力事項の確認"));
+    }
+    EXPECT_EQ(f.RichTextBox1->dump(), before);
+    EXPECT_FALSE(f.IsDirty);
+
+    // The pop-up's format items follow the selection on every right press.
+    f.format().boxRightPressed(1);
+    EXPECT_FALSE(f.mnuPopFont->isEnabled());
+    EXPECT_TRUE(f.mnuPopEditPaste->isEnabled());
+    selectInscription(f);
+    f.format().boxRightPressed(1);
+    EXPECT_TRUE(f.mnuPopFont->isEnabled());
+    f.mnuUsuzumi->trigger();
+    EXPECT_EQ(f.RichTextBox1->selColor(), 0x808080u);
+}
+
+TEST_F(FreeSizeTest, SizeBoxAppliesEachKeystrokeUpToFiveHundred)
+{
+    frmFreeSize& f = open();
+    selectInscription(f);
+    EXPECT_EQ(f.Text7->text(), QStringLiteral("60"));
+    for (const char* typed : {"5", "50", "501"})
+        f.Text7->setText(typed);
+    EXPECT_EQ(f.RichTextBox1->selFontSize(), 50);
+    f.Text7->setText("500");
+    EXPECT_EQ(f.RichTextBox1->selFontSize(), 500);
+    // Copies: 0, above 200 and words leave the spinner where it was.
+    f.Text1->setText("20");
+    for (const char* typed : {"0", "201", "abc"})
+        f.Text1->setText(typed);
+    EXPECT_EQ(f.UpDown1->value(), 20);
+}

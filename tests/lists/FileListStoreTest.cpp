@@ -1,0 +1,240 @@
+// The saved-file list store on real database files in a temporary folder.
+#include "lists/ListSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <gtest/gtest.h>
+
+using preview::FileListFaults;
+using preview::FileListRow;
+using preview::FileListStore;
+
+namespace {
+
+// The table's column names as the file holds them, through a connection of the test's own.
+QStringList columnsOf(const QString& dbPath)
+{
+    QStringList names;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
+        db.setDatabaseName(dbPath);
+        if (db.open()) {
+            QSqlQuery q(db);
+            q.exec(QStringLiteral("PRAGMA table_info(ファイルリスト)"));
+            while (q.next())
+                names << q.value(1).toString();
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("check"));
+    return names;
+}
+
+} // namespace
+
+class FileListStoreTest : public ListTest {};
+
+TEST_F(FileListStoreTest, AMissingDatabaseIsCreatedWithItsTable)
+{
+    const QString path = tmp.filePath("nd1File.db");
+    {
+        FileListStore s(path, preview::OmoteFileListKind());
+        EXPECT_EQ(s.open(), FileListStore::OpenResult::Created);
+        EXPECT_TRUE(s.all().isEmpty());
+        EXPECT_EQ(s.nextId(), 1);
+    }
+    EXPECT_EQ(columnsOf(path), QStringList({"ID", "ファイル名", "のし紙サイズ名", "使用するひな型", "ディレクトリ"}));
+    FileListStore again(path, preview::OmoteFileListKind());
+    EXPECT_EQ(again.open(), FileListStore::OpenResult::Opened);
+}
+
+TEST_F(FileListStoreTest, AFolderGivesARowPerPartWithAReadableSideFile)
+{
+    const QString dir = folder("parts");
+    part(dir, "贈答.nd1", sideBytes(LargeKey, "大のし"));
+    part(dir, "NoSide.nd1", std::nullopt);
+    // UTF-16 with its byte-order mark is no code page 932 text.
+    part(dir, "Utf16.nd1", QByteArray::fromHex("fffe") + QByteArray("k\0e\0y\0\r\0\n\0", 10));
+    part(dir, "Sample.ND1", sideBytes(LargeKey, "大のし"));          // the extension as typed only
+    part(dir, "Memond1", sideBytes(LargeKey, "小のし"), "Mem.ndb"); // no dot: Mem's side file
+    part(dir, "EmptySize.nd1", sideBytes(LargeKey, ""));
+    part(dir, "Comma.nd1", sjis("萌黄（祝大）　\r\n大のし,幅広\r\n")); // a field ends at the comma
+    part(dir, "name.nd2", sideBytes(LargeKey, "大のし"));           // the other list's part
+    QDir(dir).mkdir("sub.nd1");                                      // a folder is no part
+
+    FileListStore s(tmp.filePath("nd1File.db"), preview::OmoteFileListKind());
+    ASSERT_EQ(s.open(), FileListStore::OpenResult::Created);
+    EXPECT_EQ(s.replaceWithFolder(dir), 3);
+    // IDs in the folder's name order; the list in file-name order.
+    const QList<FileListRow> want = {{1, "Comma", "大のし", LargeKey, dir},
+                                     {2, "Mem", "小のし", LargeKey, dir},
+                                     {3, "贈答", "大のし", LargeKey, dir}};
+    EXPECT_EQ(s.all(), want);
+    EXPECT_EQ(want[2].partPath("nd1"), dir + "/贈答.nd1");
+
+    // A rebuild replaces the rows and numbers them from 1 again; an add
+    // takes the same parts a second time under new IDs.
+    EXPECT_EQ(s.replaceWithFolder(dir), 3);
+    EXPECT_EQ(s.all(), want);
+    EXPECT_EQ(s.appendFolder(dir), 3);
+    QList<int> ids;
+    for (const FileListRow& r : s.all())
+        ids << r.id;
+    EXPECT_EQ(ids, QList<int>({1, 4, 2, 5, 3, 6}));
+}
+
+TEST_F(FileListStoreTest, AFailurePartWayThroughAFillKeepsTheOldList)
+{
+    const QString a = folder("a"), b = folder("b");
+    for (const char* n : {"一.nd1", "二.nd1"})
+        part(a, n, sideBytes(LargeKey, "大のし"));
+    for (const char* n : {"三.nd1", "四.nd1", "五.nd1"})
+        part(b, n, sideBytes(LargeKey, "大のし"));
+    FileListStore s(tmp.filePath("nd1File.db"), preview::OmoteFileListKind());
+    ASSERT_NE(s.open(), FileListStore::OpenResult::Damaged);
+    ASSERT_EQ(s.replaceWithFolder(a), 2);
+    const QList<FileListRow> before = s.all();
+
+    preview::setFileListFaults({[](FileListFaults::Step step, int i) {
+        return step == FileListFaults::Step::InsertRow && i == 2;
+    }});
+    EXPECT_EQ(s.replaceWithFolder(b), -1);
+    EXPECT_EQ(s.appendFolder(b), -1);
+    EXPECT_FALSE(s.error().isEmpty());
+    preview::setFileListFaults({});
+    EXPECT_EQ(s.all(), before);
+    s.close();
+    FileListStore reread(tmp.filePath("nd1File.db"), preview::OmoteFileListKind());
+    ASSERT_EQ(reread.open(), FileListStore::OpenResult::Opened);
+    EXPECT_EQ(reread.all(), before);
+}
+
+TEST_F(FileListStoreTest, SearchesAreLikeTextsNeverStatements)
+{
+    FileListStore& s = listOf({"O'Neil", "say\"hi", "山田太郎様", "山本", "abc", "ABD", "axc", "ac", "50%off",
+                               "％全角"});
+    struct Case {
+        QString text;
+        QStringList names;
+    };
+    const QStringList all = {"50%off", "abc", "ABD", "ac", "axc", "O'Neil", "say\"hi", "山本", "山田太郎様", "％全角"};
+    const Case cases[] = {
+        {"", all},
+        {"%", all},
+        {"_", all},
+        {"a_c", {"abc", "axc"}},       // "_" is one character, never none
+        {"ab", {"abc", "ABD"}},        // ASCII letters in either case
+        {"0%o", {"50%off"}},           // "%" any run, here "" too
+        {"O'Neil", {"O'Neil"}},
+        {"\"", {"say\"hi"}},
+        {"'; DELETE FROM ファイルリスト; --", {}},
+        {"山田", {"山田太郎様"}},
+        {"％", {"％全角"}},            // the full-width sign is a character like any other
+        {"ＡＢ", {}},                  // full-width letters do not match ASCII ones
+    };
+    for (const Case& c : cases) {
+        QStringList got;
+        for (const FileListRow& r : s.search(c.text))
+            got << r.fileName;
+        EXPECT_EQ(got, c.names) << c.text.toStdString();
+    }
+    EXPECT_EQ(s.rowCount(), 10);
+}
+
+TEST_F(FileListStoreTest, TheListIsInFileNameOrder)
+{
+    FileListStore& s = listOf({"b", "A", "a2", "10", "2", "ア", "あ"});
+    QStringList got;
+    for (const FileListRow& r : s.all())
+        got << r.fileName;
+    // Digits before letters; "A" and "a" alike; hiragana before katakana.
+    EXPECT_EQ(got, QStringList({"10", "2", "A", "a2", "b", "あ", "ア"}));
+}
+
+TEST_F(FileListStoreTest, IdsFollowTheLargestRow)
+{
+    FileListStore& s = listOf({"x", "y", "z"}); // IDs 1, 2, 3 in name order
+    EXPECT_EQ(s.nextId(), 4);
+    ASSERT_TRUE(s.deleteRow(1));
+    ASSERT_TRUE(s.deleteRow(2));
+    EXPECT_EQ(s.nextId(), 4);
+    ASSERT_TRUE(s.deleteRow(3));
+    EXPECT_EQ(s.nextId(), 1);
+    EXPECT_TRUE(s.clear()); // an empty list: nothing to run
+}
+
+TEST_F(FileListStoreTest, CompactionKeepsEveryRow)
+{
+    FileListStore& s = listOf({"一", "二", "三", "四"});
+    ASSERT_TRUE(s.deleteRow(2));
+    const QList<FileListRow> before = s.all();
+    // A copy left behind by a run that was cut short does not stop it.
+    writeFile(FileListStore::compactPath(s.path()), "left over");
+    EXPECT_TRUE(s.compact()) << s.error().toStdString();
+    EXPECT_TRUE(s.isOpen());
+    EXPECT_EQ(s.all(), before);
+    EXPECT_FALSE(QFile::exists(FileListStore::compactPath(s.path())));
+}
+
+TEST_F(FileListStoreTest, AFailedCompactionLosesNothing)
+{
+    for (const auto step : {FileListFaults::Step::CompactCopy, FileListFaults::Step::CompactRename}) {
+        FileListStore& s = listOf({"一", "二", "三"});
+        const QList<FileListRow> before = s.all();
+        preview::setFileListFaults({[step](FileListFaults::Step at, int) { return at == step; }});
+        EXPECT_FALSE(s.compact());
+        preview::setFileListFaults({});
+        EXPECT_TRUE(s.isOpen()); // the old file opened again
+        EXPECT_EQ(s.all(), before);
+        EXPECT_FALSE(QFile::exists(FileListStore::compactPath(s.path())));
+        EXPECT_EQ(s.appendFolder(folder("empty")), 0);
+    }
+}
+
+TEST_F(FileListStoreTest, ADamagedDatabaseIsReportedAndLeftAlone)
+{
+    // A list of three rows, then cut in half: its table pages are gone.
+    const QString validPath = listOf({"一", "二", "三"}).path();
+    stores.clear();
+    const QByteArray valid = readFile(validPath);
+    ASSERT_GT(valid.size(), 4096);
+
+    struct Case {
+        const char* what;
+        QByteArray bytes; // empty: a folder of that name
+    };
+    const Case cases[] = {
+        {"random bytes", QByteArray(8192, '\x5a') + QByteArray::fromHex("00ff13")},
+        {"truncated", valid.left(valid.size() / 2)},
+        {"a folder", {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString path = tmp.filePath(QStringLiteral("damaged-%1.db").arg(c.what));
+        if (c.bytes.isEmpty())
+            ASSERT_TRUE(QDir(tmp.path()).mkdir(QFileInfo(path).fileName()));
+        else
+            writeFile(path, c.bytes);
+        FileListStore s(path, preview::OmoteFileListKind());
+        EXPECT_EQ(s.open(), FileListStore::OpenResult::Damaged);
+        EXPECT_TRUE(s.error().contains(path)) << s.error().toStdString();
+        EXPECT_TRUE(s.all().isEmpty());
+        EXPECT_EQ(s.appendFolder(tmp.path()), -1);
+        EXPECT_FALSE(s.compact());
+        s.close();
+        if (c.bytes.isEmpty()) {
+            EXPECT_TRUE(QFileInfo(path).isDir());
+        } else {
+            EXPECT_EQ(readFile(path), c.bytes);
+        }
+
+        // Set aside on request: the old bytes kept under another name.
+        EXPECT_EQ(s.setDamagedFileAside(), FileListStore::OpenResult::Created);
+        if (!c.bytes.isEmpty()) {
+            EXPECT_EQ(readFile(path + ".damaged"), c.bytes);
+        }
+        EXPECT_TRUE(s.all().isEmpty());
+    }
+}

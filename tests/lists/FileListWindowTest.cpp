@@ -1,0 +1,323 @@
+// The two list windows with the main window, the dispatcher and the editor
+// wired as at start-up; databases and saved parts in temporary folders.
+#include "preview/PreviewSupport.h"
+
+#include "lists/ListSupport.h"
+#include "preview/lists/FileListWindow.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QTableView>
+#include <QPointer>
+#include <QTimer>
+
+using preview::FileListWindow;
+using preview::frmNoshiPreView;
+using preview::frmDatabase1;
+using preview::frmDatabase2;
+
+namespace {
+
+const QString Question = QStringLiteral("Information|のし紙サイズ名「贈答大」は登録されていません。のし紙サイズ名に登録しますか？　　　");
+const QString Registered = QStringLiteral(
+    "Information|のし紙サイズ名「贈答大」の登録が完了しました。「詳細設定」「のし紙サイズの登録状況」をご確認ください。　　　");
+const QString NotFound = QStringLiteral("入力事項の確認|選択されたのし紙サイズが見つかりません。");
+const QString CompactFailed = QStringLiteral("Caution|データベースの最適化に失敗しました。");
+
+QStringList namesOf(const FileListWindow& win)
+{
+    QStringList out;
+    for (const preview::FileListRow& r : win.rows())
+        out << r.fileName;
+    return out;
+}
+
+} // namespace
+
+class FileListWindowTest : public PreviewTest {
+protected:
+    QTemporaryDir lists; // the databases
+    QTemporaryDir disk;  // the user's folders of saved parts
+
+    void SetUp() override
+    {
+        PreviewTest::SetUp();
+        preview::installFileLists(w.get(), lists.path());
+        w->refreshCommandAvailability();
+    }
+    QString folder(const QString& name)
+    {
+        QDir(disk.path()).mkpath(name);
+        return disk.filePath(name);
+    }
+    // Runs `inside` in the list window the next modal command shows, once
+    // it is active; the window is closed afterwards if `inside` left it open.
+    void whileShown(std::function<void(FileListWindow&)> inside)
+    {
+        QTimer::singleShot(0, w.get(), [this, inside] {
+            FileListWindow* win = nullptr;
+            for (FileListWindow* c : w->findChildren<FileListWindow*>())
+                if (!c->isUnloaded() && c->isVisible())
+                    win = c;
+            ASSERT_NE(win, nullptr);
+            win->Form_Activate();
+            inside(*win);
+            if (!win->isUnloaded())
+                win->unload();
+        });
+    }
+    // A window of its own over `db`, loaded and activated; an unload
+    // deletes it later, the test's end at once.
+    template <typename W>
+    W* window(const QString& db)
+    {
+        auto* win = new W(lists.filePath(db));
+        own.emplace_back(win);
+        win->Form_Load();
+        win->Form_Activate();
+        return win;
+    }
+    void TearDown() override
+    {
+        for (const QPointer<FileListWindow>& win : own)
+            delete win.data();
+        PreviewTest::TearDown();
+    }
+    std::vector<QPointer<FileListWindow>> own;
+};
+
+TEST_F(FileListWindowTest, OkOnAnUnregisteredPaperOpensThePartInTheEditor)
+{
+    // A page saved on a paper this installation has not registered.
+    frmNoshiPreView& p = openLargeNoshi(false);
+    p.RichTextBox1->setSelStart(0);
+    p.RichTextBox1->setSelText(QStringLiteral("特選"));
+    const QString saved = p.RichTextBox1->text();
+    ASSERT_TRUE(saved.startsWith("特選"));
+    const QString parts = folder("parts"), path = parts + "/gift.nd1";
+    app::store().CurSizeName = QStringLiteral("贈答大");
+    answerDialogs(path);
+    ASSERT_TRUE(p.saveOmotePart());
+    app::store().CurSizeName = QStringLiteral("大のし");
+    app::store().FileParth = parts;
+
+    ASSERT_TRUE(w->mnuFileList1->isEnabled());
+    ui::clearShownMessages();
+    answers({ui::Answer::Yes});
+    whileShown([](FileListWindow& win) {
+        EXPECT_EQ(win.windowTitle(), "表書き　ファイルリスト");
+        EXPECT_EQ(namesOf(win), QStringList{"gift"}); // the empty list filled itself from the save folder
+        EXPECT_EQ(win.Label2->text(), "追加件数　1件");
+        win.Command1_Click();
+        EXPECT_TRUE(win.isUnloaded());
+    });
+    w->mnuFileList1_Click();
+
+    EXPECT_EQ(messages(), QStringList({Question, Registered}));
+    app::LiveStore& st = app::store();
+    ASSERT_EQ(st.RegSizeCount(), 2);
+    // The template's own size, zero offsets, the name in every style.
+    EXPECT_EQ(st.size(1), app::RegisteredSize::make(LargeKey, QStringLiteral("贈答大"), 390, 180));
+    EXPECT_EQ(w->Combo1->findText("贈答大"), 1);
+    EXPECT_EQ(w->Combo1->currentText(), "贈答大");
+    EXPECT_TRUE(readFile(dataDir.filePath("NoshiData4.log")).contains(sjis("贈答大")));
+    EXPECT_EQ(p.mailbox().inscriptionFile(), path);
+    EXPECT_EQ(p.mailbox().fileSizeName(), "贈答大");
+    EXPECT_EQ(p.mailbox().fileTemplateKey(), LargeKey);
+    EXPECT_EQ(st.PendingOpen, 1);
+
+    // The main window lays the page out on the new paper; the editor then
+    // loads the part over it and empties its fields.
+    ui::clearShownMessages();
+    answers({});
+    w->Form_Activate();
+    EXPECT_EQ(st.PendingOpen, 0);
+    EXPECT_EQ(p.mailbox().sizeName(), "贈答大");
+    p.Form_Activate();
+    EXPECT_TRUE(messages().isEmpty()) << messages().join("\n").toStdString();
+    EXPECT_EQ(p.RichTextBox1->text(), saved); // the laid-out page alone has no 特選
+    EXPECT_TRUE(p.mailbox().inscriptionFile().isEmpty());
+    EXPECT_TRUE(p.mailbox().fileSizeName().isEmpty());
+}
+
+TEST_F(FileListWindowTest, OkRefusesWhatItCannotRegister)
+{
+    chooseSize(LargeKey, 0, 0, QStringLiteral("大のし"));
+    struct Case {
+        const char* what;
+        QString sizeName, key;
+        ui::Answer answer;
+        bool fullTable;
+        QStringList shown;
+        bool handedOver;
+    };
+    const Case cases[] = {
+        {"registered but for blanks", "　大のし ", LargeKey, ui::Answer::Yes, false, {}, true},
+        {"declined", "贈答大", LargeKey, ui::Answer::No, false, {Question}, false},
+        {"unknown template", "贈答大", "無いひな形　　", ui::Answer::Yes, false, {Question, NotFound}, false},
+        {"full size table", "贈答大", LargeKey, ui::Answer::Yes, true, {Question}, false},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (c.fullTable)
+            while (app::store().RegSizeCount() < app::LiveStore::RegSizeCapacity)
+                app::store().addSize(app::RegisteredSize::make(LargeKey, QStringLiteral("S%1").arg(n++), 0, 0));
+        const int sizesBefore = app::store().RegSizeCount();
+        const QString dir = folder(QString::number(n++));
+        part(dir, "gift.nd1", sideBytes(c.key, c.sizeName));
+        app::store().FileParth = dir;
+        preview::PreviewMailbox& mail = preview::NoshiPreView()->mailbox();
+        mail.setInscriptionFile(QString());
+        auto win = window<frmDatabase1>(QStringLiteral("%1.db").arg(n));
+        ASSERT_EQ(win->rows().size(), 1);
+        ui::clearShownMessages();
+        answers({c.answer});
+        win->Command1_Click();
+
+        QStringList shown = messages();
+        if (c.fullTable) {
+            ASSERT_EQ(shown.size(), 2);
+            EXPECT_TRUE(shown.takeLast().startsWith("Caution|"));
+        }
+        EXPECT_EQ(shown, c.shown);
+        EXPECT_EQ(app::store().RegSizeCount(), sizesBefore);
+        EXPECT_EQ(w->Combo1->findText("贈答大"), -1);
+        EXPECT_EQ(mail.inscriptionFile(), c.handedOver ? dir + "/gift.nd1" : QString());
+        EXPECT_EQ(win->isUnloaded(), c.handedOver);
+    }
+}
+
+TEST_F(FileListWindowTest, TheNameListOpensOnTheCurrentName)
+{
+    const QString parts = folder("names");
+    for (const char* name : {"山田太郎.nd2", "鈴木一郎.nd2"})
+        part(parts, name, sideBytes(LargeKey, "大のし"));
+    app::store().FileParth = parts;
+    w->Combo3->setCurrentIndex(0); // "１行印刷": the one-line name is the search text
+
+    struct Case {
+        QString name;
+        QString search;
+        QStringList shown;
+    };
+    const Case cases[] = {
+        {"", "", {"山田太郎", "鈴木一郎"}},      // the first opening fills the list
+        {"山田", "山田", {"山田太郎"}},
+        {"佐藤", "", {"山田太郎", "鈴木一郎"}},  // nothing found: the whole list, search emptied
+    };
+    for (const Case& c : cases) {
+        w->Text2->setText(c.name);
+        whileShown([&c](FileListWindow& win) {
+            EXPECT_EQ(win.windowTitle(), "名書き　ファイルリスト");
+            EXPECT_EQ(win.Text1->text(), c.search);
+            EXPECT_EQ(namesOf(win), c.shown);
+            win.CancelButton_Click();
+        });
+        w->Command2_Click();
+        EXPECT_EQ(app::store().PendingOpen, 2);
+        app::store().PendingOpen = 0;
+    }
+    EXPECT_TRUE(preview::NoshiPreView()->mailbox().nameFile().isEmpty()); // cancel hands nothing over
+}
+
+TEST_F(FileListWindowTest, ADamagedDatabaseIsAskedAboutAndTheWindowStillCloses)
+{
+    const QString db = lists.filePath("nd1File.db");
+    const QByteArray damaged = QByteArray(3000, '\x17');
+    writeFile(db, damaged);
+    answerDialogs(QString());
+
+    // Declined: the file stays, every command quietly finds no row.
+    answers({ui::Answer::No});
+    whileShown([](FileListWindow& win) {
+        EXPECT_TRUE(win.rows().isEmpty());
+        win.Command1_Click();
+        win.Label1_Click();
+        win.Label3_Click();
+        EXPECT_FALSE(win.isUnloaded());
+        EXPECT_TRUE(win.unload());
+    });
+    w->mnuFileList1_Click();
+    QStringList shown = messages();
+    ASSERT_EQ(shown.size(), 2);
+    EXPECT_TRUE(shown[0].startsWith("Caution|ファイルリストのデータベース「" + db + "」を読めません。"))
+        << shown[0].toStdString();
+    EXPECT_EQ(shown[1], CompactFailed);
+    EXPECT_EQ(readFile(db), damaged);
+
+    // Accepted: the old bytes set aside, a new empty list in their place.
+    ui::clearShownMessages();
+    answers({ui::Answer::Yes});
+    whileShown([](FileListWindow& win) { EXPECT_TRUE(win.rows().isEmpty()); });
+    w->mnuFileList1_Click();
+    EXPECT_EQ(messages().size(), 1);
+    EXPECT_EQ(readFile(db + ".damaged"), damaged);
+    preview::FileListStore again(db, preview::OmoteFileListKind());
+    EXPECT_EQ(again.open(), preview::FileListStore::OpenResult::Opened);
+}
+
+TEST_F(FileListWindowTest, AddRebuildAndDeleteKeepTheList)
+{
+    const QString a = folder("a"), b = folder("b");
+    for (const char* n : {"一.nd1", "二.nd1"})
+        part(a, n, sideBytes(LargeKey, "大のし"));
+    part(b, "三.nd1", sideBytes(LargeKey, "大のし"));
+    auto* win = window<frmDatabase1>("nd1File.db");
+    const auto count = [&] { return win->Label2->isVisibleTo(win) ? win->Label2->text() : QString(); };
+
+    struct Step {
+        void (FileListWindow::*command)();
+        QString chosen; // empty: the folder dialog is cancelled
+        QString label;
+        QStringList rows;
+        QString fileParth;
+    };
+    const Step steps[] = {
+        {&FileListWindow::Label4_Click, "", "追加件数　0件", {}, ""},
+        {&FileListWindow::Label4_Click, a, "追加件数　2件", {"一", "二"}, ""},     // the save folder stays
+        {&FileListWindow::Label3_Click, b, "更新件数　1件", {"三"}, b},            // the rebuild's folder is the new one
+        {&FileListWindow::Label3_Click, "", "更新件数　0件", {"三"}, b},
+    };
+    for (const Step& s : steps) {
+        answerDialogs(s.chosen);
+        ((*win).*s.command)();
+        EXPECT_EQ(count(), s.label);
+        EXPECT_EQ(namesOf(*win), s.rows);
+        EXPECT_EQ(app::store().FileParth, s.fileParth);
+    }
+    EXPECT_EQ(ui::shownDialogs().back().title, "表書きファイルが保存されているフォルダを選択してください");
+    EXPECT_EQ(ui::shownDialogs().back().initialPath, b);
+
+    // Deleting asks; only the row goes, the part stays on disk.
+    ui::clearShownMessages();
+    answers({ui::Answer::No, ui::Answer::Yes});
+    win->Label1_Click();
+    EXPECT_EQ(namesOf(*win), QStringList{"三"});
+    win->Label1_Click();
+    EXPECT_EQ(messages(), QStringList(2, "Question|三を削除します。よろしいですか？"));
+    EXPECT_TRUE(win->rows().isEmpty());
+    EXPECT_TRUE(QFile::exists(b + "/三.nd1"));
+    EXPECT_EQ(preview::FileListStore(lists.filePath("nd1File.db"), preview::OmoteFileListKind()).all(),
+              QList<preview::FileListRow>());
+
+    // Nothing typed into the grid can reach the file.
+    answerDialogs(b);
+    win->Label4_Click();
+    const QModelIndex cell = win->DataGrid1->model()->index(0, 1);
+    EXPECT_FALSE(win->DataGrid1->model()->flags(cell) & Qt::ItemIsEditable);
+    EXPECT_FALSE(win->DataGrid1->model()->setData(cell, "改名"));
+}
+
+TEST_F(FileListWindowTest, TheWindowOpensWhereItWasClosed)
+{
+    preset("DataBase2Left", "左"); // no number: the designed place, the screen's corner
+    auto* first = window<frmDatabase2>("nd2File.db");
+    EXPECT_EQ(first->pos(), QPoint(0, 0));
+    first->move(forms::twipsToPx(1500), forms::twipsToPx(900)); // 100 and 60 pixels
+    ASSERT_TRUE(first->unload());
+    EXPECT_EQ(ini("DataBase2Left"), "1500");
+    EXPECT_EQ(ini("DataBase2Top"), "900");
+    auto* second = window<frmDatabase2>("nd2File.db");
+    EXPECT_EQ(second->pos(), QPoint(100, 60));
+}
