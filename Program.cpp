@@ -8,6 +8,7 @@
 #include "app/NoshiMain.h"
 #include "app/SingleInstance.h"
 #include "editors/frmFreeSize.h"
+#include "editors/frmHagaki.h"
 #include "platform/paths/AppPaths.h"
 #include "app/PrinterDialogSetup.h"
 #include "model/MainHooks.h"
@@ -45,6 +46,7 @@ int runProgram(int argc, char** argv)
     MainEditorHost editorHost(w);
     editors::setEditorHost(&editorHost);
     hooks().showFreeSize = [] { editors::showFreeSize(); };
+    hooks().showHagaki = [] { editors::showHagaki(); };
     QObject::connect(&instance, &SingleInstance::activateRequested, &w, &NoshiMain::bringToFront);
     w.Form_Load();
     w.show();

@@ -1,6 +1,6 @@
 #include "app/BulkLabel.h"
 
-#include "app/BulkLabelObject.h"
+#include "platform/richtext/RichTextEditFileObject.h"
 #include "platform/paths/AppPaths.h"
 #include "platform/richtext/RichTextBox.h"
 #include "platform/services/Dialogs.h"
@@ -135,7 +135,7 @@ bool BulkLabel::insertObject()
     if (!chosen(name))
         return false;
     QString error;
-    const std::shared_ptr<rt::EmbeddedObject> obj = objectFromFile(*name, QSizeF(ObjectFitMm, ObjectFitMm), &error);
+    const std::shared_ptr<rt::EmbeddedObject> obj = rt::objectFromFile(*name, QSizeF(ObjectFitMm, ObjectFitMm), &error);
     if (!obj) {
         warn(QStringLiteral("オブジェクトを挿入できませんでした。\n%1").arg(error));
         return false;

@@ -2,6 +2,7 @@
 
 #include "editors/EditorHost.h"
 #include "editors/PageCopies.h"
+#include "editors/PageInserts.h"
 #include "editors/PageViewGeometry.h"
 #include "model/LiveStore.h"
 #include "platform/forms/UpDown.h"
@@ -152,6 +153,7 @@ PageEditor::PageEditor(QWidget* parent) : forms::Form(parent)
 
     Text4 = new QLineEdit(this);
     Text4->hide();
+    Inserts = new PageInserts(*RichTextBox1View, this);
 
     buildToolStrips();
     buildMenus();
@@ -185,7 +187,7 @@ PageEditor::PageEditor(QWidget* parent) : forms::Form(parent)
     });
 
     const double dpm = pxPerMm();
-    resize(int(200 * dpm), int(220 * dpm));
+    resize(int(240 * dpm), int(220 * dpm));
 }
 
 PageEditor::~PageEditor() = default;
@@ -310,6 +312,7 @@ void PageEditor::buildMenus()
     mnuFileExit = item(mnuFile, QStringLiteral("閉じる(&X)"));
 
     mnuEdit = MenuBar->addMenu(QStringLiteral("編集(&E)"));
+    mnuPicload = item(mnuEdit, QStringLiteral("画像ﾌｧｲﾙの読み込み(&L)"));
     mnuEditUndo = item(mnuEdit, QStringLiteral("元に戻す(&U)"));
     mnuEdit->addSeparator();
     mnuEditCut = item(mnuEdit, QStringLiteral("切り取り(&T)"), QKeySequence(Qt::CTRL | Qt::Key_X));
@@ -365,6 +368,7 @@ void PageEditor::buildMenus()
     on(mnuFilePrint, [this] { mnuFilePrint_Click(); });
     on(mnuPrinterSetup, [] { editorHost().showPrinterDialog(); });
     on(mnuFileExit, [this] { mnuFileExit_Click(); });
+    on(mnuPicload, [this] { Inserts->showPicturePicker(); });
     for (QAction* a : {mnuEditUndo, mnuPopEditUndo})
         on(a, [this] { format_->undo(); });
     for (QAction* a : {mnuEditCut, mnuPopEditCut})

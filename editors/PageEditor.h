@@ -36,6 +36,8 @@ class PreviewFormatter;
 
 namespace editors {
 
+class PageInserts;
+
 class PageEditor : public forms::Form {
     Q_OBJECT
 public:
@@ -71,12 +73,16 @@ public:
     noshi::UpDown* UpDown2 = nullptr;
     QPushButton* Command3 = nullptr; // colour swatch "Color"
     QLineEdit* Text4 = nullptr;    // hidden: the file last opened
+    // Pictures and objects: the picker, pasting, the object dialog, and the
+    // hidden hand-over box Text11.
+    PageInserts* Inserts = nullptr;
 
     // --- menus ---
     QMenuBar* MenuBar = nullptr;
     QMenu *mnuFile = nullptr, *mnuEdit = nullptr;
     QAction *mnuFileNew = nullptr, *mnuFileOpen = nullptr, *mnuFileSaveAs = nullptr;
     QAction *mnuFilePrint = nullptr, *mnuPrinterSetup = nullptr, *mnuFileExit = nullptr;
+    QAction* mnuPicload = nullptr; // "画像ﾌｧｲﾙの読み込み(&L)", first in the edit menu
     QAction *mnuEditUndo = nullptr, *mnuEditCut = nullptr, *mnuEditCopy = nullptr, *mnuEditPaste = nullptr;
     QAction* mnuViewStatusBar = nullptr;
     QAction *mnuFontChange = nullptr, *mnuFontB = nullptr, *mnuFontItalic = nullptr, *mnuFontUnder = nullptr;

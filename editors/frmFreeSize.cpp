@@ -3,6 +3,7 @@
 #include "editors/DialogFree.h"
 #include "editors/EditorHost.h"
 #include "editors/OmoteSeed.h"
+#include "editors/PageInserts.h"
 #include "editors/PageCopies.h"
 #include "model/LiveStore.h"
 #include "platform/print/Printer.h"
@@ -55,6 +56,14 @@ frmFreeSize::frmFreeSize(QWidget* parent) : PageEditor(parent)
     mnuPage = new QAction(QStringLiteral("ページ設定(&S)"), this);
     mnuFile->insertAction(mnuFilePrint, mnuPage);
     connect(mnuPage, &QAction::triggered, this, [this] { mnuPage_Click(); });
+
+    // After the picture item: pasting the picture and inserting an object.
+    mnuPast = new QAction(QStringLiteral("画像の挿入(&P)"), this);
+    mnuObject = new QAction(QStringLiteral("ｵﾌﾞｼﾞｪｸﾄの挿入(&A)"), this);
+    mnuEdit->insertActions(mnuEditUndo, {mnuPast, mnuObject});
+    mnuEdit->insertSeparator(mnuEditUndo);
+    connect(mnuPast, &QAction::triggered, this, [this] { Inserts->pastePicture(); });
+    connect(mnuObject, &QAction::triggered, this, [this] { Inserts->showObjectDialog(); });
 }
 
 QString frmFreeSize::closingQuestion() const { return QStringLiteral("文章は変更されています。保存しますか？"); }

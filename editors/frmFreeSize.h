@@ -22,6 +22,8 @@ public:
     QPushButton* Command4 = nullptr; // "用紙サイズの変更(&S)"
     QLineEdit* Text12 = nullptr;     // the paper size
     QAction* mnuPage = nullptr;      // "ページ設定(&S)"
+    QAction* mnuPast = nullptr;      // "画像の挿入(&P)"
+    QAction* mnuObject = nullptr;    // "ｵﾌﾞｼﾞｪｸﾄの挿入(&A)"
 
     int SizeDelta = 0; // size offset of the seeded inscription
 

@@ -1,8 +1,41 @@
 #include "platform/forms/Form.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QTimer>
 
 namespace forms {
+
+namespace {
+
+// The program ends with its last window. A window unloaded by code is only
+// hidden, which Qt does not count as closing; so look again once the
+// handler that unloaded it has finished (it may show the next window).
+std::function<void()>& lastWindowHandler()
+{
+    static std::function<void()> handler;
+    return handler;
+}
+
+void quitWhenNoWindowIsLeft()
+{
+    QTimer::singleShot(0, qApp, [] {
+        if (!QGuiApplication::quitOnLastWindowClosed())
+            return;
+        for (const QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->isVisible())
+                return;
+        }
+        if (lastWindowHandler())
+            lastWindowHandler()();
+        else
+            QCoreApplication::quit();
+    });
+}
+
+} // namespace
+
+void setLastWindowHandler(std::function<void()> handler) { lastWindowHandler() = std::move(handler); }
 
 Form::Form(QWidget* parent) : QDialog(parent) {}
 
@@ -23,8 +56,11 @@ bool Form::unload()
     // Readers must not reach the old window any more; the object itself
     // goes once control has left its handlers.
     unloaded_ = true;
+    const bool wasVisible = isVisible();
     hide();
     deleteLater();
+    if (wasVisible)
+        quitWhenNoWindowIsLeft();
     return true;
 }
 

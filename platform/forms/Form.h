@@ -40,6 +40,10 @@ private:
     bool unloaded_ = false;
 };
 
+// Unloading the last shown window ends the program, as closing it would.
+// Tests put their own handler in place of ending it; empty restores that.
+void setLastWindowHandler(std::function<void()> handler);
+
 // Anything the main window can unload on its way out.
 class Unloadable {
 public:

@@ -3,7 +3,7 @@
 #include "app/MainTestSupport.h"
 
 #include "app/BulkLabel.h"
-#include "app/BulkLabelObject.h"
+#include "platform/richtext/RichTextEditFileObject.h"
 #include "app/InputWindows.h"
 #include "app/MainPagePrintHost.h"
 #include "app/frmTextSub4.h"
@@ -388,7 +388,7 @@ TEST_F(BulkLabelTest, InsertObjectReplacesTheLabelWithSixBlanksAndTheObject)
     e->mnuOle_Click();
     const rt::EmbeddedObject& obj = only();
     EXPECT_EQ(obj.kind, rt::EmbeddedObject::Kind::Object);
-    EXPECT_EQ(obj.objectClass, app::PackageObjectClass);
+    EXPECT_EQ(obj.objectClass, rt::PackageObjectClass);
     EXPECT_EQ(obj.objectData, docBytes);
     EXPECT_FALSE(obj.png.isEmpty()); // the framed face with the file's name
 

@@ -1,4 +1,4 @@
-#include "app/BulkLabelObject.h"
+#include "platform/richtext/RichTextEditFileObject.h"
 
 #include "platform/files/SafeFile.h"
 #include "platform/richtext/RichDocument.h"
@@ -12,7 +12,7 @@
 #include <QPainter>
 #include <algorithm>
 
-namespace app {
+namespace rt {
 
 namespace {
 
@@ -63,7 +63,7 @@ void fail(QString* error, const QString& text)
 
 } // namespace
 
-std::shared_ptr<rt::EmbeddedObject> objectFromFile(const QString& path, const QSizeF& fitMm, QString* error)
+std::shared_ptr<EmbeddedObject> objectFromFile(const QString& path, const QSizeF& fitMm, QString* error)
 {
     const files::ReadResult file = files::readRegularFile(path, MaxEmbeddedFileBytes);
     if (file.status == files::ReadStatus::Missing) {
@@ -78,7 +78,7 @@ std::shared_ptr<rt::EmbeddedObject> objectFromFile(const QString& path, const QS
 
     const QImage image = QImage::fromData(bytes);
     if (!image.isNull()) {
-        std::shared_ptr<rt::EmbeddedObject> pic = rt::clip::pictureFrom(image);
+        std::shared_ptr<EmbeddedObject> pic = clip::pictureFrom(image);
         if (pic) {
             pic->sizeMm = scaledDown(pic->sizeMm, fitMm);
             pic->sourcePath = path;
@@ -86,8 +86,8 @@ std::shared_ptr<rt::EmbeddedObject> objectFromFile(const QString& path, const QS
         }
     }
 
-    auto obj = std::make_shared<rt::EmbeddedObject>();
-    obj->kind = rt::EmbeddedObject::Kind::Object;
+    auto obj = std::make_shared<EmbeddedObject>();
+    obj->kind = EmbeddedObject::Kind::Object;
     obj->objectClass = PackageObjectClass;
     obj->objectData = bytes;
     obj->sourcePath = path;
@@ -96,4 +96,4 @@ std::shared_ptr<rt::EmbeddedObject> objectFromFile(const QString& path, const QS
     return obj;
 }
 
-} // namespace app
+} // namespace rt

@@ -1,0 +1,65 @@
+#include "editors/PostcardPrint.h"
+
+#include "editors/PageCopies.h"
+#include "editors/PostcardLayout.h"
+#include "platform/print/PaperCodes.h"
+#include "platform/print/Printer.h"
+
+#include <cmath>
+
+namespace editors {
+
+std::optional<int> postcardCopies(const QString& text)
+{
+    const QString t = text.trimmed();
+    if (t.isEmpty())
+        return 1;
+    int n = 0;
+    for (const QChar c : t) {
+        int digit = -1;
+        if (c >= u'0' && c <= u'9')
+            digit = c.unicode() - u'0';
+        else if (c >= u'０' && c <= u'９')
+            digit = c.unicode() - u'０';
+        if (digit < 0)
+            return std::nullopt;
+        n = n * 10 + digit;
+        if (n > MaxPostcardCopies)
+            return std::nullopt;
+    }
+    if (n < 1)
+        return std::nullopt;
+    return n;
+}
+
+QString printPostcard(prn::Printer& printer, const rt::RichTextBox& page, const QString& layoutText,
+                      const PostcardPrintOptions& options, int copies)
+{
+    const PostcardLayout* layout = findPostcardLayout(layoutText);
+    if (options.notifySize) {
+        printer.setPaperSize(prn::DMPAPER_USER);
+        if (layout)
+            printer.setUserSize(layout->paperWidthTwips, layout->paperHeightTwips);
+        else
+            printer.setUserSize(PostcardPaperWidthTwips, PostcardPaperHeightTwips);
+    }
+    if (layout)
+        printer.setOrientation(layout->orientation);
+    printer.setScaleMode(prn::vbTwips);
+
+    PostcardSheet sheet;
+    sheet.ox = int(std::lround(printer.ScaleX(printer.GetDeviceCaps(prn::PHYSICALOFFSETX), prn::vbPixels, prn::vbTwips)));
+    sheet.oy = int(std::lround(printer.ScaleY(printer.GetDeviceCaps(prn::PHYSICALOFFSETY), prn::vbPixels, prn::vbTwips)));
+    sheet.prOffsetX = options.prOffsetX;
+    sheet.prOffsetY = options.prOffsetY;
+    sheet.centred = options.centreAll;
+
+    // The sheet is set: its size no longer changes from copy to copy.
+    sheet.W = printer.Width();
+    sheet.H = printer.Height();
+    const TwipPoint at = postcardPlacement(layout, sheet);
+    return PrintPageCopies(printer, page, prn::TwipRect{at.left, at.top, sheet.W, sheet.H},
+                           prn::TwipRect{0, 0, sheet.W, sheet.H}, copies);
+}
+
+} // namespace editors

@@ -1,0 +1,41 @@
+// Printing the postcard page: the card placed on the sheet by its layout,
+// once per copy, one band a copy.
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace prn {
+class Printer;
+}
+namespace rt {
+class RichTextBox;
+}
+
+namespace editors {
+
+inline constexpr int MaxPostcardCopies = 1000;
+inline const QString PostcardCopiesTitle = QStringLiteral("印刷部数の確認");
+inline const QString PostcardCopiesMessage = QStringLiteral("印刷部数には１から１０００までの整数を入力してください。");
+
+// The copies box's text as a number of copies: an empty box is one copy; a
+// whole number from 1 to 1000 (half- or full-width digits, blanks around it
+// allowed) is itself; anything else is no count at all.
+std::optional<int> postcardCopies(const QString& text);
+
+// What the print reads of the main window.
+struct PostcardPrintOptions {
+    bool notifySize = false; // "プリンタへ用紙（のし紙）サイズを通知"
+    bool centreAll = false;  // "すべての用紙を中央"
+    int prOffsetX = 0;       // global print offsets, mm
+    int prOffsetY = 0;
+};
+
+// Prints the page `copies` times for the layout named by its list text, each
+// copy one sheet; the printer keeps the paper and orientation set here. A job
+// the print system does not take is reported to the user; the reason is
+// returned, empty when all went well.
+QString printPostcard(prn::Printer& printer, const rt::RichTextBox& page, const QString& layoutText,
+                      const PostcardPrintOptions& options, int copies);
+
+} // namespace editors

@@ -1,0 +1,259 @@
+// The postcard editor as the main window's menu opens it: its five layouts
+// on the page, files and the closing question, and printing with the copies
+// rules, over a host with the main window's choices and a recording printer.
+#include "../editors/EditorSupport.h"
+
+#include "editors/PageInserts.h"
+#include "editors/PostcardPrint.h"
+#include "editors/frmHagaki.h"
+#include "platform/richtext/RichTextEdit.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+using editors::frmHagaki;
+
+namespace {
+
+const QString PortraitV = QStringLiteral("はがき　縦置き／縦書き");
+
+class HagakiTest : public ::testing::Test {
+protected:
+    FakeEditorHost host;
+    prn::RecordingBackend* rec = nullptr;
+    std::vector<ui::MessageRequest> asked;
+    ui::Answer answer = ui::Answer::Ok;
+    QTemporaryDir dir;
+
+    void SetUp() override
+    {
+        app::store().clear();
+        host.c.printFont = QStringLiteral("ＭＳ Ｐ明朝");
+        host.c.copies = QStringLiteral("5"); // not taken: the postcard starts at 1
+        editors::setEditorHost(&host);
+        prn::RecordingBackend::Device d;
+        d.dpi = 1440; // a pixel is a twip
+        auto b = std::make_unique<prn::RecordingBackend>(d);
+        rec = b.get();
+        prn::setCurrentBackend(std::move(b));
+        ui::setAnswerer([this](const ui::MessageRequest& r) {
+            asked.push_back(r);
+            return answer;
+        });
+    }
+    void TearDown() override
+    {
+        if (frmHagaki* f = editors::Hagaki().peek()) {
+            f->IsDirty = false;
+            f->unload();
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        editors::setEditorHost(nullptr);
+        ui::setAnswerer({});
+        ui::setDialogAnswerer({});
+        prn::setCurrentBackend(std::make_unique<prn::RecordingBackend>());
+    }
+
+    frmHagaki& open()
+    {
+        editors::showHagaki();
+        return *editors::Hagaki().peek();
+    }
+
+    void choose(frmHagaki& w, const QString& layout)
+    {
+        w.Combo3->setCurrentText(layout);
+        w.Combo3_Click();
+    }
+};
+
+} // namespace
+
+TEST_F(HagakiTest, OpensEmptyOnTheDefaultLayout)
+{
+    frmHagaki& w = open();
+    EXPECT_EQ(w.windowTitle(), "はがき印刷");
+    EXPECT_EQ(w.Combo3->currentText(), PortraitV);
+    EXPECT_EQ(w.Combo3->count(), 5);
+    EXPECT_EQ(w.Text10->text(), "印刷方向");
+    EXPECT_EQ(w.Text1->text(), "1");
+    EXPECT_EQ(w.Combo2->currentText(), "ＭＳ Ｐ明朝");
+    const rt::RichTextBox& page = *w.RichTextBox1;
+    EXPECT_TRUE(page.text().isEmpty());
+    EXPECT_TRUE(page.vertical());
+    EXPECT_EQ(page.widthMm(), 94);
+    EXPECT_EQ(page.heightMm(), 142);
+    EXPECT_EQ(page.rightMarginMm(), 142);
+    EXPECT_EQ(page.insertionFormat().fontName, "ＭＳ Ｐゴシック");
+    EXPECT_EQ(page.insertionFormat().size, 11);
+    EXPECT_EQ(app::store().LayoutWidth, 94);
+    EXPECT_EQ(app::store().PaperHeight, 142);
+    EXPECT_FALSE(w.IsDirty);
+    // Shown again: the same window, the page kept.
+    w.RichTextBox1->setText(QStringLiteral("残る"));
+    editors::showHagaki();
+    EXPECT_EQ(editors::Hagaki().peek(), &w);
+    EXPECT_EQ(w.RichTextBox1->text(), "残る");
+}
+
+TEST_F(HagakiTest, EachLayoutSetsThePageAndKeepsTheText)
+{
+    frmHagaki& w = open();
+    w.RichTextBox1->setSelFontSize(20);
+    w.RichTextBox1View->typeText(QStringLiteral("賀正"));
+    w.IsDirty = false;
+    const QString before = w.RichTextBox1->dump();
+    struct Row {
+        QString layout;
+        double w, h, wrap;
+        bool vertical;
+    };
+    const Row rows[] = {
+        {QStringLiteral("はがき　縦置き／横書き"), 94, 142, 94, false},
+        {QStringLiteral("はがき　横置き／横書き"), 142, 94, 142, false},
+        {QStringLiteral("はがき　横置き／縦書き"), 142, 94, 94, true},
+        {QStringLiteral("往復はがき　縦置き／縦書き"), 194, 142, 142, true},
+        {PortraitV, 94, 142, 142, true},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.layout.toStdString());
+        choose(w, r.layout);
+        const rt::RichTextBox& page = *w.RichTextBox1;
+        EXPECT_EQ(page.widthMm(), r.w);
+        EXPECT_EQ(page.heightMm(), r.h);
+        EXPECT_EQ(page.rightMarginMm(), r.wrap);
+        EXPECT_EQ(page.vertical(), r.vertical);
+        EXPECT_EQ(app::store().LayoutWidth, int(r.w));
+        EXPECT_EQ(app::store().PaperHeight, int(r.h));
+        EXPECT_EQ(w.Text2->width(), w.RichTextBox1View->width()); // the rulers follow the page
+    }
+    EXPECT_EQ(w.RichTextBox1->dump(), before);
+    EXPECT_FALSE(w.IsDirty); // a change of layout is no change of the text
+}
+
+TEST_F(HagakiTest, FilesAndTheClosingQuestion)
+{
+    frmHagaki& w = open();
+    w.RichTextBox1View->typeText(QStringLiteral("暑中お見舞い"));
+    EXPECT_TRUE(w.IsDirty);
+    const QString saved = dir.filePath("card"); // no extension is added
+    ui::setDialogAnswerer([&](const ui::DialogRequest&) {
+        ui::DialogAnswer a;
+        a.accepted = true;
+        a.path = saved;
+        return a;
+    });
+    ASSERT_TRUE(w.mnuFileSaveAs_Click());
+    EXPECT_TRUE(QFile::exists(saved));
+    EXPECT_FALSE(w.IsDirty);
+    EXPECT_EQ(w.windowTitle(), "はがき印刷");
+
+    w.mnuFileNew_Click();
+    EXPECT_TRUE(w.RichTextBox1->text().isEmpty());
+    EXPECT_EQ(w.Combo3->currentText(), PortraitV);
+    w.mnuFileOpen_Click();
+    EXPECT_EQ(w.RichTextBox1->text(), "暑中お見舞い");
+    EXPECT_EQ(w.windowTitle(), "はがき印刷  " + saved);
+    EXPECT_EQ(w.Text4->text(), saved);
+
+    // Closing with a change asks; Cancel keeps the window.
+    w.RichTextBox1View->typeText(QStringLiteral("！"));
+    app::store().CurSizeTemplate = QStringLiteral("美濃判　　　　");
+    answer = ui::Answer::Cancel;
+    w.Command2_Click();
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].text, "はがきは変更されています。保存しますか？");
+    EXPECT_EQ(asked[0].title, "ファイルに保存");
+    EXPECT_TRUE(editors::Hagaki().isLoaded());
+    answer = ui::Answer::No;
+    w.Command2_Click();
+    EXPECT_FALSE(editors::Hagaki().isLoaded());
+    EXPECT_TRUE(app::store().CurSizeTemplate.isEmpty());
+}
+
+TEST_F(HagakiTest, PrintsTheCopiesAndRefusesACountOutOfRange)
+{
+    frmHagaki& w = open();
+    w.RichTextBox1->setText(QStringLiteral("謹賀新年"));
+    host.c.Check3 = true;
+    // The default layout on its 100 x 148 card: 284 + 5670 - 5670 across, 284 down.
+    const QString band = "box RichTextBox1 284,284,5670,8392 page 0,0,5670,8392";
+    w.Text1->setText(QStringLiteral("2"));
+    w.mnuFilePrint_Click();
+    EXPECT_EQ(rec->log(), (QStringList{"userPaper 5670x8392", "orientation 1", "startDoc", band, "newPage", band,
+                                       "endDoc", "release RichTextBox1"}));
+    EXPECT_EQ(w.Text1->text(), "1");
+    EXPECT_TRUE(asked.empty());
+
+    for (const char* bad : {"0", "1001", "2.5", "abc", "99999"}) {
+        SCOPED_TRACE(bad);
+        rec->clearCalls();
+        asked.clear();
+        w.Text1->setText(QString::fromUtf8(bad));
+        w.mnuFilePrint_Click();
+        EXPECT_TRUE(rec->log().isEmpty()) << rec->log().join("; ").toStdString();
+        ASSERT_EQ(asked.size(), 1u);
+        EXPECT_EQ(asked[0].title, "印刷部数の確認");
+        EXPECT_EQ(w.Text1->text(), QString::fromUtf8(bad)); // kept for the user to mend
+    }
+    // An empty box prints one copy.
+    rec->clearCalls();
+    w.Text1->clear();
+    w.mnuFilePrint_Click();
+    EXPECT_EQ(rec->count("box"), 1);
+}
+
+namespace {
+
+QStringList menuTexts(const QMenu* menu)
+{
+    QStringList out;
+    for (const QAction* a : menu->actions())
+        out << (a->isSeparator() ? QStringLiteral("—") : a->text());
+    return out;
+}
+
+} // namespace
+
+// The free-size editor has the three picture and object items in its edit
+// menu, the postcard editor the picture item there and three buttons; each
+// window's commands reach its own page only.
+TEST_F(HagakiTest, PictureCommandsOfBothEditorsActOnTheirOwnPage)
+{
+    frmHagaki& card = open();
+    editors::showFreeSize();
+    editors::frmFreeSize& free = *editors::FreeSize().peek();
+    EXPECT_EQ(menuTexts(free.mnuEdit), (QStringList{"画像ﾌｧｲﾙの読み込み(&L)", "画像の挿入(&P)", "ｵﾌﾞｼﾞｪｸﾄの挿入(&A)", "—",
+                                                    "元に戻す(&U)", "—", "切り取り(&T)", "ｺﾋﾟｰ(&C)", "貼り付け(&P)"}));
+    EXPECT_EQ(menuTexts(card.mnuEdit),
+              (QStringList{"画像ﾌｧｲﾙの読み込み(&L)", "元に戻す(&U)", "—", "切り取り(&T)", "ｺﾋﾟｰ(&C)", "貼り付け(&P)"}));
+    EXPECT_EQ(card.Command8->text(), "画像ﾌｧｲﾙの読み込み(&L)");
+    EXPECT_EQ(card.Command9->text(), "画像の挿入(&P)");
+    EXPECT_EQ(card.Command1->text(), "ｵﾌﾞｼﾞｪｸﾄの挿入(&A)");
+
+    const QString freeBefore = free.RichTextBox1->text();
+    QImage img(8, 8, QImage::Format_RGB32);
+    img.fill(Qt::red);
+    QGuiApplication::clipboard()->setImage(img);
+    card.Command9->click();
+    EXPECT_EQ(card.RichTextBox1->text(), QString(QChar(0xFFFC)));
+    EXPECT_EQ(free.RichTextBox1->text(), freeBefore);
+
+    const QString doc = dir.filePath("地図.doc");
+    QFile f(doc);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("map");
+    f.close();
+    free.Inserts->embedFile(doc);
+    EXPECT_EQ(free.Inserts->Text11->text(), doc);
+    EXPECT_EQ(card.Inserts->Text11->text(), "Text11");
+    EXPECT_EQ(card.RichTextBox1->text(), QString(QChar(0xFFFC)));
+
+    free.IsDirty = false;
+    free.unload();
+}
