@@ -172,7 +172,7 @@ MemberTableFields noshiTable()
 std::vector<MemberTableFields> memberTables()
 {
     return {noshiTable(), traditionalSizeTable(), standardSizeTable(), stripTable(), stripSheetTable(),
-            numberedModelTable()};
+            numberedModelTable(), modelWidePaperTable()};
 }
 
 std::span<const TemplateParameterSet* const> layoutMembers()

@@ -84,13 +84,16 @@ std::vector<NumberField> rowFields(std::span<const MemberRow<Columns>> rows)
     return out;
 }
 
-// The tables of each group (one function per table file) and all of them.
+// The tables of each group (one function per table file) and all of them;
+// a new table file adds its function here and to memberTables(), or the
+// check that every member belongs to a table fails.
 MemberTableFields noshiTable();
 MemberTableFields traditionalSizeTable();
 MemberTableFields standardSizeTable();
 MemberTableFields stripTable();
 MemberTableFields stripSheetTable();
 MemberTableFields numberedModelTable();
+MemberTableFields modelWidePaperTable();
 std::vector<MemberTableFields> memberTables();
 
 } // namespace layout
