@@ -9,6 +9,8 @@
 #include "platform/richtext/RichTextBox.h"
 #include "platform/richtext/Rtf.h"
 #include "platform/settings/SettingsStore.h"
+#include "platform/text/Cp932.h"
+#include "preview/lists/FileListStore.h"
 
 #include <QDir>
 #include <QFile>
@@ -59,6 +61,7 @@ constexpr int Parts = 30;
 
 QString dataPath(const QString& folder) { return folder + QStringLiteral("/") + app::DataFileName; }
 QString labelPath(const QString& folder) { return folder + QStringLiteral("/label.rtf"); }
+QString listPath(const QString& folder) { return folder + QStringLiteral("/nd1File.db"); }
 
 const Writer writers[] = {
     {"settings",
@@ -132,6 +135,37 @@ const Writer writers[] = {
          if (lines.size() != Parts * 20)
              return bad(QStringLiteral("%1 lines").arg(lines.size()));
          return sameGeneration(lines);
+     }},
+    {"filelist",
+     [](const QString& folder, qint64 gen) {
+         // Thirty saved parts whose paper names the generation; the list
+         // rebuilt from them and compacted, as the rebuild command does.
+         QDir parts(folder + QStringLiteral("/parts"));
+         parts.removeRecursively();
+         if (!parts.mkpath(QStringLiteral(".")))
+             return false;
+         const QByteArray side = cp932::encode(QStringLiteral("萌黄（祝大）　\r\n大のし#%1#\r\n").arg(gen));
+         for (int i = 0; i < Parts; ++i) {
+             QFile part(parts.filePath(QStringLiteral("贈答%1.nd1").arg(i)));
+             QFile sideFile(parts.filePath(QStringLiteral("贈答%1.ndb").arg(i)));
+             if (!part.open(QIODevice::WriteOnly) || !sideFile.open(QIODevice::WriteOnly) || sideFile.write(side) != side.size())
+                 return false;
+         }
+         preview::FileListStore store(listPath(folder), preview::OmoteFileListKind());
+         return store.open() != preview::FileListStore::OpenResult::Damaged &&
+                store.replaceWithFolder(parts.path()) == Parts && store.compact();
+     },
+     [](const QString& folder) {
+         preview::FileListStore store(listPath(folder), preview::OmoteFileListKind());
+         if (store.open() == preview::FileListStore::OpenResult::Damaged)
+             return bad(store.error());
+         const QList<preview::FileListRow> rows = store.all();
+         if (rows.size() != Parts)
+             return bad(QStringLiteral("%1 rows").arg(rows.size()));
+         QStringList parts;
+         for (const preview::FileListRow& r : rows)
+             parts << r.sizeName;
+         return sameGeneration(parts);
      }},
 };
 
