@@ -400,7 +400,7 @@ void NoshiMain::Form_Load()
         Combo2->addItem(st.omote(i));
     Combo2->setEditText(QString());
     Combo3->clear();
-    Combo3->addItems({QStringLiteral("１行印刷"), QStringLiteral("２行印刷"), QStringLiteral("連名印刷")});
+    Combo3->addItems(nameStyleTexts());
     forms::setText(Combo3, Combo3->itemText(0));
     forms::setListIndex(Combo3, 0);
 
