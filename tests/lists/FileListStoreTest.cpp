@@ -48,6 +48,10 @@ TEST_F(FileListStoreTest, AMissingDatabaseIsCreatedWithItsTable)
     EXPECT_EQ(columnsOf(path), QStringList({"ID", "ファイル名", "のし紙サイズ名", "使用するひな型", "ディレクトリ"}));
     FileListStore again(path, preview::OmoteFileListKind());
     EXPECT_EQ(again.open(), FileListStore::OpenResult::Opened);
+    // Without a data folder there is no list, and no file anywhere else.
+    FileListStore nowhere(QString(), preview::OmoteFileListKind());
+    EXPECT_EQ(nowhere.open(), FileListStore::OpenResult::Unavailable);
+    EXPECT_FALSE(nowhere.isOpen());
 }
 
 TEST_F(FileListStoreTest, AFolderGivesARowPerPartWithAReadableSideFile)
