@@ -187,7 +187,7 @@ PageEditor::PageEditor(QWidget* parent) : forms::Form(parent)
     });
 
     const double dpm = pxPerMm();
-    resize(int(200 * dpm), int(220 * dpm));
+    resize(int(240 * dpm), int(220 * dpm));
 }
 
 PageEditor::~PageEditor() = default;
