@@ -1,6 +1,7 @@
 #include "platform/richtext/DocumentEdit.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace rt::edit {
 
@@ -79,31 +80,63 @@ QStringList splitLines(const QString& text)
 
 qsizetype paragraphStart(const RichDocument& doc, qsizetype paragraph)
 {
-    qsizetype pos = 0;
-    for (qsizetype i = 0; i < paragraph && i < doc.paragraphs.size(); ++i)
-        pos += doc.paragraphs[i].length() + 2;
-    return pos;
+    return PositionIndex().paragraphStart(doc, paragraph);
 }
 
 Location locate(const RichDocument& doc, qsizetype pos, bool forRangeEnd)
 {
-    pos = std::max<qsizetype>(pos, 0);
-    qsizetype start = 0;
-    const qsizetype last = doc.paragraphs.size() - 1;
-    for (qsizetype i = 0; i <= last; ++i) {
-        const qsizetype len = doc.paragraphs[i].length();
-        if (pos <= start + len)
-            return {i, pos - start};
-        if (i < last && pos == start + len + 1)
-            return forRangeEnd ? Location{i + 1, 0} : Location{i, len};
-        start += len + 2;
+    return PositionIndex().locate(doc, pos, forRangeEnd);
+}
+
+void PositionIndex::reach(const RichDocument& doc, qsizetype paragraph, qsizetype pos)
+{
+    if (starts_.isEmpty())
+        starts_.append(0);
+    const qsizetype last = std::min(paragraph, doc.paragraphs.size() - 1);
+    while (starts_.size() <= last && starts_.last() <= pos) {
+        const qsizetype i = starts_.size() - 1;
+        starts_.append(starts_.last() + doc.paragraphs[i].length() + 2);
     }
+}
+
+qsizetype PositionIndex::paragraphStart(const RichDocument& doc, qsizetype paragraph)
+{
+    paragraph = std::min(paragraph, doc.paragraphs.size());
+    if (paragraph <= 0)
+        return 0;
+    // Past the last paragraph: where one more would start.
+    if (paragraph == doc.paragraphs.size())
+        return paragraphStart(doc, paragraph - 1) + doc.paragraphs[paragraph - 1].length() + 2;
+    reach(doc, paragraph, std::numeric_limits<qsizetype>::max());
+    return starts_[paragraph];
+}
+
+qsizetype PositionIndex::length(const RichDocument& doc)
+{
+    const qsizetype last = doc.paragraphs.size() - 1;
+    return paragraphStart(doc, last) + doc.paragraphs[last].length();
+}
+
+Location PositionIndex::locate(const RichDocument& doc, qsizetype pos, bool forRangeEnd)
+{
+    pos = std::max<qsizetype>(pos, 0);
+    const qsizetype last = doc.paragraphs.size() - 1;
+    reach(doc, last, pos);
+    // The paragraph holding pos: the last one starting at or before it.
+    const qsizetype i = std::upper_bound(starts_.cbegin(), starts_.cend(), pos) - starts_.cbegin() - 1;
+    const qsizetype start = starts_[i];
+    const qsizetype len = doc.paragraphs[i].length();
+    if (pos <= start + len)
+        return {i, pos - start};
+    if (i < last && pos == start + len + 1) // between CR and LF
+        return forRangeEnd ? Location{i + 1, 0} : Location{i, len};
     return {last, doc.paragraphs[last].length()};
 }
 
-CharFormat formatAt(const RichDocument& doc, qsizetype pos)
+CharFormat formatAt(const RichDocument& doc, qsizetype pos, PositionIndex* index)
 {
-    const Location loc = locate(doc, pos);
+    PositionIndex own;
+    const Location loc = (index ? *index : own).locate(doc, pos);
     const Paragraph& p = doc.paragraphs[loc.paragraph];
     qsizetype at = 0;
     const Inline* before = nullptr;
@@ -117,12 +150,14 @@ CharFormat formatAt(const RichDocument& doc, qsizetype pos)
     return before ? before->format : p.mark;
 }
 
-void removeRange(RichDocument& doc, qsizetype from, qsizetype to)
+void removeRange(RichDocument& doc, qsizetype from, qsizetype to, PositionIndex* index)
 {
     if (to <= from)
         return;
-    const Location a = locate(doc, from);
-    const Location b = locate(doc, to, true);
+    PositionIndex own;
+    PositionIndex& ix = index ? *index : own;
+    const Location a = ix.locate(doc, from);
+    const Location b = ix.locate(doc, to, true);
     if (b.paragraph < a.paragraph || (b.paragraph == a.paragraph && b.offset <= a.offset))
         return;
     QVector<Cell> first = cellsOf(doc.paragraphs[a.paragraph]).mid(0, a.offset);
@@ -133,14 +168,18 @@ void removeRange(RichDocument& doc, qsizetype from, qsizetype to)
     setCells(joined, first);
     doc.paragraphs[a.paragraph] = joined;
     doc.paragraphs.remove(a.paragraph + 1, b.paragraph - a.paragraph);
+    ix.changedAfter(a.paragraph);
 }
 
-qsizetype insertText(RichDocument& doc, qsizetype pos, const QString& text, const CharFormat& fmt)
+qsizetype insertText(RichDocument& doc, qsizetype pos, const QString& text, const CharFormat& fmt,
+                     PositionIndex* index)
 {
-    const Location loc = locate(doc, pos);
+    PositionIndex own;
+    PositionIndex& ix = index ? *index : own;
+    const Location loc = ix.locate(doc, pos);
     Paragraph& target = doc.paragraphs[loc.paragraph];
     if (text.isEmpty())
-        return paragraphStart(doc, loc.paragraph) + loc.offset;
+        return ix.paragraphStart(doc, loc.paragraph) + loc.offset;
     // An empty line takes the format it is written in: a blank line written
     // at 4 points is 4 points wide on paper.
     if (target.items.isEmpty())
@@ -170,31 +209,38 @@ qsizetype insertText(RichDocument& doc, qsizetype pos, const QString& text, cons
     made.append(lastP);
 
     doc.paragraphs[loc.paragraph] = made.first();
+    doc.paragraphs.insert(loc.paragraph + 1, made.size() - 1, Paragraph());
     for (qsizetype i = 1; i < made.size(); ++i)
-        doc.paragraphs.insert(loc.paragraph + i, made[i]);
-    return paragraphStart(doc, loc.paragraph + made.size() - 1) + endOffset;
+        doc.paragraphs[loc.paragraph + i] = std::move(made[i]);
+    ix.changedAfter(loc.paragraph);
+    return ix.paragraphStart(doc, loc.paragraph + made.size() - 1) + endOffset;
 }
 
 qsizetype insertObject(RichDocument& doc, qsizetype pos, std::shared_ptr<EmbeddedObject> obj,
-                       const CharFormat& fmt)
+                       const CharFormat& fmt, PositionIndex* index)
 {
-    const Location loc = locate(doc, pos);
+    PositionIndex own;
+    PositionIndex& ix = index ? *index : own;
+    const Location loc = ix.locate(doc, pos);
     Paragraph& target = doc.paragraphs[loc.paragraph];
     if (target.items.isEmpty())
         target.mark = fmt;
     QVector<Cell> cells = cellsOf(target);
     cells.insert(loc.offset, Cell{QChar(0xFFFC), fmt, std::move(obj)});
     setCells(target, cells);
-    return paragraphStart(doc, loc.paragraph) + loc.offset + 1;
+    ix.changedAfter(loc.paragraph);
+    return ix.paragraphStart(doc, loc.paragraph) + loc.offset + 1;
 }
 
 void visitFormats(const RichDocument& doc, qsizetype from, qsizetype to,
-                  const std::function<void(const CharFormat&)>& visit)
+                  const std::function<void(const CharFormat&)>& visit, PositionIndex* index)
 {
     if (to <= from)
         return;
-    const Location a = locate(doc, from);
-    const Location b = locate(doc, to, true);
+    PositionIndex own;
+    PositionIndex& ix = index ? *index : own;
+    const Location a = ix.locate(doc, from);
+    const Location b = ix.locate(doc, to, true);
     for (qsizetype i = a.paragraph; i <= b.paragraph && i < doc.paragraphs.size(); ++i) {
         const Paragraph& p = doc.paragraphs[i];
         const qsizetype lo = i == a.paragraph ? a.offset : 0;
@@ -212,12 +258,14 @@ void visitFormats(const RichDocument& doc, qsizetype from, qsizetype to,
 }
 
 void applyFormat(RichDocument& doc, qsizetype from, qsizetype to,
-                 const std::function<void(CharFormat&)>& change)
+                 const std::function<void(CharFormat&)>& change, PositionIndex* index)
 {
     if (to <= from)
         return;
-    const Location a = locate(doc, from);
-    const Location b = locate(doc, to, true);
+    PositionIndex own;
+    PositionIndex& ix = index ? *index : own;
+    const Location a = ix.locate(doc, from);
+    const Location b = ix.locate(doc, to, true);
     for (qsizetype i = a.paragraph; i <= b.paragraph && i < doc.paragraphs.size(); ++i) {
         Paragraph& p = doc.paragraphs[i];
         QVector<Cell> cells = cellsOf(p);

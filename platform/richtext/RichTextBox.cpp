@@ -104,9 +104,10 @@ void RichTextBox::setDocument(const RichDocument& doc)
     const qsizetype oldLength = doc_.length();
     doc_ = doc;
     doc_.normalize();
+    index_.reset();
     selStart_ = 0;
     selLength_ = 0;
-    insertFmt_ = edit::formatAt(doc_, 0);
+    insertFmt_ = edit::formatAt(doc_, 0, &index_);
     touchedWhole(oldLength);
 }
 
@@ -143,7 +144,7 @@ qsizetype RichTextBox::selLength() const { return selLength_; }
 
 void RichTextBox::moveCaret(qsizetype pos, qsizetype len)
 {
-    const qsizetype total = doc_.length();
+    const qsizetype total = index_.length(doc_);
     pos = std::clamp<qsizetype>(pos, 0, total);
     len = std::clamp<qsizetype>(len, 0, total - pos);
     // Moving the caret picks up the format of the text there; staying put
@@ -152,14 +153,14 @@ void RichTextBox::moveCaret(qsizetype pos, qsizetype len)
     selStart_ = pos;
     selLength_ = len;
     if (moved && len == 0)
-        insertFmt_ = edit::formatAt(doc_, pos);
+        insertFmt_ = edit::formatAt(doc_, pos, &index_);
 }
 
 void RichTextBox::setSelStart(qsizetype pos) { moveCaret(pos, 0); }
 
 void RichTextBox::setSelLength(qsizetype len)
 {
-    selLength_ = std::clamp<qsizetype>(len, 0, doc_.length() - selStart_);
+    selLength_ = std::clamp<qsizetype>(len, 0, index_.length(doc_) - selStart_);
 }
 
 QString RichTextBox::selText() const
@@ -178,10 +179,10 @@ void RichTextBox::setSelText(const QString& text)
             if (first)
                 insertFmt_ = f;
             first = false;
-        });
-        edit::removeRange(doc_, selStart_, selStart_ + selLength_);
+        }, &index_);
+        edit::removeRange(doc_, selStart_, selStart_ + selLength_, &index_);
     }
-    selStart_ = edit::insertText(doc_, selStart_, text, insertFmt_);
+    selStart_ = edit::insertText(doc_, selStart_, text, insertFmt_, &index_);
     selLength_ = 0;
     touched(from, removed, selStart_ - from);
 }
@@ -193,8 +194,8 @@ void RichTextBox::insertObject(std::shared_ptr<EmbeddedObject> obj)
     EditBlock step(*this);
     const qsizetype from = selStart_, removed = selLength_;
     if (selLength_ > 0)
-        edit::removeRange(doc_, selStart_, selStart_ + selLength_);
-    selStart_ = edit::insertObject(doc_, selStart_, std::move(obj), insertFmt_);
+        edit::removeRange(doc_, selStart_, selStart_ + selLength_, &index_);
+    selStart_ = edit::insertObject(doc_, selStart_, std::move(obj), insertFmt_, &index_);
     selLength_ = 0;
     touched(from, removed, selStart_ - from);
 }
@@ -212,7 +213,7 @@ std::optional<T> RichTextBox::common(Get get) const
             value = v;
         else if (!(*value == v))
             mixed = true;
-    });
+    }, &index_);
     if (mixed)
         return std::nullopt;
     return value ? value : std::optional<T>(get(insertFmt_));
@@ -225,7 +226,7 @@ void RichTextBox::applyToSelection(Set set)
     if (selLength_ == 0)
         return;
     EditBlock step(*this);
-    edit::applyFormat(doc_, selStart_, selStart_ + selLength_, set);
+    edit::applyFormat(doc_, selStart_, selStart_ + selLength_, set, &index_);
     touched(selStart_, selLength_, selLength_);
 }
 
@@ -308,7 +309,8 @@ void RichTextBox::setText(const QString& text)
     EditBlock step(*this);
     const qsizetype oldLength = doc_.length();
     doc_.clear(insertFmt_);
-    edit::insertText(doc_, 0, text, insertFmt_);
+    index_.reset();
+    edit::insertText(doc_, 0, text, insertFmt_, &index_);
     selStart_ = 0;
     selLength_ = 0;
     touchedWhole(oldLength);
@@ -319,6 +321,7 @@ void RichTextBox::clear()
     EditBlock step(*this);
     const qsizetype oldLength = doc_.length();
     doc_.clear(insertFmt_);
+    index_.reset();
     selStart_ = 0;
     selLength_ = 0;
     touchedWhole(oldLength);

@@ -6,6 +6,7 @@
 // so that a command of several calls is undone at once.
 #pragma once
 
+#include "platform/richtext/DocumentEdit.h"
 #include "platform/richtext/EditHistory.h"
 #include "platform/richtext/RichDocument.h"
 
@@ -125,6 +126,7 @@ private:
     void applyToSelection(Set set);
 
     RichDocument doc_;
+    mutable edit::PositionIndex index_; // of doc_, kept by every edit
     qsizetype selStart_ = 0;
     qsizetype selLength_ = 0;
     CharFormat insertFmt_;

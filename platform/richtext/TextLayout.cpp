@@ -24,7 +24,8 @@ struct Piece {
     bool rotated = false; // half-width text in a vertical column
     bool upright = false; // full-width text in a vertical column
     QVector<fonts::ShapedGlyph> glyphs;
-    QVector<double> advance; // per position, mm along the flow
+    bool glyphsInOrder = true; // clusters never go back: a line's glyphs are found by bisection
+    QVector<double> advance;   // per position, mm along the flow
 
     double ascent() const { return em * (face ? face->ascentEm() : NominalAscent); }
     double descent() const { return em - ascent(); }
@@ -66,9 +67,13 @@ void shapePiece(Piece& pc, bool vertical)
         return;
     }
     pc.glyphs = fonts::shape(*pc.face, pc.text, pc.upright ? fonts::Flow::Vertical : fonts::Flow::Horizontal);
-    for (const fonts::ShapedGlyph& g : pc.glyphs)
+    uint32_t lastCluster = 0;
+    for (const fonts::ShapedGlyph& g : pc.glyphs) {
         if (g.cluster < uint32_t(pc.text.size()))
             pc.advance[g.cluster] += g.advance * pc.em;
+        pc.glyphsInOrder = pc.glyphsInOrder && g.cluster >= lastCluster;
+        lastCluster = g.cluster;
+    }
 }
 
 // Splits a paragraph into pieces: by item, and in a vertical column also
@@ -214,9 +219,16 @@ ObjectBox placeObject(const Piece& pc, qsizetype paragraphStart, double base, do
 // start along the line. Returns whether any of them draws something.
 bool placeGlyphs(GlyphRun& run, const Piece& pc, const Segment& s)
 {
+    // A piece wrapped onto many lines is not scanned whole for each of them.
+    auto first = pc.glyphs.cbegin(), end = pc.glyphs.cend();
+    if (pc.glyphsInOrder)
+        first = std::partition_point(first, end, [&](const fonts::ShapedGlyph& g) { return g.cluster < s.from; });
     double pen = 0;
     bool visible = false;
-    for (const fonts::ShapedGlyph& g : pc.glyphs) {
+    for (auto it = first; it != end; ++it) {
+        const fonts::ShapedGlyph& g = *it;
+        if (pc.glyphsInOrder && g.cluster >= s.to)
+            break;
         if (g.cluster < s.from || g.cluster >= s.to)
             continue;
         const QPointF at = pc.upright ? QPointF(g.xOffset * pc.em, pen - g.yOffset * pc.em)

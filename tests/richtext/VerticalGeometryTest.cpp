@@ -118,6 +118,31 @@ TEST(VerticalLayout, FirstColumnAtTheRightEdgeAndWrapAtTheMargin)
     EXPECT_GT(second.left(), 40 - 2 * 14 * Px);
 }
 
+TEST(VerticalLayout, ALongParagraphWrapsIntoLinesThatEachDrawTheirOwnCharacters)
+{
+    RichTextBox box;
+    box.setVertical(true);
+    box.setWidthMm(2000);
+    box.setHeightMm(100);
+    box.setRightMarginMm(20); // five 10-point characters a column
+    write(box, QStringLiteral("一二三四五六七八九十").repeated(100), 10);
+    const auto& lines = box.layout()->lines();
+    ASSERT_EQ(lines.size(), 200);
+    for (int i = 0; i < 200; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(lines[i].start, 5 * i);
+        EXPECT_EQ(lines[i].length, 5);
+        ASSERT_EQ(lines[i].runs.size(), 1);
+        const rt::GlyphRun& run = lines[i].runs[0];
+        ASSERT_EQ(run.glyphs.size(), 5);
+        // Columns alternate between 一二三四五 and 六七八九十.
+        EXPECT_EQ(run.glyphs, lines[i % 2].runs[0].glyphs);
+        EXPECT_NE(run.glyphs, lines[1 - i % 2].runs[0].glyphs);
+        for (int k = 0; k < 5; ++k)
+            EXPECT_NEAR(run.positionsMm[k].y() - run.positionsMm[0].y(), k * 10 * Pt, 1e-9);
+    }
+}
+
 TEST(VerticalLayout, HalfWidthTextLiesTurnedAndOffsetMovesRight)
 {
     RichTextBox box;
