@@ -1,6 +1,7 @@
 #include "app/frmTextSub1.h"
 
 #include "model/MainHooks.h"
+#include "model/NameStyle.h"
 #include "app/NoshiMain.h"
 #include "platform/forms/SubWindowParts.h"
 #include "platform/forms/Controls.h"
@@ -181,7 +182,7 @@ void frmTextSub1::Command2_Click()
 
 void frmTextSub1::Form_Activate()
 {
-    const bool oneLine = main_->Combo3->currentText() == QStringLiteral("１行印刷");
+    const bool oneLine = app::nameStyleOf(main_->Combo3->currentText()) == app::NameStyle::OneLine;
     for (QWidget* w : std::initializer_list<QWidget*>{Frame2, Label2, Frame5, Label3, Label4, Label6, Check5})
         w->setEnabled(oneLine);
 }

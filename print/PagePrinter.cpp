@@ -1,5 +1,6 @@
 #include "print/PagePrinter.h"
 
+#include "model/TemplateKeys.h"
 #include "platform/print/PaperCodes.h"
 #include "platform/print/Printer.h"
 #include "platform/richtext/RichTextBox.h"
@@ -49,7 +50,7 @@ const VariantTraits& traitsOf(PagePrinterVariant v)
 
 constexpr double CompanyNameAboveBottomMm = 60;
 constexpr double TanzakuNameDistanceMm = 60;
-const QString Tanzaku46Key = QStringLiteral("短冊（４：６）");
+const QString Tanzaku46Key = app::TemplateKey::Tanzaku46;
 const QString CompanyNameDoesNotFit = QStringLiteral("社名を印刷できません。プリンタの用紙設定を変更してください。");
 
 PlacementInput placementOf(const PagePrintSettings& s)
