@@ -1,17 +1,20 @@
 #include "Program.h"
 
+#include "app/GuideHook.h"
 #include "app/InputWindows.h"
 #include "app/MainEditorHost.h"
 #include "app/MainPrintJob.h"
 #include "app/MainSettingsHost.h"
 #include "app/MainWizardHost.h"
 #include "app/NoshiMain.h"
+#include "app/ProgramLife.h"
 #include "app/SingleInstance.h"
 #include "editors/frmFreeSize.h"
 #include "editors/frmHagaki.h"
 #include "platform/paths/AppPaths.h"
 #include "app/PrinterDialogSetup.h"
 #include "model/MainHooks.h"
+#include "platform/services/Translations.h"
 #include "preview/lists/FileListWindow.h"
 #include "print/PrintDispatcher.h"
 
@@ -24,6 +27,7 @@ int runProgram(int argc, char** argv)
     QApplication qapp(argc, argv);
     QApplication::setOrganizationName(paths::Organization);
     QApplication::setApplicationName(paths::ApplicationName);
+    ui::installJapaneseTranslations();
 
     // A second start brings the running window to the front and ends here,
     // before anything is read, shown or written.
@@ -47,9 +51,11 @@ int runProgram(int argc, char** argv)
     editors::setEditorHost(&editorHost);
     hooks().showFreeSize = [] { editors::showFreeSize(); };
     hooks().showHagaki = [] { editors::showHagaki(); };
-    QObject::connect(&instance, &SingleInstance::activateRequested, &w, &NoshiMain::bringToFront);
+    installGuide(w);
+    ProgramLife life(w, &instance);
     w.Form_Load();
     w.show();
+    life.arm();
     // The platform shutting down closes the window like its close box.
     QObject::connect(&qapp, &QCoreApplication::aboutToQuit, &w, [&w] {
         if (w.isVisible())
