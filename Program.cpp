@@ -19,6 +19,7 @@
 #include "print/PrintDispatcher.h"
 
 #include <QApplication>
+#include <QIcon>
 
 namespace app {
 
@@ -28,6 +29,7 @@ int runProgram(int argc, char** argv)
     QApplication::setOrganizationName(paths::Organization);
     QApplication::setApplicationName(paths::ApplicationName);
     ui::installJapaneseTranslations();
+    QApplication::setWindowIcon(QIcon(paths::shippedDir() + QStringLiteral("/kazaguru.png")));
 
     // A second start brings the running window to the front and ends here,
     // before anything is read, shown or written.

@@ -102,7 +102,9 @@ void NoshiMain::buildControls()
     Line4->setGeometry(0, 0, forms::twipsToPx(16200), 1);
 
     Picture1 = place(new InfoPanel(client), 0, 40, 2955, 5340);
-    MonthView1 = place(new QCalendarWidget(Picture1), 0, 0, 2325, 2160);
+    // Over the panel's top left corner, on the client area so that it may be
+    // larger than the design's box: a month must show whole.
+    MonthView1 = place(new QCalendarWidget(client), 0, 40, 2325, 2160);
     MonthView1->hide();
     RichTextBox1 = new rt::RichTextBox(this);
     RichTextBox2 = new rt::RichTextBox(this);

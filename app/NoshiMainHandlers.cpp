@@ -221,12 +221,12 @@ void NoshiMain::Combo4_DropDown()
     if (Combo4->count() == 0) {
         const Hourglass wait;
         const QString keep = Combo4->currentText();
+        // The four document fonts first, then every installed font, sorted.
         QStringList names;
         for (const QString& n : fonts::japaneseFontNames()) {
             if (!n.startsWith(QLatin1Char('@')))
                 names << n;
         }
-        names.sort();
         Combo4->addItems(names);
         Combo4->setEditText(keep);
     }
