@@ -256,9 +256,9 @@ void NoshiMain::mnuPSave_Click()
 
 void NoshiMain::mnuMonthVew_Click()
 {
-    MonthView1->setSelectedDate(QDate::currentDate());
+    monthView()->setSelectedDate(QDate::currentDate());
     mnuMonthVew->setChecked(!mnuMonthVew->isChecked());
-    MonthView1->setVisible(mnuMonthVew->isChecked());
+    monthView()->setVisible(mnuMonthVew->isChecked());
 }
 
 void NoshiMain::mnuShortCut_Click()
