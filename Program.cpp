@@ -19,7 +19,7 @@
 
 namespace app {
 
-int runProgram(int argc, char** argv)
+int runProgram(int argc, char** argv, const std::function<void(QWidget&)>& shown)
 {
     QApplication qapp(argc, argv);
     QApplication::setOrganizationName(paths::Organization);
@@ -50,6 +50,8 @@ int runProgram(int argc, char** argv)
     QObject::connect(&instance, &SingleInstance::activateRequested, &w, &NoshiMain::bringToFront);
     w.Form_Load();
     w.show();
+    if (shown)
+        shown(w);
     // The platform shutting down closes the window like its close box.
     QObject::connect(&qapp, &QCoreApplication::aboutToQuit, &w, [&w] {
         if (w.isVisible())
