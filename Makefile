@@ -1,8 +1,9 @@
 # Set-up, build, run and test on Debian 12. `make run` and `make test` do
 # everything: missing Debian packages are installed with apt-get first.
-PACKAGES := cmake g++ make pkg-config qt6-base-dev libqt6sql6-sqlite libharfbuzz-dev libicu-dev \
+PACKAGES := cmake g++ make pkg-config qt6-base-dev libqt6sql6-sqlite libharfbuzz-dev libicu-dev libfontconfig-dev \
             libgtest-dev libgmock-dev libbenchmark-dev fonts-ipafont-mincho fonts-ipafont-gothic \
-            cups cups-bsd printer-driver-cups-pdf poppler-utils libcups2-dev
+            cups cups-bsd printer-driver-cups-pdf poppler-utils libcups2-dev \
+            qt6-translations-l10n fonts-ipamj-mincho fonts-aoyagi-kouzan-t fonts-kouzan-mouhitsu fonts-aoyagi-soseki
 BUILD ?= build
 JOBS ?= $(shell nproc)
 

@@ -1,21 +1,25 @@
 #include "Program.h"
 
+#include "app/GuideHook.h"
 #include "app/InputWindows.h"
 #include "app/MainEditorHost.h"
 #include "app/MainPrintJob.h"
 #include "app/MainSettingsHost.h"
 #include "app/MainWizardHost.h"
 #include "app/NoshiMain.h"
+#include "app/ProgramLife.h"
 #include "app/SingleInstance.h"
 #include "editors/frmFreeSize.h"
 #include "editors/frmHagaki.h"
 #include "platform/paths/AppPaths.h"
 #include "app/PrinterDialogSetup.h"
 #include "model/MainHooks.h"
+#include "platform/services/Translations.h"
 #include "preview/lists/FileListWindow.h"
 #include "print/PrintDispatcher.h"
 
 #include <QApplication>
+#include <QIcon>
 
 namespace app {
 
@@ -24,6 +28,8 @@ int runProgram(int argc, char** argv, const std::function<void(QWidget&)>& shown
     QApplication qapp(argc, argv);
     QApplication::setOrganizationName(paths::Organization);
     QApplication::setApplicationName(paths::ApplicationName);
+    ui::installJapaneseTranslations();
+    QApplication::setWindowIcon(QIcon(paths::shippedDir() + QStringLiteral("/kazaguru.png")));
 
     // A second start brings the running window to the front and ends here,
     // before anything is read, shown or written.
@@ -47,9 +53,11 @@ int runProgram(int argc, char** argv, const std::function<void(QWidget&)>& shown
     editors::setEditorHost(&editorHost);
     hooks().showFreeSize = [] { editors::showFreeSize(); };
     hooks().showHagaki = [] { editors::showHagaki(); };
-    QObject::connect(&instance, &SingleInstance::activateRequested, &w, &NoshiMain::bringToFront);
+    installGuide(w);
+    ProgramLife life(w, &instance);
     w.Form_Load();
     w.show();
+    life.arm();
     if (shown)
         shown(w);
     // The platform shutting down closes the window like its close box.

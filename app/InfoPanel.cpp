@@ -1,6 +1,7 @@
 #include "app/InfoPanel.h"
 
 #include <QImageReader>
+#include <algorithm>
 #include <QLinearGradient>
 #include <QPainter>
 
@@ -54,13 +55,44 @@ void InfoPanel::paintEvent(QPaintEvent*)
     } else {
         p.drawPixmap(rect(), picture_);
     }
-    const QFontMetrics fm(font());
-    int y = fm.ascent();
-    for (const Line& l : lines_) {
-        p.setPen(l.color);
-        p.drawText(2, y, l.text);
-        y += fm.height();
+    const QList<int> ys = baselines();
+    for (qsizetype i = 0; i < lines_.size(); ++i) {
+        if (ys[i] < 0 || lines_[i].text.isEmpty())
+            continue;
+        p.setPen(lines_[i].color);
+        p.drawText(2, ys[i], lines_[i].text);
     }
+}
+
+QList<int> InfoPanel::baselines() const
+{
+    const QFontMetrics fm(font());
+    const int pitch = fm.height();
+    // The longest run of blank lines, and how many of them must go.
+    qsizetype runStart = -1, runLength = 0;
+    for (qsizetype i = 0; i < lines_.size();) {
+        qsizetype j = i;
+        while (j < lines_.size() && lines_[j].text.isEmpty())
+            ++j;
+        if (j - i > runLength) {
+            runStart = i;
+            runLength = j - i;
+        }
+        i = j == i ? i + 1 : j;
+    }
+    const int overflow = int(lines_.size()) * pitch + fm.descent() - height();
+    qsizetype drop = overflow > 0 ? std::min<qsizetype>((overflow + pitch - 1) / pitch, runLength) : 0;
+    QList<int> ys;
+    int y = fm.ascent();
+    for (qsizetype i = 0; i < lines_.size(); ++i) {
+        if (drop > 0 && i >= runStart && i < runStart + drop) {
+            ys << -1;
+            continue;
+        }
+        ys << y;
+        y += pitch;
+    }
+    return ys;
 }
 
 } // namespace app

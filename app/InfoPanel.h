@@ -26,6 +26,10 @@ public:
     void clearText();
     void printLine(const QString& text, const QColor& color);
     const QList<Line>& lines() const { return lines_; }
+    // Where each line's baseline lies in the panel, -1 for a blank line left
+    // out: when the report is taller than the panel, blank lines of its
+    // longest gap give way so that the closing lines stay whole.
+    QList<int> baselines() const;
 
 protected:
     void paintEvent(QPaintEvent*) override;

@@ -2,6 +2,7 @@
 
 #include "platform/fonts/FontCatalog.h"
 #include "platform/forms/Controls.h"
+#include "platform/forms/SubWindowParts.h"
 #include "platform/text/Cp932.h"
 
 #include <QLabel>
@@ -43,7 +44,8 @@ frmTip::frmTip(QWidget* parent) : forms::Form(parent)
 {
     setWindowTitle(QStringLiteral("拡大"));
     resize(forms::twipsToPx(7560), forms::twipsToPx(2085));
-    auto* icon = new QLabel(QStringLiteral("💡"), this);
+    auto* icon = new QLabel(this);
+    icon->setPixmap(lightBulbPixmap());
     icon->setGeometry(0, 0, 32, 32);
     icon->setAlignment(Qt::AlignCenter);
     const QFont small(fonts::resolve(QStringLiteral("ＭＳ Ｐゴシック")).family, 9);

@@ -34,13 +34,12 @@ QString MainPreviewHost::rankText() const { return main_.Text2->text(); }
 
 QString MainPreviewHost::nameSearchText() const
 {
-    const QString style = main_.Combo3->currentText();
-    if (style == QStringLiteral("１行印刷"))
-        return main_.Text2->text();
-    if (style == QStringLiteral("２行印刷"))
-        return windows_.sub2()->Text7->text();
-    if (style == QStringLiteral("連名印刷"))
-        return windows_.sub3()->txtName[1]->text();
+    switch (app::nameStyleOf(main_.Combo3->currentText())) {
+    case app::NameStyle::OneLine: return main_.Text2->text();
+    case app::NameStyle::TwoLine: return windows_.sub2()->Text7->text();
+    case app::NameStyle::Joint: return windows_.sub3()->txtName[1]->text();
+    case app::NameStyle::None: break;
+    }
     return {};
 }
 

@@ -30,8 +30,8 @@ noshi::PrintJob MainPrintJob::job() const
     noshi::PrintJob j;
     j.sizeName = main_.Combo1->currentText();
     j.copiesText = main_.Text1->text();
-    j.nameStyle = main_.Combo3->currentIndex();
-    j.nameStyleText = main_.Combo3->currentText();
+    j.styleIndex = main_.Combo3->currentIndex();
+    j.nameStyle = app::nameStyleOf(main_.Combo3->currentText());
     j.omoteText = main_.Combo2->currentText();
     j.personName = main_.Text2->text();
     j.thinInk = forms::checkValue(main_.Check1) == 1;

@@ -5,6 +5,7 @@
 #include "app/InputWindows.h"
 #include "model/LiveStore.h"
 #include "app/NoshiMain.h"
+#include "model/TemplateKeys.h"
 #include "platform/richtext/RichTextEdit.h"
 #include "app/PreviewPen.h"
 #include "app/PreviewStart.h"
@@ -111,8 +112,8 @@ bool NamePreview::specialStripTemplate() const
     if (st.LoopPos < 0 || st.LoopPos >= st.RegSizeCount() || st.StyleLoop < 0 || st.StyleLoop >= NameStyleCount)
         return false;
     const QString key = st.size(st.LoopPos).RegSizeTemplate[size_t(st.StyleLoop)];
-    return key == QStringLiteral("短冊（特殊）　") || key == QStringLiteral("短冊（特殊）中")
-           || key == QStringLiteral("短冊（特殊Ｂ）");
+    return key == TemplateKey::TanzakuSpecial || key == TemplateKey::TanzakuSpecialMedium
+           || key == TemplateKey::TanzakuSpecialB;
 }
 
 void NamePreview::draw()
@@ -140,13 +141,12 @@ void NamePreview::draw()
         drawRankLabel();
         return;
     }
-    const QString style = m.Combo3->currentText();
-    if (style == QStringLiteral("１行印刷"))
-        drawOneLine(pen);
-    else if (style == QStringLiteral("２行印刷"))
-        drawTwoLine(pen);
-    else if (style == QStringLiteral("連名印刷"))
-        drawJoint(pen);
+    switch (nameStyleOf(m.Combo3->currentText())) {
+    case NameStyle::OneLine: drawOneLine(pen); break;
+    case NameStyle::TwoLine: drawTwoLine(pen); break;
+    case NameStyle::Joint: drawJoint(pen); break;
+    case NameStyle::None: break;
+    }
     drawAddress(pen);
 }
 

@@ -12,9 +12,11 @@
 #include "platform/forms/Controls.h"
 #include "platform/forms/EnterAsTab.h"
 #include "platform/forms/Form.h"
+#include "platform/forms/SubWindowParts.h"
 #include "platform/fonts/FontCatalog.h"
 #include "platform/richtext/RichTextBox.h"
 #include "platform/services/MessageBox.h"
+#include "platform/settings/SettingsStore.h"
 #include "platform/sysinfo/SysInfo.h"
 #include "platform/vb/VbNum.h"
 
@@ -56,21 +58,6 @@ QFrame* captionlessFrame(QWidget* parent)
     f->setFrameShape(QFrame::Box);
     f->setFrameShadow(QFrame::Sunken);
     return f;
-}
-
-// The 16 x 15 picture beside the name box: a small magnifying glass.
-QPixmap magnifierIcon()
-{
-    QPixmap pm(16, 15);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(0x20, 0x20, 0x60), 1.6));
-    p.setBrush(QColor(0xd0, 0xe8, 0xff));
-    p.drawEllipse(QRectF(1.5, 1.5, 8.5, 8.5));
-    p.setPen(QPen(QColor(0x60, 0x40, 0x20), 2.4, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(9.5, 9.0), QPointF(14.0, 13.5));
-    return pm;
 }
 
 } // namespace
@@ -158,7 +145,7 @@ void NoshiMain::buildControls()
     Text2 = place(new QLineEdit(Frame1), 360, 2400, 3975, 360);
     forms::limitChars(Text2, 18);
     Picture3 = place(new QLabel(Frame1), 4440, 2520, 240, 225);
-    Picture3->setPixmap(magnifierIcon());
+    Picture3->setPixmap(magnifierPixmap());
     Picture3->setAlignment(Qt::AlignCenter);
     Picture3->setCursor(Qt::PointingHandCursor);
     Picture3->installEventFilter(this);
@@ -269,9 +256,10 @@ void NoshiMain::buildControls()
 QCalendarWidget* NoshiMain::monthView()
 {
     if (!MonthView1) {
-        MonthView1 = place(new QCalendarWidget(Picture1), 0, 0, 2325, 2160);
+        // Over the panel's top left corner, on the client area so that it may
+        // be larger than the design's box: a month must show whole.
+        MonthView1 = place(new QCalendarWidget(centralWidget()), 0, 40, 2325, 2160);
         MonthView1->setFocusPolicy(Qt::NoFocus);
-        MonthView1->lower(); // beneath the previews, as designed
         MonthView1->hide();
     }
     return MonthView1;
@@ -383,6 +371,11 @@ void NoshiMain::Form_Load()
     LiveStore& st = store();
     loaded_ = true;
     readFirstGroup(settings_);
+    // A damaged settings file gave the defaults for what could not be read.
+    if (const QString problem = settings::loadProblem(); !problem.isEmpty())
+        ui::MsgBox(QStringLiteral("設定ファイルが壊れているため、読めなかった設定は既定値になりました。\n%1\n%2")
+                       .arg(settings::storePath(), problem),
+                   ui::Buttons::Ok, ui::Icon::Exclamation, QStringLiteral("Caution"));
     applyFirstGroup(settings_);
 
     // The platform test: this platform reports the NT family.
@@ -417,7 +410,7 @@ void NoshiMain::Form_Load()
         Combo2->addItem(st.omote(i));
     Combo2->setEditText(QString());
     Combo3->clear();
-    Combo3->addItems({QStringLiteral("１行印刷"), QStringLiteral("２行印刷"), QStringLiteral("連名印刷")});
+    Combo3->addItems(nameStyleTexts());
     forms::setText(Combo3, Combo3->itemText(0));
     forms::setListIndex(Combo3, 0);
 
@@ -487,9 +480,10 @@ MainSettings NoshiMain::collectSettings() const
 {
     const LiveStore& st = store();
     MainSettings s = settings_;
-    const QRect g = geometry();
-    s.MainLeft = forms::pxToTwips(g.left());
-    s.MainTop = forms::pxToTwips(g.top());
+    // The frame's corner, as move() takes it back at the next start.
+    const QPoint corner = pos();
+    s.MainLeft = forms::pxToTwips(corner.x());
+    s.MainTop = forms::pxToTwips(corner.y());
     s.MainWidth = forms::pxToTwips(frameGeometry().width());
     s.MainHeight = forms::pxToTwips(frameGeometry().height());
     s.WindowState = isMaximized() ? 2 : 0;
@@ -577,6 +571,8 @@ bool NoshiMain::event(QEvent* e)
 
 void NoshiMain::bringToFront()
 {
+    if (unloaded_)
+        return; // closed for good: its settings are saved already
     if (isMinimized())
         showNormal();
     show();

@@ -65,6 +65,8 @@ public:
     void DrawInfoPanel();
     void SyncControlsToSize();
     void bringToFront();
+    // The closing has run: the window saved its settings and stays closed.
+    bool isClosed() const { return unloaded_; }
 
     // --- handlers (public so that tests and other windows run them as a user would) ---
     void Combo1_Click();

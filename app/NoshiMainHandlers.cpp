@@ -1,5 +1,6 @@
 // The main window's lists, options, checks and commands.
 #include "app/NoshiMain.h"
+#include "model/TemplateKeys.h"
 #include "platform/sysinfo/SysInfo.h"
 
 #include "app/InfoPanel.h"
@@ -36,9 +37,9 @@ const QString InputCheckTitle = QStringLiteral("入力事項の確認");
 
 // Templates on which a joint-name job takes at most three names.
 const QStringList JointNameLimitKeys = {
-    QStringLiteral("萌黄（短　冊）"), QStringLiteral("短冊（大）　　"), QStringLiteral("短冊（小）　　"),
-    QStringLiteral("短冊（特大）　"), QStringLiteral("御霊前札（大）"), QStringLiteral("御霊前札（小）"),
-    QStringLiteral("短冊Ｂ５／５Ｐ"), QStringLiteral("短冊Ｂ５／６Ｐ"), QStringLiteral("短冊Ｂ５／３Ｐ")};
+    TemplateKey::MoegiTanzaku, TemplateKey::TanzakuLarge, TemplateKey::TanzakuSmall,
+    TemplateKey::TanzakuExtraLarge, TemplateKey::GoreizenFudaLarge, TemplateKey::GoreizenFudaSmall,
+    TemplateKey::TanzakuB5Five, TemplateKey::TanzakuB5Six, TemplateKey::TanzakuB5Three};
 
 
 } // namespace
@@ -181,19 +182,19 @@ void NoshiMain::Combo3_Click()
         ui::MsgBox(NotFoundMessage, ui::Buttons::Ok, ui::Icon::Information, InputCheckTitle);
         return;
     }
-    const QString style = Combo3->currentText();
-    if (style == QStringLiteral("１行印刷")) {
+    const NameStyle style = nameStyleOf(Combo3->currentText());
+    if (style == NameStyle::OneLine) {
         Label4->setEnabled(true);
         setNameBoxEnabled(true);
         runNamePreview();
         Text2->setFocus();
-    } else if (style == QStringLiteral("２行印刷")) {
+    } else if (style == NameStyle::TwoLine) {
         Label4->setEnabled(false);
         setNameBoxEnabled(false);
         if (hooks().showTextSub2)
             hooks().showTextSub2();
         runNamePreview();
-    } else if (style == QStringLiteral("連名印刷")) {
+    } else if (style == NameStyle::Joint) {
         const QString key = st.size(st.LoopPos).RegSizeTemplate[size_t(st.StyleLoop)];
         if (JointNameLimitKeys.contains(key)) {
             if (hooks().LimitJointNames)
@@ -220,12 +221,12 @@ void NoshiMain::Combo4_DropDown()
     if (Combo4->count() == 0) {
         const Hourglass wait;
         const QString keep = Combo4->currentText();
+        // The four document fonts first, then every installed font, sorted.
         QStringList names;
         for (const QString& n : fonts::japaneseFontNames()) {
             if (!n.startsWith(QLatin1Char('@')))
                 names << n;
         }
-        names.sort();
         Combo4->addItems(names);
         Combo4->setEditText(keep);
     }
@@ -343,12 +344,12 @@ void NoshiMain::Command2_Click()
     const Hourglass wait;
     store().PendingOpen = 2;
     QString seed;
-    const QString style = Combo3->currentText();
-    if (style == QStringLiteral("１行印刷"))
+    const NameStyle style = nameStyleOf(Combo3->currentText());
+    if (style == NameStyle::OneLine)
         seed = Text2->text();
-    else if (style == QStringLiteral("２行印刷") && hooks().twoLineCompanyName)
+    else if (style == NameStyle::TwoLine && hooks().twoLineCompanyName)
         seed = hooks().twoLineCompanyName();
-    else if (style == QStringLiteral("連名印刷") && hooks().firstJointName)
+    else if (style == NameStyle::Joint && hooks().firstJointName)
         seed = hooks().firstJointName();
     // The list puts the normal pointer back when it is activated.
     hooks().showDatabase2(seed);

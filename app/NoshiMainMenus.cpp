@@ -258,14 +258,18 @@ void NoshiMain::mnuMonthVew_Click()
 {
     monthView()->setSelectedDate(QDate::currentDate());
     mnuMonthVew->setChecked(!mnuMonthVew->isChecked());
-    monthView()->setVisible(mnuMonthVew->isChecked());
+    if (mnuMonthVew->isChecked()) {
+        MonthView1->resize(MonthView1->size().expandedTo(MonthView1->sizeHint()));
+        MonthView1->raise(); // in front of the previews
+    }
+    MonthView1->setVisible(mnuMonthVew->isChecked());
 }
 
 void NoshiMain::mnuShortCut_Click()
 {
     QString error;
     const QString program = QCoreApplication::applicationFilePath();
-    if (!shell::CreateDesktopShortcut(AppTitle, program, QString(), &error)) {
+    if (!shell::CreateDesktopShortcut(AppTitle, program, paths::shippedDir() + QStringLiteral("/kazaguru.png"), &error)) {
         ui::MsgBox(QStringLiteral("デスクトップにショートカットを作成できませんでした。\n%1").arg(error),
                    ui::Buttons::Ok, ui::Icon::Exclamation, QStringLiteral("ショートカットの作成"));
         return;

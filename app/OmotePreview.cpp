@@ -10,6 +10,7 @@
 #include "app/PreviewStart.h"
 #include "model/TemplateCatalogue.h"
 #include "platform/forms/Controls.h"
+#include "platform/paths/AppPaths.h"
 #include "platform/richtext/RichTextBox.h"
 #include "platform/text/Graphemes.h"
 
@@ -28,9 +29,14 @@ namespace {
 constexpr int PreviewTemplateRow = 7;
 const QString ThreeBlanks = QStringLiteral("　　　");
 
-QString programFile(const QString& name)
+// A sample the user put into the program's folder wins; otherwise the one
+// installed with the program.
+QString sampleFile(const QString& name)
 {
-    return QFileInfo(dataFilePath()).absolutePath() + u'/' + name;
+    const QString own = QFileInfo(dataFilePath()).absolutePath() + u'/' + name;
+    if (QFileInfo::exists(own))
+        return own;
+    return paths::shippedDir() + u'/' + name;
 }
 
 } // namespace
@@ -88,7 +94,7 @@ void OmotePreview::draw()
 
     if (omote == QStringLiteral("タオル") || omote == QStringLiteral("お手拭")) {
         // A missing or damaged sample leaves the box empty.
-        box.loadFile(programFile(omote == QStringLiteral("タオル") ? QStringLiteral("SampleT1.nd1")
+        box.loadFile(sampleFile(omote == QStringLiteral("タオル") ? QStringLiteral("SampleT1.nd1")
                                                                   : QStringLiteral("SampleT2.nd1")));
         f_.TextColor = 0;
         return;

@@ -1,5 +1,7 @@
 #include "app/SingleInstance.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <unistd.h>
@@ -16,6 +18,12 @@ SingleInstance::~SingleInstance() = default;
 
 QString SingleInstance::defaultName()
 {
+    // The user's runtime folder belongs to the user alone, so nobody else can
+    // put a socket of this name there first; without it Qt's temporary
+    // folder serves, with the user's id in the name.
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && QFileInfo(runtime).isDir() && QFileInfo(runtime).isWritable())
+        return QDir(runtime).filePath(QStringLiteral("sorabeni-print-system"));
     return QStringLiteral("sorabeni-print-system-%1").arg(::getuid());
 }
 

@@ -9,6 +9,8 @@
 
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QDir>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -18,7 +20,7 @@
 
 namespace app {
 
-void openWebPage(const QString& path) { shell::OpenUrl(WebServer + path); }
+void openWebPage(const QString& path) { shell::OpenUrlOrTell(WebServer + path); }
 
 namespace {
 
@@ -166,7 +168,8 @@ DialogUpdate::DialogUpdate(QWidget* parent) : forms::Form(parent)
 
 void DialogUpdate::Form_Load()
 {
-    Text1->setText(paths::programDir());
+    // The folder the running program was started from, as the label says.
+    Text1->setText(QDir::toNativeSeparators(QCoreApplication::applicationDirPath()));
     shell::ClearClipboard();
     shell::SetClipboardText(Text1->text());
 }

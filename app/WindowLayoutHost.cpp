@@ -41,7 +41,7 @@ QString WindowLayoutHost::omoteText() const { return w_.main().Combo2->currentTe
 void WindowLayoutHost::setOmoteText(const QString& text) { forms::setText(w_.main().Combo2, text); }
 QString WindowLayoutHost::nameText() const { return w_.main().Text2->text(); }
 void WindowLayoutHost::setNameText(const QString& text) { forms::setText(w_.main().Text2, text); }
-QString WindowLayoutHost::nameStyleText() const { return w_.main().Combo3->currentText(); }
+app::NameStyle WindowLayoutHost::nameStyle() const { return app::nameStyleOf(w_.main().Combo3->currentText()); }
 QString WindowLayoutHost::printFontName() const { return w_.main().Combo4->currentText(); }
 bool WindowLayoutHost::omoteBold() const { return forms::checkValue(w_.main().CheckOBold) == 1; }
 bool WindowLayoutHost::nameBold() const { return forms::checkValue(w_.main().CheckNBold) == 1; }

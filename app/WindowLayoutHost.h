@@ -25,7 +25,7 @@ public:
     void setOmoteText(const QString& text) override;
     QString nameText() const override;
     void setNameText(const QString& text) override;
-    QString nameStyleText() const override;
+    app::NameStyle nameStyle() const override;
     QString printFontName() const override;
     bool omoteBold() const override;
     bool nameBold() const override;

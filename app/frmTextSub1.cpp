@@ -1,6 +1,7 @@
 #include "app/frmTextSub1.h"
 
 #include "model/MainHooks.h"
+#include "model/NameStyle.h"
 #include "app/NoshiMain.h"
 #include "platform/forms/SubWindowParts.h"
 #include "platform/forms/Controls.h"
@@ -22,19 +23,14 @@ namespace app {
 
 std::optional<int> parseRank(const QString& text)
 {
-    const QString t = vb::TrimBoth(text);
-    if (t.isEmpty())
-        return std::nullopt;
-    for (QChar c : t) {
-        const bool half = c >= u'0' && c <= u'9';
-        const bool full = c >= QChar(0xFF10) && c <= QChar(0xFF19);
-        if (!half && !full)
+    try {
+        const int rank = vb::CInt(text); // rounds as the rank printing does: 2.5 -> 2, 3.5 -> 4
+        if (rank < 1)
             return std::nullopt;
-    }
-    const auto n = vb::ToNumber(t);
-    if (!n || *n < 1 || *n > 32767)
+        return rank;
+    } catch (const std::exception&) {
         return std::nullopt;
-    return int(*n);
+    }
 }
 
 frmTextSub1::frmTextSub1(NoshiMain* main, QWidget* parent) : forms::Form(parent), main_(main)
@@ -154,7 +150,10 @@ void frmTextSub1::Command1_Click()
         accept();
         return;
     }
-    // A rank that is no number would print "位" alone on every label.
+    // The comparison rounds both ranks to whole numbers. A rank that is no
+    // number, or is out of the 16-bit range, would print "0位" labels, and
+    // one below 1 a rank no label should carry: those are refused here
+    // instead of being copied into the end rank.
     const std::optional<int> start = parseRank(txtStart->text());
     const std::optional<int> end = parseRank(txtEnd->text());
     if (!start || !end) {
@@ -181,7 +180,7 @@ void frmTextSub1::Command2_Click()
 
 void frmTextSub1::Form_Activate()
 {
-    const bool oneLine = main_->Combo3->currentText() == QStringLiteral("１行印刷");
+    const bool oneLine = app::nameStyleOf(main_->Combo3->currentText()) == app::NameStyle::OneLine;
     for (QWidget* w : std::initializer_list<QWidget*>{Frame2, Label2, Frame5, Label3, Label4, Label6, Check5})
         w->setEnabled(oneLine);
 }

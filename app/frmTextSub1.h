@@ -19,8 +19,8 @@ namespace app {
 
 class NoshiMain;
 
-// A rank as the rank boxes accept it: a whole number from 1 to 32767, in
-// half- or full-width digits; nullopt otherwise.
+// A rank as OK takes it: a number in half- or full-width digits, rounded to
+// a whole one (halves to the even one) from 1 to 32767; nullopt otherwise.
 std::optional<int> parseRank(const QString& text);
 
 class frmTextSub1 : public forms::Form {

@@ -1,3 +1,23 @@
+# Precompiled headers (off unless asked for): the Qt and standard headers
+# nearly every source of an area starts with, parsed once per library
+# instead of once per source. Libraries without widgets take the first list.
+# Measured here, a clean build spent 8% less user time but three times the
+# system time loading the large precompiled files, while rebuilding after
+# one model header changed spent a third less; with ccache it also needs
+# CCACHE_SLOPPINESS=pch_defines,time_macros to keep hitting the cache.
+option(NOSHI_PCH "Precompile the common Qt headers" OFF)
+set(NOSHI_PCH_CORE <QByteArray> <QDir> <QFile> <QFileInfo> <QHash> <QImage> <QList> <QPainter> <QString>
+    <QStringList> <array> <functional> <memory> <optional> <vector>)
+set(NOSHI_PCH_WIDGETS ${NOSHI_PCH_CORE} <QApplication> <QCheckBox> <QComboBox> <QGroupBox> <QLabel> <QLineEdit>
+    <QPushButton> <QRadioButton> <QWidget>)
+
+# noshi_precompile(target CORE|WIDGETS [extra headers...])
+function(noshi_precompile target kind)
+  if(NOSHI_PCH)
+    target_precompile_headers(${target} PRIVATE ${NOSHI_PCH_${kind}} ${ARGN})
+  endif()
+endfunction()
+
 # noshi_library(target DIRS dir... [FILES glob...] [EXCLUDE regex] [LINKS item...])
 # A static library from every .cpp and .h below the given folders (and the
 # extra file globs). Sources are globbed so that adding a file never means
@@ -30,6 +50,12 @@ function(noshi_library target)
   target_compile_definitions(${target} PUBLIC NOSHI_SHARE_DIR="${CMAKE_SOURCE_DIR}/share")
   # No library builds before the folders are known to include one way.
   add_dependencies(${target} noshi_folder_check)
+  # Widgets reach a library through Qt6::Widgets or a library that has them.
+  if(A_LINKS MATCHES "Widgets|noshi_platform_widgets|noshi_preview|noshi_print|noshi_app")
+    noshi_precompile(${target} WIDGETS)
+  else()
+    noshi_precompile(${target} CORE)
+  endif()
 endfunction()
 
 # noshi_link_if_present(target item...): links the items that exist as targets

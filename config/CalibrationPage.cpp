@@ -164,7 +164,7 @@ CalibrationPage::CalibrationPage(Noshisettei& dialog) : SettingsTab(dialog)
 
 void CalibrationPage::loadTab()
 {
-    forms::refillList(Combo7, {AllStyles, QStringLiteral("1行印刷"), QStringLiteral("2行印刷"), QStringLiteral("連名印刷")});
+    forms::refillList(Combo7, QStringList{AllStyles} + app::nameStyleNarrowTexts());
     forms::refillList(Combo9, app::store().sizeNames());
 }
 

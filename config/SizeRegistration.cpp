@@ -4,6 +4,7 @@
 #include "model/TemplateCatalogue.h"
 #include "config/SettingsHost.h"
 #include "config/StoreSave.h"
+#include "model/TemplateKeys.h"
 #include "platform/forms/Controls.h"
 #include "platform/services/MessageBox.h"
 #include "platform/vb/VbNum.h"
@@ -18,7 +19,7 @@ namespace config {
 namespace {
 
 const QString InputTitle = QStringLiteral("入力事項の確認");
-const QString TestTemplateKey = QStringLiteral("Ａ４　テスト用");
+const QString TestTemplateKey = app::TemplateKey::A4Test;
 
 void inform(const QString& text, ui::Icon icon = ui::Icon::Information)
 {

@@ -5,6 +5,7 @@
 #include "config/SizeWidgets.h"
 #include "config/TemplateSearch.h"
 #include "platform/forms/Controls.h"
+#include "platform/forms/SubWindowParts.h"
 #include "platform/forms/UpDown.h"
 
 #include <QComboBox>
@@ -40,6 +41,7 @@ SizeRegistrationPage::SizeRegistrationPage(Noshisettei& dialog) : SettingsTab(di
     Label11 = new QLabel(QStringLiteral("のし紙サイズのユーザ登録名(&U)"), this);
     Text5 = new QLineEdit(this);
     Text5->setToolTip(QStringLiteral("オリジナル名に変更して登録できます"));
+    app::setImeMode(Text5, app::ImeMode::Hiragana);
     Label11->setBuddy(Text5);
     Label30 = new QLabel(QStringLiteral("全角２５文字以内で入力して下さい。"), this);
 
@@ -157,6 +159,7 @@ SizeStatusPage::SizeStatusPage(Noshisettei& dialog) : SettingsTab(dialog)
 
     auto* nameLabel = new QLabel(QStringLiteral("のし紙サイズ名"), this);
     Text3 = new QLineEdit(this);
+    app::setImeMode(Text3, app::ImeMode::Hiragana);
     auto* widthLabel = new QLabel(QStringLiteral("のし紙サイズ（横）"), this);
     Text6 = millimetreBox(this);
     auto* heightLabel = new QLabel(QStringLiteral("のし紙サイズ（縦）"), this);

@@ -1,6 +1,7 @@
 #include "config/SizeWidgets.h"
 
 #include "model/LiveStore.h"
+#include "platform/forms/SubWindowParts.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -25,7 +26,7 @@ QLabel* sizeWarning(const QString& text, QWidget* parent)
 QLineEdit* millimetreBox(QWidget* parent)
 {
     auto* box = new QLineEdit(parent);
-    box->setInputMethodHints(Qt::ImhPreferNumbers); // the input method stays off
+    app::setImeMode(box, app::ImeMode::Off);
     box->setMaximumWidth(80);
     return box;
 }

@@ -6,6 +6,7 @@
 #include "model/LiveStore.h"
 #include "model/TemplateCatalogue.h"
 #include "platform/forms/Controls.h"
+#include "platform/forms/SubWindowParts.h"
 #include "platform/forms/UpDown.h"
 
 #include <QComboBox>
@@ -40,6 +41,7 @@ frmSetupWiz2::frmSetupWiz2(SetupWizard& wizard)
     Label3 = new QLabel(QStringLiteral("のし紙サイズのユーザ登録名(&U)"), this);
     Text5 = new QLineEdit(this);
     Text5->setToolTip(QStringLiteral("オリジナル名に変更して登録できます"));
+    app::setImeMode(Text5, app::ImeMode::Hiragana);
     Label3->setBuddy(Text5);
     Label10 = new QLabel(QStringLiteral("「オリジナル祝のし」等、全角２５文字以内で入力して下さい。"), this);
 

@@ -2,6 +2,7 @@
 // trailing empty lines of both boxes.
 #include "layout/LayoutRun.h"
 
+#include "model/TemplateKeys.h"
 #include "platform/richtext/RichTextBox.h"
 
 namespace layout {
@@ -39,7 +40,7 @@ void LayoutRun::PlaceAddressBlock()
 
 void LayoutRun::PadTrailingLines()
 {
-    static const QString CardKeys[] = {QStringLiteral("名刺　　　　　"), QStringLiteral("名刺（縦）　　")};
+    static const QString CardKeys[] = {app::TemplateKey::Card, app::TemplateKey::CardPortrait};
     int omoteLines = p_.TrailingLinesOmote;
     int nameLines = p_.TrailingLinesName;
     if (p_.Flags.TemplateTrailingLines

@@ -5,6 +5,8 @@
 // layout's working fields live in LayoutContext.
 #pragma once
 
+#include "model/NameStyle.h"
+
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -23,7 +25,7 @@ public:
     virtual void setOmoteText(const QString& text) = 0;
     virtual QString nameText() const = 0;                  // NoshiMain.Text2
     virtual void setNameText(const QString& text) = 0;
-    virtual QString nameStyleText() const = 0;             // NoshiMain.Combo3 text
+    virtual app::NameStyle nameStyle() const = 0;          // NoshiMain.Combo3, by its text
     virtual QString printFontName() const = 0;             // NoshiMain.Combo4 text
     virtual bool omoteBold() const = 0;                    // CheckOBold has the value 1
     virtual bool nameBold() const = 0;                     // CheckNBold has the value 1

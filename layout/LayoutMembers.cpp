@@ -2,6 +2,7 @@
 // The values stand in one table, a column per member, so that a set reads
 // against its source row by row.
 #include "layout/LayoutMembers.h"
+#include "layout/MemberTable.h"
 
 #include <QString>
 
@@ -14,10 +15,7 @@ namespace {
 using P = TemplateParameterSet;
 using Step = NameIndentStep;
 
-struct Row {
-    int16_t P::*field;
-    std::array<int16_t, 4> value; // Large, Medium, Small, WashiSmall
-};
+using Row = MemberRow<4>; // Large, Medium, Small, WashiSmall
 
 // clang-format off
 const Row NoshiRows[] = {
@@ -36,6 +34,7 @@ const Row NoshiRows[] = {
     {&P::OmoteIndentLen3, {8, 5, 4, 4}},
     {&P::OmoteIndentLong, {5, 4, 3, 2}},
     {&P::OmoteIndentExtraCut, {1, 1, 1, 1}},
+    {&P::OmoteIndentLargerCut, {0, 0, 0, 0}}, // 大きめ cuts no blank here
     {&P::NameDeltaLargerShort, {8, 4, 3, 2}},
     {&P::NameDeltaLarger5Short, {4, 2, 2, 2}},
     {&P::NameDeltaSmallerShort, {-4, -3, -3, -2}},
@@ -78,6 +77,7 @@ const Row NoshiRows[] = {
     {&P::TwoLineDeltaExtra, {3, 2, 0, 0}},
     {&P::TwoLineMeasureBase, {54, 44, 36, 36}},
     {&P::CompanyIndentBase, {7, 4, 5, 3}},
+    {&P::CompanyIndentFloor, {0, 0, 0, 0}},
     {&P::CompanySizeBase, {20, 16, 13, 12}},
     {&P::CompanySizeLen11, {18, 14, 12, 11}},
     {&P::CompanySizeLen12, {17, 13, 11, 10}},
@@ -92,6 +92,7 @@ const Row NoshiRows[] = {
     {&P::JointDeltaSmaller, {-4, -3, -4, -3}},
     {&P::JointDeltaExtra, {6, 6, 4, 3}},
     {&P::JointSpacingNormal, {10, 10, 7, 7}},
+    {&P::JointSpacingNarrow, {3, 3, 3, 3}},
     {&P::BowIndentBase, {22, 14, 12, 11}},
     {&P::TieIndentBase, {10, 7, 5, 4}},
     {&P::BowIndentCutMany, {3, 4, 4, 4}},
@@ -128,6 +129,11 @@ const JointRow NoshiTieWriteSize[4] = {
 };
 // clang-format on
 
+// Fields of flags no noshi member carries: the bold inscription cut, the
+// three-column bold name and the card's trailing lines.
+const NumberField NoshiUnused[] = {&P::OmoteIndentBoldCut, &P::TwoLineLeadCut, &P::PersonIndentSize,
+                                   &P::PersonIndentBlanks, &P::TrailingLinesCard};
+
 const NameIndentStepList NoshiIndentSteps[4] = {
     {{Step::eq(1, 3), Step::atMost(3, 3), Step::atMost(5, 2), Step::atMost(7, 2)}, 4},
     {{Step::eq(1, 2), Step::atMost(3, 2), Step::atMost(5, 2), Step::atMost(6, 1)}, 4},
@@ -156,6 +162,18 @@ const TemplateParameterSet LayoutNoshiLarge = noshiMember(0, "LayoutNoshiLarge",
 const TemplateParameterSet LayoutNoshiMedium = noshiMember(1, "LayoutNoshiMedium");
 const TemplateParameterSet LayoutNoshiSmall = noshiMember(2, "LayoutNoshiSmall");
 const TemplateParameterSet LayoutWashiSmall = noshiMember(3, "LayoutWashiSmall");
+
+MemberTableFields noshiTable()
+{
+    return {"noshi", rowFields<4>(NoshiRows), {std::begin(NoshiUnused), std::end(NoshiUnused)},
+            {&LayoutNoshiLarge, &LayoutNoshiMedium, &LayoutNoshiSmall, &LayoutWashiSmall}};
+}
+
+std::vector<MemberTableFields> memberTables()
+{
+    return {noshiTable(), traditionalSizeTable(), standardSizeTable(), stripTable(), stripSheetTable(),
+            numberedModelTable(), modelWidePaperTable()};
+}
 
 std::span<const TemplateParameterSet* const> layoutMembers()
 {

@@ -7,12 +7,6 @@
 
 namespace layout {
 
-namespace {
-const QString StyleOneLine = QStringLiteral("１行印刷");
-const QString StyleTwoLine = QStringLiteral("２行印刷");
-const QString StyleJoint = QStringLiteral("連名印刷");
-} // namespace
-
 LayoutRun::LayoutRun(const TemplateParameterSet& p, LayoutContext& ctx, const LayoutInputs& in,
                      LayoutHost& host, rt::RichTextBox& omoteBox, rt::RichTextBox& nameBox)
     : p_(p), ctx_(ctx), in_(in), host_(host), omoteBox_(omoteBox), nameBox_(nameBox),
@@ -28,13 +22,12 @@ void LayoutRun::run()
     ctx_.MeasureBold = p_.Flags.BoldLayout;
     if (!layOutOmote())
         return;
-    const QString style = host_.nameStyleText();
-    if (style == StyleOneLine)
-        layOutOneLineName();
-    else if (style == StyleTwoLine)
-        layOutTwoLineName();
-    else if (style == StyleJoint)
-        layOutJointNames();
+    switch (host_.nameStyle()) {
+    case app::NameStyle::OneLine: layOutOneLineName(); break;
+    case app::NameStyle::TwoLine: layOutTwoLineName(); break;
+    case app::NameStyle::Joint: layOutJointNames(); break;
+    case app::NameStyle::None: break;
+    }
     PlaceAddressBlock();
     PadTrailingLines();
 }
@@ -52,7 +45,7 @@ QString ValidateLayoutInputs(const LayoutInputs& in, const LayoutHost& host)
         return QStringLiteral("ひな形（番号 %1）が見つかりません。").arg(in.TemplateIndex);
     if (host.printFontName().trimmed().isEmpty())
         return QStringLiteral("印刷フォントが選択されていません。");
-    if (host.nameStyleText() == StyleJoint) {
+    if (host.nameStyle() == app::NameStyle::Joint) {
         const auto count = vb::ToNumber(host.jointCountText());
         if (!count || *count != std::floor(*count) || *count < 0 || *count > 7)
             return QStringLiteral("連名の人数（%1）が正しくありません。").arg(host.jointCountText());

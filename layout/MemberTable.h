@@ -2,12 +2,14 @@
 // so that a group of sets reads against its source row by row.
 #pragma once
 
+#include "layout/ParameterFields.h"
 #include "layout/TemplateParameterSet.h"
 
 #include <array>
 #include <cstddef>
 #include <optional>
 #include <span>
+#include <vector>
 
 namespace layout {
 
@@ -62,5 +64,36 @@ TemplateParameterSet memberFromColumn(std::span<const MemberRow<Columns>> rows, 
     p.TieSizes = JointSizeTable::byLength(3, J::column(joint.tieMeasure, column), J::column(joint.tieWrite, column), 5);
     return p;
 }
+
+// What one table says about the record's number fields, for the check that
+// it gives each a value exactly once or leaves it out on purpose (a field
+// whose flag no member of the table carries keeps the record's default).
+struct MemberTableFields {
+    const char* table = "";
+    std::vector<NumberField> named;  // in row order, repeats kept
+    std::vector<NumberField> unused; // left out on purpose
+    std::vector<const TemplateParameterSet*> members;
+};
+
+template <std::size_t Columns>
+std::vector<NumberField> rowFields(std::span<const MemberRow<Columns>> rows)
+{
+    std::vector<NumberField> out;
+    for (const MemberRow<Columns>& row : rows)
+        out.push_back(row.field);
+    return out;
+}
+
+// The tables of each group (one function per table file) and all of them;
+// a new table file adds its function here and to memberTables(), or the
+// check that every member belongs to a table fails.
+MemberTableFields noshiTable();
+MemberTableFields traditionalSizeTable();
+MemberTableFields standardSizeTable();
+MemberTableFields stripTable();
+MemberTableFields stripSheetTable();
+MemberTableFields numberedModelTable();
+MemberTableFields modelWidePaperTable();
+std::vector<MemberTableFields> memberTables();
 
 } // namespace layout

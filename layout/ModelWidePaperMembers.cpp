@@ -34,6 +34,7 @@ const Row Rows[] = {
     {&P::OmoteIndentLong,          {5, 3, 14, 5}},
     // 0: Ｂ５判（特殊） tests 特大 but takes nothing off
     {&P::OmoteIndentExtraCut,      {1, 1, 6, 0}},
+    {&P::OmoteIndentLargerCut,     {0, 0, 0, 0}},
     {&P::NameDeltaLargerShort,     {5, 4, 10, 4}},
     {&P::NameDeltaSmallerShort,    {-4, -2, -8, -2}},
     {&P::NameDeltaLarger5Short,    {5, 3, 8, 2}},
@@ -164,6 +165,11 @@ TemplateParameterSet member(Column column)
     return memberFromColumn<Columns>(Rows, JointSizes, column, Extras[column]);
 }
 
+// Fields of flags no member here carries: the bold inscription cut, the
+// three-column bold name and the card's trailing lines.
+const NumberField Unused[] = {&P::OmoteIndentBoldCut, &P::TwoLineLeadCut, &P::PersonIndentSize,
+                              &P::PersonIndentBlanks, &P::TrailingLinesCard};
+
 } // namespace
 
 const TemplateParameterSet LayoutModelNo16 = member(No16);
@@ -176,6 +182,13 @@ std::span<const TemplateParameterSet* const> modelWidePaperMembers()
     static const TemplateParameterSet* const members[] = {&LayoutModelNo16, &LayoutB6, &LayoutTanmonoban,
                                                           &LayoutB5Special};
     return members;
+}
+
+MemberTableFields modelWidePaperTable()
+{
+    const auto members = modelWidePaperMembers();
+    return {"model and wide papers", rowFields<Columns>(Rows),
+            {std::begin(Unused), std::end(Unused)}, {members.begin(), members.end()}};
 }
 
 } // namespace layout

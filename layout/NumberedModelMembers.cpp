@@ -34,6 +34,7 @@ const Row Rows[] = {
     {&P::OmoteIndentLen3,          {2, 2, 3, 3, 5}},
     {&P::OmoteIndentLong,          {1, 2, 2, 2, 3}},
     {&P::OmoteIndentExtraCut,      {1, 1, 1, 1, 1}},
+    {&P::OmoteIndentLargerCut,     {0, 0, 0, 0, 0}},
     {&P::NameDeltaLargerShort,     {3, 3, 3, 2, 2}},
     {&P::NameDeltaSmallerShort,    {-2, -2, -2, -2, -3}},
     {&P::NameDeltaLarger5Short,    {2, 2, 2, 2, 3}},
@@ -186,6 +187,10 @@ TemplateParameterSet member(Column column)
     return memberFromColumn<Columns>(Rows, JointSizes, column, Extras[column]);
 }
 
+// Fields of flags no member here carries: the bold inscription cut and the three-column bold name.
+const NumberField Unused[] = {&P::OmoteIndentBoldCut, &P::TwoLineLeadCut, &P::PersonIndentSize,
+                              &P::PersonIndentBlanks};
+
 } // namespace
 
 const TemplateParameterSet LayoutModelNo0 = member(No0);
@@ -199,6 +204,13 @@ std::span<const TemplateParameterSet* const> numberedModelMembers()
     static const TemplateParameterSet* const members[] = {&LayoutModelNo0, &LayoutModelNo1, &LayoutModelNo2,
                                                           &LayoutModelNo3, &LayoutModelNo4};
     return members;
+}
+
+MemberTableFields numberedModelTable()
+{
+    const auto members = numberedModelMembers();
+    return {"numbered models", rowFields<Columns>(Rows),
+            {std::begin(Unused), std::end(Unused)}, {members.begin(), members.end()}};
 }
 
 } // namespace layout

@@ -32,6 +32,7 @@ const Row Rows[] = {
     {&P::OmoteIndentLen3,          {7, 11, 17, 17, 6, 5, 8}},
     {&P::OmoteIndentLong,          {5, 8, 12, 12, 4, 3, 5}},
     {&P::OmoteIndentExtraCut,      {1, 1, 4, 3, 1, 1, 1}},
+    {&P::OmoteIndentLargerCut,     {0, 0, 0, 0, 0, 0, 0}},
     {&P::NameDeltaLargerShort,     {4, 8, 12, 4, 4, 6, 6}},
     {&P::NameDeltaLarger5Short,    {2, 4, 10, 3, 2, 3, 3}},
     {&P::NameDeltaSmallerShort,    {-3, -4, -8, -4, -4, -3, -3}},
@@ -186,6 +187,9 @@ TemplateParameterSet member(Column column)
     return memberFromColumn<Columns>(Rows, JointSizes, column, Extras[column]);
 }
 
+// Fields of flags no member here carries: the bold inscription cut and the card's trailing lines.
+const NumberField Unused[] = {&P::OmoteIndentBoldCut, &P::TrailingLinesCard};
+
 } // namespace
 
 const TemplateParameterSet LayoutA5 = member(A5);
@@ -202,6 +206,13 @@ std::span<const TemplateParameterSet* const> standardSizeMembers()
         &LayoutA5, &LayoutA4, &LayoutA3, &LayoutB4, &LayoutB4Bold, &LayoutA4Bold, &LayoutWashiM,
     };
     return members;
+}
+
+MemberTableFields standardSizeTable()
+{
+    const auto members = standardSizeMembers();
+    return {"standard sizes", rowFields<Columns>(Rows),
+            {std::begin(Unused), std::end(Unused)}, {members.begin(), members.end()}};
 }
 
 } // namespace layout

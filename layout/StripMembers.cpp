@@ -32,6 +32,7 @@ const Row StripRows[] = {
     {&P::OmoteIndentLen3, {22, 20, 16, 14, 22}},
     {&P::OmoteIndentLong, {18, 14, 13, 12, 18}},
     {&P::OmoteIndentExtraCut, {4, 4, 4, 2, 8}},
+    {&P::OmoteIndentLargerCut, {0, 0, 0, 0, 0}},
     {&P::OmoteIndentBoldCut, {0, 2, 0, 0, 0}}, // 46: BoldOmoteIndent
     // The extra-large strip's 1-point deltas are its own, not a slip for 10.
     {&P::NameDeltaLargerShort, {16, 16, 10, 8, 1}},
@@ -148,6 +149,11 @@ TemplateParameterSet stripMember(int column, const char* name, VariantFlags flag
     return p;
 }
 
+// Fields of flags no member here carries: the three-column bold name, the 結び切り indent (every
+// strip is knotless) and the card's trailing lines.
+const NumberField Unused[] = {&P::TwoLineLeadCut, &P::PersonIndentSize, &P::PersonIndentBlanks,
+                              &P::TieIndentBase, &P::TrailingLinesCard};
+
 } // namespace
 
 const TemplateParameterSet LayoutTanzakuLarge = stripMember(0, "LayoutTanzakuLarge", {});
@@ -163,6 +169,13 @@ std::span<const TemplateParameterSet* const> stripMembers()
         &LayoutTanzakuLarge, &LayoutTanzaku46, &LayoutTanzakuSmall, &LayoutTanzakuSmallB, &LayoutTanzakuExtraLarge,
     };
     return members;
+}
+
+MemberTableFields stripTable()
+{
+    const auto members = stripMembers();
+    return {"strips", rowFields<5>(StripRows),
+            {std::begin(Unused), std::end(Unused)}, {members.begin(), members.end()}};
 }
 
 } // namespace layout

@@ -77,6 +77,7 @@ const Row SheetRows[] = {
     {&P::TwoLineDeltaExtra, {2, 2, 4, 3, 3}},
     {&P::TwoLineMeasureBase, {44, 63, 94, 54, 54}},
     {&P::CompanyIndentBase, {10, 6, 10, 2, 2}},
+    {&P::CompanyIndentFloor, {0, 0, 0, 0, 0}},
     {&P::CompanySizeBase, {16, 25, 36, 20, 20}},
     {&P::CompanySizeLen11, {15, 24, 30, 18, 18}},
     {&P::CompanySizeLen12, {13, 22, 28, 17, 17}},
@@ -176,6 +177,11 @@ TemplateParameterSet sheetMember(Column column, const char* name, VariantFlags f
     return p;
 }
 
+// Fields of flags no member here carries: the bold inscription cut, the three-column bold name
+// and the card's trailing lines.
+const NumberField Unused[] = {&P::OmoteIndentBoldCut, &P::TwoLineLeadCut, &P::PersonIndentSize,
+                              &P::PersonIndentBlanks, &P::TrailingLinesCard};
+
 } // namespace
 
 const TemplateParameterSet LayoutTanzakuSheet = sheetMember(Sheet, "LayoutTanzakuSheet", {});
@@ -196,6 +202,13 @@ std::span<const TemplateParameterSet* const> stripSheetMembers()
                                                           &LayoutTanzakuSpecial, &LayoutTanzakuSpecialMedium,
                                                           &LayoutTanzakuSpecialB};
     return members;
+}
+
+MemberTableFields stripSheetTable()
+{
+    const auto members = stripSheetMembers();
+    return {"strip sheets", rowFields<5>(SheetRows),
+            {std::begin(Unused), std::end(Unused)}, {members.begin(), members.end()}};
 }
 
 } // namespace layout

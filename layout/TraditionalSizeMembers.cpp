@@ -31,6 +31,7 @@ const Row Rows[] = {
     {&P::OmoteIndentLen3,          {14, 6, 11, 7, 10, 6}},
     {&P::OmoteIndentLong,          {10, 4, 8, 5, 8, 4}},
     {&P::OmoteIndentExtraCut,      {4, 1, 2, 1, 2, 1}},
+    {&P::OmoteIndentLargerCut,     {0, 0, 0, 0, 0, 0}},
     {&P::NameDeltaLargerShort,     {8, 4, 11, 6, 4, 2}},
     {&P::NameDeltaLarger5Short,    {7, 4, 7, 3, 2, 2}},
     {&P::NameDeltaSmallerShort,    {-8, -4, -6, -3, -4, -4}},
@@ -186,6 +187,9 @@ TemplateParameterSet member(Column column)
     return memberFromColumn<Columns>(Rows, JointSizes, column, Extras[column]);
 }
 
+// Fields of flags no member here carries: the bold inscription cut and the card's trailing lines.
+const NumberField Unused[] = {&P::OmoteIndentBoldCut, &P::TrailingLinesCard};
+
 } // namespace
 
 const TemplateParameterSet LayoutMinoban = member(Minoban);
@@ -202,6 +206,13 @@ std::span<const TemplateParameterSet* const> traditionalSizeMembers()
         &LayoutKittebanBold,
     };
     return members;
+}
+
+MemberTableFields traditionalSizeTable()
+{
+    const auto members = traditionalSizeMembers();
+    return {"traditional sizes", rowFields<Columns>(Rows),
+            {std::begin(Unused), std::end(Unused)}, {members.begin(), members.end()}};
 }
 
 } // namespace layout

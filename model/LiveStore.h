@@ -8,14 +8,14 @@
 // mark the store changed so that the exit writes it back.
 #pragma once
 
+#include "model/NameStyle.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
 #include <cstdint>
 
 namespace app {
-
-constexpr int NameStyleCount = 3; // 0 "１行印刷", 1 "２行印刷", 2 "連名印刷"
 
 inline const QString FreeSizeTemplateKey = QStringLiteral("短冊（フリー）");
 

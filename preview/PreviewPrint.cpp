@@ -6,6 +6,7 @@
 
 #include "model/DataFile.h"
 #include "model/LiveStore.h"
+#include "model/TemplateKeys.h"
 #include "platform/richtext/RichTextBox.h"
 #include "platform/richtext/RichTextEdit.h"
 #include "platform/services/MessageBox.h"
@@ -27,8 +28,8 @@ const QString MeasureFont = QStringLiteral("ＭＳ 明朝");
 
 bool isStripSheetKey(const QString& key)
 {
-    return key == QStringLiteral("短冊Ｂ５／５Ｐ") || key == QStringLiteral("短冊Ｂ５／６Ｐ") ||
-           key == QStringLiteral("短冊Ｂ５／３Ｐ");
+    return key == app::TemplateKey::TanzakuB5Five || key == app::TemplateKey::TanzakuB5Six ||
+           key == app::TemplateKey::TanzakuB5Three;
 }
 
 QString currentKey()

@@ -606,9 +606,7 @@ void frmNoshiPreView::mnuViewStatusBar_Click()
 
 void frmNoshiPreView::mnuHelpContents_Click()
 {
-    QString dir = paths::programDir();
-    const QString help = dir.endsWith(u'/') ? dir + QStringLiteral("Nhelp4.chm") : dir + QStringLiteral("/Nhelp4.chm");
-    shell::OpenDocument(help); // a missing help file is not reported
+    shell::OpenHelpFile();
 }
 
 void frmNoshiPreView::Command1_Click()

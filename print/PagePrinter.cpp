@@ -1,5 +1,7 @@
 #include "print/PagePrinter.h"
 
+#include "model/TemplateKeys.h"
+#include "platform/fonts/FontFallback.h"
 #include "platform/print/PaperCodes.h"
 #include "platform/print/Printer.h"
 #include "platform/richtext/RichTextBox.h"
@@ -49,7 +51,7 @@ const VariantTraits& traitsOf(PagePrinterVariant v)
 
 constexpr double CompanyNameAboveBottomMm = 60;
 constexpr double TanzakuNameDistanceMm = 60;
-const QString Tanzaku46Key = QStringLiteral("短冊（４：６）");
+const QString Tanzaku46Key = app::TemplateKey::Tanzaku46;
 const QString CompanyNameDoesNotFit = QStringLiteral("社名を印刷できません。プリンタの用紙設定を変更してください。");
 
 PlacementInput placementOf(const PagePrintSettings& s)
@@ -193,9 +195,17 @@ PagePrintResult RunPagePrinter(PagePrinterVariant variant, PagePrintHost& host, 
 {
     const VariantTraits& t = traitsOf(variant);
     const PagePrintSettings s = host.printSettings();
+    PagePrintResult result;
+    // A character that no installed font has would print as an empty box:
+    // say which before anything goes to the printer.
+    if (const QString missing = fonts::charsNoFontHas(host.omoteBox().text() + host.nameBox().text());
+        !missing.isEmpty()) {
+        result.error = fonts::missingCharsMessage(missing);
+        ui::MsgBox(result.error, ui::Buttons::Ok, ui::Icon::Exclamation, QStringLiteral("Caution"));
+        return result;
+    }
     const BandFrame frame = PreparePage(printer, variant, s);
 
-    PagePrintResult result;
     result.copies = CopyCount(s);
     if (t.extras && s.Check2)
         LoadCompanyName(host, s);

@@ -4,6 +4,7 @@
 #include "model/LiveStore.h"
 #include "model/MainHooks.h"
 #include "model/TemplateCatalogue.h"
+#include "model/TemplateKeys.h"
 #include "platform/files/SafeFile.h"
 #include "platform/paths/AppPaths.h"
 #include "platform/print/Printer.h"
@@ -30,11 +31,8 @@ namespace noshi {
 
 namespace {
 
-const QString WideBlankKeys[] = {QStringLiteral("赤棒００　　　"), QStringLiteral("ＮＯ１　　　　"),
-                                 QStringLiteral("Ｎｏ０　　　　")};
-const QString StyleOneLine = QStringLiteral("１行印刷");
-const QString StyleTwoLine = QStringLiteral("２行印刷");
-const QString StyleJoint = QStringLiteral("連名印刷");
+const QString WideBlankKeys[] = {app::TemplateKey::Akabo00, app::TemplateKey::No1,
+                                 app::TemplateKey::No0};
 
 template <typename List>
 bool among(const QString& key, const List& list)
@@ -263,7 +261,7 @@ void PrintDispatcher::prepareMainWindow()
     const double copies = vb::CDbl(job_->copiesText);
     window_.startProgress(int(std::lround(copies + 10)));
 
-    if (job_->nameStyle == -1)
+    if (job_->styleIndex == -1)
         window_.chooseFirstNameStyle();
     if (window_.job().omoteText.isEmpty())
         window_.setOmoteText(QStringLiteral("　　　"));
@@ -276,7 +274,7 @@ void PrintDispatcher::prepareMainWindow()
     const uint32_t colour = job_->thinInk ? app::store().UsuzumiColor : 0;
     window_.setTextColor(colour);
     inputs_.TextColor = colour;
-    app::store().StyleLoop = job_->nameStyle;
+    app::store().StyleLoop = job_->styleIndex;
 }
 
 void PrintDispatcher::findPage()
@@ -433,17 +431,14 @@ void PrintDispatcher::openForEditing(preview::frmNoshiPreView& pv)
 {
     const app::LiveStore& st = app::store();
     *job_ = window_.job();
-    const QString style = job_->nameStyleText;
     QString who;
     bool known = true;
-    if (style == StyleOneLine)
-        who = job_->personName;
-    else if (style == StyleTwoLine)
-        who = window_.twoLineCompany();
-    else if (style == StyleJoint)
-        who = window_.firstJointName();
-    else
-        known = false;
+    switch (job_->nameStyle) {
+    case app::NameStyle::OneLine: who = job_->personName; break;
+    case app::NameStyle::TwoLine: who = window_.twoLineCompany(); break;
+    case app::NameStyle::Joint: who = window_.firstJointName(); break;
+    case app::NameStyle::None: known = false; break;
+    }
     if (known)
         pv.setWindowTitle(EditCaptionPrefix + who);
     const QString caption = pv.windowTitle();

@@ -7,6 +7,7 @@
 
 #include "layout/LayoutContext.h"
 #include "layout/LayoutInputs.h"
+#include "model/TemplateKeys.h"
 #include "preview/PageShape.h"
 
 #include <QString>
@@ -43,7 +44,7 @@ public:
         QStringLiteral("印刷部数には１から３２７６７までの数字を入力してください。");
     static inline const QString FailureTitle = QStringLiteral("Caution");
     static inline const QString EditCaptionPrefix = QStringLiteral("編　集 - Sorabeni Print System /  ");
-    static inline const QString FreeSizeKey = QStringLiteral("短冊（フリー）");
+    static inline const QString FreeSizeKey = app::TemplateKey::TanzakuFree;
     static constexpr float FixedSpaceExtent = 1.587502f;
 
     // How the last run ended.

@@ -4,6 +4,8 @@
 // implements it; tests implement it without any window.
 #pragma once
 
+#include "model/NameStyle.h"
+
 #include <QString>
 #include <cstdint>
 
@@ -23,8 +25,8 @@ class PagePrintHost;
 struct PrintJob {
     QString sizeName;       // the registered size chosen, as shown
     QString copiesText;     // as typed
-    int nameStyle = -1;     // 0 one line, 1 two lines, 2 joint names; -1 none chosen
-    QString nameStyleText;  // the name style as shown
+    int styleIndex = -1;    // the style list's index; -1 none chosen
+    app::NameStyle nameStyle = app::NameStyle::None; // the style by its shown text
     QString omoteText;      // the inscription
     QString personName;     // the one-line name
     bool thinInk = false;   // print in the thin-ink colour

@@ -1,5 +1,6 @@
 #include "print/TanzakuSheet.h"
 
+#include "model/TemplateKeys.h"
 #include "platform/print/PaperCodes.h"
 #include "platform/print/Printer.h"
 #include "platform/vb/VbNum.h"
@@ -15,21 +16,21 @@ constexpr int B5HeightMm = 257;
 
 const TanzakuSheetLayout& Tanzaku3Layout()
 {
-    static const TanzakuSheetLayout l{QStringLiteral("短冊Ｂ５／３Ｐ"), 3, prn::vbPRORPortrait, B5WidthMm, B5HeightMm,
+    static const TanzakuSheetLayout l{app::TemplateKey::TanzakuB5Three, 3, prn::vbPRORPortrait, B5WidthMm, B5HeightMm,
                                       {3, 64, 125}, 3, 131.5, true, true};
     return l;
 }
 
 const TanzakuSheetLayout& Tanzaku5Layout()
 {
-    static const TanzakuSheetLayout l{QStringLiteral("短冊Ｂ５／５Ｐ"), 5, prn::vbPRORLandscape, B5HeightMm, B5WidthMm,
+    static const TanzakuSheetLayout l{app::TemplateKey::TanzakuB5Five, 5, prn::vbPRORLandscape, B5HeightMm, B5WidthMm,
                                       {2, 52, 102, 152, 202}, 11, 91, false, false};
     return l;
 }
 
 const TanzakuSheetLayout& Tanzaku6Layout()
 {
-    static const TanzakuSheetLayout l{QStringLiteral("短冊Ｂ５／６Ｐ"), 6, prn::vbPRORLandscape, B5HeightMm, B5WidthMm,
+    static const TanzakuSheetLayout l{app::TemplateKey::TanzakuB5Six, 6, prn::vbPRORLandscape, B5HeightMm, B5WidthMm,
                                       {13, 52, 91, 130, 169, 208}, 11, 91, false, false};
     return l;
 }

@@ -24,7 +24,8 @@ using app::placeTwips;
 
 int16_t frmPrinterP::PrinterIndex = 0;
 
-frmPrinterP::frmPrinterP(PrinterOptionTargets targets, QWidget* parent) : forms::Form(parent), t_(std::move(targets))
+frmPrinterP::frmPrinterP(std::shared_ptr<PrinterOptionPort> port, QWidget* parent)
+    : forms::Form(parent), port_(std::move(port))
 {
     setWindowTitle(Caption);
     setFixedSize(forms::twipsToPx(9540), forms::twipsToPx(6255));
@@ -110,17 +111,17 @@ void frmPrinterP::buildControls()
 
 void frmPrinterP::Form_Load()
 {
-    forms::setText(Text1, QString::number(*t_.PrOffsetX));
-    forms::setText(Text3, QString::number(*t_.PrOffsetY));
+    forms::setText(Text1, QString::number(port_->offsetX()));
+    forms::setText(Text3, QString::number(port_->offsetY()));
 
-    forms::setOptionValue(Option4, t_.Option4->isChecked());
-    forms::setOptionValue(Option5, t_.Option5->isChecked());
-    forms::setOptionValue(Option6, t_.Option6->isChecked());
-    forms::setOptionValue(Option1, t_.Option9->isChecked());
+    forms::setOptionValue(Option4, port_->sheetPlace(SheetPlace::PrinterCentre));
+    forms::setOptionValue(Option5, port_->sheetPlace(SheetPlace::TrayRight));
+    forms::setOptionValue(Option6, port_->sheetPlace(SheetPlace::TrayLeft));
+    forms::setOptionValue(Option1, port_->sheetPlace(SheetPlace::AllCentred));
 
-    forms::setCheckValue(Check3, forms::checkValue(t_.Check3));
-    forms::setCheckValue(Check1, forms::checkValue(t_.Check4));
-    forms::setCheckValue(CheckHanshiban, forms::checkValue(t_.CheckHanshiban));
+    forms::setCheckValue(Check3, port_->paperOption(PaperOption::DeclareSheetSize));
+    forms::setCheckValue(Check1, port_->paperOption(PaperOption::DriverPaper));
+    forms::setCheckValue(CheckHanshiban, port_->paperOption(PaperOption::HanshibanOnA4));
 
     prn::PrinterDriver& driver = prn::printerDriver();
     const QString current = prn::CurrentPrinter().DeviceName();
@@ -166,7 +167,7 @@ void frmPrinterP::Combo3_Click()
 
 void frmPrinterP::Command3_Click()
 {
-    const QString printer = t_.OsType == QStringLiteral("NT/XP") ? Combo3->currentText()
+    const QString printer = port_->osType() == QStringLiteral("NT/XP") ? Combo3->currentText()
                                                                  : prn::CurrentPrinter().DeviceName();
     if (!prn::printerDriver().showDocumentDefaults(this, printer))
         Label4->setText(CannotShow);
@@ -176,27 +177,27 @@ void frmPrinterP::Command3_Click()
 
 void frmPrinterP::Check3_Click()
 {
-    forms::setCheckValue(t_.Check3, forms::checkValue(Check3));
+    port_->setPaperOption(PaperOption::DeclareSheetSize, forms::checkValue(Check3));
     if (forms::checkValue(Check3) == 1)
         forms::setCheckValue(Check1, 0);
 }
 
 void frmPrinterP::Check1_Click()
 {
-    forms::setCheckValue(t_.Check4, forms::checkValue(Check1));
+    port_->setPaperOption(PaperOption::DriverPaper, forms::checkValue(Check1));
     if (forms::checkValue(Check1) == 1)
         forms::setCheckValue(Check3, 0);
 }
 
 void frmPrinterP::CheckHanshiban_Click()
 {
-    forms::setCheckValue(t_.CheckHanshiban, forms::checkValue(CheckHanshiban));
+    port_->setPaperOption(PaperOption::HanshibanOnA4, forms::checkValue(CheckHanshiban));
 }
 
-void frmPrinterP::Option1_Click() { forms::setOptionValue(t_.Option9, Option1->isChecked()); }
-void frmPrinterP::Option4_Click() { forms::setOptionValue(t_.Option4, Option4->isChecked()); }
-void frmPrinterP::Option5_Click() { forms::setOptionValue(t_.Option5, Option5->isChecked()); }
-void frmPrinterP::Option6_Click() { forms::setOptionValue(t_.Option6, Option6->isChecked()); }
+void frmPrinterP::Option1_Click() { port_->setSheetPlace(SheetPlace::AllCentred, Option1->isChecked()); }
+void frmPrinterP::Option4_Click() { port_->setSheetPlace(SheetPlace::PrinterCentre, Option4->isChecked()); }
+void frmPrinterP::Option5_Click() { port_->setSheetPlace(SheetPlace::TrayRight, Option5->isChecked()); }
+void frmPrinterP::Option6_Click() { port_->setSheetPlace(SheetPlace::TrayLeft, Option6->isChecked()); }
 
 void frmPrinterP::Text1_Change() { OffsetsChanged(); }
 void frmPrinterP::Text3_Change() { OffsetsChanged(); }
@@ -205,45 +206,45 @@ void frmPrinterP::OffsetsChanged()
 {
     // A text that is no 16-bit number leaves its offset as it was; the
     // other box is still taken.
-    const auto take = [](const QLineEdit* box, int* target) {
+    const auto take = [](const QLineEdit* box, const std::function<void(int)>& store) {
         try {
-            *target = vb::CInt(box->text());
+            store(vb::CInt(box->text()));
         } catch (const std::exception&) {
         }
     };
-    take(Text1, t_.PrOffsetX);
-    take(Text3, t_.PrOffsetY);
+    take(Text1, [this](int mm) { port_->setOffsetX(mm); });
+    take(Text3, [this](int mm) { port_->setOffsetY(mm); });
 }
 
 void frmPrinterP::Command1_Click()
 {
-    forms::setCheckValue(t_.Check3, forms::checkValue(Check3));
-    forms::setCheckValue(t_.Check4, forms::checkValue(Check1));
-    forms::setCheckValue(t_.CheckHanshiban, forms::checkValue(CheckHanshiban));
+    port_->setPaperOption(PaperOption::DeclareSheetSize, forms::checkValue(Check3));
+    port_->setPaperOption(PaperOption::DriverPaper, forms::checkValue(Check1));
+    port_->setPaperOption(PaperOption::HanshibanOnA4, forms::checkValue(CheckHanshiban));
     unload();
 }
 
 void frmPrinterP::Command5_Click() { unload(); }
 
 namespace {
-std::function<PrinterOptionTargets()>& targetsSlot()
+std::function<std::shared_ptr<PrinterOptionPort>()>& portSlot()
 {
-    static std::function<PrinterOptionTargets()> f;
+    static std::function<std::shared_ptr<PrinterOptionPort>()> f;
     return f;
 }
 } // namespace
 
-void setPrinterDialogTargets(std::function<PrinterOptionTargets()> targets) { targetsSlot() = std::move(targets); }
+void setPrinterDialogPort(std::function<std::shared_ptr<PrinterOptionPort>()> port) { portSlot() = std::move(port); }
 
-bool printerDialogAvailable() { return bool(targetsSlot()); }
+bool printerDialogAvailable() { return bool(portSlot()); }
 
 void ShowPrinterDialog(QWidget* owner, bool hourglass)
 {
-    if (!targetsSlot())
+    if (!portSlot())
         return;
     if (hourglass)
         QApplication::setOverrideCursor(Qt::WaitCursor);
-    forms::FormRef<frmPrinterP> dialog([owner] { return new frmPrinterP(targetsSlot()(), owner); });
+    forms::FormRef<frmPrinterP> dialog([owner] { return new frmPrinterP(portSlot()(), owner); });
     dialog.showModal(owner);
     while (QApplication::overrideCursor())
         QApplication::restoreOverrideCursor();

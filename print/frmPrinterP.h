@@ -1,15 +1,17 @@
 // The printer dialog "プリンタの設定": the program's current printer, the
 // printer's own settings, the paper frame, the two global print offsets,
 // where the sheet lies in the printer and the three paper options. It keeps
-// nothing of its own: every change goes at once into the main window's
-// controls and the global offsets, and Cancel undoes nothing.
+// nothing of its own: every change goes at once through its port into the
+// main window's options and the global offsets, and Cancel undoes nothing.
 #pragma once
 
 #include "platform/forms/Form.h"
+#include "print/PrinterOptionPort.h"
 
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 class QCheckBox;
 class QComboBox;
@@ -24,27 +26,13 @@ namespace noshi {
 class PaperPanel;
 class UpDown;
 
-// The main window's controls and the globals the dialog writes through.
-struct PrinterOptionTargets {
-    QRadioButton* Option4 = nullptr;  // "プリンタの中央"
-    QRadioButton* Option5 = nullptr;  // "用紙トレイの右側"
-    QRadioButton* Option6 = nullptr;  // "用紙トレイの左側"
-    QRadioButton* Option9 = nullptr;  // "すべての用紙を中央"
-    QCheckBox* Check3 = nullptr;      // tell the printer the sheet's size
-    QCheckBox* Check4 = nullptr;      // leave the paper to the driver
-    QCheckBox* CheckHanshiban = nullptr;
-    int* PrOffsetX = nullptr;         // millimetres, 16-bit values
-    int* PrOffsetY = nullptr;
-    QString OsType = QStringLiteral("NT/XP");
-};
-
 class frmPrinterP : public forms::Form {
     Q_OBJECT
 public:
     static inline const QString Caption = QStringLiteral("プリンタの設定");
     static inline const QString CannotShow = QStringLiteral("表示できません。");
 
-    explicit frmPrinterP(PrinterOptionTargets targets, QWidget* parent = nullptr);
+    explicit frmPrinterP(std::shared_ptr<PrinterOptionPort> port, QWidget* parent = nullptr);
 
     void Form_Load() override;
     void Form_Activate() override;
@@ -101,12 +89,12 @@ private:
     void OffsetsChanged();
     void selectPrinterIndex();
 
-    PrinterOptionTargets t_;
+    std::shared_ptr<PrinterOptionPort> port_;
 };
 
-// Where the program's openers find the dialog's targets (the main window
-// registers them at start-up); without them the dialog is not shown.
-void setPrinterDialogTargets(std::function<PrinterOptionTargets()> targets);
+// Where the program's openers find the dialog's port (the main window
+// registers it at start-up); without it the dialog is not shown.
+void setPrinterDialogPort(std::function<std::shared_ptr<PrinterOptionPort>()> port);
 bool printerDialogAvailable();
 // Shows the dialog modal. With hourglass, the pointer waits until the
 // dialog comes up (the main window's, the strip printers' and the settings

@@ -1,5 +1,6 @@
 #include "platform/files/Volumes.h"
 
+#include <QFileInfo>
 #include <QStorageInfo>
 #include <algorithm>
 
@@ -32,7 +33,8 @@ QList<Volume> systemVolumes()
 {
     QList<Volume> out;
     for (const QStorageInfo& s : QStorageInfo::mountedVolumes()) {
-        if (!s.isValid() || !s.isReady() || (isPseudo(s) && !s.isRoot()))
+        // A file mounted on its own (a container's /etc/hosts) is no volume to browse.
+        if (!s.isValid() || !s.isReady() || (isPseudo(s) && !s.isRoot()) || !QFileInfo(s.rootPath()).isDir())
             continue;
         const Volume v{s.rootPath(), s.name()};
         if (!out.contains(v))

@@ -1,5 +1,7 @@
 #include "platform/fonts/FontCatalog.h"
 
+#include "platform/fonts/FontFallback.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -120,6 +122,11 @@ Face resolve(const QString& documentFontName)
         if (!file.isEmpty())
             return {file, 0, knownFaces()[wanted].family, false};
     }
+    // Any other installed font is used as itself.
+    if (wanted < 0) {
+        if (const std::optional<Face> installed = installedFace(baseName(documentFontName)))
+            return *installed;
+    }
     // Anything else is drawn in IPAMincho, or failing that in any IPA face:
     // never in a Latin font, which has no Japanese glyphs.
     for (int i = 0; i < knownFaces().size(); ++i) {
@@ -136,6 +143,11 @@ QStringList japaneseFontNames()
     for (int i = 0; i < knownFaces().size(); ++i)
         if (!installedFile(i).isEmpty())
             names << knownFaces()[i].documentName;
+    // Then every installed font, the brush faces among them.
+    for (const QString& family : installedFamilies()) {
+        if (!names.contains(family))
+            names << family;
+    }
     return names;
 }
 

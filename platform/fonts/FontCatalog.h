@@ -1,7 +1,8 @@
 // Document font names and the installed faces that stand in for them.
 // Documents, settings and lists keep the Windows names ("ＭＳ 明朝" ...);
 // measuring and drawing use the IPA faces. A leading "@" names the same
-// face set vertically. An unknown or missing font falls back to IPAMincho.
+// face set vertically. Any other installed font is used as itself; a font
+// that is not installed falls back to IPAMincho.
 #pragma once
 
 #include <QString>
@@ -17,7 +18,8 @@ struct Face {
 };
 
 Face resolve(const QString& documentFontName);
-// The Japanese fonts offered in font lists, under the names documents use.
+// The fonts offered in font lists: the four document names first, then
+// every installed font family.
 QStringList japaneseFontNames();
 // "@ＭＳ 明朝" -> "ＭＳ 明朝"
 QString baseName(const QString& documentFontName);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QPixmap>
 #include <QString>
 #include <functional>
 
@@ -21,6 +22,12 @@ W* placeTwips(W* w, int left, int top, int width, int height);
 enum class ImeMode { Hiragana, Off, Unchanged };
 void setImeMode(QWidget* box, ImeMode mode);
 ImeMode imeMode(const QWidget* box);
+
+// The 16 x 15 magnifying glass of the magnifier buttons, drawn (no font
+// needs to have a picture character for it).
+QPixmap magnifierPixmap();
+// The 32 x 32 light bulb of the magnifier window's hint.
+QPixmap lightBulbPixmap();
 
 // A small picture button that opens the magnifier; it takes no focus.
 class MagnifierButton : public QLabel {

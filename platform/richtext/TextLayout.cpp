@@ -1,5 +1,6 @@
 #include "platform/richtext/TextLayout.h"
 
+#include "platform/fonts/FontFallback.h"
 #include "platform/fonts/Shaper.h"
 #include "platform/text/Graphemes.h"
 #include "platform/text/TextMeasure.h"
@@ -96,19 +97,23 @@ QVector<Piece> piecesOf(const Paragraph& p, bool vertical)
             continue;
         }
         // A character keeps its orientation whole: a selector or a mark
-        // goes with the character it belongs to.
+        // goes with the character it belongs to. A character the chosen
+        // font lacks is drawn in an installed font that has it.
         const QList<qsizetype> starts = text::charStarts(it.text);
+        auto faceAt = [&](qsizetype k) { return fonts::faceDrawing(base.face, codePointAt(it.text, starts[k])); };
         auto uprightAt = [&](qsizetype k) {
-            return !vertical || fonts::standsUpright(codePointAt(it.text, starts[k]), base.face);
+            return !vertical || fonts::standsUpright(codePointAt(it.text, starts[k]), faceAt(k));
         };
         for (qsizetype k = 0; k < starts.size();) {
             const bool up = uprightAt(k);
+            const fonts::LoadedFace* face = faceAt(k);
             qsizetype next = k + 1;
-            while (next < starts.size() && uprightAt(next) == up)
+            while (next < starts.size() && uprightAt(next) == up && faceAt(next) == face)
                 ++next;
             const qsizetype i = starts[k];
             const qsizetype j = next < starts.size() ? starts[next] : it.text.size();
             Piece pc = base;
+            pc.face = face;
             pc.text = it.text.mid(i, j - i);
             pc.offset = offset + i;
             pc.rotated = vertical && !up;

@@ -86,13 +86,41 @@ bool OpenDocument(const QString& path)
     return launch({ActionKind::OpenDocument, path, {}});
 }
 
-bool OpenHelpFile()
+bool OpenUrlOrTell(const QString& url)
 {
-    const QString help = QDir(paths::programDir()).filePath(QStringLiteral("Nhelp4.chm"));
-    if (QFileInfo::exists(help) && OpenDocument(help))
+    if (OpenUrl(url))
         return true;
-    ui::MsgBox(QStringLiteral("ヘルプファイルが見つかりません。\n%1").arg(help), ui::Buttons::Ok, ui::Icon::Exclamation,
-               QStringLiteral("Information"));
+    ui::MsgBox(QStringLiteral("ウェブページを開けませんでした。\nブラウザーで次のアドレスを開いてください。\n\n%1").arg(url),
+               ui::Buttons::Ok, ui::Icon::Information, QStringLiteral("Information"));
+    return false;
+}
+
+bool OpenDocumentOrTell(const QString& path)
+{
+    if (OpenDocument(path))
+        return true;
+    ui::MsgBox(QStringLiteral("ファイルを開けませんでした。\nこのファイルを開くプログラムが見つかりません。\n\n%1").arg(path),
+               ui::Buttons::Ok, ui::Icon::Information, QStringLiteral("Information"));
+    return false;
+}
+
+QString HelpFile(const QString& page)
+{
+    return QDir(paths::shippedDir()).filePath(QStringLiteral("help/") + page);
+}
+
+bool OpenHelpFile(const QString& page)
+{
+    const QString help = HelpFile(page);
+    if (!QFileInfo::exists(help)) {
+        ui::MsgBox(QStringLiteral("ヘルプファイルが見つかりません。\n%1").arg(help), ui::Buttons::Ok,
+                   ui::Icon::Exclamation, QStringLiteral("Information"));
+        return false;
+    }
+    if (OpenDocument(help))
+        return true;
+    ui::MsgBox(QStringLiteral("ヘルプを開けませんでした。\nブラウザーで次のファイルを開いてください。\n\n%1").arg(help),
+               ui::Buttons::Ok, ui::Icon::Information, QStringLiteral("Information"));
     return false;
 }
 

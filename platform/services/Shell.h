@@ -22,9 +22,17 @@ struct ShellAction {
 bool OpenUrl(const QString& url);
 // Opens a file with the program associated with its type.
 bool OpenDocument(const QString& path);
-// Opens the help file "Nhelp4.chm" in the program's folder; a file that is
-// missing or that nothing opens gets a message. False then.
-bool OpenHelpFile();
+// The same, and when nothing takes the address or file (no browser, no
+// program for the type) the user gets a message naming it, so that it can
+// be opened by hand.
+bool OpenUrlOrTell(const QString& url);
+bool OpenDocumentOrTell(const QString& path);
+// The program's help: Japanese HTML pages installed with the program
+// (share folder, "help/index.html" the contents page).
+QString HelpFile(const QString& page = QStringLiteral("index.html"));
+// Opens a help page in the desktop's browser; a page that is missing or
+// that nothing opens gets a message naming the file. False then.
+bool OpenHelpFile(const QString& page = QStringLiteral("index.html"));
 // Starts a program by name or path as a separate process. The names of the
 // original platform's tools ("notepad.exe", "calc.exe", "Iexplore.exe") are
 // mapped to the desktop's own editor, calculator and browser.

@@ -82,7 +82,11 @@ FileListStore::FileListStore(QString databasePath, FileListKind kind)
 
 FileListStore::~FileListStore() { close(); }
 
-QString FileListStore::defaultPath(const FileListKind& kind) { return paths::dataFile(kind.databaseName); }
+QString FileListStore::defaultPath(const FileListKind& kind)
+{
+    // No data folder, no list: never a file of that name in whatever folder is current.
+    return paths::dataDir().isEmpty() ? QString() : paths::dataFile(kind.databaseName);
+}
 
 QString FileListStore::compactPath(const QString& databasePath)
 {
@@ -146,6 +150,10 @@ FileListStore::OpenResult FileListStore::open()
         error_ = QStringLiteral("ファイルリストのデータベース「%1」を読めません。%2").arg(path_, reason);
         return OpenResult::Damaged;
     };
+    if (path_.isEmpty()) {
+        error_ = QStringLiteral("ファイルリストのデータベースを置くデータフォルダを作れません。");
+        return OpenResult::Unavailable;
+    }
     if (info.exists() && !info.isFile())
         return damaged(info.isDir() ? QStringLiteral("同じ名前のフォルダがあります。")
                                     : QStringLiteral("通常のファイルではありません。"));
@@ -345,11 +353,10 @@ bool FileListStore::compact()
         QFile::remove(tmp);
     const auto failed = [&](const QString& why) {
         QFile::remove(tmp);
-        if (!open_ && open() == OpenResult::Damaged) {
-            error_ = why + u'\n' + error_;
-            return false;
-        }
-        return fail(why);
+        if (!open_)
+            open(); // the old file, as it was
+        error_ = open_ ? why : why + u'\n' + error_;
+        return false;
     };
     {
         QSqlQuery q(QSqlDatabase::database(connection_, false));
@@ -370,7 +377,8 @@ bool FileListStore::compact()
     if (injected(FileListFaults::Step::CompactRename)
         || std::rename(QFile::encodeName(tmp).constData(), QFile::encodeName(path_).constData()) != 0)
         return failed(QStringLiteral("最適化した写しで置き換えられません。"));
-    return open() != OpenResult::Damaged;
+    open();
+    return open_;
 }
 
 } // namespace preview

@@ -44,7 +44,7 @@ void setFileListFaults(FileListFaults faults); // empty: no faults
 
 class FileListStore {
 public:
-    enum class OpenResult { Opened, Created, Damaged };
+    enum class OpenResult { Opened, Created, Damaged, Unavailable };
 
     FileListStore(QString databasePath, FileListKind kind);
     ~FileListStore();
@@ -58,7 +58,8 @@ public:
 
     // Opens the file, creating the file and its table when there is none.
     // A file that is not such a database (damaged, truncated, a folder in
-    // its place, a table of other columns) is Damaged and left untouched.
+    // its place, a table of other columns) is Damaged and left untouched;
+    // without a data folder the list is Unavailable.
     OpenResult open();
     bool isOpen() const { return open_; }
     // The reason of the last failure, in words for the user.

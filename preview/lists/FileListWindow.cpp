@@ -155,15 +155,21 @@ void FileListWindow::Form_Load()
 void FileListWindow::OpenFileListStore()
 {
     store_ = std::make_unique<FileListStore>(databasePath_, spec_.kind);
-    if (store_->open() == FileListStore::OpenResult::Damaged) {
+    const FileListStore::OpenResult opened = store_->open();
+    if (opened == FileListStore::OpenResult::Unavailable)
+        caution(store_->error());
+    if (opened == FileListStore::OpenResult::Damaged) {
         // The damaged file stays as it is unless the user agrees to set it aside.
         const ui::Answer a = ui::MsgBox(
             store_->error() +
                 QStringLiteral("\n\n新しい空のファイルリストを作りますか？\n元のファイルは「%1.damaged」として残します。")
                     .arg(databasePath_),
             ui::Buttons::YesNo, ui::Icon::Exclamation, QStringLiteral("Caution"));
-        if (a == ui::Answer::Yes && store_->setDamagedFileAside() == FileListStore::OpenResult::Damaged)
-            caution(store_->error());
+        if (a == ui::Answer::Yes) {
+            store_->setDamagedFileAside();
+            if (!store_->isOpen())
+                caution(store_->error());
+        }
     }
     showList(store_->all());
 }

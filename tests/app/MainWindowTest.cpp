@@ -10,9 +10,13 @@
 #include "platform/forms/EnterAsTab.h"
 #include "platform/forms/Form.h"
 #include "platform/services/Dialogs.h"
+#include "platform/paths/AppPaths.h"
 #include "platform/services/Shell.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QFontMetrics>
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -291,7 +295,7 @@ TEST_F(MainWindowTest, CommandsWithoutTheirWindowStayDisabled)
     for (QPushButton* b : {m.Command1, m.Command2, m.Command5, m.Command6, m.Command7})
         EXPECT_FALSE(b->isEnabled()) << b->text().toStdString();
     for (QAction* a : {m.mnuFileList1, m.mnuFileOpen, m.mnuFilePrint, m.mnuEditNew, m.mnuPrinterSet,
-                       m.mnuHagaki, m.mnuFreeSize, m.mnuWiz, m.mnuSet0, m.mnuList, m.mnuHelpOmote})
+                       m.mnuHagaki, m.mnuFreeSize, m.mnuWiz, m.mnuSet0, m.mnuList})
         EXPECT_FALSE(a->isEnabled()) << a->text().toStdString();
     for (QAction* a : {m.mnuFilePrintColor, m.mnuMonthVew, m.mnuPLoad, m.mnuHelpAbout, m.mnuUpdate, m.mnuCustom})
         EXPECT_TRUE(a->isEnabled());
@@ -355,6 +359,11 @@ TEST_F(MainWindowTest, CalendarPictureAndShortcutMenus)
     m.mnuMonthVew->trigger();
     EXPECT_TRUE(m.mnuMonthVew->isChecked());
     EXPECT_FALSE(m.MonthView1->isHidden());
+    // A whole month, in front of the previews.
+    EXPECT_GE(m.MonthView1->width(), m.MonthView1->sizeHint().width());
+    EXPECT_GE(m.MonthView1->height(), m.MonthView1->sizeHint().height());
+    const QObjectList stack = m.MonthView1->parentWidget()->children();
+    EXPECT_EQ(stack.last(), m.MonthView1);
 
     // A file that is no picture.
     QTemporaryDir tmp;
@@ -396,7 +405,13 @@ TEST_F(MainWindowTest, CalendarPictureAndShortcutMenus)
     m.mnuShortCut_Click();
     ASSERT_EQ(ui::shownMessages().size(), 2u);
     EXPECT_EQ(ui::shownMessages()[1].text, QStringLiteral("デスクトップにショートカットを作成しました。"));
-    EXPECT_TRUE(QFile::exists(shell::DesktopDir() + QStringLiteral("/Sorabeni Print System.desktop")));
+    const QString link = shell::DesktopDir() + QStringLiteral("/Sorabeni Print System.desktop");
+    QFile linkFile(link);
+    ASSERT_TRUE(linkFile.open(QIODevice::ReadOnly));
+    // The program's own icon, installed with it.
+    const QString icon = paths::shippedDir() + QStringLiteral("/kazaguru.png");
+    EXPECT_TRUE(QString::fromUtf8(linkFile.readAll()).contains(QStringLiteral("Icon=") + icon));
+    EXPECT_FALSE(QImage(icon).isNull());
     const QByteArray desktop = qgetenv("XDG_DESKTOP_DIR");
     qputenv("XDG_DESKTOP_DIR", tmp.filePath(QStringLiteral("no-such-desktop")).toLocal8Bit());
     ui::clearShownMessages();
@@ -446,6 +461,11 @@ TEST_F(MainWindowTest, InformationPanelReport)
     EXPECT_EQ(l[7].text, QStringLiteral(" W 210㎜ ×H 297㎜"));
     EXPECT_EQ(l[26].color, QColor(0x80, 0x80, 0x80));
     EXPECT_NE(l[25].color, QColor(0x80, 0x80, 0x80));
+    // The closing lines lie whole inside the panel, and the report above them keeps its place.
+    const QList<int> ys = m.Picture1->baselines();
+    const QFontMetrics fm(m.Picture1->font());
+    EXPECT_LE(ys[28] + fm.descent(), m.Picture1->height());
+    EXPECT_EQ(ys[7], fm.ascent() + 7 * fm.height());
 
     // Without printers the printer and paper lines are missing.
     setPrinterListForTests([] { return QStringList(); });
@@ -576,6 +596,8 @@ TEST(SmallDialogs, AboutUpdateSupportAndHints)
     // the compiler's choice.
     const QString shown = update->Text1->text();
     EXPECT_EQ(shell::ClipboardText(), shown);
+    // The folder of the running program (here the test program's).
+    EXPECT_EQ(shown, QFileInfo(QCoreApplication::applicationFilePath()).absolutePath());
     bool mainClosed = false;
     update->closeMainWindow = [&] { mainClosed = true; };
     update->Label3_Click();

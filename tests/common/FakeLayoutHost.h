@@ -14,7 +14,7 @@ public:
     // main window
     QString omote = QStringLiteral("御祝");
     QString name;
-    QString nameStyle = QStringLiteral("１行印刷");
+    app::NameStyle style = app::NameStyle::OneLine;
     QString printFont = QStringLiteral("ＭＳ 明朝");
     bool oBold = false, nBold = false;
     layout::SizeOption omoteSize = layout::SizeOption::Standard;
@@ -41,7 +41,7 @@ public:
     void setOmoteText(const QString& t) override { omote = t; writes << "Combo2=" + t; }
     QString nameText() const override { return name; }
     void setNameText(const QString& t) override { name = t; writes << "Text2=" + t; }
-    QString nameStyleText() const override { return nameStyle; }
+    app::NameStyle nameStyle() const override { return style; }
     QString printFontName() const override { return printFont; }
     bool omoteBold() const override { return oBold; }
     bool nameBold() const override { return nBold; }

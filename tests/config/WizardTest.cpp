@@ -10,6 +10,7 @@
 #include "config/WizardSizePage.h"
 #include "platform/forms/EnterAsTab.h"
 #include "platform/forms/SimpleCombo.h"
+#include "platform/forms/SubWindowParts.h"
 #include "platform/forms/UpDown.h"
 #include "platform/services/Dialogs.h"
 
@@ -362,6 +363,9 @@ TEST_F(WizardTest, TheMenuOpensItAgainOnAStoreThatHasSizes)
     frmSetupWiz2* size = at<frmSetupWiz2>(Step::Size);
     ASSERT_NE(size, nullptr);
     EXPECT_EQ(items(size->Combo10), QStringList({QStringLiteral("大"), QStringLiteral("小")}));
+    EXPECT_EQ(app::imeMode(size->Text5), app::ImeMode::Hiragana);
+    EXPECT_EQ(app::imeMode(size->Text20), app::ImeMode::Off);
+    EXPECT_EQ(app::imeMode(size->Text21), app::ImeMode::Off);
 
     // The test template names the size after its key, which asks the naming question.
     forms::setListIndex(size->Combo1, 0);
@@ -443,6 +447,22 @@ TEST_F(WizardTest, ThePrinterPageShowsTheMainWindowsOptionsAndAppliesItsPresets)
     EXPECT_EQ(forms::checkValue(w->Check3), 1);
     p->Check1->click();
     EXPECT_TRUE(w->Option9->isChecked());
+}
+
+TEST_F(WizardTest, WithoutPrintersThePrinterListStaysEmptyAndThePageGoesOn)
+{
+    app::setPrinterListForTests([] { return QStringList{}; });
+    wiz->wizard().go(nullptr, Step::Printer);
+    frmSetupWiz6* p = at<frmSetupWiz6>(Step::Printer);
+    ASSERT_NE(p, nullptr);
+    EXPECT_EQ(p->Combo5->count(), 0);
+    EXPECT_TRUE(p->Combo5->currentText().isEmpty());
+    p->Combo5_Click();
+    p->PictureUcolor[11]->click();
+    EXPECT_EQ(app::store().UsuzumiColor, 0xDFDFDFu);
+    p->Command1->click();
+    EXPECT_TRUE(ui::shownMessages().empty()) << messageTexts().join('|').toStdString();
+    EXPECT_NE(at<frmSetupWiz2>(Step::Size), nullptr);
 }
 
 TEST_F(WizardTest, TheStandardListFillsTheTextWhenLeftOnlyForATypedSlot)

@@ -42,8 +42,8 @@ public:
     void hideProgress() override { log << "progress hidden"; }
     void chooseFirstNameStyle() override
     {
-        j.nameStyle = 0;
-        j.nameStyleText = QStringLiteral("１行印刷");
+        j.styleIndex = 0;
+        j.nameStyle = app::NameStyle::OneLine;
         log << "first name style";
     }
     void setOmoteText(const QString& text) override
@@ -129,8 +129,8 @@ TEST_F(JobPortTest, AnEditRunReadsTheJobAndLeavesThePageInThePreview)
                                                                QStringLiteral("大のし"), 0, 0)).ok);
     window.j.sizeName = QStringLiteral("大のし");
     window.j.copiesText = QStringLiteral("2");
-    window.j.nameStyle = 0;
-    window.j.nameStyleText = QStringLiteral("１行印刷");
+    window.j.styleIndex = 0;
+    window.j.nameStyle = app::NameStyle::OneLine;
     window.j.omoteText = QStringLiteral("御祝");
     window.j.personName = QStringLiteral("山田");
     window.j.thinInk = true;

@@ -6,8 +6,10 @@
 #include "editors/PageInserts.h"
 #include "editors/PostcardPrint.h"
 #include "editors/frmHagaki.h"
+#include "editors/frmHagakiSub.h"
 #include "platform/richtext/RichTextEdit.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -15,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 
 using editors::frmHagaki;
 
@@ -22,29 +25,19 @@ namespace {
 
 const QString PortraitV = QStringLiteral("はがき　縦置き／縦書き");
 
-class HagakiTest : public ::testing::Test {
+// The free-size editor's rig (host, recorder, answered messages) with a
+// printer whose pixel is a twip; the postcard editor unloaded after each test.
+class HagakiTest : public FreeSizeTest {
 protected:
-    FakeEditorHost host;
-    prn::RecordingBackend* rec = nullptr;
-    std::vector<ui::MessageRequest> asked;
-    ui::Answer answer = ui::Answer::Ok;
     QTemporaryDir dir;
 
     void SetUp() override
     {
-        app::store().clear();
-        host.c.printFont = QStringLiteral("ＭＳ Ｐ明朝");
+        FreeSizeTest::SetUp();
         host.c.copies = QStringLiteral("5"); // not taken: the postcard starts at 1
-        editors::setEditorHost(&host);
         prn::RecordingBackend::Device d;
-        d.dpi = 1440; // a pixel is a twip
-        auto b = std::make_unique<prn::RecordingBackend>(d);
-        rec = b.get();
-        prn::setCurrentBackend(std::move(b));
-        ui::setAnswerer([this](const ui::MessageRequest& r) {
-            asked.push_back(r);
-            return answer;
-        });
+        d.dpi = 1440;
+        useRecorder(d);
     }
     void TearDown() override
     {
@@ -52,11 +45,7 @@ protected:
             f->IsDirty = false;
             f->unload();
         }
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        editors::setEditorHost(nullptr);
-        ui::setAnswerer({});
-        ui::setDialogAnswerer({});
-        prn::setCurrentBackend(std::make_unique<prn::RecordingBackend>());
+        FreeSizeTest::TearDown();
     }
 
     frmHagaki& open()
@@ -142,12 +131,7 @@ TEST_F(HagakiTest, FilesAndTheClosingQuestion)
     w.RichTextBox1View->typeText(QStringLiteral("暑中お見舞い"));
     EXPECT_TRUE(w.IsDirty);
     const QString saved = dir.filePath("card"); // no extension is added
-    ui::setDialogAnswerer([&](const ui::DialogRequest&) {
-        ui::DialogAnswer a;
-        a.accepted = true;
-        a.path = saved;
-        return a;
-    });
+    answerDialogs(saved);
     ASSERT_TRUE(w.mnuFileSaveAs_Click());
     EXPECT_TRUE(QFile::exists(saved));
     EXPECT_FALSE(w.IsDirty);
@@ -254,6 +238,4 @@ TEST_F(HagakiTest, PictureCommandsOfBothEditorsActOnTheirOwnPage)
     EXPECT_EQ(card.Inserts->Text11->text(), "Text11");
     EXPECT_EQ(card.RichTextBox1->text(), QString(QChar(0xFFFC)));
 
-    free.IsDirty = false;
-    free.unload();
 }

@@ -75,6 +75,20 @@ std::vector<std::shared_ptr<rt::EmbeddedObject>> objectsOf(const rt::RichDocumen
     return out;
 }
 
+// The picker's "コピー(&O)" on a file of the current folder, then the
+// editor's paste-picture command; the page's objects afterwards.
+std::vector<std::shared_ptr<rt::EmbeddedObject>> pasteThroughPicker(rt::RichTextEdit& view, const QString& file)
+{
+    editors::PageInserts inserts(view, view.parentWidget());
+    {
+        frmFileLoad picker(*view.box());
+        picker.File1->setFileName(file);
+        picker.Command1_Click();
+    }
+    inserts.pastePicture();
+    return objectsOf(view.box()->document());
+}
+
 class PictureFolder : public ::testing::Test {
 protected:
     QTemporaryDir dir;
@@ -186,14 +200,7 @@ TEST_F(PictureFolder, PastedPictureSurvivesSaveAndReload)
     rt::RichTextEdit view(&window);
     view.box()->setText(QStringLiteral("宛名"));
     view.box()->setSelStart(2);
-    editors::PageInserts inserts(view, &window);
-    {
-        frmFileLoad picker(*view.box());
-        picker.File1->setFileName("a.gif");
-        picker.Command1_Click();
-    }
-    inserts.pastePicture();
-    const auto pics = objectsOf(view.box()->document());
+    const auto pics = pasteThroughPicker(view, "a.gif");
     ASSERT_EQ(pics.size(), 1u);
     EXPECT_EQ(pics[0]->kind, rt::EmbeddedObject::Kind::Picture);
     EXPECT_EQ(view.box()->text(), QStringLiteral("宛名 ") + QChar(0xFFFC));
@@ -223,14 +230,7 @@ TEST_F(PictureFolder, APictureLargerThanThePageComesInAtThePageWidth)
     rt::RichTextEdit view(&window);
     view.box()->setWidthMm(94);
     view.box()->setHeightMm(142);
-    editors::PageInserts inserts(view, &window);
-    {
-        frmFileLoad picker(*view.box());
-        picker.File1->setFileName("big.bmp");
-        picker.Command1_Click();
-    }
-    inserts.pastePicture();
-    const auto pics = objectsOf(view.box()->document());
+    const auto pics = pasteThroughPicker(view, "big.bmp");
     ASSERT_EQ(pics.size(), 1u);
     EXPECT_NEAR(pics[0]->sizeMm.width(), 94, 0.1);
     EXPECT_NEAR(pics[0]->sizeMm.height(), 47, 0.1);

@@ -3,44 +3,24 @@
 // Expected places are worked out by hand: the band's corner is 5 mm (284
 // twips = 5.009 mm) from the sheet's edges with no print offsets and a
 // queue that can print the whole page.
-#include "../paper/PaperSupport.h"
+#include "../paper/SheetsThroughCups.h"
 
-#include "common/CupsTestServer.h"
 #include "editors/PostcardPrint.h"
 #include "platform/print/Printer.h"
 #include "platform/richtext/RichTextBox.h"
 
-#include <QStandardPaths>
-#include <cups/cups.h>
-#include <gtest/gtest.h>
+#include <QFile>
 
 namespace {
 
 constexpr double Margin = 284 / 56.7; // 5.009 mm
 constexpr double Column11 = 15 * 25.4 / 96; // an 11-point line advances 15 px at 96 dpi
 
-class PostcardThroughCups : public ::testing::Test {
+class PostcardThroughCups : public paper::SheetsThroughCups {
 protected:
-    std::unique_ptr<CupsTestServer> server;
-
-    void SetUp() override
+    paper::Page printCard(const rt::RichTextBox& page, const QString& layout)
     {
-        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
-            GTEST_SKIP() << "pdftotext is not installed";
-        QString whyNot;
-        server = CupsTestServer::start(&whyNot);
-        if (!server)
-            GTEST_SKIP() << "a private cupsd cannot run here: " << whyNot.toStdString();
-        QString error;
-        ASSERT_TRUE(server->addPdfQueue("NoshiPDF", &error)) << error.toStdString();
-        qputenv("CUPS_SERVER", server->address().toUtf8());
-        cupsSetServer(server->address().toUtf8().constData());
-    }
-
-    void TearDown() override { qunsetenv("CUPS_SERVER"); }
-
-    paper::Page print(const rt::RichTextBox& page, const QString& layout)
-    {
+        QFile::remove(server->outputPath());
         EXPECT_TRUE(prn::SelectPrinter("NoshiPDF"));
         editors::PostcardPrintOptions o;
         o.notifySize = true;
@@ -53,28 +33,50 @@ protected:
 
 } // namespace
 
-// The default layout: a vertical page 94 x 142 on a 100 x 148 card, against
-// the sheet's right edge: the page's right edge at 5.009 + 94 = 99.009 mm,
-// the first column's centre half a line (1.984 mm) inside it, its top at 5.009 mm.
-TEST_F(PostcardThroughCups, VerticalCardOnItsOwnPaper)
+// A vertical page is placed with its right edge against the sheet's right
+// edge: on the 100 x 148 card the page (94 wide) ends at 5.009 + 94 = 99.009
+// mm, on the return postcard's 200 x 148 sheet the page (194 wide) at
+// 199.009 mm; the first column's centre lies half a line (1.984 mm) inside
+// that edge and its top at 5.009 mm. The landscape horizontal card 148 x 100
+// starts its text at 5.009 mm from the left and the top.
+TEST_F(PostcardThroughCups, EachShapeOfCardOnItsOwnPaper)
 {
-    rt::RichTextBox page;
-    page.setVertical(true);
-    page.setWidthMm(94);
-    page.setHeightMm(142);
-    page.setRightMarginMm(142);
-    page.setSelFontName(QStringLiteral("ＭＳ Ｐゴシック"));
-    page.setSelFontSize(11);
-    page.setText(QStringLiteral("謹賀新年"));
-    const paper::Page pdf = print(page, QStringLiteral("はがき　縦置き／縦書き"));
-    EXPECT_NEAR(pdf.sizeMm.width(), 100, 0.3);
-    EXPECT_NEAR(pdf.sizeMm.height(), 148, 0.3);
-    const QRectF first = pdf.of(QStringLiteral("謹"));
-    ASSERT_FALSE(first.isEmpty()) << "nothing printed";
-    EXPECT_NEAR(first.center().x(), Margin + 94 - Column11 / 2, 0.3);
-    EXPECT_NEAR(first.top(), Margin, 0.3);
-    const QRectF last = pdf.of(QStringLiteral("年"));
-    ASSERT_FALSE(last.isEmpty());
-    EXPECT_NEAR(last.center().x(), first.center().x(), 0.1); // one column
-    EXPECT_NEAR(last.top(), Margin + 3 * 11 * 25.4 / 72, 0.3);
+    struct Case {
+        QString layout;
+        double w, h;   // page, mm
+        bool vertical;
+        QSizeF sheet;  // mm
+    };
+    const Case cases[] = {
+        {QStringLiteral("はがき　縦置き／縦書き"), 94, 142, true, {100, 148}},
+        {QStringLiteral("往復はがき　縦置き／縦書き"), 194, 142, true, {200, 148}},
+        {QStringLiteral("はがき　横置き／横書き"), 142, 94, false, {148, 100}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.layout.toStdString());
+        rt::RichTextBox page;
+        page.setVertical(c.vertical);
+        page.setWidthMm(c.w);
+        page.setHeightMm(c.h);
+        page.setRightMarginMm(c.vertical ? c.h : c.w);
+        page.setSelFontName(QStringLiteral("ＭＳ Ｐゴシック"));
+        page.setSelFontSize(11);
+        page.setText(QStringLiteral("謹 賀 新 年"));
+        const paper::Page pdf = printCard(page, c.layout);
+        EXPECT_NEAR(pdf.sizeMm.width(), c.sheet.width(), 0.3);
+        EXPECT_NEAR(pdf.sizeMm.height(), c.sheet.height(), 0.3);
+        const QRectF first = pdf.of(QStringLiteral("謹"));
+        const QRectF last = pdf.of(QStringLiteral("年"));
+        ASSERT_FALSE(first.isEmpty()) << "nothing printed";
+        ASSERT_FALSE(last.isEmpty());
+        EXPECT_NEAR(first.top(), Margin, 0.3);
+        if (c.vertical) {
+            EXPECT_NEAR(first.center().x(), Margin + c.w - Column11 / 2, 0.3);
+            EXPECT_NEAR(last.center().x(), first.center().x(), 0.1); // one column
+            EXPECT_GT(last.top(), first.top() + 3 * 11 * 25.4 / 72);
+        } else {
+            EXPECT_NEAR(first.left(), Margin, 0.3);
+            EXPECT_NEAR(last.top(), first.top(), 0.1); // one line
+        }
+    }
 }

@@ -9,7 +9,7 @@ namespace {
 
 void joint(LayoutPage& page, std::initializer_list<const char*> names)
 {
-    page.host.nameStyle = "連名印刷";
+    page.host.style = app::NameStyle::Joint;
     int i = 0;
     for (const char* n : names)
         page.host.joint[++i] = QString::fromUtf8(n);
@@ -160,7 +160,7 @@ TEST(JointNames, IndentByKnotCountAndFloor)
     };
     for (const Case& c : cases) {
         LayoutPage page;
-        page.host.nameStyle = "連名印刷";
+        page.host.style = app::NameStyle::Joint;
         page.host.jointCount = QString::number(c.count);
         for (int i = 1; i <= c.count; ++i)
             page.host.joint[i] = "山田太郎";

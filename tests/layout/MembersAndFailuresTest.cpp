@@ -43,8 +43,8 @@ TEST(Failures, InvalidInputsWriteNothing)
         {"template row outside the table", [](LayoutPage& p) { p.in.TemplateIndex = 101; }},
         {"template row missing", [](LayoutPage& p) { p.host.rowCount = 0; }},
         {"no print font", [](LayoutPage& p) { p.host.printFont = " "; }},
-        {"joint count not a number", [](LayoutPage& p) { p.host.nameStyle = "連名印刷"; p.host.jointCount = "x"; }},
-        {"joint count above seven", [](LayoutPage& p) { p.host.nameStyle = "連名印刷"; p.host.jointCount = "8"; }},
+        {"joint count not a number", [](LayoutPage& p) { p.host.style = app::NameStyle::Joint; p.host.jointCount = "x"; }},
+        {"joint count above seven", [](LayoutPage& p) { p.host.style = app::NameStyle::Joint; p.host.jointCount = "8"; }},
     };
     for (const Case& c : cases) {
         LayoutPage page;
@@ -91,7 +91,7 @@ TEST(Failures, OverflowEndsEveryMemberWithAMessage)
 TEST(Failures, MissingJointNameSpacingIsReported)
 {
     LayoutPage page;
-    page.host.nameStyle = "連名印刷";
+    page.host.style = app::NameStyle::Joint;
     page.host.jointCount = "2";
     page.host.joint[1] = "山田";
     page.host.joint[2] = "佐藤";
@@ -115,7 +115,7 @@ TEST(Failures, DoubledAddressIndentIsACheckedSum)
     };
     for (const Case& c : cases) {
         LayoutPage page;
-        page.host.nameStyle = ""; // no name column
+        page.host.style = app::NameStyle::None; // no name column
         page.host.postal = QString::fromUtf8(c.postcode);
         page.in.CurOffsetName = c.curOffsetName;
         const LayoutResult r = page.run(LayoutNoshiLarge);

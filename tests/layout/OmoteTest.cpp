@@ -138,7 +138,7 @@ TEST(Omote, IndentCutsForLargerAndForTheBoldBox)
     };
     for (const Case& c : cases) {
         LayoutPage page;
-        page.host.nameStyle = ""; // no name column: ColumnIndent keeps the inscription's
+        page.host.style = app::NameStyle::None; // no name column: ColumnIndent keeps the inscription's
         page.host.omote = QString::fromUtf8(c.omote);
         page.host.omoteSize = c.option;
         page.host.oBold = c.boldBox;

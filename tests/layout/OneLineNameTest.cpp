@@ -258,7 +258,7 @@ TEST(OneLineName, NoSizeOptionKeepsTheEarlierDelta)
 TEST(OneLineName, UnknownStyleStillWritesAddressAndTrailingLines)
 {
     LayoutPage page;
-    page.host.nameStyle = "";
+    page.host.style = app::NameStyle::None;
     page.host.phone = "ＴＥＬ 03";
     ASSERT_TRUE(page.run(LayoutNoshiSmall).ok());
     // address indent 6 -> 12 blanks at 5 pt, no centring lines before the block
@@ -277,7 +277,7 @@ TEST(OneLineName, UnknownStyleStillWritesAddressAndTrailingLines)
 TEST(OneLineName, AddressIndentAboveTheTopWritesNoBlanks)
 {
     LayoutPage page;
-    page.host.nameStyle = "";
+    page.host.style = app::NameStyle::None;
     page.host.faxText = " ";
     page.in.CurOffsetName = -7;
     ASSERT_TRUE(page.run(LayoutNoshiMedium).ok());

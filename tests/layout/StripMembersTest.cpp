@@ -21,7 +21,7 @@ int firstTextSize(const QString& trace)
 
 void joint(LayoutPage& page, int count, const QString& name = QStringLiteral("山田太郎"))
 {
-    page.host.nameStyle = QStringLiteral("連名印刷");
+    page.host.style = app::NameStyle::Joint;
     page.host.jointCount = QString::number(count);
     for (int i = 1; i <= count; ++i)
         page.host.joint[size_t(i)] = name;
@@ -110,7 +110,7 @@ TEST(StripMembers, CompanyRowsAndTheFloorBeforeTheIndentSteps)
     // 小さめ: a 10-character company name at -4 + 20, an 11-character one at 20.
     for (const auto& [company, size] : {std::pair{"一二三四五六七八九十", 16}, std::pair{"一二三四五六七八九十一", 20}}) {
         LayoutPage page;
-        page.host.nameStyle = QStringLiteral("２行印刷");
+        page.host.style = app::NameStyle::TwoLine;
         page.host.company = QString::fromUtf8(company);
         page.host.person = QStringLiteral("山田");
         page.host.nameSize = SizeOption::Smaller;
@@ -218,26 +218,26 @@ TEST(Strip46, IndentsAndFloors)
 {
     struct Case {
         const char* label;
-        const char* style;
+        app::NameStyle style;
         int offset;
         SizeOption nameSize;
         const char* name;
         int indent;
     };
     const Case cases[] = {
-        {"one character", "１行印刷", 0, SizeOption::Standard, "誠", 3},
-        {"nine characters", "１行印刷", 0, SizeOption::Standard, "一二三四五六七八九", 3},
-        {"特大 at offset -1: floor", "１行印刷", -1, SizeOption::Extra, "山田", 1},
-        {"特大 at offset 0: exactly 0 stays", "１行印刷", 0, SizeOption::Extra, "山田", 0},
-        {"company at -4: floor", "２行印刷", -4, SizeOption::Standard, "", 1},
-        {"company at -3", "２行印刷", -3, SizeOption::Standard, "", 0},
-        {"joint names at -3", "連名印刷", -3, SizeOption::Standard, "", 0},
-        {"joint names at -4: floor", "連名印刷", -4, SizeOption::Standard, "", 1},
-        {"joint names, one name, no cut", "連名印刷", 0, SizeOption::Standard, "", 3},
+        {"one character", app::NameStyle::OneLine, 0, SizeOption::Standard, "誠", 3},
+        {"nine characters", app::NameStyle::OneLine, 0, SizeOption::Standard, "一二三四五六七八九", 3},
+        {"特大 at offset -1: floor", app::NameStyle::OneLine, -1, SizeOption::Extra, "山田", 1},
+        {"特大 at offset 0: exactly 0 stays", app::NameStyle::OneLine, 0, SizeOption::Extra, "山田", 0},
+        {"company at -4: floor", app::NameStyle::TwoLine, -4, SizeOption::Standard, "", 1},
+        {"company at -3", app::NameStyle::TwoLine, -3, SizeOption::Standard, "", 0},
+        {"joint names at -3", app::NameStyle::Joint, -3, SizeOption::Standard, "", 0},
+        {"joint names at -4: floor", app::NameStyle::Joint, -4, SizeOption::Standard, "", 1},
+        {"joint names, one name, no cut", app::NameStyle::Joint, 0, SizeOption::Standard, "", 3},
     };
     for (const Case& c : cases) {
         LayoutPage page;
-        page.host.nameStyle = QString::fromUtf8(c.style);
+        page.host.style = c.style;
         page.host.name = QString::fromUtf8(c.name);
         page.host.company = QStringLiteral("株式会社そらべに");
         page.host.person = QStringLiteral("山田");

@@ -33,7 +33,7 @@ int firstColumnBlanks(const QString& trace)
 
 void joint(LayoutPage& page, const QStringList& names)
 {
-    page.host.nameStyle = QStringLiteral("連名印刷");
+    page.host.style = app::NameStyle::Joint;
     page.host.jointCount = QString::number(names.size());
     for (int i = 0; i < names.size(); ++i)
         page.host.joint[size_t(i + 1)] = names[i];

@@ -9,7 +9,7 @@ namespace {
 
 LayoutPage& twoLine(LayoutPage& page)
 {
-    page.host.nameStyle = "２行印刷";
+    page.host.style = app::NameStyle::TwoLine;
     page.host.company = "  株式会社山田商事 ";
     page.host.title = "代表取締役社長";
     page.host.person = "山田太郎";

@@ -48,6 +48,10 @@ TEST_F(FileListStoreTest, AMissingDatabaseIsCreatedWithItsTable)
     EXPECT_EQ(columnsOf(path), QStringList({"ID", "ファイル名", "のし紙サイズ名", "使用するひな型", "ディレクトリ"}));
     FileListStore again(path, preview::OmoteFileListKind());
     EXPECT_EQ(again.open(), FileListStore::OpenResult::Opened);
+    // Without a data folder there is no list, and no file anywhere else.
+    FileListStore nowhere(QString(), preview::OmoteFileListKind());
+    EXPECT_EQ(nowhere.open(), FileListStore::OpenResult::Unavailable);
+    EXPECT_FALSE(nowhere.isOpen());
 }
 
 TEST_F(FileListStoreTest, AFolderGivesARowPerPartWithAReadableSideFile)
@@ -57,6 +61,7 @@ TEST_F(FileListStoreTest, AFolderGivesARowPerPartWithAReadableSideFile)
     part(dir, "NoSide.nd1", std::nullopt);
     // UTF-16 with its byte-order mark is no code page 932 text.
     part(dir, "Utf16.nd1", QByteArray::fromHex("fffe") + QByteArray("k\0e\0y\0\r\0\n\0", 10));
+    part(dir, "Utf8.nd1", QStringLiteral("萌黄（祝大）　\r\n大のし\r\n").toUtf8());
     part(dir, "Sample.ND1", sideBytes(LargeKey, "大のし"));          // the extension as typed only
     part(dir, "Memond1", sideBytes(LargeKey, "小のし"), "Mem.ndb"); // no dot: Mem's side file
     part(dir, "EmptySize.nd1", sideBytes(LargeKey, ""));

@@ -140,6 +140,36 @@ TEST_F(FileListWindowTest, OkOnAnUnregisteredPaperOpensThePartInTheEditor)
     EXPECT_TRUE(p.mailbox().fileSizeName().isEmpty());
 }
 
+TEST_F(FileListWindowTest, ThePreviewsFileMenuOpensTheListsAndLoadsTheChoice)
+{
+    frmNoshiPreView& p = openLargeNoshi(false);
+    EXPECT_TRUE(p.mnuFileLoad1->isEnabled());
+    EXPECT_TRUE(p.mnuList->isEnabled());
+    const QString parts = folder("parts"), path = parts + "/山田太郎様.nd2";
+    const QString saved = p.RichTextBox2->text();
+    answerDialogs(path);
+    ASSERT_TRUE(p.saveNamePart());
+    p.RichTextBox2->setText(QStringLiteral("書き換え"));
+    app::store().FileParth = parts;
+
+    whileShown([](FileListWindow& win) {
+        EXPECT_EQ(win.windowTitle(), "名書き　ファイルリスト");
+        EXPECT_EQ(namesOf(win), QStringList{"山田太郎様"});
+        win.Command1_Click();
+    });
+    p.mnuList_Click();
+    EXPECT_EQ(app::store().PendingOpen, 0); // the editor's own menu hands nothing to the main window
+    EXPECT_EQ(p.mailbox().nameFile(), path);
+    EXPECT_EQ(p.mailbox().chosenFileName(), "山田太郎様");
+
+    // The paper is the page's own: the editor's activation loads the part at once.
+    ui::clearShownMessages();
+    p.Form_Activate();
+    EXPECT_TRUE(messages().isEmpty()) << messages().join("\n").toStdString();
+    EXPECT_EQ(p.RichTextBox2->text(), saved);
+    EXPECT_TRUE(p.mailbox().nameFile().isEmpty());
+}
+
 TEST_F(FileListWindowTest, OkRefusesWhatItCannotRegister)
 {
     chooseSize(LargeKey, 0, 0, QStringLiteral("大のし"));

@@ -1,6 +1,7 @@
 // The printer dialog and its paper panel against a fake driver of two
 // recording printers and the real main window's controls: every change goes
 // at once into the main window and the global offsets and survives Cancel.
+// One test runs the dialog over a recording port with no window behind it.
 #include "FakeDriver.h"
 
 #include "model/LiveStore.h"
@@ -64,7 +65,7 @@ protected:
 
     frmPrinterP& open()
     {
-        dlg = new frmPrinterP(MainWindowPrinterTargets(*main));
+        dlg = new frmPrinterP(MainWindowPrinterPort(*main));
         dlg->Form_Load();
         dlg->Form_Activate();
         return *dlg;
@@ -277,6 +278,54 @@ TEST_F(PrinterDialogTest, OkCopiesThePaperOptionsAndCloses)
     d.Command1_Click();
     EXPECT_TRUE(d.isUnloaded());
     EXPECT_EQ(forms::checkValue(main->CheckHanshiban), 0);
+}
+
+// A port with no window behind it, recording every write.
+struct RecordingPort : PrinterOptionPort {
+    bool places[4] = {false, false, true, false};
+    int papers[3] = {1, 0, 1};
+    int x = 3, y = -1;
+    QStringList log;
+    bool sheetPlace(SheetPlace p) const override { return places[int(p)]; }
+    void setSheetPlace(SheetPlace p, bool on) override
+    {
+        places[int(p)] = on;
+        log << QStringLiteral("place %1 %2").arg(int(p)).arg(on);
+    }
+    int paperOption(PaperOption o) const override { return papers[int(o)]; }
+    void setPaperOption(PaperOption o, int v) override
+    {
+        papers[int(o)] = v;
+        log << QStringLiteral("paper %1 %2").arg(int(o)).arg(v);
+    }
+    int offsetX() const override { return x; }
+    int offsetY() const override { return y; }
+    void setOffsetX(int mm) override { x = mm, log << QStringLiteral("x %1").arg(mm); }
+    void setOffsetY(int mm) override { y = mm, log << QStringLiteral("y %1").arg(mm); }
+    QString osType() const override { return QStringLiteral("NT/XP"); }
+};
+
+TEST_F(PrinterDialogTest, ReadsAndWritesThroughItsPortAlone)
+{
+    auto port = std::make_shared<RecordingPort>();
+    dlg = new frmPrinterP(port);
+    frmPrinterP& d = *dlg;
+    d.Form_Load();
+    d.Form_Activate();
+    EXPECT_TRUE(d.Option6->isChecked()); // the tray's left side
+    EXPECT_EQ(forms::checkValue(d.Check3), 1);
+    EXPECT_EQ(forms::checkValue(d.Check1), 0);
+    EXPECT_EQ(forms::checkValue(d.CheckHanshiban), 1);
+    EXPECT_EQ(d.Text1->text(), "3");
+    EXPECT_EQ(d.Text3->text(), "-1");
+
+    port->log.clear();
+    d.Option4->click();
+    d.Text1->setText("12");
+    d.Command1_Click();
+    // place 0: the printer's centre; papers 0..2: size, driver, 半紙判
+    EXPECT_EQ(port->log.join(u'|'), "place 0 1|x 12|y -1|paper 0 1|paper 1 0|paper 2 1");
+    EXPECT_TRUE(d.isUnloaded());
 }
 
 } // namespace

@@ -442,3 +442,26 @@ TEST(PagePrinter, WithoutCompanyNameTheStatusLineIsLeftAlone)
     EXPECT_EQ(rig.host.status, "earlier status");
     EXPECT_EQ(rig.boxOrder(), (std::vector<QString>{"omote", "name", "bulk"}));
 }
+
+TEST(PagePrinter, ACharacterNoInstalledFontHasIsNamedAndNothingPrints)
+{
+    Rig r;
+    a4Landscape(r.host.s);
+    r.host.omote.setSelText(QStringLiteral("御中元"));
+    // U+10FFFD: a private character that no font carries.
+    r.host.name.setSelText(QString::fromUcs4(U"山田\U0010FFFD"));
+    const PagePrintResult res = r.print(PagePrinterVariant::Landscape);
+    ASSERT_EQ(ui::shownMessages().size(), 1u);
+    EXPECT_TRUE(ui::shownMessages()[0].text.contains(QStringLiteral("U+10FFFD")));
+    EXPECT_FALSE(res.error.isEmpty());
+    EXPECT_TRUE(r.rec->boxes().empty());
+    EXPECT_TRUE(r.paperCalls().isEmpty()); // the printer was not even set up
+
+    // A rare kanji that an installed font has prints (in that font).
+    ui::clearShownMessages();
+    r.host.name.clear();
+    r.host.name.setSelText(QString::fromUcs4(U"𠮷田"));
+    EXPECT_TRUE(r.print(PagePrinterVariant::Landscape).error.isEmpty());
+    EXPECT_TRUE(ui::shownMessages().empty());
+    EXPECT_FALSE(r.rec->boxes().empty());
+}

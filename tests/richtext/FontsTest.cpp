@@ -1,5 +1,7 @@
 // Document font names, the faces that stand in for them, and measurement.
 #include "platform/fonts/FontCatalog.h"
+#include "platform/fonts/FontFallback.h"
+#include "platform/fonts/LoadedFace.h"
 #include "platform/richtext/RichTextBox.h"
 #include "platform/richtext/TextLayout.h"
 #include "platform/text/TextMeasure.h"
@@ -20,6 +22,9 @@ TEST(FontCatalog, DocumentNamesMapToIpaFaces)
         {u"@ＭＳ ゴシック", "ipag.ttf"},  {u"IPAPMincho", "ipamp.ttf"},
         {u"IPAゴシック", "ipag.ttf"},     {u"Arial", "ipam.ttf"},
         {u"", "ipam.ttf"},
+        // Other installed fonts are used as themselves, by either name.
+        {u"IPAmjMincho", "ipamjm.ttf"},   {u"青柳衡山フォントT", "AoyagiKouzanT.ttf"},
+        {u"KouzanBrushFont", "kouzan-mouhitsu.ttf"}, {u"AoyagiSosekiFont2", "aoyagi-soseki.ttf"},
     };
     for (const Case& c : cases) {
         const QString name = QString::fromUtf16(c.name);
@@ -31,9 +36,12 @@ TEST(FontCatalog, DocumentNamesMapToIpaFaces)
     }
     EXPECT_EQ(fonts::baseName(QStringLiteral("@ＭＳ 明朝")), QStringLiteral("ＭＳ 明朝"));
     EXPECT_TRUE(fonts::isVerticalName(QStringLiteral("@ＭＳ 明朝")));
-    EXPECT_EQ(fonts::japaneseFontNames(),
+    const QStringList offered = fonts::japaneseFontNames();
+    EXPECT_EQ(offered.mid(0, 4),
               QStringList({QStringLiteral("ＭＳ 明朝"), QStringLiteral("ＭＳ Ｐ明朝"),
                            QStringLiteral("ＭＳ ゴシック"), QStringLiteral("ＭＳ Ｐゴシック")}));
+    for (const char* brush : {"AoyagiKouzanFontT", "KouzanBrushFont", "AoyagiSosekiFont2", "IPAmjMincho"})
+        EXPECT_TRUE(offered.contains(QString::fromUtf8(brush))) << brush;
 }
 
 TEST(TextMeasure, WidthsComeFromDesignUnits)
@@ -72,4 +80,43 @@ TEST(TextMeasure, ColumnPitchIsTheExtentRoundedUpToWhole96DpiPixels)
                 << font.toStdString() << " " << c.size;
         }
     }
+}
+
+TEST(FontFallback, ACharacterTheChosenFontLacksIsDrawnInAnInstalledFontThatHasIt)
+{
+    const fonts::LoadedFace* mincho = fonts::loadedFace(QStringLiteral("ＭＳ 明朝"));
+    ASSERT_NE(mincho, nullptr);
+    // 𠮷 (U+20BB7), the "tsuchi-yoshi" of personal names: IPAmj Mincho has it, IPA Mincho not.
+    const fonts::LoadedFace* yoshi = fonts::faceDrawing(mincho, 0x20BB7);
+    ASSERT_NE(yoshi, nullptr);
+    EXPECT_EQ(QFileInfo(yoshi->file()).fileName(), QStringLiteral("ipamjm.ttf"));
+    for (char32_t own : {U'田', U'髙', U'﨑', U'　', U'\r'})
+        EXPECT_EQ(fonts::faceDrawing(mincho, own), mincho) << uint32_t(own);
+
+    // Laid out in a vertical column: the name keeps its font, 𠮷 gets a real glyph.
+    rt::RichTextBox box;
+    box.setVertical(true);
+    box.setSelFontName(QStringLiteral("ＭＳ 明朝"));
+    box.setSelFontSize(20);
+    box.setSelText(QString::fromUcs4(U"山田𠮷"));
+    const rt::TextLayout layout(box.document(), 100, 100, 100, true);
+    QStringList files;
+    for (const rt::LaidLine& line : layout.lines())
+        for (const rt::GlyphRun& run : line.runs) {
+            files << QFileInfo(run.face->file()).fileName();
+            for (quint32 g : run.glyphs)
+                EXPECT_NE(g, 0u) << "an empty box would be drawn";
+        }
+    EXPECT_EQ(files, QStringList({QStringLiteral("ipam.ttf"), QStringLiteral("ipamjm.ttf")}));
+}
+
+TEST(FontFallback, CharactersNoInstalledFontHasAreNamedOnce)
+{
+    // U+10FFFD is a private character no font carries; blanks, line ends and
+    // a variation selector need no glyph of their own.
+    const QString text = QString::fromUcs4(U"山田\U0010FFFD　𠮷\r\n葛\U000E0100\U0010FFFD");
+    EXPECT_EQ(fonts::charsNoFontHas(text), QString::fromUcs4(U"\U0010FFFD"));
+    EXPECT_TRUE(fonts::charsNoFontHas(QStringLiteral("御中元　山田太郎")).isEmpty());
+    const QString message = fonts::missingCharsMessage(QString::fromUcs4(U"\U0010FFFD"));
+    EXPECT_TRUE(message.contains(QStringLiteral("U+10FFFD")));
 }

@@ -158,9 +158,26 @@ TEST_F(SubWinTest, NameExtensionOkRules)
     while (QApplication::overrideCursor())
         QApplication::restoreOverrideCursor();
 
-    // Not a number, or out of range: refused with a message, nothing written.
+    // Decimal ranks are rounded for the comparison, halves to the even one;
+    // the texts stay as typed.
+    const struct {
+        const char* start;
+        const char* end;
+        const char* endAfter;
+    } rounded[] = {{"2.5", "2", "2"}, {"3.5", "3", "3.5"}, {"１２", "１１", "１２"}};
+    for (const auto& c : rounded) {
+        ext->txtStart->setText(QString::fromUtf8(c.start));
+        ext->txtEnd->setText(QString::fromUtf8(c.end));
+        ext->Command1_Click();
+        EXPECT_EQ(ext->txtEnd->text(), QString::fromUtf8(c.endAfter)) << c.start;
+        while (QApplication::overrideCursor())
+            QApplication::restoreOverrideCursor();
+    }
+
+    // Not a number, out of range, or below 1 (they would print "0位" labels):
+    // refused with a message, nothing written.
     forms::setText(m().Text2, QStringLiteral("山田"));
-    for (const char* bad : {"abc", "0", "40000", "2.5"}) {
+    for (const char* bad : {"abc", "0", "40000", "-3"}) {
         ui::clearShownMessages();
         ext->txtStart->setText(QString::fromUtf8(bad));
         ext->txtEnd->setText(QStringLiteral("9"));

@@ -1,0 +1,244 @@
+#include "platform/fonts/FontFallback.h"
+
+#include "platform/fonts/LoadedFace.h"
+
+#include <QHash>
+#include <QMutex>
+#include <QSet>
+#include <cstdlib>
+#include <fontconfig/fontconfig.h>
+#include <hb.h>
+
+namespace fonts {
+
+namespace {
+
+QMutex& fcMutex()
+{
+    static QMutex m;
+    return m;
+}
+
+FcConfig* config()
+{
+    static FcConfig* c = FcInitLoadConfigAndFonts();
+    return c;
+}
+
+QString fcString(FcPattern* p, const char* object)
+{
+    FcChar8* s = nullptr;
+    if (FcPatternGetString(p, object, 0, &s) != FcResultMatch || !s)
+        return {};
+    return QString::fromUtf8(reinterpret_cast<const char*>(s));
+}
+
+Face faceOf(FcPattern* p)
+{
+    Face f;
+    f.file = fcString(p, FC_FILE);
+    int index = 0;
+    if (FcPatternGetInteger(p, FC_INDEX, 0, &index) == FcResultMatch)
+        f.index = index;
+    f.family = fcString(p, FC_FAMILY);
+    return f;
+}
+
+// Files the shaper and the printer can use: TrueType and OpenType outlines.
+bool isOutlineFile(const QString& file)
+{
+    static const char* const kinds[] = {".ttf", ".otf", ".ttc", ".otc"};
+    for (const char* k : kinds) {
+        if (file.endsWith(QLatin1String(k), Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
+}
+
+char32_t codePointAt(const QString& s, qsizetype i)
+{
+    if (s[i].isHighSurrogate() && i + 1 < s.size() && s[i + 1].isLowSurrogate())
+        return QChar::surrogateToUcs4(s[i], s[i + 1]);
+    return s[i].unicode();
+}
+
+} // namespace
+
+QStringList installedFamilies()
+{
+    QMutexLocker lock(&fcMutex());
+    QStringList names;
+    FcPattern* pat = FcPatternCreate();
+    FcObjectSet* os = FcObjectSetBuild(FC_FAMILY, FC_FILE, nullptr);
+    if (FcFontSet* fs = FcFontList(config(), pat, os)) {
+        QSet<QString> seen;
+        for (int i = 0; i < fs->nfont; ++i) {
+            if (!isOutlineFile(fcString(fs->fonts[i], FC_FILE)))
+                continue;
+            // A font may carry its family in several languages: each is a name users know.
+            FcChar8* s = nullptr;
+            for (int n = 0; FcPatternGetString(fs->fonts[i], FC_FAMILY, n, &s) == FcResultMatch; ++n) {
+                const QString name = QString::fromUtf8(reinterpret_cast<const char*>(s));
+                if (!name.isEmpty() && !name.startsWith(u'@') && !seen.contains(name)) {
+                    seen.insert(name);
+                    names << name;
+                }
+            }
+        }
+        FcFontSetDestroy(fs);
+    }
+    FcObjectSetDestroy(os);
+    FcPatternDestroy(pat);
+    names.sort(Qt::CaseInsensitive);
+    return names;
+}
+
+std::optional<Face> installedFace(const QString& family)
+{
+    if (family.isEmpty())
+        return std::nullopt;
+    static QHash<QString, std::optional<Face>> cache;
+    QMutexLocker lock(&fcMutex());
+    const QString key = family.toCaseFolded();
+    if (auto it = cache.constFind(key); it != cache.constEnd())
+        return *it;
+    std::optional<Face> found;
+    FcPattern* pat = FcPatternCreate();
+    const QByteArray name = family.toUtf8();
+    FcPatternAddString(pat, FC_FAMILY, reinterpret_cast<const FcChar8*>(name.constData()));
+    FcObjectSet* os = FcObjectSetBuild(FC_FILE, FC_INDEX, FC_FAMILY, FC_WEIGHT, FC_SLANT, nullptr);
+    if (FcFontSet* fs = FcFontList(config(), pat, os)) {
+        // The upright face nearest to regular weight.
+        int best = -1;
+        int bestScore = 0;
+        for (int i = 0; i < fs->nfont; ++i) {
+            const Face f = faceOf(fs->fonts[i]);
+            if (!isOutlineFile(f.file))
+                continue;
+            int weight = FC_WEIGHT_REGULAR;
+            int slant = FC_SLANT_ROMAN;
+            FcPatternGetInteger(fs->fonts[i], FC_WEIGHT, 0, &weight);
+            FcPatternGetInteger(fs->fonts[i], FC_SLANT, 0, &slant);
+            const int score = std::abs(weight - FC_WEIGHT_REGULAR) + (slant != FC_SLANT_ROMAN ? 1000 : 0);
+            if (best < 0 || score < bestScore) {
+                best = i;
+                bestScore = score;
+            }
+        }
+        if (best >= 0) {
+            Face f = faceOf(fs->fonts[best]);
+            f.family = family;
+            found = f;
+        }
+        FcFontSetDestroy(fs);
+    }
+    FcObjectSetDestroy(os);
+    FcPatternDestroy(pat);
+    cache.insert(key, found);
+    return found;
+}
+
+std::optional<Face> faceWithChar(char32_t cp)
+{
+    static QHash<char32_t, std::optional<Face>> cache;
+    QMutexLocker lock(&fcMutex());
+    if (auto it = cache.constFind(cp); it != cache.constEnd())
+        return *it;
+    std::optional<Face> found;
+    FcPattern* pat = FcPatternCreate();
+    FcCharSet* wanted = FcCharSetCreate();
+    FcCharSetAddChar(wanted, FcChar32(cp));
+    FcPatternAddCharSet(pat, FC_CHARSET, wanted);
+    // Brush and Mincho faces suit a noshi better than a Gothic one.
+    FcPatternAddString(pat, FC_FAMILY, reinterpret_cast<const FcChar8*>("serif"));
+    FcPatternAddString(pat, FC_LANG, reinterpret_cast<const FcChar8*>("ja"));
+    FcConfigSubstitute(config(), pat, FcMatchPattern);
+    FcDefaultSubstitute(pat);
+    FcResult r = FcResultNoMatch;
+    if (FcFontSet* fs = FcFontSort(config(), pat, FcFalse, nullptr, &r)) {
+        for (int i = 0; i < fs->nfont && !found; ++i) {
+            FcCharSet* has = nullptr;
+            if (FcPatternGetCharSet(fs->fonts[i], FC_CHARSET, 0, &has) == FcResultMatch && has
+                && FcCharSetHasChar(has, FcChar32(cp))) {
+                // The sorted set holds the fonts' own patterns: take the file from there.
+                FcPattern* full = FcFontRenderPrepare(config(), pat, fs->fonts[i]);
+                Face f = faceOf(full ? full : fs->fonts[i]);
+                if (full)
+                    FcPatternDestroy(full);
+                if (isOutlineFile(f.file))
+                    found = f;
+            }
+        }
+        FcFontSetDestroy(fs);
+    }
+    FcCharSetDestroy(wanted);
+    FcPatternDestroy(pat);
+    cache.insert(cp, found);
+    return found;
+}
+
+bool needsGlyph(char32_t cp)
+{
+    if (cp < 0x20 || cp == 0x20 || cp == 0x3000 || cp == 0xFFFC || cp == 0x7F)
+        return false;
+    // Variation selectors and joiners choose a form; a font without them
+    // draws the base character.
+    if ((cp >= 0xFE00 && cp <= 0xFE0F) || (cp >= 0xE0100 && cp <= 0xE01EF) || cp == 0x200B || cp == 0x200C
+        || cp == 0x200D || cp == 0x2060 || cp == 0xFEFF)
+        return false;
+    return true;
+}
+
+namespace {
+bool hasGlyph(const LoadedFace* face, char32_t cp)
+{
+    hb_codepoint_t g = 0;
+    return face && hb_font_get_nominal_glyph(face->hbFont(), cp, &g) && g != 0;
+}
+} // namespace
+
+const LoadedFace* faceDrawing(const LoadedFace* chosen, char32_t cp)
+{
+    if (!needsGlyph(cp) || hasGlyph(chosen, cp))
+        return chosen;
+    const std::optional<Face> other = faceWithChar(cp);
+    if (!other)
+        return chosen;
+    const LoadedFace* loaded = loadedFace(other->family);
+    return hasGlyph(loaded, cp) ? loaded : chosen;
+}
+
+QString charsNoFontHas(const QString& text)
+{
+    QString missing;
+    QSet<char32_t> seen;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char32_t cp = codePointAt(text, i);
+        if (cp > 0xFFFF)
+            ++i;
+        if (!needsGlyph(cp) || seen.contains(cp))
+            continue;
+        seen.insert(cp);
+        if (!faceWithChar(cp)) {
+            if (cp > 0xFFFF)
+                missing += QString::fromUcs4(&cp, 1);
+            else
+                missing += QChar(char16_t(cp));
+        }
+    }
+    return missing;
+}
+
+QString missingCharsMessage(const QString& chars)
+{
+    QStringList named;
+    const QList<uint> cps = chars.toUcs4();
+    for (uint cp : cps)
+        named << QStringLiteral("「%1」(U+%2)").arg(QString::fromUcs4(reinterpret_cast<const char32_t*>(&cp), 1),
+                                                   QString::number(cp, 16).toUpper().rightJustified(4, u'0'));
+    return QStringLiteral("次の文字を印刷できるフォントがインストールされていません。\n%1\n\n"
+                          "文字を変えるか、その文字を持つフォントをインストールしてから印刷してください。")
+        .arg(named.join(QStringLiteral("、")));
+}
+
+} // namespace fonts

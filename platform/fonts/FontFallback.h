@@ -1,0 +1,39 @@
+// The installed fonts as fontconfig knows them: every family the desktop
+// offers, the file of a family chosen by name, and for a character that the
+// chosen font lacks (rare and variant kanji of personal names) an installed
+// font that has it. Kept apart from the catalogue of the four document fonts
+// and from the loaded faces, which only ask it.
+#pragma once
+
+#include "platform/fonts/FontCatalog.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace fonts {
+
+class LoadedFace;
+
+// Every installed font family, sorted, without vertical ("@") names.
+QStringList installedFamilies();
+// The regular face of an installed family (the name compared without case);
+// nullopt when no such family is installed.
+std::optional<Face> installedFace(const QString& family);
+// An installed face that has the character, a Japanese serif one preferred;
+// nullopt when no installed font has it.
+std::optional<Face> faceWithChar(char32_t cp);
+
+// Whether a character needs a glyph at all (blanks, line ends, selectors and
+// object marks do not).
+bool needsGlyph(char32_t cp);
+// The face that draws a character: the chosen one when it has the character,
+// else a loaded installed face that has it, else the chosen one (which then
+// draws its empty box; printing checks for that first).
+const LoadedFace* faceDrawing(const LoadedFace* chosen, char32_t cp);
+// The characters of a text that no installed font has, each once, in order.
+QString charsNoFontHas(const QString& text);
+// The message that names them, shown before anything is printed.
+QString missingCharsMessage(const QString& chars);
+
+} // namespace fonts
