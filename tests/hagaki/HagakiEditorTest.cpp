@@ -6,8 +6,10 @@
 #include "editors/PageInserts.h"
 #include "editors/PostcardPrint.h"
 #include "editors/frmHagaki.h"
+#include "editors/frmHagakiSub.h"
 #include "platform/richtext/RichTextEdit.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -15,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 
 using editors::frmHagaki;
 
