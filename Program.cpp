@@ -23,7 +23,7 @@
 
 namespace app {
 
-int runProgram(int argc, char** argv)
+int runProgram(int argc, char** argv, const std::function<void(QWidget&)>& shown)
 {
     // Built first so that it outlives every window that reaches it.
     ProgramContext context;
@@ -61,6 +61,8 @@ int runProgram(int argc, char** argv)
     w.Form_Load();
     w.show();
     life.arm();
+    if (shown)
+        shown(w);
     // The platform shutting down closes the window like its close box.
     QObject::connect(&qapp, &QCoreApplication::aboutToQuit, &w, [&w] {
         if (w.isVisible())

@@ -831,7 +831,7 @@ QRect RichTextEdit::caretRect() const
     return r.toAlignedRect();
 }
 
-void RichTextEdit::paintEvent(QPaintEvent*)
+void RichTextEdit::paintEvent(QPaintEvent* event)
 {
     QPainter p(viewport());
     p.fillRect(viewport()->rect(), canvas_);
@@ -865,7 +865,7 @@ void RichTextEdit::paintEvent(QPaintEvent*)
         }
     }
 
-    rt::render(*layout, p, page, dpm);
+    rt::render(*layout, p, page, dpm, event->rect());
 
     const bool showCaret = hasFocus() && caretOn_ && !readOnly_ && (e == s || !preedit_.isEmpty());
     if (showCaret)

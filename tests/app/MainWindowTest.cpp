@@ -348,6 +348,7 @@ TEST_F(MainWindowTest, PrintEditAndFileListCommandsSetTheirFlags)
 TEST_F(MainWindowTest, CalendarPictureAndShortcutMenus)
 {
     NoshiMain& m = start();
+    EXPECT_EQ(m.MonthView1, nullptr); // built when first shown
     m.mnuMonthVew_Click();
     EXPECT_TRUE(m.mnuMonthVew->isChecked());
     EXPECT_FALSE(m.MonthView1->isHidden());
