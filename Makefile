@@ -37,7 +37,7 @@ bench: build
 # $(FUZZ_BUILD)/corpus/<name>, failures in $(FUZZ_BUILD)/<name>-crash-*.
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZERS ?= rtf_read rtf_roundtrip picture datafile settings cp932 filelist
+FUZZERS ?= rtf_read rtf_roundtrip picture datafile settings cp932 sidefile filelist
 fuzz:
 	@$(MAKE) --no-print-directory deps PACKAGES="$(PACKAGES) clang"
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DNOSHI_FUZZ=ON

@@ -102,10 +102,6 @@ void NoshiMain::buildControls()
     Line4->setGeometry(0, 0, forms::twipsToPx(16200), 1);
 
     Picture1 = place(new InfoPanel(client), 0, 40, 2955, 5340);
-    // Over the panel's top left corner, on the client area so that it may be
-    // larger than the design's box: a month must show whole.
-    MonthView1 = place(new QCalendarWidget(client), 0, 40, 2325, 2160);
-    MonthView1->hide();
     RichTextBox1 = new rt::RichTextBox(this);
     RichTextBox2 = new rt::RichTextBox(this);
     RichTextBox3 = new rt::RichTextBox(this);
@@ -253,8 +249,20 @@ void NoshiMain::buildControls()
     for (qsizetype i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order[i], order[i + 1]);
     for (QWidget* w : {static_cast<QWidget*>(Picture3), static_cast<QWidget*>(UpDown2),
-                       static_cast<QWidget*>(FlatScrollBar1), static_cast<QWidget*>(MonthView1)})
+                       static_cast<QWidget*>(FlatScrollBar1)})
         w->setFocusPolicy(Qt::NoFocus);
+}
+
+QCalendarWidget* NoshiMain::monthView()
+{
+    if (!MonthView1) {
+        // Over the panel's top left corner, on the client area so that it may
+        // be larger than the design's box: a month must show whole.
+        MonthView1 = place(new QCalendarWidget(centralWidget()), 0, 40, 2325, 2160);
+        MonthView1->setFocusPolicy(Qt::NoFocus);
+        MonthView1->hide();
+    }
+    return MonthView1;
 }
 
 void NoshiMain::connectHandlers()

@@ -98,11 +98,13 @@ public:
     // The values the closing step writes, taken from the controls now.
     MainSettings collectSettings() const;
     QString PictureFile;
+    // The calendar, built when first shown: most starts never show it.
+    QCalendarWidget* monthView();
 
     // --- controls ---
     QFrame* Line4 = nullptr;
     InfoPanel* Picture1 = nullptr;
-    QCalendarWidget* MonthView1 = nullptr;
+    QCalendarWidget* MonthView1 = nullptr; // null until first shown: see monthView()
     rt::RichTextBox* RichTextBox1 = nullptr; // inscription preview
     rt::RichTextBox* RichTextBox2 = nullptr; // name preview
     rt::RichTextBox* RichTextBox3 = nullptr; // company name for printing (never shown)

@@ -256,7 +256,7 @@ void NoshiMain::mnuPSave_Click()
 
 void NoshiMain::mnuMonthVew_Click()
 {
-    MonthView1->setSelectedDate(QDate::currentDate());
+    monthView()->setSelectedDate(QDate::currentDate());
     mnuMonthVew->setChecked(!mnuMonthVew->isChecked());
     if (mnuMonthVew->isChecked()) {
         MonthView1->resize(MonthView1->size().expandedTo(MonthView1->sizeHint()));

@@ -22,7 +22,8 @@ constexpr int SketchTemplateRow = 7; // the template the previews sketch
 
 bool beginPreview(NoshiMain& m, PreviewFields& f)
 {
-    m.MonthView1->hide();
+    if (m.MonthView1)
+        m.MonthView1->hide();
     if (m.Combo1->currentText().isEmpty())
         return false;
     f.TextColor = forms::checkValue(m.Check1) == 1 ? store().UsuzumiColor : 0;

@@ -6,6 +6,9 @@
 #include <QImage>
 #include <QPen>
 
+#include <cmath>
+#include <limits>
+
 namespace rt {
 
 namespace {
@@ -14,7 +17,13 @@ constexpr double ItalicSlant = 0.2;      // synthetic italic: the faces have no 
 constexpr double BoldStrokeEm = 1.0 / 40; // synthetic bold: the faces have no bold design
 constexpr int MaxNesting = 4;             // embedded documents inside embedded documents
 
-void renderLines(const TextLayout& layout, QPainter& p, double dpm, int depth);
+// Across the lines (x in a vertical box, y in a horizontal one), in box mm.
+struct Span {
+    double from = -std::numeric_limits<double>::infinity();
+    double to = std::numeric_limits<double>::infinity();
+};
+
+void renderLines(const TextLayout& layout, QPainter& p, double dpm, int depth, Span shown = Span());
 
 QColor colorOf(Color c)
 {
@@ -105,9 +114,39 @@ void drawObject(QPainter& p, const ObjectBox& box, double dpm, int depth)
     p.drawRect(r);
 }
 
-void renderLines(const TextLayout& layout, QPainter& p, double dpm, int depth)
+// How far across the box a line may draw: its own extent, and around each
+// run's origin two ems, room for ascent, descent, slant and the offsets a
+// face gives its glyphs (a raised run may leave its line).
+Span reachOf(const LaidLine& line, bool vertical)
 {
+    auto across = [&](const QPointF& mm) { return vertical ? mm.x() : mm.y(); };
+    Span r{across(line.rectMm.topLeft()), across(line.rectMm.bottomRight())};
+    auto widen = [&](double lo, double hi) {
+        r.from = std::min(r.from, lo);
+        r.to = std::max(r.to, hi);
+    };
+    for (const GlyphRun& run : line.runs) {
+        widen(across(run.originMm) - 2 * run.sizeMm, across(run.originMm) + 2 * run.sizeMm);
+        for (const QLineF& d : run.decorationsMm)
+            widen(std::min(across(d.p1()), across(d.p2())), std::max(across(d.p1()), across(d.p2())));
+    }
+    for (const ObjectBox& ob : line.objects) {
+        widen(across(ob.rectMm.topLeft()), across(ob.rectMm.bottomRight()));
+        for (const QLineF& d : ob.decorationsMm)
+            widen(std::min(across(d.p1()), across(d.p2())), std::max(across(d.p1()), across(d.p2())));
+    }
+    return r;
+}
+
+void renderLines(const TextLayout& layout, QPainter& p, double dpm, int depth, Span shown)
+{
+    const bool culling = std::isfinite(shown.from) || std::isfinite(shown.to);
     for (const LaidLine& line : layout.lines()) {
+        if (culling) {
+            const Span reach = reachOf(line, layout.vertical());
+            if (reach.to < shown.from || reach.from > shown.to)
+                continue;
+        }
         for (const GlyphRun& run : line.runs) {
             drawRun(p, run, dpm);
             drawDecorations(p, run.decorationsMm, run.sizeMm, run.format.color, dpm);
@@ -119,13 +158,19 @@ void renderLines(const TextLayout& layout, QPainter& p, double dpm, int depth)
 
 } // namespace
 
-void render(const TextLayout& layout, QPainter& painter, const QRectF& target, double dpm)
+void render(const TextLayout& layout, QPainter& painter, const QRectF& target, double dpm, const QRectF& exposed)
 {
+    Span shown;
+    if (!exposed.isNull()) {
+        const QRectF mm = exposed.translated(-target.topLeft());
+        shown.from = (layout.vertical() ? mm.left() : mm.top()) / dpm;
+        shown.to = (layout.vertical() ? mm.right() : mm.bottom()) / dpm;
+    }
     painter.save();
     painter.setClipRect(target, Qt::IntersectClip);
     painter.translate(target.topLeft());
     painter.setRenderHint(QPainter::TextAntialiasing, true);
-    renderLines(layout, painter, dpm, 0);
+    renderLines(layout, painter, dpm, 0, shown);
     painter.restore();
 }
 

@@ -12,9 +12,11 @@
 
 namespace rt {
 
+// With an exposed rectangle (in the units of the target), only the lines
+// that reach into it are drawn: a screen repaints a small part of a long page.
 void render(const RichTextBox& box, QPainter& painter, const QRectF& targetRectInDeviceUnits,
             double deviceDotsPerMm);
 void render(const TextLayout& layout, QPainter& painter, const QRectF& targetRectInDeviceUnits,
-            double deviceDotsPerMm);
+            double deviceDotsPerMm, const QRectF& exposedInDeviceUnits = QRectF());
 
 } // namespace rt

@@ -78,3 +78,8 @@ public:
 };
 
 } // namespace rt
+
+// Moved in memory as bytes (their members are Qt's own relocatable types), so
+// that a document of many paragraphs grows without copying each of them.
+Q_DECLARE_TYPEINFO(rt::CharFormat, Q_RELOCATABLE_TYPE);
+Q_DECLARE_TYPEINFO(rt::Paragraph, Q_RELOCATABLE_TYPE);

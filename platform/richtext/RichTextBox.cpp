@@ -79,6 +79,9 @@ void RichTextBox::endEdit()
 void RichTextBox::touched(qsizetype from, qsizetype removed, qsizetype added)
 {
     layout_.reset();
+    // The paragraphs the change reached are laid out anew, the rest kept.
+    paragraphLayouts_.replaced(index_.locate(doc_, from).paragraph, index_.locate(doc_, from + added, true).paragraph,
+                               doc_.paragraphs.size());
     if (!editChanged_) {
         changeFrom_ = from;
         changeRemoved_ = removed;
@@ -366,7 +369,8 @@ double RichTextBox::wrapLengthMm() const
 std::shared_ptr<const TextLayout> RichTextBox::layout() const
 {
     if (!layout_)
-        layout_ = std::make_shared<const TextLayout>(doc_, widthMm_, heightMm_, wrapLengthMm(), vertical_);
+        layout_ = std::make_shared<const TextLayout>(doc_, widthMm_, heightMm_, wrapLengthMm(), vertical_,
+                                                     &paragraphLayouts_);
     return layout_;
 }
 

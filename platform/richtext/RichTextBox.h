@@ -9,14 +9,13 @@
 #include "platform/richtext/DocumentEdit.h"
 #include "platform/richtext/EditHistory.h"
 #include "platform/richtext/RichDocument.h"
+#include "platform/richtext/TextLayout.h"
 
 #include <QObject>
 #include <memory>
 #include <optional>
 
 namespace rt {
-
-class TextLayout;
 
 class RichTextBox : public QObject {
     Q_OBJECT
@@ -135,6 +134,7 @@ private:
     double rightMarginMm_ = 0.0;
     bool vertical_ = false;
     mutable std::shared_ptr<const TextLayout> layout_;
+    mutable ParagraphLayoutCache paragraphLayouts_; // told of every change by touched()
 
     EditHistory history_;
     int editDepth_ = 0;

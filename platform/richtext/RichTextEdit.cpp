@@ -852,7 +852,7 @@ QRect RichTextEdit::caretRect() const
     return r.toAlignedRect();
 }
 
-void RichTextEdit::paintEvent(QPaintEvent*)
+void RichTextEdit::paintEvent(QPaintEvent* event)
 {
     QPainter p(viewport());
     p.fillRect(viewport()->rect(), canvas_);
@@ -886,7 +886,7 @@ void RichTextEdit::paintEvent(QPaintEvent*)
         }
     }
 
-    rt::render(*layout, p, page, dpm);
+    rt::render(*layout, p, page, dpm, event->rect());
 
     const bool showCaret = hasFocus() && caretOn_ && !readOnly_ && (e == s || !preedit_.isEmpty());
     if (showCaret)

@@ -271,12 +271,59 @@ GlyphRun placeRun(const Piece& pc, const Segment& s, double base, double fromMm,
 
 } // namespace
 
-TextLayout::TextLayout(const RichDocument& doc, double widthMm, double heightMm, double wrapMm, bool vertical)
+void ParagraphLayoutCache::replaced(qsizetype first, qsizetype lastNew, qsizetype newCount)
+{
+    const qsizetype oldCount = entries_.size();
+    const qsizetype lastOld = lastNew + oldCount - newCount;
+    if (oldCount == 0 || first < 0 || lastNew < first - 1 || lastOld < first - 1 || lastOld >= oldCount) {
+        entries_.clear(); // not the document last laid out: start over
+        return;
+    }
+    entries_.remove(first, lastOld - first + 1);
+    entries_.insert(first, lastNew - first + 1, Entry());
+}
+
+TextLayout::TextLayout(const RichDocument& doc, double widthMm, double heightMm, double wrapMm, bool vertical,
+                       ParagraphLayoutCache* cache)
     : vertical_(vertical), size_(widthMm, heightMm)
 {
+    if (cache
+        && (cache->entries_.size() != doc.paragraphs.size() || cache->widthMm_ != widthMm
+            || cache->heightMm_ != heightMm || cache->wrapMm_ != wrapMm || cache->vertical_ != vertical)) {
+        cache->entries_ = QVector<ParagraphLayoutCache::Entry>(doc.paragraphs.size());
+        cache->widthMm_ = widthMm;
+        cache->heightMm_ = heightMm;
+        cache->wrapMm_ = wrapMm;
+        cache->vertical_ = vertical;
+    }
+    lines_.reserve(doc.paragraphs.size());
     qsizetype start = 0;
     for (qsizetype i = 0; i < doc.paragraphs.size(); ++i) {
-        layoutParagraph(doc.paragraphs[i], i, start, wrapMm);
+        ParagraphLayoutCache::Entry* kept = cache ? &cache->entries_[i] : nullptr;
+        // Taken over only from the very same place across: the same sums of
+        // the same pitches give the very same coordinates.
+        if (kept && kept->valid && kept->extentBefore == extent_) {
+            if (kept->start != start) {
+                const qsizetype shift = start - kept->start;
+                for (LaidLine& line : kept->lines) {
+                    line.start += shift;
+                    for (ObjectBox& ob : line.objects)
+                        ob.position += shift;
+                }
+                kept->start = start;
+            }
+            for (const LaidLine& line : kept->lines) {
+                lines_.append(line);
+                lines_.last().paragraph = i;
+            }
+            extent_ = kept->extentAfter;
+        } else {
+            const qsizetype firstLine = lines_.size();
+            const double before = extent_;
+            layoutParagraph(doc.paragraphs[i], i, start, wrapMm);
+            if (kept)
+                *kept = {true, start, before, extent_, lines_.mid(firstLine)};
+        }
         start += doc.paragraphs[i].length() + 2;
     }
 }
@@ -326,7 +373,7 @@ void TextLayout::layoutParagraph(const Paragraph& p, qsizetype paragraph, qsizet
                 line.runs.append(std::move(run));
         }
         line.length = line.stops.size() - 1;
-        lines_.append(line);
+        lines_.append(std::move(line));
     }
 }
 

@@ -58,9 +58,39 @@ struct LaidLine {
     QVector<ObjectBox> objects;
 };
 
+// Paragraphs laid out before, kept between the layouts of one box: a
+// paragraph that has not changed since and starts at the same place across
+// the box is taken over as it was, its positions moved along with the text
+// before it, so that a keystroke lays out one paragraph, not the document.
+class ParagraphLayoutCache {
+public:
+    // Paragraphs [first, lastOld] of the document as last laid out became
+    // paragraphs [first, lastNew] of the document as it is now (which has
+    // newCount paragraphs); lastOld follows, as the paragraphs after the
+    // change are the same in number.
+    void replaced(qsizetype first, qsizetype lastNew, qsizetype newCount);
+    void clear() { entries_.clear(); }
+
+private:
+    friend class TextLayout;
+    struct Entry {
+        bool valid = false;
+        qsizetype start = 0;     // document position of the paragraph when laid out
+        double extentBefore = 0; // across, where its first line began
+        double extentAfter = 0;
+        QVector<LaidLine> lines;
+    };
+    QVector<Entry> entries_; // one per paragraph, once a layout ran
+    double widthMm_ = 0, heightMm_ = 0, wrapMm_ = 0;
+    bool vertical_ = false;
+};
+
 class TextLayout {
 public:
-    TextLayout(const RichDocument& doc, double widthMm, double heightMm, double wrapMm, bool vertical);
+    // With a cache, unchanged paragraphs are taken from it and the others
+    // are laid out and kept there; the result is the same as without.
+    TextLayout(const RichDocument& doc, double widthMm, double heightMm, double wrapMm, bool vertical,
+               ParagraphLayoutCache* cache = nullptr);
 
     bool vertical() const { return vertical_; }
     QSizeF sizeMm() const { return size_; }

@@ -4,6 +4,7 @@
 #include "app/InfoPanel.h"
 #include "platform/richtext/RichTextEdit.h"
 #include "app/Magnifier.h"
+#include "app/MagnifierTesting.h"
 #include "app/SmallDialogs.h"
 #include "app/WebPages.h"
 #include "platform/forms/Controls.h"
@@ -347,6 +348,7 @@ TEST_F(MainWindowTest, PrintEditAndFileListCommandsSetTheirFlags)
 TEST_F(MainWindowTest, CalendarPictureAndShortcutMenus)
 {
     NoshiMain& m = start();
+    EXPECT_EQ(m.MonthView1, nullptr); // built when first shown
     m.mnuMonthVew_Click();
     EXPECT_TRUE(m.mnuMonthVew->isChecked());
     EXPECT_FALSE(m.MonthView1->isHidden());
