@@ -8,6 +8,7 @@
 #include "platform/forms/Controls.h"
 #include "platform/forms/EnterAsTab.h"
 #include "platform/richtext/RichTextBox.h"
+#include "platform/richtext/TextLayout.h"
 #include "platform/vb/VbNum.h"
 
 #include <QCheckBox>
@@ -16,6 +17,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
+#include <cmath>
 
 namespace app {
 
@@ -47,7 +52,15 @@ frmTextSub0::frmTextSub0(NoshiMain* main, QWidget* parent) : forms::Form(parent)
     RichTextBox1 = new rt::RichTextBox(this);
     RichTextBox1->setWidthMm(4575 / forms::TwipsPerMm);
     RichTextBox1->setHeightMm(5895 / forms::TwipsPerMm);
-    RichTextBox1View = previewView(RichTextBox1, this, 4620, 120, 4575, 5895);
+    // The help is longer than its place in the window: its view shows the
+    // whole box like any preview, and a scroll area around the view scrolls.
+    HelpArea = placeTwips(new QScrollArea(this), 4620, 120, 4575, 5895);
+    HelpArea->setFrameShape(QFrame::NoFrame);
+    HelpArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    HelpArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    RichTextBox1View = previewView(RichTextBox1, HelpArea, 0, 0, 4575, 5895);
+    HelpArea->setWidget(RichTextBox1View);
+    fitHelpBox();
 
     const OkCancel buttons = makeOkCancel(this, 3240, 4200);
     Command1 = buttons.ok;
@@ -110,6 +123,21 @@ void frmTextSub0::Form_Load()
     for (const QString& line : helpLines())
         RichTextBox1->setSelText(line + QStringLiteral("\r\n"));
     RichTextBox1->setSelStart(0);
+    fitHelpBox();
+}
+
+void frmTextSub0::fitHelpBox()
+{
+    // The box is as wide as the area beside its scroll bar and as tall as its
+    // text; the view shows all of it.
+    const double dotsPerMm = RichTextBox1View->dotsPerMm();
+    const int frame = RichTextBox1View->frameWidth();
+    const int scrollBar = HelpArea->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, HelpArea);
+    const int widthPx = HelpArea->width() - scrollBar;
+    RichTextBox1->setWidthMm((widthPx - 2 * frame) / dotsPerMm);
+    const double placeMm = (HelpArea->height() - 2 * frame) / dotsPerMm;
+    RichTextBox1->setHeightMm(std::max(placeMm, RichTextBox1->layout()->extentMm()));
+    RichTextBox1View->resize(widthPx, int(std::ceil(RichTextBox1->heightMm() * dotsPerMm)) + 2 * frame);
 }
 
 void frmTextSub0::Check1_Click()

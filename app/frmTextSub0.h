@@ -11,6 +11,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QScrollArea;
 
 namespace rt {
 class RichTextBox;
@@ -59,10 +60,12 @@ public:
     MagnifierButton* Picture4 = nullptr;
     rt::RichTextBox* RichTextBox1 = nullptr; // help text
     rt::RichTextEdit* RichTextBox1View = nullptr;
+    QScrollArea* HelpArea = nullptr; // scrolls the help, which is longer than its place
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
 
 private:
+    void fitHelpBox();
     NoshiMain* main_;
 };
 

@@ -7,7 +7,9 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QScrollArea>
 #include <QScrollBar>
+#include "platform/richtext/TextLayout.h"
 
 namespace {
 
@@ -68,4 +70,29 @@ TEST_F(SubWinTest, PreviewsShowTheWholeBoxReadOnlyAndRedrawAtOnce)
     ext->show();
     QApplication::processEvents();
     expectWholeBoxShown(ext->RichTextBox1View);
+}
+
+TEST_F(SubWinTest, ExtensionHelpScrollsToItsLastParagraph)
+{
+    app::frmTextSub0* ext = windows->sub0();
+    ext->show();
+    QApplication::processEvents();
+    QScrollArea* area = ext->HelpArea;
+    rt::RichTextEdit* view = ext->RichTextBox1View;
+    // The last written paragraph ("■特殊な表書き…"), its bottom edge in the area's viewport.
+    const auto& lines = view->box()->layout()->lines();
+    const qsizetype last = ext->helpLines().size() - 2;
+    double bottomMm = 0;
+    for (const rt::LaidLine& l : lines)
+        if (l.paragraph == last)
+            bottomMm = l.rectMm.bottom();
+    ASSERT_GT(bottomMm, 0);
+    const auto bottomInArea = [&] {
+        return view->mapTo(area->viewport(), view->viewportPointAt(QPointF(1, bottomMm)).toPoint()).y();
+    };
+    EXPECT_GT(bottomInArea(), area->viewport()->height()); // below the window's place at first
+    area->verticalScrollBar()->setValue(area->verticalScrollBar()->maximum());
+    QApplication::processEvents();
+    EXPECT_LE(bottomInArea(), area->viewport()->height());
+    EXPECT_GE(bottomInArea(), 0);
 }
