@@ -13,7 +13,7 @@
 #include "editors/frmHagaki.h"
 #include "platform/paths/AppPaths.h"
 #include "app/PrinterDialogSetup.h"
-#include "model/MainHooks.h"
+#include "model/ProgramContext.h"
 #include "platform/services/Translations.h"
 #include "preview/lists/FileListWindow.h"
 #include "print/PrintDispatcher.h"
@@ -25,6 +25,9 @@ namespace app {
 
 int runProgram(int argc, char** argv, const std::function<void(QWidget&)>& shown)
 {
+    // Built first so that it outlives every window that reaches it.
+    ProgramContext context;
+    ScopedProgramContext useContext(context);
     QApplication qapp(argc, argv);
     QApplication::setOrganizationName(paths::Organization);
     QApplication::setApplicationName(paths::ApplicationName);

@@ -1,4 +1,5 @@
 #include "app/Magnifier.h"
+#include "app/MagnifierTesting.h"
 
 #include "platform/fonts/FontCatalog.h"
 #include "platform/forms/Controls.h"

@@ -28,8 +28,7 @@ private:
 };
 
 // Opens the magnifier modal on `text` in the font `fontName`; every opening
-// starts anew. The hook lets tests look at the window instead of waiting.
+// starts anew.
 void showMagnifier(const QString& text, const QString& fontName);
-void setMagnifierShowHookForTests(std::function<void(frmTip*)> hook);
 
 } // namespace app

@@ -1,4 +1,5 @@
 #include "app/Printers.h"
+#include "app/PrintersTesting.h"
 
 #include "platform/print/Printer.h"
 

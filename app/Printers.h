@@ -17,8 +17,4 @@ QString currentPrinterName();
 // The current printer's paper in twips; nullopt without a printer.
 std::optional<QSizeF> currentPaperTwips();
 
-// Tests: a fixed list of printers and a current printer of its own;
-// an empty function restores the system's.
-void setPrinterListForTests(std::function<QStringList()> list);
-
 } // namespace app

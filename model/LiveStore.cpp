@@ -224,12 +224,6 @@ void LiveStore::restoreTables(const QList<RegisteredSize>& sizes, const QStringL
         omotes_[size_t(i)] = i < omoteCount_ ? omotes[i] : QString();
 }
 
-LiveStore& store()
-{
-    static LiveStore s;
-    return s;
-}
-
 QString currentTemplateKey()
 {
     const LiveStore& st = store();

@@ -131,7 +131,7 @@ private:
     bool loadedDamaged_ = false;
 };
 
-// The program-wide store.
+// The store of the installed program context (model/ProgramContext.h).
 LiveStore& store();
 
 // The current size's template key in the current name style; empty when

@@ -62,6 +62,7 @@ struct MainHooks {
     std::function<void()> showNoshiLike;             // inscription guide, modeless
 };
 
+// The hooks of the installed program context (model/ProgramContext.h).
 MainHooks& hooks();
 
 } // namespace app

@@ -154,10 +154,4 @@ int BuiltinTemplateCatalogue::find(const QString& key, int firstRow) const
     return NotFound;
 }
 
-BuiltinTemplateCatalogue& catalogue()
-{
-    static BuiltinTemplateCatalogue c;
-    return c;
-}
-
 } // namespace app

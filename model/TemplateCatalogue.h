@@ -53,7 +53,8 @@ private:
     bool built_ = false;
 };
 
-// The program-wide catalogue, built at start-up.
+// The catalogue of the installed program context (model/ProgramContext.h),
+// built at start-up.
 BuiltinTemplateCatalogue& catalogue();
 
 } // namespace app

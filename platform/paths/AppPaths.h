@@ -28,7 +28,4 @@ QString dataFile(const QString& name);
 // neither there nor can be copied.
 QString ensureShippedCopied(const QString& name, QString* error = nullptr);
 
-// Tests point the shipped folder elsewhere; an empty text restores the default.
-void setShippedDirForTests(const QString& dir);
-
 } // namespace paths

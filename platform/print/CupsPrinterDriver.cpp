@@ -1,4 +1,5 @@
 #include "platform/print/CupsPrinterDriver.h"
+#include "platform/print/PrinterDriverTesting.h"
 
 #include "platform/print/LpOptions.h"
 #include "platform/print/PaperCodes.h"

@@ -44,7 +44,5 @@ public:
 
 // The program's driver: CUPS unless a test has put another in.
 PrinterDriver& printerDriver();
-// Replaces the driver; nullptr goes back to the CUPS driver.
-void setPrinterDriver(std::unique_ptr<PrinterDriver> driver);
 
 } // namespace prn

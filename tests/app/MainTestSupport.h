@@ -7,6 +7,7 @@
 #include "model/MainHooks.h"
 #include "app/NoshiMain.h"
 #include "app/Printers.h"
+#include "app/PrintersTesting.h"
 #include "platform/services/MessageBox.h"
 #include "platform/settings/SettingsStore.h"
 

@@ -4,6 +4,7 @@
 #include "app/InfoPanel.h"
 #include "platform/richtext/RichTextEdit.h"
 #include "app/Magnifier.h"
+#include "app/MagnifierTesting.h"
 #include "app/SmallDialogs.h"
 #include "app/WebPages.h"
 #include "platform/forms/Controls.h"

@@ -1,4 +1,5 @@
 #include "common/EditModeRig.h"
+#include "app/PrintersTesting.h"
 
 #include "model/DataFile.h"
 #include "model/LiveStore.h"

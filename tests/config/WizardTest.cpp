@@ -2,6 +2,7 @@
 // the main window's activation to the summary, the refusals, the ways back
 // and out, and a second run from the menu on a store that has sizes.
 #include "config/ConfigSupport.h"
+#include "app/PrintersTesting.h"
 
 #include "app/MainWizardHost.h"
 #include "config/WizardOmotePage.h"

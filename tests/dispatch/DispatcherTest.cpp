@@ -8,6 +8,7 @@
 #include "model/MainHooks.h"
 #include "model/TemplateCatalogue.h"
 #include "platform/paths/AppPaths.h"
+#include "platform/paths/AppPathsTesting.h"
 #include "print/TemplateDispatch.h"
 
 #include <QLabel>

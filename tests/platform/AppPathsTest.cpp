@@ -1,4 +1,5 @@
 #include "platform/paths/AppPaths.h"
+#include "platform/paths/AppPathsTesting.h"
 
 #include <QDir>
 #include <QFile>

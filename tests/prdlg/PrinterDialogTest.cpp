@@ -3,6 +3,7 @@
 // at once into the main window and the global offsets and survives Cancel.
 // One test runs the dialog over a recording port with no window behind it.
 #include "FakeDriver.h"
+#include "platform/print/PrinterDriverTesting.h"
 
 #include "model/LiveStore.h"
 #include "app/NoshiMain.h"

@@ -1,6 +1,7 @@
 // Printing from the editor: the page once with the editor's copies, the
 // strip sheets through their printers, and rank series.
 #include "preview/PreviewSupport.h"
+#include "app/PrintersTesting.h"
 
 #include "common/CupsTestServer.h"
 #include "model/LiveStore.h"
