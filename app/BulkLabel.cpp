@@ -5,9 +5,11 @@
 #include "platform/richtext/RichTextBox.h"
 #include "platform/services/Dialogs.h"
 #include "platform/services/MessageBox.h"
+#include "platform/services/Shell.h"
 #include "platform/settings/SettingsStore.h"
 
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 namespace app {
 
@@ -145,6 +147,23 @@ bool BulkLabel::insertObject()
     box_.setSelText(QString(ObjectLeadBlanks, QLatin1Char(' ')));
     box_.insertObject(obj);
     return true;
+}
+
+bool BulkLabel::openObject(const rt::EmbeddedObject& obj)
+{
+    // The opened copies stay until the program ends: the program that shows
+    // one reads it after this returns.
+    static QTemporaryDir opened;
+    QString error;
+    const QString path = opened.isValid()
+                             ? rt::writeObjectFile(obj, opened.path(), &error)
+                             : QString();
+    if (path.isEmpty()) {
+        warn(QStringLiteral("オブジェクトを開けませんでした。\n%1")
+                 .arg(opened.isValid() ? error : opened.errorString()));
+        return false;
+    }
+    return shell::OpenDocumentOrTell(path);
 }
 
 } // namespace app

@@ -8,6 +8,7 @@
 
 namespace rt {
 class RichTextBox;
+struct EmbeddedObject;
 }
 
 namespace app {
@@ -46,6 +47,11 @@ public:
     bool open();
     bool saveAs();
     bool insertObject();
+
+    // A double-click on an object in the label: its file is written out to a
+    // folder of this run and handed to the desktop, which opens it with the
+    // program for its type. A failure gets a message naming the file.
+    bool openObject(const rt::EmbeddedObject& obj);
 
     const QString& LabelFilePath() const { return LabelFilePath_; }
 

@@ -42,6 +42,8 @@ frmTextSub4::frmTextSub4(QWidget* parent)
         RichTextBox1View->setZoom(side / (BulkLabel::BoxSideMm * dotsPerMmAtOne));
     // The label is typed in Japanese: the input method comes on with the focus.
     setImeMode(RichTextBox1View, ImeMode::Hiragana);
+    connect(RichTextBox1View, &rt::RichTextEdit::objectDoubleClicked, this,
+            [this](const std::shared_ptr<rt::EmbeddedObject>& obj) { label_.openObject(*obj); });
 
     Frame1 = placeTwips(new QGroupBox(QStringLiteral("一括表示ラベル作成について"), body), 4560, 120, 4080, 1815);
     Label1 = placeTwips(

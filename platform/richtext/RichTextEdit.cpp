@@ -598,6 +598,18 @@ void RichTextEdit::mousePressEvent(QMouseEvent* e)
     e->accept();
 }
 
+std::shared_ptr<EmbeddedObject> RichTextEdit::objectAt(const QPoint& viewportPos) const
+{
+    if (!box_)
+        return nullptr;
+    const QPointF mm = mmAt(viewportPos);
+    for (const LaidLine& line : box_->layout()->lines())
+        for (const ObjectBox& b : line.objects)
+            if (b.rectMm.contains(mm))
+                return b.object;
+    return nullptr;
+}
+
 void RichTextEdit::mouseDoubleClickEvent(QMouseEvent* e)
 {
     if (!box_ || e->button() != Qt::LeftButton)
@@ -605,6 +617,15 @@ void RichTextEdit::mouseDoubleClickEvent(QMouseEvent* e)
     pressedLeft_ = true;
     if (readOnly_)
         return;
+    if (std::shared_ptr<EmbeddedObject> obj = objectAt(e->position().toPoint())) {
+        for (const LaidLine& line : box_->layout()->lines())
+            for (const ObjectBox& b : line.objects)
+                if (b.object == obj)
+                    setCaret(b.position + 1, b.position);
+        e->accept();
+        emit objectDoubleClicked(obj);
+        return;
+    }
     const auto word = caret::wordAt(box_->document(), caret::characterAt(*box_->layout(), mmAt(e->position().toPoint())));
     wordAnchorFrom_ = word.first;
     wordAnchorTo_ = word.second;

@@ -74,6 +74,8 @@ public:
     QPointF mmAt(const QPoint& viewportPos) const;   // box millimetres under a viewport point
     QPointF viewportPointAt(const QPointF& mm) const;
     QRect caretRect() const;                         // in viewport coordinates
+    // The object drawn under a viewport point, or nothing.
+    std::shared_ptr<EmbeddedObject> objectAt(const QPoint& viewportPos) const;
     qsizetype caretPosition() const;                 // the moving end of the selection
     qsizetype anchorPosition() const;
     QString preeditText() const { return preedit_; }
@@ -87,6 +89,8 @@ signals:
     void clicked();                              // a left-button click ended (after the selection is made)
     void rightPressed(const QPoint& globalPos);  // for pop-up menus; the selection stays
     void focusIn();
+    // A double-click on an object: the object is selected, for the window to open it.
+    void objectDoubleClicked(std::shared_ptr<rt::EmbeddedObject> object);
     void zoomChanged(double zoom);
 
 protected:

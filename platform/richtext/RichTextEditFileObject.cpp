@@ -5,10 +5,12 @@
 #include "platform/richtext/RichTextEditClipboard.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFont>
 #include <QImage>
+#include <QMimeDatabase>
 #include <QPainter>
 #include <algorithm>
 
@@ -94,6 +96,31 @@ std::shared_ptr<EmbeddedObject> objectFromFile(const QString& path, const QSizeF
     obj->sizeMm = scaledDown(PackageFaceMm, fitMm);
     obj->png = packageFace(obj->sizeMm, QFileInfo(path).fileName());
     return obj;
+}
+
+QString writeObjectFile(const EmbeddedObject& obj, const QString& dir, QString* error)
+{
+    const bool package = obj.kind == EmbeddedObject::Kind::Object && !obj.objectData.isEmpty();
+    const QByteArray& bytes = package ? obj.objectData : obj.png;
+    if (bytes.isEmpty()) {
+        fail(error, QStringLiteral("このオブジェクトには開けるファイルがありません。"));
+        return {};
+    }
+    QString name = QFileInfo(obj.sourcePath).fileName();
+    if (!package && !name.isEmpty())
+        name = QFileInfo(name).completeBaseName() + QStringLiteral(".png");
+    if (name.isEmpty()) {
+        // A label file keeps the bytes but not the name: the type gives the extension.
+        const QString suffix = QMimeDatabase().mimeTypeForData(bytes).preferredSuffix();
+        name = QStringLiteral("オブジェクト") + (suffix.isEmpty() ? QString() : QLatin1Char('.') + suffix);
+    }
+    const QString path = QDir(dir).filePath(name);
+    QString reason;
+    if (!files::writeFileSafely(path, bytes, &reason)) {
+        fail(error, QStringLiteral("ファイル「%1」を書き出せません。%2").arg(path, reason));
+        return {};
+    }
+    return path;
 }
 
 } // namespace rt

@@ -22,4 +22,10 @@ inline constexpr qint64 MaxEmbeddedFileBytes = 32 * 1024 * 1024;
 // their proportions). Nothing, with a message in *error, when the file cannot be read.
 std::shared_ptr<EmbeddedObject> objectFromFile(const QString& path, const QSizeF& fitMm, QString* error);
 
+// The reverse, for opening an object with the desktop: writes what the object
+// carries (a package's file, a picture as PNG) into dir, named after the file
+// it was made from, or by its content's type when that name was not kept.
+// The path written, or nothing with a message naming the file in *error.
+QString writeObjectFile(const EmbeddedObject& obj, const QString& dir, QString* error);
+
 } // namespace rt

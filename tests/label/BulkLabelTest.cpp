@@ -12,8 +12,13 @@
 #include "platform/richtext/RichTextBox.h"
 #include "platform/richtext/RichTextEdit.h"
 #include "platform/services/Dialogs.h"
+#include "platform/services/Shell.h"
+#include "platform/richtext/TextLayout.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QFileInfo>
+#include <QMouseEvent>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QDir>
@@ -406,4 +411,64 @@ TEST_F(BulkLabelTest, InsertObjectReplacesTheLabelWithSixBlanksAndTheObject)
     e->mnuOle_Click();
     EXPECT_EQ(messages.size(), 1);
     EXPECT_EQ(e->RichTextBox1->textRtf(), before);
+}
+
+TEST_F(BulkLabelTest, DoubleClickOnAnObjectHandsItsFileToTheDesktop)
+{
+    const QString pdf = file(QStringLiteral("原材料表.pdf"));
+    const QByteArray pdfBytes("%PDF-1.4\n% a label sheet\n");
+    writeBytes(pdf, pdfBytes);
+    std::vector<shell::ShellAction> launched;
+    bool opens = true;
+    shell::setLauncher([&](const shell::ShellAction& a) {
+        launched.push_back(a);
+        return opens;
+    });
+
+    frmTextSub4* e = editor();
+    const auto doubleClickObject = [&] {
+        rt::RichTextEdit* view = e->RichTextBox1View;
+        const rt::LaidLine* withObject = nullptr;
+        for (const rt::LaidLine& l : e->RichTextBox1->layout()->lines())
+            if (!l.objects.isEmpty())
+                withObject = &l;
+        ASSERT_NE(withObject, nullptr);
+        const QPoint at = view->viewportPointAt(withObject->objects[0].rectMm.center()).toPoint();
+        // A double-click on the blanks before the object opens nothing.
+        const QPoint blank = view->viewportPointAt(QPointF(withObject->rectMm.center().x(), 1.0)).toPoint();
+        EXPECT_EQ(view->objectAt(blank), nullptr);
+        for (QPoint p : {blank, at})
+            for (QEvent::Type t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
+                                   QEvent::MouseButtonRelease}) {
+                QMouseEvent ev(t, QPointF(p), QPointF(view->viewport()->mapToGlobal(p)), Qt::LeftButton,
+                               t == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, {});
+                QApplication::sendEvent(view->viewport(), &ev);
+            }
+    };
+
+    dialogPath = pdf;
+    e->mnuOle_Click();
+    doubleClickObject();
+    ASSERT_EQ(launched.size(), 1u);
+    EXPECT_EQ(launched[0].kind, shell::ActionKind::OpenDocument);
+    EXPECT_EQ(QFileInfo(launched[0].target).fileName(), QStringLiteral("原材料表.pdf"));
+    EXPECT_NE(launched[0].target, pdf); // a copy of what the label carries, not the file it came from
+    EXPECT_EQ(bytesOf(launched[0].target), pdfBytes);
+    EXPECT_EQ(e->RichTextBox1->selStart(), app::BulkLabel::ObjectLeadBlanks); // the object is selected
+    EXPECT_EQ(e->RichTextBox1->selLength(), 1);
+
+    // Read back from the label file the name is gone; the type names the copy.
+    e->Command1_Click();
+    QFile::remove(pdf);
+    e->mnuExit_Click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    e = editor();
+    opens = false; // and nothing on the desktop takes it
+    doubleClickObject();
+    ASSERT_EQ(launched.size(), 2u);
+    EXPECT_EQ(QFileInfo(launched[1].target).fileName(), QStringLiteral("オブジェクト.pdf"));
+    EXPECT_EQ(bytesOf(launched[1].target), pdfBytes);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains(launched[1].target));
+    shell::setLauncher({});
 }
