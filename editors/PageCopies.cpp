@@ -1,6 +1,7 @@
 #include "editors/PageCopies.h"
 
 #include "platform/print/Printer.h"
+#include "platform/richtext/RichTextBox.h"
 #include "platform/services/MessageBox.h"
 #include "print/PagePrintHost.h"
 #include "print/PagePrinter.h"
@@ -18,7 +19,10 @@ int CopiesOf(const QString& text)
 QString PrintPageCopies(prn::Printer& printer, const rt::RichTextBox& page, const prn::TwipRect& rc,
                         const prn::TwipRect& pageRect, int copies)
 {
-    QString error;
+    // Nothing is printed while a character would come out as an empty box.
+    QString error = noshi::ReportCharsNoFontHas(page.text());
+    if (!error.isEmpty())
+        return error;
     for (int copy = 1; copy <= copies; ++copy) {
         if (!printer.BeginPage()) {
             error = printer.lastError();

@@ -21,7 +21,8 @@ int CopiesOf(const QString& text);
 
 // Draws the whole page into rc (twips, relative to the printable area) once
 // per copy, each on a page of its own, ends the job and frees what the
-// printer cached for the page. A job that cannot be opened or handed over
+// printer cached for the page. A character that no installed font has is
+// named to the user first, and nothing prints. A job that cannot be opened or handed over
 // is reported to the user; its reason is returned, empty when all went well.
 QString PrintPageCopies(prn::Printer& printer, const rt::RichTextBox& page, const prn::TwipRect& rc,
                         const prn::TwipRect& pageRect, int copies);

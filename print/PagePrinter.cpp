@@ -191,19 +191,24 @@ BandFrame PreparePage(prn::Printer& printer, PagePrinterVariant variant, const P
     return bandFrameOf(t, printer);
 }
 
+QString ReportCharsNoFontHas(const QString& text)
+{
+    const QString missing = fonts::charsNoFontHas(text);
+    if (missing.isEmpty())
+        return {};
+    const QString message = fonts::missingCharsMessage(missing);
+    ui::MsgBox(message, ui::Buttons::Ok, ui::Icon::Exclamation, QStringLiteral("Caution"));
+    return message;
+}
+
 PagePrintResult RunPagePrinter(PagePrinterVariant variant, PagePrintHost& host, prn::Printer& printer)
 {
     const VariantTraits& t = traitsOf(variant);
     const PagePrintSettings s = host.printSettings();
     PagePrintResult result;
-    // A character that no installed font has would print as an empty box:
-    // say which before anything goes to the printer.
-    if (const QString missing = fonts::charsNoFontHas(host.omoteBox().text() + host.nameBox().text());
-        !missing.isEmpty()) {
-        result.error = fonts::missingCharsMessage(missing);
-        ui::MsgBox(result.error, ui::Buttons::Ok, ui::Icon::Exclamation, QStringLiteral("Caution"));
+    result.error = ReportCharsNoFontHas(host.omoteBox().text() + host.nameBox().text());
+    if (!result.error.isEmpty())
         return result;
-    }
     const BandFrame frame = PreparePage(printer, variant, s);
 
     result.copies = CopyCount(s);

@@ -36,6 +36,11 @@ int CopyCount(const PagePrintSettings& s);
 // the band frame of the page as the printer now has it.
 BandFrame PreparePage(prn::Printer& printer, PagePrinterVariant variant, const PagePrintSettings& s);
 
+// A character that no installed font has would print as an empty box: the
+// user is told which before anything goes to the printer. The message, empty
+// when every character can be drawn.
+QString ReportCharsNoFontHas(const QString& text);
+
 PagePrintResult RunPagePrinter(PagePrinterVariant variant, PagePrintHost& host, prn::Printer& printer);
 
 PagePrintResult PrintNoshiLandscape(PagePrintHost& host, prn::Printer& printer);

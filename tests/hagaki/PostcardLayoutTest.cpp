@@ -210,3 +210,19 @@ TEST(PostcardPrint, APrinterThatCannotStartIsReported)
     ui::setAnswerer({});
     EXPECT_EQ(ui::shownMessages().size(), 1u);
 }
+
+TEST(PostcardPrint, ACharacterNoFontHasIsNamedAndNothingPrints)
+{
+    PrintRig rig;
+    const QString missing = QString::fromUcs4(U"\U0010FFFD"); // a private-use character no font draws
+    rig.page.setText(QStringLiteral("謹賀") + missing);
+    rig.rec->clearCalls();
+    ui::clearShownMessages();
+    ui::setAnswerer([](const ui::MessageRequest&) { return ui::Answer::Ok; });
+    const QString error = printPostcard(*rig.printer, rig.page, PortraitV, {}, 2);
+    ui::setAnswerer({});
+    ASSERT_EQ(ui::shownMessages().size(), 1u);
+    EXPECT_TRUE(ui::shownMessages()[0].text.contains(missing));
+    EXPECT_EQ(error, ui::shownMessages()[0].text);
+    EXPECT_FALSE(rig.rec->log().contains(QStringLiteral("startDoc")));
+}
