@@ -319,47 +319,7 @@ void PageEditor::buildMenus()
     mnuEditCopy = item(mnuEdit, QStringLiteral("ｺﾋﾟｰ(&C)"), QKeySequence(Qt::CTRL | Qt::Key_C));
     mnuEditPaste = item(mnuEdit, QStringLiteral("貼り付け(&P)"), QKeySequence(Qt::CTRL | Qt::Key_V));
 
-    QMenu* view = MenuBar->addMenu(QStringLiteral("表示(&V)"));
-    mnuViewStatusBar = item(view, QStringLiteral("ｽﾃｰﾀｽ ﾊﾞｰ(&B)"));
-    mnuViewStatusBar->setCheckable(true);
-    mnuViewStatusBar->setChecked(true);
-
-    QMenu* format = MenuBar->addMenu(QStringLiteral("書式(&O)"));
-    QMenu* font = format->addMenu(QStringLiteral("書体の変更(&C)"));
-    mnuFontChange = item(font, QStringLiteral("ﾌｫﾝﾄの変更(&C)"));
-    font->addSeparator();
-    mnuFontB = item(font, QStringLiteral("太字(&B)"));
-    mnuFontItalic = item(font, QStringLiteral("斜体(&I)"));
-    mnuFontUnder = item(font, QStringLiteral("下線(&U)"));
-    mnuFontst = item(font, QStringLiteral("取消(&S)"));
-    font->addSeparator();
-    mnuFontReset = item(font, QStringLiteral("標準(&R)"));
-    format->addSeparator();
-    mnuFontColor = item(format, QStringLiteral("文字色の変更(&F)"));
-    mnuUsuzumi = item(format, QStringLiteral("薄墨に変更(&U)"));
-    format->addSeparator();
-    mnuFontSize = item(format, QStringLiteral("ﾌｫﾝﾄｻｲｽﾞの変更(&B)"));
-
-    QMenu* help = MenuBar->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
-    mnuHelpContents = item(help, QStringLiteral("目次＆ｷｰﾜｰﾄﾞ(&C)"));
-    help->addSeparator();
-    mnuHint = item(help, QStringLiteral("編集のﾋﾝﾄ(&H)"));
-    help->addSeparator();
-    mnuHelpAbout = item(help, QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)"));
-
-    mnuPopup = new QMenu(QStringLiteral("Ｐｏｐｕｐ"), this);
-    mnuPopEditUndo = item(mnuPopup, QStringLiteral("元に戻す(&U)"));
-    mnuPopup->addSeparator();
-    mnuPopEditCut = item(mnuPopup, QStringLiteral("切り取り(&T)"));
-    mnuPopEditCopy = item(mnuPopup, QStringLiteral("ｺﾋﾟｰ(&C)"));
-    mnuPopEditPaste = item(mnuPopup, QStringLiteral("貼り付け(&P)"));
-    mnuPopup->addSeparator();
-    mnuPopFont = item(mnuPopup, QStringLiteral("書体の変更(&C)"));
-    mnuPopup->addSeparator();
-    mnuPopColor = item(mnuPopup, QStringLiteral("文字色の変更(&F)"));
-    mnuPopUsuzumi = item(mnuPopup, QStringLiteral("薄墨に変更(&G)"));
-    mnuPopup->addSeparator();
-    mnuPopSize = item(mnuPopup, QStringLiteral("ﾌｫﾝﾄｻｲｽﾞの変更(&B)"));
+    buildSharedMenus(MenuBar, this);
 
     auto on = [this](QAction* a, auto f) { connect(a, &QAction::triggered, this, f); };
     on(mnuFileNew, [this] { mnuFileNew_Click(); });

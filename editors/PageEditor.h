@@ -8,6 +8,7 @@
 #pragma once
 
 #include "platform/forms/Form.h"
+#include "preview/EditorMenus.h"
 
 #include <QString>
 #include <memory>
@@ -38,7 +39,7 @@ namespace editors {
 
 class PageInserts;
 
-class PageEditor : public forms::Form {
+class PageEditor : public forms::Form, public preview::EditorMenus {
     Q_OBJECT
 public:
     explicit PageEditor(QWidget* parent = nullptr);
@@ -84,15 +85,6 @@ public:
     QAction *mnuFilePrint = nullptr, *mnuPrinterSetup = nullptr, *mnuFileExit = nullptr;
     QAction* mnuPicload = nullptr; // "画像ﾌｧｲﾙの読み込み(&L)", first in the edit menu
     QAction *mnuEditUndo = nullptr, *mnuEditCut = nullptr, *mnuEditCopy = nullptr, *mnuEditPaste = nullptr;
-    QAction* mnuViewStatusBar = nullptr;
-    QAction *mnuFontChange = nullptr, *mnuFontB = nullptr, *mnuFontItalic = nullptr, *mnuFontUnder = nullptr;
-    QAction *mnuFontst = nullptr, *mnuFontReset = nullptr, *mnuFontColor = nullptr, *mnuUsuzumi = nullptr;
-    QAction* mnuFontSize = nullptr;
-    QAction *mnuHelpContents = nullptr, *mnuHint = nullptr, *mnuHelpAbout = nullptr;
-    QMenu* mnuPopup = nullptr;
-    QAction *mnuPopEditUndo = nullptr, *mnuPopEditCut = nullptr, *mnuPopEditCopy = nullptr;
-    QAction *mnuPopEditPaste = nullptr, *mnuPopFont = nullptr, *mnuPopColor = nullptr;
-    QAction *mnuPopUsuzumi = nullptr, *mnuPopSize = nullptr;
 
     // Changed by the user since the page was opened, saved or started anew.
     // The window's own work (seeding, a change of direction) does not count.

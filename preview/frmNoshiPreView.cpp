@@ -348,47 +348,7 @@ void frmNoshiPreView::buildMenus()
     edit->addSeparator();
     mnuUpdate = item(edit, QStringLiteral("編集画面の更新(&N)"));
 
-    QMenu* view = MenuBar->addMenu(QStringLiteral("表示(&V)"));
-    mnuViewStatusBar = item(view, QStringLiteral("ｽﾃｰﾀｽ ﾊﾞｰ(&B)"));
-    mnuViewStatusBar->setCheckable(true);
-    mnuViewStatusBar->setChecked(true);
-
-    QMenu* tools = MenuBar->addMenu(QStringLiteral("書式(&O)"));
-    QMenu* fontMenu = tools->addMenu(QStringLiteral("書体の変更(&C)"));
-    mnuFontChange = item(fontMenu, QStringLiteral("ﾌｫﾝﾄの変更(&C)"));
-    fontMenu->addSeparator();
-    mnuFontB = item(fontMenu, QStringLiteral("太字(&B)"));
-    mnuFontItalic = item(fontMenu, QStringLiteral("斜体(&I)"));
-    mnuFontUnder = item(fontMenu, QStringLiteral("下線(&U)"));
-    mnuFontst = item(fontMenu, QStringLiteral("取消(&S)"));
-    fontMenu->addSeparator();
-    mnuFontReset = item(fontMenu, QStringLiteral("標準(&R)"));
-    tools->addSeparator();
-    mnuFontColor = item(tools, QStringLiteral("文字色の変更(&F)"));
-    mnuUsuzumi = item(tools, QStringLiteral("薄墨に変更(&U)"));
-    tools->addSeparator();
-    mnuFontSize = item(tools, QStringLiteral("ﾌｫﾝﾄｻｲｽﾞの変更(&B)"));
-
-    QMenu* help = MenuBar->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
-    mnuHelpContents = item(help, QStringLiteral("目次＆ｷｰﾜｰﾄﾞ(&C)"));
-    help->addSeparator();
-    mnuHint = item(help, QStringLiteral("編集のﾋﾝﾄ(&H)"));
-    help->addSeparator();
-    mnuHelpAbout = item(help, QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)"));
-
-    mnuPopup = new QMenu(QStringLiteral("Ｐｏｐｕｐ"), this);
-    mnuPopEditUndo = item(mnuPopup, QStringLiteral("元に戻す(&U)"));
-    mnuPopup->addSeparator();
-    mnuPopEditCut = item(mnuPopup, QStringLiteral("切り取り(&T)"));
-    mnuPopEditCopy = item(mnuPopup, QStringLiteral("ｺﾋﾟｰ(&C)"));
-    mnuPopEditPaste = item(mnuPopup, QStringLiteral("貼り付け(&P)"));
-    mnuPopup->addSeparator();
-    mnuPopFont = item(mnuPopup, QStringLiteral("書体の変更(&C)"));
-    mnuPopup->addSeparator();
-    mnuPopColor = item(mnuPopup, QStringLiteral("文字色の変更(&F)"));
-    mnuPopUsuzumi = item(mnuPopup, QStringLiteral("薄墨に変更(&G)"));
-    mnuPopup->addSeparator();
-    mnuPopSize = item(mnuPopup, QStringLiteral("ﾌｫﾝﾄｻｲｽﾞの変更(&B)"));
+    buildSharedMenus(MenuBar, this);
 
     auto on = [this](QAction* a, auto f) { connect(a, &QAction::triggered, this, f); };
     on(mnuFileLoad1, [this] { mnuFileLoad1_Click(); });

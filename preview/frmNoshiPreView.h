@@ -12,6 +12,7 @@
 #include "platform/forms/Form.h"
 #include "platform/vb/VbNum.h"
 #include "preview/CanvasGeometry.h"
+#include "preview/EditorMenus.h"
 #include "preview/PreviewMailbox.h"
 
 #include <QString>
@@ -41,7 +42,7 @@ namespace preview {
 
 class PreviewFormatter;
 
-class frmNoshiPreView : public forms::Form {
+class frmNoshiPreView : public forms::Form, public EditorMenus {
     Q_OBJECT
 public:
     explicit frmNoshiPreView(QWidget* parent = nullptr);
@@ -99,15 +100,7 @@ public:
     QAction *mnuOfileSave = nullptr, *mnuFileSaveAs = nullptr, *mnuFilePrint = nullptr;
     QAction *mnuPrinterSetup = nullptr, *mnuFileExit = nullptr;
     QAction *mnuEditUndo = nullptr, *mnuEditCut = nullptr, *mnuEditCopy = nullptr, *mnuEditPaste = nullptr;
-    QAction *mnuUpdate = nullptr, *mnuViewStatusBar = nullptr;
-    QAction *mnuFontChange = nullptr, *mnuFontB = nullptr, *mnuFontItalic = nullptr, *mnuFontUnder = nullptr;
-    QAction *mnuFontst = nullptr, *mnuFontReset = nullptr, *mnuFontColor = nullptr, *mnuUsuzumi = nullptr;
-    QAction* mnuFontSize = nullptr;
-    QAction *mnuHelpContents = nullptr, *mnuHint = nullptr, *mnuHelpAbout = nullptr;
-    QMenu* mnuPopup = nullptr;
-    QAction *mnuPopEditUndo = nullptr, *mnuPopEditCut = nullptr, *mnuPopEditCopy = nullptr;
-    QAction *mnuPopEditPaste = nullptr, *mnuPopFont = nullptr, *mnuPopColor = nullptr;
-    QAction *mnuPopUsuzumi = nullptr, *mnuPopSize = nullptr;
+    QAction* mnuUpdate = nullptr;
 
     PreviewFormatter& format() { return *format_; }
 
