@@ -1,5 +1,8 @@
 #include "preview/EditorMenus.h"
 
+#include "preview/PreviewFormatter.h"
+
+#include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -50,6 +53,31 @@ void EditorMenus::buildSharedMenus(QMenuBar* bar, QWidget* owner)
     mnuPopUsuzumi = item(mnuPopup, QStringLiteral("薄墨に変更(&G)"));
     mnuPopup->addSeparator();
     mnuPopSize = item(mnuPopup, QStringLiteral("ﾌｫﾝﾄｻｲｽﾞの変更(&B)"));
+}
+
+void EditorMenus::connectFormatCommands(QObject* context, std::function<PreviewFormatter&()> formatter)
+{
+    using Command = void (PreviewFormatter::*)();
+    const auto on = [&](QAction* a, Command c) {
+        QObject::connect(a, &QAction::triggered, context, [formatter, c] { (formatter().*c)(); });
+    };
+    on(mnuPopEditUndo, &PreviewFormatter::undo);
+    on(mnuPopEditCut, &PreviewFormatter::cut);
+    on(mnuPopEditCopy, &PreviewFormatter::copy);
+    on(mnuPopEditPaste, &PreviewFormatter::paste);
+    on(mnuFontChange, &PreviewFormatter::fontDialog);
+    on(mnuPopFont, &PreviewFormatter::fontDialog);
+    on(mnuFontB, &PreviewFormatter::bold);
+    on(mnuFontItalic, &PreviewFormatter::italic);
+    on(mnuFontUnder, &PreviewFormatter::underline);
+    on(mnuFontst, &PreviewFormatter::strikeThrough);
+    on(mnuFontReset, &PreviewFormatter::plain);
+    on(mnuFontColor, &PreviewFormatter::colorDialog);
+    on(mnuPopColor, &PreviewFormatter::colorDialog);
+    on(mnuUsuzumi, &PreviewFormatter::usuzumiFromMenu);
+    on(mnuPopUsuzumi, &PreviewFormatter::usuzumiFromPopup);
+    on(mnuFontSize, &PreviewFormatter::sizeCommand);
+    on(mnuPopSize, &PreviewFormatter::popupSize);
 }
 
 } // namespace preview

@@ -2,12 +2,17 @@
 // editor and the page editors share, caption for caption: built once here.
 #pragma once
 
+#include <functional>
+
 class QAction;
 class QMenu;
 class QMenuBar;
+class QObject;
 class QWidget;
 
 namespace preview {
+
+class PreviewFormatter;
 
 struct EditorMenus {
     QAction* mnuViewStatusBar = nullptr;
@@ -23,6 +28,10 @@ struct EditorMenus {
     // Adds 表示, 書式 and ﾍﾙﾌﾟ to the bar, in that order, and builds the
     // right-click menu owned by owner. Connecting them is the window's job.
     void buildSharedMenus(QMenuBar* bar, QWidget* owner);
+
+    // Connects the format menu and the right-click menu to the window's
+    // formatter, asked for at each command (a window may replace it).
+    void connectFormatCommands(QObject* context, std::function<PreviewFormatter&()> formatter);
 };
 
 } // namespace preview

@@ -360,29 +360,13 @@ void frmNoshiPreView::buildMenus()
     on(mnuFilePrint, [this] { mnuFilePrint_Click(); });
     on(mnuPrinterSetup, [] { previewHost().showPrinterDialog(); });
     on(mnuFileExit, [this] { mnuFileExit_Click(); });
-    for (QAction* a : {mnuEditUndo, mnuPopEditUndo})
-        on(a, [this] { format_->undo(); });
-    for (QAction* a : {mnuEditCut, mnuPopEditCut})
-        on(a, [this] { format_->cut(); });
-    for (QAction* a : {mnuEditCopy, mnuPopEditCopy})
-        on(a, [this] { format_->copy(); });
-    for (QAction* a : {mnuEditPaste, mnuPopEditPaste})
-        on(a, [this] { format_->paste(); });
+    on(mnuEditUndo, [this] { format_->undo(); });
+    on(mnuEditCut, [this] { format_->cut(); });
+    on(mnuEditCopy, [this] { format_->copy(); });
+    on(mnuEditPaste, [this] { format_->paste(); });
+    connectFormatCommands(this, [this]() -> PreviewFormatter& { return *format_; });
     on(mnuUpdate, [this] { Command1_Click(); });
     on(mnuViewStatusBar, [this] { mnuViewStatusBar_Click(); });
-    for (QAction* a : {mnuFontChange, mnuPopFont})
-        on(a, [this] { format_->fontDialog(); });
-    on(mnuFontB, [this] { format_->bold(); });
-    on(mnuFontItalic, [this] { format_->italic(); });
-    on(mnuFontUnder, [this] { format_->underline(); });
-    on(mnuFontst, [this] { format_->strikeThrough(); });
-    on(mnuFontReset, [this] { format_->plain(); });
-    for (QAction* a : {mnuFontColor, mnuPopColor})
-        on(a, [this] { format_->colorDialog(); });
-    on(mnuUsuzumi, [this] { format_->usuzumiFromMenu(); });
-    on(mnuPopUsuzumi, [this] { format_->usuzumiFromPopup(); });
-    on(mnuFontSize, [this] { format_->sizeCommand(); });
-    on(mnuPopSize, [this] { format_->popupSize(); });
     on(mnuHelpContents, [this] { mnuHelpContents_Click(); });
     on(mnuHint, [this] { previewHost().showHints(this); });
     on(mnuHelpAbout, [this] { previewHost().showAbout(this); });
