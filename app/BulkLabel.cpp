@@ -7,6 +7,7 @@
 #include "platform/services/MessageBox.h"
 #include "platform/services/Shell.h"
 #include "platform/settings/SettingsStore.h"
+#include "platform/run/RunState.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -151,9 +152,12 @@ bool BulkLabel::insertObject()
 
 bool BulkLabel::openObject(const rt::EmbeddedObject& obj)
 {
-    // The opened copies stay until the program ends: the program that shows
-    // one reads it after this returns.
-    static QTemporaryDir opened;
+    // The opened copies stay until the run ends: the program that shows one
+    // reads it after this returns.
+    struct Opened {
+        QTemporaryDir dir;
+    };
+    QTemporaryDir& opened = run::slot<Opened>().dir;
     QString error;
     const QString path = opened.isValid()
                              ? rt::writeObjectFile(obj, opened.path(), &error)

@@ -14,6 +14,7 @@
 #include "platform/print/Printer.h"
 #include "print/PrintDispatcher.h"
 #include "print/TemplateDispatch.h"
+#include "platform/run/RunState.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -90,14 +91,15 @@ void MainPreviewHost::showPrinterDialog()
 
 void MainPreviewHost::showAbout(QWidget* owner)
 {
-    static forms::FormRef<NoshiAbout> about;
-    about.showModal(owner);
+    struct About {
+        forms::FormRef<NoshiAbout> window;
+    };
+    run::slot<About>().window.showModal(owner);
 }
 
 void MainPreviewHost::showHints(QWidget* owner)
 {
-    static forms::FormRef<DialogDoc> hints;
-    hints.showModal(owner);
+    run::slot<forms::FormRef<DialogDoc>>().showModal(owner);
 }
 
 bool MainPreviewHost::hasFileLists() const { return hooks().showDatabase1 && hooks().showDatabase2; }

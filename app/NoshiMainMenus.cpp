@@ -12,6 +12,7 @@
 #include "platform/services/Dialogs.h"
 #include "platform/services/MessageBox.h"
 #include "platform/services/Shell.h"
+#include "platform/run/RunState.h"
 
 #include <QAction>
 #include <QApplication>
@@ -30,21 +31,9 @@ namespace app {
 
 namespace {
 
-forms::FormRef<NoshiAbout>& aboutRef()
-{
-    static forms::FormRef<NoshiAbout> r;
-    return r;
-}
-forms::FormRef<DialogUpdate>& updateRef()
-{
-    static forms::FormRef<DialogUpdate> r;
-    return r;
-}
-forms::FormRef<DialogSuport>& supportRef()
-{
-    static forms::FormRef<DialogSuport> r;
-    return r;
-}
+forms::FormRef<NoshiAbout>& aboutRef() { return run::slot<forms::FormRef<NoshiAbout>>(); }
+forms::FormRef<DialogUpdate>& updateRef() { return run::slot<forms::FormRef<DialogUpdate>>(); }
+forms::FormRef<DialogSuport>& supportRef() { return run::slot<forms::FormRef<DialogSuport>>(); }
 
 // The edit commands act on the control that has the focus once the menu has closed.
 void editFocused(const char* slot)

@@ -2,20 +2,17 @@
 #include "app/PrintersTesting.h"
 
 #include "platform/print/Printer.h"
+#include "platform/run/RunState.h"
 
 namespace app {
 
 namespace {
-std::function<QStringList()>& testList()
-{
-    static std::function<QStringList()> f;
-    return f;
-}
-QString& testCurrent()
-{
-    static QString s;
-    return s;
-}
+struct TestPrinters {
+    std::function<QStringList()> list;
+    QString current;
+};
+std::function<QStringList()>& testList() { return run::slot<TestPrinters>().list; }
+QString& testCurrent() { return run::slot<TestPrinters>().current; }
 } // namespace
 
 void setPrinterListForTests(std::function<QStringList()> list)

@@ -6,6 +6,7 @@
 #include "platform/forms/EnterAsTab.h"
 #include "platform/services/MessageBox.h"
 #include "platform/vb/VbNum.h"
+#include "platform/run/RunState.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -197,11 +198,7 @@ void frmSetupWiz8::Command2_Click()
 
 void frmSetupWiz8::Command3_Click() { unload(); }
 
-forms::FormRef<frmSetupWiz8>& templateSearchWindow()
-{
-    static forms::FormRef<frmSetupWiz8> ref;
-    return ref;
-}
+forms::FormRef<frmSetupWiz8>& templateSearchWindow() { return run::slot<forms::FormRef<frmSetupWiz8>>(); }
 
 void ShowTemplateSearch(QWidget* page, const SizeEntryControls& boxes)
 {

@@ -1,6 +1,7 @@
 #include "editors/EditorHost.h"
 
 #include "platform/print/Printer.h"
+#include "platform/run/RunState.h"
 
 namespace editors {
 
@@ -9,19 +10,19 @@ QString EditorHost::currentPrinterName() const { return prn::CurrentPrinter().De
 bool EditorHost::selectPrinter(const QString& name) { return prn::SelectPrinter(name); }
 
 namespace {
-EditorHost*& installed()
-{
-    static EditorHost* host = nullptr;
-    return host;
-}
+// The host the program installed, and one that works alone until it does.
+struct HostSlot {
+    EditorHost* installed = nullptr;
+    EditorHost alone;
+};
 } // namespace
 
 EditorHost& editorHost()
 {
-    static EditorHost alone;
-    return installed() ? *installed() : alone;
+    HostSlot& s = run::slot<HostSlot>();
+    return s.installed ? *s.installed : s.alone;
 }
 
-void setEditorHost(EditorHost* host) { installed() = host; }
+void setEditorHost(EditorHost* host) { run::slot<HostSlot>().installed = host; }
 
 } // namespace editors

@@ -14,6 +14,7 @@
 #include "print/PagePrintHost.h"
 #include "print/PagePrinter.h"
 #include "print/PrintGeometry.h"
+#include "platform/run/RunState.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -213,11 +214,7 @@ void frmFreeSize::Form_Unload(bool& cancel)
                    ui::Icon::Exclamation, QStringLiteral("Caution"));
 }
 
-forms::FormRef<frmFreeSize>& FreeSize()
-{
-    static forms::FormRef<frmFreeSize> ref;
-    return ref;
-}
+forms::FormRef<frmFreeSize>& FreeSize() { return run::slot<forms::FormRef<frmFreeSize>>(); }
 
 void showFreeSize()
 {

@@ -9,6 +9,7 @@
 #include "platform/richtext/RichTextBox.h"
 #include "platform/richtext/RichTextEdit.h"
 #include "platform/services/MessageBox.h"
+#include "platform/run/RunState.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -123,11 +124,7 @@ void frmHagaki::Command2_Click()
     unload();
 }
 
-forms::FormRef<frmHagaki>& Hagaki()
-{
-    static forms::FormRef<frmHagaki> ref;
-    return ref;
-}
+forms::FormRef<frmHagaki>& Hagaki() { return run::slot<forms::FormRef<frmHagaki>>(); }
 
 void showHagaki()
 {

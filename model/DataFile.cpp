@@ -3,6 +3,7 @@
 #include "platform/files/SafeFile.h"
 #include "platform/paths/AppPaths.h"
 #include "platform/text/Cp932.h"
+#include "platform/run/RunState.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,11 +15,11 @@ namespace app {
 
 namespace {
 
-QString& folderOverride()
-{
-    static QString f;
-    return f;
-}
+struct FolderOverride {
+    QString folder;
+};
+
+QString& folderOverride() { return run::slot<FolderOverride>().folder; }
 
 const QString OldB5StripKey = QStringLiteral("短冊シートＢ５");
 const QString B5StripKey = QStringLiteral("短冊Ｂ５／５Ｐ");

@@ -1,6 +1,7 @@
 #include "preview/PreviewHost.h"
 
 #include "platform/print/Printer.h"
+#include "platform/run/RunState.h"
 
 namespace preview {
 
@@ -10,19 +11,19 @@ bool PreviewHost::selectPrinter(const QString& name) { return prn::SelectPrinter
 app::StoreResult PreviewHost::registerSize(const app::RegisteredSize& size) { return app::store().addSize(size); }
 
 namespace {
-PreviewHost*& installed()
-{
-    static PreviewHost* host = nullptr;
-    return host;
-}
+// The host the program installed, and one that works alone until it does.
+struct HostSlot {
+    PreviewHost* installed = nullptr;
+    PreviewHost alone;
+};
 } // namespace
 
 PreviewHost& previewHost()
 {
-    static PreviewHost alone;
-    return installed() ? *installed() : alone;
+    HostSlot& s = run::slot<HostSlot>();
+    return s.installed ? *s.installed : s.alone;
 }
 
-void setPreviewHost(PreviewHost* host) { installed() = host; }
+void setPreviewHost(PreviewHost* host) { run::slot<HostSlot>().installed = host; }
 
 } // namespace preview

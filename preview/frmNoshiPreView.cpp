@@ -10,6 +10,7 @@
 #include "preview/PreviewFormatter.h"
 #include "preview/PreviewHost.h"
 #include "platform/forms/UpDown.h"
+#include "platform/run/RunState.h"
 
 #include <QAction>
 #include <QApplication>
@@ -95,7 +96,7 @@ struct FocusTracker {
     bool lastWasServiceDialog = false;
     FocusTracker()
     {
-        QObject::connect(qApp, &QGuiApplication::focusWindowChanged, qApp, [this](QWindow* w) {
+        watch = QObject::connect(qApp, &QGuiApplication::focusWindowChanged, qApp, [this](QWindow* w) {
             if (!w)
                 return;
             lastWasServiceDialog = false;
@@ -108,13 +109,14 @@ struct FocusTracker {
             }
         });
     }
+    ~FocusTracker() { QObject::disconnect(watch); }
+    FocusTracker(const FocusTracker&) = delete;
+    FocusTracker& operator=(const FocusTracker&) = delete;
+
+    QMetaObject::Connection watch;
 };
 
-FocusTracker& focusTracker()
-{
-    static FocusTracker t;
-    return t;
-}
+FocusTracker& focusTracker() { return run::slot<FocusTracker>(); }
 
 } // namespace
 
@@ -713,10 +715,6 @@ void frmNoshiPreView::setBoxVisible(int box, bool on)
     (box == 1 ? RichTextBox1View : RichTextBox2View)->setVisible(on);
 }
 
-forms::FormRef<frmNoshiPreView>& NoshiPreView()
-{
-    static forms::FormRef<frmNoshiPreView> ref;
-    return ref;
-}
+forms::FormRef<frmNoshiPreView>& NoshiPreView() { return run::slot<forms::FormRef<frmNoshiPreView>>(); }
 
 } // namespace preview

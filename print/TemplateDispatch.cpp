@@ -5,6 +5,7 @@
 #include "platform/print/Printer.h"
 #include "platform/services/MessageBox.h"
 #include "print/PagePrintHost.h"
+#include "platform/run/RunState.h"
 
 #include <QHash>
 
@@ -109,11 +110,11 @@ const QString StripKeys[] = {app::TemplateKey::TanzakuSpecial, app::TemplateKey:
 std::span<const DispatchEntry> TemplateDispatchTable() { return Table; }
 
 namespace {
-QHash<QString, QString>& overrides()
-{
-    static QHash<QString, QString> map;
-    return map;
-}
+struct Overrides {
+    QHash<QString, QString> map;
+};
+
+QHash<QString, QString>& overrides() { return run::slot<Overrides>().map; }
 } // namespace
 
 ScopedDispatchOverride::ScopedDispatchOverride(const QString& key, const QString& member) : key_(key)
@@ -181,8 +182,10 @@ bool isTanzakuSheet(PrinterChoice c)
 
 TanzakuSheetPrinter& tanzakuSheetPrinter()
 {
-    static TanzakuSheetPrinter entry;
-    return entry;
+    struct Entry {
+        TanzakuSheetPrinter print;
+    };
+    return run::slot<Entry>().print;
 }
 
 PrintPageOutcome PrintNoshiPage(PagePrintHost& host, prn::Printer& printer, const std::function<void()>& beforeSheet)

@@ -3,6 +3,7 @@
 #include "app/guide/GuideSearch.h"
 #include "platform/fonts/FontCatalog.h"
 #include "platform/forms/EnterAsTab.h"
+#include "platform/run/RunState.h"
 
 #include <QApplication>
 #include <QBoxLayout>
@@ -154,7 +155,10 @@ QWidget* NoshiLike::buildTab(int index, QWidget* upper, GuideGrid* grid, const Q
 
 NoshiLike* NoshiLike::showGuide(GuideHost host, QWidget* parent)
 {
-    static QPointer<NoshiLike> open;
+    struct OpenGuide {
+        QPointer<NoshiLike> window;
+    };
+    QPointer<NoshiLike>& open = run::slot<OpenGuide>().window;
     if (!open) {
         open = new NoshiLike(std::move(host), parent);
         const QRect screen = open->screen()->availableGeometry();

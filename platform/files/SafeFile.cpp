@@ -1,5 +1,6 @@
 #include "platform/files/SafeFile.h"
 #include "platform/files/SafeFileFaults.h"
+#include "platform/run/RunState.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -16,11 +17,11 @@ namespace files {
 
 namespace {
 
-faults::Hook& hook()
-{
-    static faults::Hook h;
-    return h;
-}
+struct HookSlot {
+    faults::Hook hook;
+};
+
+faults::Hook& hook() { return run::slot<HookSlot>().hook; }
 
 // 0 when the step may run, else the errno value a test injects.
 int injected(faults::Step step)

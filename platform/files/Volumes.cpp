@@ -1,4 +1,5 @@
 #include "platform/files/Volumes.h"
+#include "platform/run/RunState.h"
 
 #include <QFileInfo>
 #include <QStorageInfo>
@@ -8,11 +9,11 @@ namespace files {
 
 namespace {
 
-VolumeLister& lister()
-{
-    static VolumeLister l;
-    return l;
-}
+struct ListerSlot {
+    VolumeLister lister;
+};
+
+VolumeLister& lister() { return run::slot<ListerSlot>().lister; }
 
 // File systems that hold no user files.
 bool isPseudo(const QStorageInfo& s)

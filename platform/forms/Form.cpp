@@ -1,4 +1,5 @@
 #include "platform/forms/Form.h"
+#include "platform/run/RunState.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -11,11 +12,11 @@ namespace {
 // The program ends with its last window. A window unloaded by code is only
 // hidden, which Qt does not count as closing; so look again once the
 // handler that unloaded it has finished (it may show the next window).
-std::function<void()>& lastWindowHandler()
-{
-    static std::function<void()> handler;
-    return handler;
-}
+struct LastWindowHandler {
+    std::function<void()> handler;
+};
+
+std::function<void()>& lastWindowHandler() { return run::slot<LastWindowHandler>().handler; }
 
 void quitWhenNoWindowIsLeft()
 {

@@ -2,6 +2,7 @@
 #include "platform/paths/AppPathsTesting.h"
 
 #include "platform/files/SafeFile.h"
+#include "platform/run/RunState.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,11 +14,11 @@ namespace paths {
 
 namespace {
 
-QString& shippedOverride()
-{
-    static QString dir;
-    return dir;
-}
+struct ShippedOverride {
+    QString dir;
+};
+
+QString& shippedOverride() { return run::slot<ShippedOverride>().dir; }
 
 // Fixed folder names, so that the place does not depend on whether the
 // caller set the application's organisation and name.

@@ -55,7 +55,8 @@ private:
     };
     template <typename T>
     struct Holder : AnyHolder {
-        T value{};
+        Holder() : value() {}
+        T value;
     };
 
     void file(std::size_t index, std::unique_ptr<AnyHolder> holder);

@@ -2,6 +2,7 @@
 
 #include "platform/services/ScriptedService.h"
 #include "platform/vb/VbNum.h"
+#include "platform/run/RunState.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -14,11 +15,7 @@ namespace ui {
 
 namespace {
 
-ScriptedService<DialogRequest, DialogAnswer>& service()
-{
-    static ScriptedService<DialogRequest, DialogAnswer> s;
-    return s;
-}
+ScriptedService<DialogRequest, DialogAnswer>& service() { return run::slot<ScriptedService<DialogRequest, DialogAnswer>>(); }
 
 QString qtPatterns(const QString& vbPatterns)
 {

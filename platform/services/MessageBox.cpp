@@ -1,6 +1,7 @@
 #include "platform/services/MessageBox.h"
 
 #include "platform/services/ScriptedService.h"
+#include "platform/run/RunState.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -14,11 +15,7 @@ struct State {
     int beeps = 0;
 };
 
-State& state()
-{
-    static State s;
-    return s;
-}
+State& state() { return run::slot<State>(); }
 
 QMessageBox::StandardButtons standardButtons(Buttons b)
 {

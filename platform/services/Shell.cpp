@@ -4,6 +4,7 @@
 #include "platform/paths/AppPaths.h"
 #include "platform/services/MessageBox.h"
 #include "platform/services/ScriptedService.h"
+#include "platform/run/RunState.h"
 
 #include <QClipboard>
 #include <QDesktopServices>
@@ -19,11 +20,7 @@ namespace shell {
 
 namespace {
 
-ui::ScriptedService<ShellAction, bool>& service()
-{
-    static ui::ScriptedService<ShellAction, bool> s;
-    return s;
-}
+ui::ScriptedService<ShellAction, bool>& service() { return run::slot<ui::ScriptedService<ShellAction, bool>>(); }
 
 bool realLaunch(const ShellAction& a)
 {

@@ -4,6 +4,7 @@
 #include "platform/paths/AppPaths.h"
 #include "platform/settings/IniText.h"
 #include "platform/vb/VbNum.h"
+#include "platform/run/RunState.h"
 
 #include <QDir>
 #include <QFile>
@@ -77,11 +78,7 @@ struct Cache {
     QString problem;
 };
 
-Cache& cache()
-{
-    static Cache c;
-    return c;
-}
+Cache& cache() { return run::slot<Cache>(); }
 
 ini::Document& loaded()
 {

@@ -2,6 +2,7 @@
 
 #include "platform/paths/AppPaths.h"
 #include "preview/SideFile.h"
+#include "platform/run/RunState.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,11 +19,7 @@ namespace preview {
 
 namespace {
 
-FileListFaults& faults()
-{
-    static FileListFaults f;
-    return f;
-}
+FileListFaults& faults() { return run::slot<FileListFaults>(); }
 
 bool injected(FileListFaults::Step step, int index = 0)
 {

@@ -11,6 +11,7 @@
 #include "platform/settings/SettingsStore.h"
 #include "preview/PreviewHost.h"
 #include "preview/frmNoshiPreView.h"
+#include "platform/run/RunState.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -387,20 +388,31 @@ frmDatabase2::frmDatabase2(QString databasePath, QWidget* parent)
 {
 }
 
+namespace {
+// The run's two list windows, each on its database in `folder` (the default
+// place when empty).
+struct ListWindows {
+    QString folder;
+    QString databaseOf(const FileListKind& k) const
+    {
+        return folder.isEmpty() ? QString() : folder + u'/' + k.databaseName;
+    }
+    forms::FormRef<frmDatabase1> omote{[this] { return new frmDatabase1(databaseOf(OmoteFileListKind())); }};
+    forms::FormRef<frmDatabase2> names{[this] { return new frmDatabase2(databaseOf(NameFileListKind())); }};
+};
+} // namespace
+
 void installFileLists(QWidget* owner, const QString& folder)
 {
-    static QString where;
-    where = folder;
-    const auto in = [](const FileListKind& k) { return where.isEmpty() ? QString() : where + u'/' + k.databaseName; };
-    static forms::FormRef<frmDatabase1> omoteList([in] { return new frmDatabase1(in(OmoteFileListKind())); });
-    static forms::FormRef<frmDatabase2> nameList([in] { return new frmDatabase2(in(NameFileListKind())); });
+    ListWindows& lists = run::slot<ListWindows>();
+    lists.folder = folder;
     app::MainHooks& h = app::hooks();
-    h.showDatabase1 = [owner] { omoteList.showModal(owner); };
-    h.showDatabase2 = [owner](const QString& seed) {
+    h.showDatabase1 = [owner, &lists] { lists.omote.showModal(owner); };
+    h.showDatabase2 = [owner, &lists](const QString& seed) {
         // The window loads first (whole list), then the name narrows it.
         if (!seed.isEmpty())
-            forms::setText(nameList->Text1, seed);
-        nameList.showModal(owner);
+            forms::setText(lists.names->Text1, seed);
+        lists.names.showModal(owner);
     };
 }
 

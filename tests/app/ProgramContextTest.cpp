@@ -2,9 +2,13 @@
 #include "common/FakeDriver.h"
 #include "common/FreshContext.h"
 #include "platform/print/CupsPrinterDriver.h"
+#include "platform/files/SafeFileFaults.h"
 #include "platform/print/PrinterDriverTesting.h"
+#include "platform/settings/SettingsStore.h"
 
 #include <gtest/gtest.h>
+
+#include <cerrno>
 
 using namespace app;
 
@@ -45,6 +49,18 @@ TEST(ProgramContext, EachFreshContextStartsWithAnEmptyStoreAndTheOldOneComesBack
         usePrinter(QStringLiteral("一階"));
         EXPECT_EQ(prn::printerDriver().printerNames(), QStringList{QStringLiteral("一階")});
         EXPECT_EQ(prn::CurrentPrinter().DeviceName(), QStringLiteral("一階"));
+        ASSERT_TRUE(settings::SaveSetting(QStringLiteral("ContextProbe"), QStringLiteral("一")));
+        {
+            testing_support::FreshContext nested;
+            // Its own cache reads the file; its save leaves the outer cache alone.
+            EXPECT_EQ(settings::GetSetting(QStringLiteral("ContextProbe")), QStringLiteral("一"));
+            EXPECT_TRUE(settings::SaveSetting(QStringLiteral("ContextProbe"), QStringLiteral("二")));
+            // A save that cannot even start here fails here only.
+            files::faults::setHook([](files::faults::Step) { return EIO; });
+            EXPECT_FALSE(settings::SaveSetting(QStringLiteral("ContextProbe"), QStringLiteral("三")));
+        }
+        EXPECT_EQ(settings::GetSetting(QStringLiteral("ContextProbe")), QStringLiteral("一"));
+        EXPECT_TRUE(settings::SaveSetting(QStringLiteral("ContextProbe"), QStringLiteral("四")));
     }
     EXPECT_EQ(&store(), outer);
     EXPECT_EQ(&prn::printerDriver(), outerDriver);
@@ -60,6 +76,7 @@ TEST(ProgramContext, EachFreshContextStartsWithAnEmptyStoreAndTheOldOneComesBack
         EXPECT_NE(dynamic_cast<prn::CupsPrinterDriver*>(&prn::printerDriver()), nullptr);
         EXPECT_NE(prn::CurrentPrinter().DeviceName(), QStringLiteral("一階"));
         EXPECT_NE(prn::CurrentPrinter().DeviceName(), QStringLiteral("外の机"));
+        EXPECT_EQ(settings::GetSetting(QStringLiteral("ContextProbe")), QStringLiteral("四"));
     }
     EXPECT_EQ(&store(), outer);
     EXPECT_EQ(&prn::printerDriver(), outerDriver);
