@@ -5,6 +5,11 @@
 #include "layout/MemberTable.h"
 #include "layout/ParameterFields.h"
 
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -111,6 +116,23 @@ TEST(ParameterTables, EveryMemberBelongsToOneTable)
     for (const TemplateParameterSet* member : layoutMembers())
         EXPECT_EQ(inTables.count(member), 1u) << member->MemberName;
     EXPECT_EQ(inTables.size(), layoutMembers().size());
+}
+
+// Each flag that changes what the layout writes has a trace case of its own
+// on the made-up set. AbortOnError changes nothing written: every member
+// already ends at the first failure.
+TEST(ParameterTables, EveryFlagHasATraceCaseOfItsOwn)
+{
+    const QDir dir(QStringLiteral(NOSHI_TEST_FIXTURES "/layout/one_flag"));
+    std::set<std::string> tried;
+    for (const QString& name : dir.entryList({QStringLiteral("*.json")})) {
+        QFile f(dir.filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << name.toStdString();
+        for (const QJsonValue& v : QJsonDocument::fromJson(f.readAll()).object()[QStringLiteral("flags")].toArray())
+            tried.insert(v.toString().toStdString());
+    }
+    for (const NamedFlag& flag : flagFields())
+        EXPECT_TRUE(std::string(flag.name) == "AbortOnError" || tried.count(flag.name)) << flag.name;
 }
 
 } // namespace

@@ -10,6 +10,8 @@
 //   "set"          member name, e.g. "LayoutNoshiMedium" (required)
 //   "flags"        list of flag names: the set runs with exactly these on
 //   "values"       {"FieldName": n, ...}: number fields of the set replaced
+//   "boldPersonSize" seven sizes of the bold person's name, for 4 letters or
+//                  fewer, 5, 6, 7, 8, 9 and 10 or more
 //   "width"        page width in mm (100)
 //   "template"     template key, for the sets that read it ("")
 //   "omoteSizes"   the template row's four inscription sizes ([48, 44, 40, 32])
@@ -41,7 +43,7 @@ namespace {
 using sheet::BadSheet;
 
 const QStringList CaseFields = {
-    "why", "set", "flags", "values", "width", "template", "omoteSizes", "offsets", "font", "nameStyle",
+    "why", "set", "flags", "values", "boldPersonSize", "width", "template", "omoteSizes", "offsets", "font", "nameStyle",
     "inscription", "name", "shoulderRight", "shoulderLeft", "twoLineRight", "twoLineLeft", "furigana",
     "postcode", "address1", "address2", "tel", "fax", "company", "title", "person", "personMax",
     "jointNames", "jointCount", "knot", "spacing", "omoteSize", "nameSize", "omoteBold", "nameBold"};
@@ -89,6 +91,15 @@ layout::TemplateParameterSet parameterSet(const QJsonObject& o)
                 throw BadSheet{QStringLiteral("unknown number field \"%1\"").arg(it.key())};
             p.*f->field = int16_t(sheet::number(values, it.key()));
         }
+    }
+    if (o.contains("boldPersonSize")) {
+        const QJsonArray sizes = o["boldPersonSize"].toArray();
+        if (!o["boldPersonSize"].isArray() || sizes.size() != 7)
+            throw BadSheet{QStringLiteral("\"boldPersonSize\" must be a list of seven sizes")};
+        layout::BoldPersonSizeTable& t = p.BoldPersonSize;
+        int16_t* rows[] = {&t.Len4OrLess, &t.Len5, &t.Len6, &t.Len7, &t.Len8, &t.Len9, &t.Long};
+        for (int i = 0; i < 7; ++i)
+            *rows[i] = int16_t(sizes[i].toInt());
     }
     return p;
 }
