@@ -37,57 +37,12 @@ namespace editors {
 
 namespace {
 
-constexpr double MmPerInch = 25.4;
 const QColor WorkspaceColour(0x80, 0x80, 0x80);
 constexpr double TopRulerMm = 105 / 56.7;
 constexpr double BottomRulerMm = 300 / 56.7;
 const QString SaveTitle = QStringLiteral("ファイルに保存");
 const QString OpenFilter = QStringLiteral("すべてのファイル (*.*)|*.*|ﾘｯﾁﾃｷｽﾄ形式のﾌｧｲﾙ (*.rtf)|*.rtf");
 const QString SaveFilter = QStringLiteral("ﾘｯﾁﾃｷｽﾄ形式のﾌｧｲﾙ (*.rtf)|*.rtf");
-
-// The font list fills itself when it first opens.
-class FontList : public QComboBox {
-public:
-    std::function<void()> onDropDown;
-    using QComboBox::QComboBox;
-    void showPopup() override
-    {
-        if (onDropDown)
-            onDropDown();
-        QComboBox::showPopup();
-    }
-};
-
-QScrollBar* spinner(QWidget* parent, int minimum, int maximum, int value)
-{
-    auto* s = new QScrollBar(Qt::Vertical, parent);
-    s->setRange(minimum, maximum);
-    s->setSingleStep(1);
-    s->setPageStep(1);
-    s->setValue(value);
-    s->setInvertedAppearance(true); // the upper arrow counts up
-    s->setInvertedControls(true);
-    s->setFixedSize(16, 22);
-    return s;
-}
-
-QLineEdit* label(const QString& text, QWidget* parent)
-{
-    auto* e = new QLineEdit(text, parent);
-    e->setReadOnly(true);
-    e->setFrame(false);
-    e->setFocusPolicy(Qt::NoFocus);
-    e->setFixedWidth(e->fontMetrics().horizontalAdvance(text) + 8);
-    return e;
-}
-
-QAction* item(QMenu* menu, const QString& caption, const QKeySequence& key = {})
-{
-    QAction* a = menu->addAction(caption);
-    if (!key.isEmpty())
-        a->setShortcut(key);
-    return a;
-}
 
 QColor qColor(rt::Color c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
 
@@ -98,13 +53,7 @@ PageEditor::PageEditor(QWidget* parent) : forms::Form(parent)
     setSizeGripEnabled(true);
     setWindowFlag(Qt::WindowMinMaxButtonsHint, true);
 
-    client_ = new QWidget(this);
-    auto* all = new QVBoxLayout(this);
-    all->setContentsMargins(0, 0, 0, 0);
-    all->setSpacing(0);
-    MenuBar = new QMenuBar(this);
-    all->setMenuBar(MenuBar);
-    all->addWidget(client_, 1);
+    buildFrame(this);
 
     Picture1 = new QWidget(client_);
     Picture1->setAutoFillBackground(true);
@@ -125,31 +74,13 @@ PageEditor::PageEditor(QWidget* parent) : forms::Form(parent)
     RichTextBox1View->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     RichTextBox1View->setPageMarginMm(0);
 
-    Text2 = new QLineEdit(Picture1);
-    Text6 = new QLineEdit(Picture1);
-    for (QLineEdit* ruler : {Text2, Text6}) {
-        ruler->setReadOnly(true);
-        ruler->setFocusPolicy(Qt::NoFocus);
-        ruler->setFrame(false);
-        ruler->setAlignment(Qt::AlignCenter);
-        ruler->setText(QStringLiteral("|"));
-        QPalette p = ruler->palette();
-        p.setColor(QPalette::Base, WorkspaceColour);
-        p.setColor(QPalette::Text, QApplication::palette().color(QPalette::Base));
-        ruler->setPalette(p);
-    }
+    Text2 = makeMark(Picture1, WorkspaceColour);
+    Text6 = makeMark(Picture1, WorkspaceColour);
 
-    VScroll1 = new QScrollBar(Qt::Vertical, client_);
-    HScroll1 = new QScrollBar(Qt::Horizontal, client_);
-    for (QScrollBar* bar : {VScroll1, HScroll1})
-        bar->setRange(0, 0);
+    buildScrollBars();
     connect(VScroll1, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
     connect(HScroll1, &QScrollBar::valueChanged, this, [this] { HScroll1_Change(); });
-
-    StatusBar1 = new QStatusBar(client_);
-    StatusBar1->setSizeGripEnabled(false);
-    StatusPanel1 = new QLabel(StatusBar1);
-    StatusBar1->addWidget(StatusPanel1, 1);
+    buildStatusBar();
 
     Text4 = new QLineEdit(this);
     Text4->hide();
@@ -160,22 +91,12 @@ PageEditor::PageEditor(QWidget* parent) : forms::Form(parent)
 
     preview::PreviewFormatter::Controls c;
     c.view1 = RichTextBox1View;
-    c.fontBox = Combo2;
-    c.sizeBox = Text7;
-    c.sizeSpinner = UpDown3;
-    c.baselineBox = Text5;
-    c.selectionItems = {mnuPopFont, mnuPopColor, mnuPopUsuzumi, mnuPopSize};
     c.hiddenSizeBelow = 3.75;
-    format_ = std::make_unique<preview::PreviewFormatter>(c, [] { return rt::Color(app::store().UsuzumiColor); });
-    static_cast<FontList*>(Combo2)->onDropDown = [this] { format_->fontListDropDown(); };
-    connect(Combo2, &QComboBox::activated, this, [this] { Combo2_Click(); });
-    connect(Text7, &QLineEdit::textChanged, this, [this] { format_->sizeBoxChanged(); });
-    connect(UpDown3, &QScrollBar::valueChanged, this, [this] { format_->sizeSpinnerChanged(); });
-    connect(Text5, &QLineEdit::textChanged, this, [this] { format_->baselineChanged(); });
+    startFormatting(c);
 
     connect(RichTextBox1View, &rt::RichTextEdit::clicked, this, [this] { RichTextBox1_Click(); });
     connect(RichTextBox1View, &rt::RichTextEdit::rightPressed, this, [this](const QPoint& at) {
-        format_->boxRightPressed(1);
+        format().boxRightPressed(1);
         mnuPopup->popup(at);
     });
     // Japanese input is on whenever the page has the focus.
@@ -191,8 +112,6 @@ PageEditor::PageEditor(QWidget* parent) : forms::Form(parent)
 }
 
 PageEditor::~PageEditor() = default;
-
-double PageEditor::pxPerMm() const { return logicalDpiX() / MmPerInch; }
 
 void PageEditor::buildToolStrips()
 {
@@ -244,56 +163,25 @@ void PageEditor::buildToolStrips()
 
     Toolbar2 = new QToolBar(client_);
     Toolbar2->setMovable(false);
-    Text8 = label(QStringLiteral("印刷部数"), Toolbar2);
+    addCopies(Toolbar2, 200, 44);
     Text8->setToolTip(QStringLiteral("印刷部数を入力"));
-    Text1 = new QLineEdit(QStringLiteral("1"), Toolbar2);
-    Text1->setToolTip(QStringLiteral("印刷部数を入力してください。"));
-    Text1->setFixedWidth(44);
-    UpDown1 = spinner(Toolbar2, 1, 200, 1);
-    Combo1 = new QComboBox(Toolbar2);
-    Combo1->setMinimumContentsLength(16);
+    Toolbar2->addSeparator();
+    addPrinterList(Toolbar2, 16);
+    Toolbar2->addSeparator();
     Combo3 = new QComboBox(Toolbar2);
     Combo3->setMinimumContentsLength(10);
     Combo3->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    Toolbar2->addWidget(Text8);
-    Toolbar2->addWidget(Text1);
-    Toolbar2->addWidget(UpDown1);
-    Toolbar2->addSeparator();
-    Toolbar2->addWidget(Combo1);
-    Toolbar2->addSeparator();
     pageChoiceAction_ = Toolbar2->addWidget(Combo3);
-    connect(Text1, &QLineEdit::textChanged, this, [this] { Text1_Change(); });
-    connect(UpDown1, &QScrollBar::valueChanged, this, [this] { UpDown1_Change(); });
     connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
 
     Toolbar3 = new QToolBar(client_);
     Toolbar3->setMovable(false);
-    Combo2 = new FontList(Toolbar3);
-    Combo2->setEditable(true);
-    Combo2->setInsertPolicy(QComboBox::NoInsert);
-    Combo2->setMinimumContentsLength(14);
-    Text7 = new QLineEdit(Toolbar3);
-    Text7->setFixedWidth(44);
-    Text7->setToolTip(
-        QStringLiteral("選択した文字のフォントサイズを変更します。フォントサイズを入力してください。"));
-    UpDown3 = spinner(Toolbar3, 4, 500, 4);
-    Text9 = label(QStringLiteral("ベースラインの移動"), Toolbar3);
-    Text5 = new QLineEdit(Toolbar3);
-    Text5->setFixedWidth(50);
-    const QString baselineTip = QStringLiteral("文字の位置をベースラインの移動より右へ移動させます");
-    Text5->setToolTip(baselineTip);
-    Text9->setToolTip(baselineTip);
-    UpDown2 = new noshi::UpDown(Toolbar3, Text5, -1000, 1000);
-    UpDown2->setSingleStep(10);
-    UpDown2->setPageStep(10);
-    UpDown2->setFixedSize(16, 22);
+    addFontBoxes(Toolbar3, 44);
+    addBaseline(Toolbar3);
     Command3 = new QPushButton(QStringLiteral("Color"), Toolbar3);
     Command3->setAutoFillBackground(true);
-    for (QWidget* w : {static_cast<QWidget*>(Combo2), static_cast<QWidget*>(Text7), static_cast<QWidget*>(UpDown3),
-                       static_cast<QWidget*>(Text9), static_cast<QWidget*>(Text5), static_cast<QWidget*>(UpDown2),
-                       static_cast<QWidget*>(Command3)})
-        Toolbar3->addWidget(w);
-    connect(Command3, &QPushButton::clicked, this, [this] { format_->colorDialog(); });
+    Toolbar3->addWidget(Command3);
+    connect(Command3, &QPushButton::clicked, this, [this] { format().colorDialog(); });
 }
 
 void PageEditor::insertBeforePageChoice(QWidget* w) { Toolbar2->insertWidget(pageChoiceAction_, w); }
@@ -301,23 +189,16 @@ void PageEditor::insertBeforePageChoice(QWidget* w) { Toolbar2->insertWidget(pag
 void PageEditor::buildMenus()
 {
     mnuFile = MenuBar->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
-    mnuFileNew = item(mnuFile, QStringLiteral("新規作成(&N)"));
+    mnuFileNew = addItem(mnuFile, QStringLiteral("新規作成(&N)"));
     mnuFile->addSeparator();
-    mnuFileOpen = item(mnuFile, QStringLiteral("ﾌｧｲﾙを開く(&O)..."), QKeySequence(Qt::CTRL | Qt::Key_O));
-    mnuFileSaveAs = item(mnuFile, QStringLiteral("名前を付けて保存(&A)..."), QKeySequence(Qt::CTRL | Qt::Key_A));
+    mnuFileOpen = addItem(mnuFile, QStringLiteral("ﾌｧｲﾙを開く(&O)..."), QKeySequence(Qt::CTRL | Qt::Key_O));
+    mnuFileSaveAs = addItem(mnuFile, QStringLiteral("名前を付けて保存(&A)..."), QKeySequence(Qt::CTRL | Qt::Key_A));
     mnuFile->addSeparator();
-    mnuFilePrint = item(mnuFile, QStringLiteral("印刷(&P)..."), QKeySequence(Qt::CTRL | Qt::Key_P));
-    mnuPrinterSetup = item(mnuFile, QStringLiteral("プリンタの設定(&U)"));
-    mnuFile->addSeparator();
-    mnuFileExit = item(mnuFile, QStringLiteral("閉じる(&X)"));
+    addPrintItems(mnuFile);
 
     mnuEdit = MenuBar->addMenu(QStringLiteral("編集(&E)"));
-    mnuPicload = item(mnuEdit, QStringLiteral("画像ﾌｧｲﾙの読み込み(&L)"));
-    mnuEditUndo = item(mnuEdit, QStringLiteral("元に戻す(&U)"));
-    mnuEdit->addSeparator();
-    mnuEditCut = item(mnuEdit, QStringLiteral("切り取り(&T)"), QKeySequence(Qt::CTRL | Qt::Key_X));
-    mnuEditCopy = item(mnuEdit, QStringLiteral("ｺﾋﾟｰ(&C)"), QKeySequence(Qt::CTRL | Qt::Key_C));
-    mnuEditPaste = item(mnuEdit, QStringLiteral("貼り付け(&P)"), QKeySequence(Qt::CTRL | Qt::Key_V));
+    mnuPicload = addItem(mnuEdit, QStringLiteral("画像ﾌｧｲﾙの読み込み(&L)"));
+    addEditItems(mnuEdit);
 
     buildSharedMenus(MenuBar, this);
 
@@ -329,13 +210,6 @@ void PageEditor::buildMenus()
     on(mnuPrinterSetup, [] { editorHost().showPrinterDialog(); });
     on(mnuFileExit, [this] { mnuFileExit_Click(); });
     on(mnuPicload, [this] { Inserts->showPicturePicker(); });
-    on(mnuEditUndo, [this] { format_->undo(); });
-    on(mnuEditCut, [this] { format_->cut(); });
-    on(mnuEditCopy, [this] { format_->copy(); });
-    on(mnuEditPaste, [this] { format_->paste(); });
-    connectFormatCommands(this, [this]() -> preview::PreviewFormatter& { return *format_; });
-    on(mnuViewStatusBar, [this] { mnuViewStatusBar_Click(); });
-    on(mnuHelpContents, [this] { mnuHelpContents_Click(); });
     on(mnuHint, [this] { editorHost().showHints(this); });
     on(mnuHelpAbout, [this] { editorHost().showAbout(this); });
 }
@@ -357,13 +231,6 @@ void PageEditor::applyPage(double widthMm, double heightMm, bool vertical, const
     Form_Resize();
 }
 
-void PageEditor::placeMm(QWidget* w, double left, double top, double width, double height) const
-{
-    const double dpm = pxPerMm();
-    w->setGeometry(int(std::lround(left * dpm)), int(std::lround(top * dpm)), std::max(1, int(std::lround(width * dpm))),
-                   std::max(1, int(std::lround(height * dpm))));
-}
-
 QRectF PageEditor::frameMm() const { return frame_; }
 double PageEditor::rulerLeftMm() const { return rulerLeft_; }
 
@@ -377,14 +244,8 @@ void PageEditor::Form_Resize()
 {
     const double dpm = pxPerMm();
     // The tool strips stacked at the top, the status bar at the bottom.
-    int y = 0;
-    for (QToolBar* bar : {Toolbar1, Toolbar2, Toolbar3}) {
-        const int h = bar->sizeHint().height();
-        bar->setGeometry(0, y, client_->width(), h);
-        y += h;
-    }
-    const int statusPx = int(std::lround(StatusBarMm * dpm));
-    StatusBar1->setGeometry(0, client_->height() - statusPx, client_->width(), statusPx);
+    const int y = stackStrips({Toolbar1, Toolbar2, Toolbar3});
+    placeStatusBar();
 
     PageViewInput in;
     in.innerWidth = client_->width() / dpm;
@@ -454,7 +315,7 @@ void PageEditor::VScroll1_Change()
 
 void PageEditor::RichTextBox1_Click()
 {
-    format_->boxClicked(1);
+    format().boxClicked(1);
     if (const auto c = RichTextBox1->selColor()) {
         QPalette p = Command3->palette();
         p.setColor(QPalette::Button, qColor(*c));
@@ -469,8 +330,6 @@ void PageEditor::Combo1_Click()
         editorHost().selectPrinter(name);
 }
 
-void PageEditor::Combo2_Click() { format_->fontChosen(); }
-
 void PageEditor::fillPrinterList()
 {
     EditorHost& host = editorHost();
@@ -483,20 +342,6 @@ void PageEditor::fillPrinterList()
 }
 
 int PageEditor::copies() const { return CopiesOf(Text1->text()); }
-
-void PageEditor::Text1_Change()
-{
-    const auto n = vb::ToNumber(Text1->text());
-    if (!n || *n == 0 || *n > 200)
-        return;
-    const double whole = vb::RoundHalfEven(*n);
-    if (whole < UpDown1->minimum())
-        return;
-    const QSignalBlocker quiet(UpDown1);
-    UpDown1->setValue(int(whole));
-}
-
-void PageEditor::UpDown1_Change() { Text1->setText(QString::number(UpDown1->value())); }
 
 void PageEditor::toggle(const QString& key)
 {
@@ -523,21 +368,9 @@ void PageEditor::Toolbar1_ButtonClick(const QString& key)
         mnuFileSaveAs_Click();
     else if (key == QStringLiteral("印刷"))
         mnuFilePrint_Click();
-    else if (key == QStringLiteral("切り取り"))
-        format_->cut();
-    else if (key == QStringLiteral("ｺﾋﾟｰ"))
-        format_->copy();
-    else if (key == QStringLiteral("貼り付け"))
-        format_->paste();
-    else if (key == QStringLiteral("元に戻す"))
-        format_->undoFocused();
-    else
+    else if (!runEditButton(key))
         toggle(key);
 }
-
-void PageEditor::mnuViewStatusBar_Click() { StatusBar1->setVisible(mnuViewStatusBar->isChecked()); }
-
-void PageEditor::mnuHelpContents_Click() { shell::OpenHelpFile(); }
 
 // --- files ---------------------------------------------------------------------
 

@@ -8,38 +8,29 @@
 #pragma once
 
 #include "platform/forms/Form.h"
-#include "preview/EditorMenus.h"
+#include "preview/EditorControls.h"
 
 #include <QString>
-#include <memory>
 
 class QAction;
 class QComboBox;
-class QLabel;
 class QLineEdit;
 class QMenu;
-class QMenuBar;
 class QPushButton;
-class QScrollBar;
-class QStatusBar;
 class QToolBar;
 
 namespace rt {
 class RichTextBox;
 class RichTextEdit;
 } // namespace rt
-namespace noshi {
-class UpDown;
-}
-namespace preview {
-class PreviewFormatter;
-}
 
 namespace editors {
 
 class PageInserts;
 
-class PageEditor : public forms::Form, public preview::EditorMenus {
+// The menu bar, the copies, printer, font, size and baseline boxes, the
+// scroll bars, the status bar and the formatter come from EditorControls.
+class PageEditor : public forms::Form, public preview::EditorControls {
     Q_OBJECT
 public:
     explicit PageEditor(QWidget* parent = nullptr);
@@ -52,45 +43,26 @@ public:
     QWidget* Picture2 = nullptr;   // the page's frame
     QLineEdit* Text2 = nullptr;    // ruler boxes above and below the page
     QLineEdit* Text6 = nullptr;
-    QScrollBar* VScroll1 = nullptr;
-    QScrollBar* HScroll1 = nullptr;
-    QStatusBar* StatusBar1 = nullptr;
-    QLabel* StatusPanel1 = nullptr;
 
     // --- tool strips ---
     QToolBar* Toolbar1 = nullptr;  // the command buttons
     QToolBar* Toolbar2 = nullptr;  // copies, printer, page choice
     QToolBar* Toolbar3 = nullptr;  // font, size, baseline, colour
-    QLineEdit* Text8 = nullptr;    // "印刷部数"
-    QLineEdit* Text1 = nullptr;    // copies
-    QScrollBar* UpDown1 = nullptr; // copies spinner, 1 to 200
-    QComboBox* Combo1 = nullptr;   // printers
     QComboBox* Combo3 = nullptr;   // the page choice: writing direction or layout
-    QComboBox* Combo2 = nullptr;   // fonts
-    QLineEdit* Text7 = nullptr;    // size box
-    QScrollBar* UpDown3 = nullptr; // size spinner, 4 to 500
-    QLineEdit* Text9 = nullptr;    // "ベースラインの移動"
-    QLineEdit* Text5 = nullptr;    // baseline box, twips
-    noshi::UpDown* UpDown2 = nullptr;
     QPushButton* Command3 = nullptr; // colour swatch "Color"
     QLineEdit* Text4 = nullptr;    // hidden: the file last opened
     // Pictures and objects: the picker, pasting, the object dialog, and the
     // hidden hand-over box Text11.
     PageInserts* Inserts = nullptr;
 
-    // --- menus ---
-    QMenuBar* MenuBar = nullptr;
+    // --- menus of the window's own ---
     QMenu *mnuFile = nullptr, *mnuEdit = nullptr;
     QAction *mnuFileNew = nullptr, *mnuFileOpen = nullptr, *mnuFileSaveAs = nullptr;
-    QAction *mnuFilePrint = nullptr, *mnuPrinterSetup = nullptr, *mnuFileExit = nullptr;
     QAction* mnuPicload = nullptr; // "画像ﾌｧｲﾙの読み込み(&L)", first in the edit menu
-    QAction *mnuEditUndo = nullptr, *mnuEditCut = nullptr, *mnuEditCopy = nullptr, *mnuEditPaste = nullptr;
 
     // Changed by the user since the page was opened, saved or started anew.
     // The window's own work (seeding, a change of direction) does not count.
     bool IsDirty = false;
-
-    preview::PreviewFormatter& format() { return *format_; }
 
     // The page box at widthMm x heightMm, written vertically or not, wrapping
     // at its height (vertical) or width; the insertion point's font set to
@@ -102,8 +74,6 @@ public:
     void Form_Resize();
     void HScroll1_Change();
     void VScroll1_Change();
-    // Millimetres of this screen (the logical DPI).
-    double pxPerMm() const;
     // Where the frame and the rulers are, in millimetres inside the working area.
     QRectF frameMm() const;
     double rulerLeftMm() const;
@@ -116,12 +86,7 @@ public:
     bool mnuFileSaveAs_Click();
     virtual void mnuFilePrint_Click() = 0;
     void mnuFileExit_Click();
-    void mnuViewStatusBar_Click();
-    void mnuHelpContents_Click();
     void Combo1_Click();
-    void Combo2_Click();
-    void Text1_Change();
-    void UpDown1_Change();
     void Toolbar1_ButtonClick(const QString& key);
     void RichTextBox1_Click();
 
@@ -163,11 +128,8 @@ private:
     void buildToolStrips();
     void buildMenus();
     void toggle(const QString& key);
-    void placeMm(QWidget* w, double left, double top, double width, double height) const;
     void placeFrame();
 
-    std::unique_ptr<preview::PreviewFormatter> format_;
-    QWidget* client_ = nullptr;
     QAction* pageChoiceAction_ = nullptr;
     QRectF frame_;
     double rulerLeft_ = 0;

@@ -42,7 +42,7 @@ struct PageViewGeometry {
 constexpr double PageInFrameMm = 5;     // the page's place inside its frame
 constexpr double FrameTopMm = 2;        // the frame's top after a layout
 constexpr double FrameTopAtZero = 4.233; // the frame's top scrolled to 0
-constexpr double StatusBarMm = 7;
+using preview::StatusBarMm;
 
 PageViewGeometry layOutPageView(const PageViewInput& in);
 

@@ -21,7 +21,7 @@ ProgramContext& programContext()
 }
 
 ScopedProgramContext::ScopedProgramContext(ProgramContext& context)
-    : previous_(installed())
+    : previous_(installed()), platformScope_(context.platform)
 {
     installed() = &context;
 }

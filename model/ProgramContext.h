@@ -1,17 +1,21 @@
 // Everything one run of the program shares: the live store, the template
-// catalogue and the main window's hooks. `runProgram` builds one and installs
-// it; a test installs a fresh one of its own so that no state leaks from one
-// test into the next. `store()`, `catalogue()` and `hooks()` read the
-// installed context.
+// catalogue, the main window's hooks and the lower layers' run state (the
+// printer driver and current printer, the settings cache …). `runProgram`
+// builds one and installs it; the test main installs a fresh one for every
+// test so that no state leaks from one test into the next. `store()`,
+// `catalogue()` and `hooks()` read the installed context.
 #pragma once
 
 #include "model/LiveStore.h"
 #include "model/MainHooks.h"
 #include "model/TemplateCatalogue.h"
+#include "platform/run/RunState.h"
 
 namespace app {
 
 struct ProgramContext {
+    // First, so that it goes last: what the other members reach stays.
+    run::RunState platform;
     LiveStore store;
     BuiltinTemplateCatalogue catalogue;
     MainHooks hooks;
@@ -31,6 +35,7 @@ public:
 
 private:
     ProgramContext* previous_;
+    run::ScopedRunState platformScope_;
 };
 
 } // namespace app

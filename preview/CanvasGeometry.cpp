@@ -24,7 +24,7 @@ CanvasGeometry layOutCanvas(const CanvasInput& in)
 {
     CanvasGeometry g;
     const double top = whole(in.toolbarsHeight + 0.5);
-    g.canvas = QRectF(1, top, in.innerWidth - 2, in.innerHeight - (top + 7));
+    g.canvas = QRectF(1, top, in.innerWidth - 2, in.innerHeight - (top + StatusBarMm));
     // Centred in whole millimetres, then pulled left by the bar's width.
     g.boxLeft = whole(g.canvas.width() - in.boxWidth) / 2 - in.vBarWidth + 1;
 

@@ -44,6 +44,9 @@ struct CanvasGeometry {
 // The canvas laid out for the window's present size.
 CanvasGeometry layOutCanvas(const CanvasInput& in);
 
+// The status bar along the bottom of both editors.
+constexpr double StatusBarMm = 7;
+
 // Scrolled positions inside the canvas.
 constexpr double OmoteTopAtZero = 4.233;
 inline double omoteTopFor(int vValue) { return OmoteTopAtZero - vValue; }

@@ -8,51 +8,74 @@
 
 namespace preview {
 
+QAction* EditorMenus::addItem(QMenu* menu, const QString& caption, const QKeySequence& key)
+{
+    QAction* a = menu->addAction(caption);
+    if (!key.isEmpty())
+        a->setShortcut(key);
+    return a;
+}
+
+void EditorMenus::addPrintItems(QMenu* file)
+{
+    mnuFilePrint = addItem(file, QStringLiteral("印刷(&P)..."), QKeySequence(Qt::CTRL | Qt::Key_P));
+    mnuPrinterSetup = addItem(file, QStringLiteral("プリンタの設定(&U)"));
+    file->addSeparator();
+    mnuFileExit = addItem(file, QStringLiteral("閉じる(&X)"));
+}
+
+void EditorMenus::addEditItems(QMenu* edit)
+{
+    mnuEditUndo = addItem(edit, QStringLiteral("元に戻す(&U)"));
+    edit->addSeparator();
+    mnuEditCut = addItem(edit, QStringLiteral("切り取り(&T)"), QKeySequence(Qt::CTRL | Qt::Key_X));
+    mnuEditCopy = addItem(edit, QStringLiteral("ｺﾋﾟｰ(&C)"), QKeySequence(Qt::CTRL | Qt::Key_C));
+    mnuEditPaste = addItem(edit, QStringLiteral("貼り付け(&P)"), QKeySequence(Qt::CTRL | Qt::Key_V));
+}
+
 void EditorMenus::buildSharedMenus(QMenuBar* bar, QWidget* owner)
 {
-    const auto item = [](QMenu* menu, const QString& caption) { return menu->addAction(caption); };
-
     QMenu* view = bar->addMenu(QStringLiteral("表示(&V)"));
-    mnuViewStatusBar = item(view, QStringLiteral("ｽﾃｰﾀｽ ﾊﾞｰ(&B)"));
+    mnuViewStatusBar = addItem(view, QStringLiteral("ｽﾃｰﾀｽ ﾊﾞｰ(&B)"));
     mnuViewStatusBar->setCheckable(true);
     mnuViewStatusBar->setChecked(true);
 
     QMenu* format = bar->addMenu(QStringLiteral("書式(&O)"));
     QMenu* font = format->addMenu(QStringLiteral("書体の変更(&C)"));
-    mnuFontChange = item(font, QStringLiteral("ﾌｫﾝﾄの変更(&C)"));
+    mnuFontChange = addItem(font, QStringLiteral("ﾌｫﾝﾄの変更(&C)"));
     font->addSeparator();
-    mnuFontB = item(font, QStringLiteral("太字(&B)"));
-    mnuFontItalic = item(font, QStringLiteral("斜体(&I)"));
-    mnuFontUnder = item(font, QStringLiteral("下線(&U)"));
-    mnuFontst = item(font, QStringLiteral("取消(&S)"));
+    mnuFontB = addItem(font, QStringLiteral("太字(&B)"));
+    mnuFontItalic = addItem(font, QStringLiteral("斜体(&I)"));
+    mnuFontUnder = addItem(font, QStringLiteral("下線(&U)"));
+    mnuFontst = addItem(font, QStringLiteral("取消(&S)"));
     font->addSeparator();
-    mnuFontReset = item(font, QStringLiteral("標準(&R)"));
+    mnuFontReset = addItem(font, QStringLiteral("標準(&R)"));
     format->addSeparator();
-    mnuFontColor = item(format, QStringLiteral("文字色の変更(&F)"));
-    mnuUsuzumi = item(format, QStringLiteral("薄墨に変更(&U)"));
+    mnuFontColor = addItem(format, QStringLiteral("文字色の変更(&F)"));
+    mnuUsuzumi = addItem(format, QStringLiteral("薄墨に変更(&U)"));
     format->addSeparator();
-    mnuFontSize = item(format, QStringLiteral("ﾌｫﾝﾄｻｲｽﾞの変更(&B)"));
+    mnuFontSize = addItem(format, QStringLiteral("ﾌｫﾝﾄｻｲｽﾞの変更(&B)"));
 
     QMenu* help = bar->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
-    mnuHelpContents = item(help, QStringLiteral("目次＆ｷｰﾜｰﾄﾞ(&C)"));
+    mnuHelpContents = addItem(help, QStringLiteral("目次＆ｷｰﾜｰﾄﾞ(&C)"));
     help->addSeparator();
-    mnuHint = item(help, QStringLiteral("編集のﾋﾝﾄ(&H)"));
+    mnuHint = addItem(help, QStringLiteral("編集のﾋﾝﾄ(&H)"));
     help->addSeparator();
-    mnuHelpAbout = item(help, QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)"));
+    mnuHelpAbout = addItem(help, QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)"));
 
     mnuPopup = new QMenu(QStringLiteral("Ｐｏｐｕｐ"), owner);
-    mnuPopEditUndo = item(mnuPopup, QStringLiteral("元に戻す(&U)"));
+    mnuPopEditUndo = addItem(mnuPopup, QStringLiteral("元に戻す(&U)"));
     mnuPopup->addSeparator();
-    mnuPopEditCut = item(mnuPopup, QStringLiteral("切り取り(&T)"));
-    mnuPopEditCopy = item(mnuPopup, QStringLiteral("ｺﾋﾟｰ(&C)"));
-    mnuPopEditPaste = item(mnuPopup, QStringLiteral("貼り付け(&P)"));
+    mnuPopEditCut = addItem(mnuPopup, QStringLiteral("切り取り(&T)"));
+    mnuPopEditCopy = addItem(mnuPopup, QStringLiteral("ｺﾋﾟｰ(&C)"));
+    mnuPopEditPaste = addItem(mnuPopup, QStringLiteral("貼り付け(&P)"));
     mnuPopup->addSeparator();
-    mnuPopFont = item(mnuPopup, QStringLiteral("書体の変更(&C)"));
+    mnuPopFont = addItem(mnuPopup, QStringLiteral("書体の変更(&C)"));
     mnuPopup->addSeparator();
-    mnuPopColor = item(mnuPopup, QStringLiteral("文字色の変更(&F)"));
-    mnuPopUsuzumi = item(mnuPopup, QStringLiteral("薄墨に変更(&G)"));
+    mnuPopColor = addItem(mnuPopup, QStringLiteral("文字色の変更(&F)"));
+    mnuPopUsuzumi = addItem(mnuPopup, QStringLiteral("薄墨に変更(&G)"));
     mnuPopup->addSeparator();
-    mnuPopSize = item(mnuPopup, QStringLiteral("ﾌｫﾝﾄｻｲｽﾞの変更(&B)"));
+    mnuPopSize = addItem(mnuPopup, QStringLiteral("ﾌｫﾝﾄｻｲｽﾞの変更(&B)"));
 }
 
 void EditorMenus::connectFormatCommands(QObject* context, std::function<PreviewFormatter&()> formatter)
@@ -61,6 +84,10 @@ void EditorMenus::connectFormatCommands(QObject* context, std::function<PreviewF
     const auto on = [&](QAction* a, Command c) {
         QObject::connect(a, &QAction::triggered, context, [formatter, c] { (formatter().*c)(); });
     };
+    on(mnuEditUndo, &PreviewFormatter::undo);
+    on(mnuEditCut, &PreviewFormatter::cut);
+    on(mnuEditCopy, &PreviewFormatter::copy);
+    on(mnuEditPaste, &PreviewFormatter::paste);
     on(mnuPopEditUndo, &PreviewFormatter::undo);
     on(mnuPopEditCut, &PreviewFormatter::cut);
     on(mnuPopEditCopy, &PreviewFormatter::copy);

@@ -1,7 +1,11 @@
-// The view, format and help menus and the right-click menu that the preview
-// editor and the page editors share, caption for caption: built once here.
+// The menus and menu items that the preview editor and the page editors
+// share, caption for caption: the print and exit items of the file menu, the
+// undo, cut, copy and paste items of the edit menu, the view, format and
+// help menus and the right-click menu. Built once here.
 #pragma once
 
+#include <QKeySequence>
+#include <QString>
 #include <functional>
 
 class QAction;
@@ -15,6 +19,8 @@ namespace preview {
 class PreviewFormatter;
 
 struct EditorMenus {
+    QAction *mnuFilePrint = nullptr, *mnuPrinterSetup = nullptr, *mnuFileExit = nullptr;
+    QAction *mnuEditUndo = nullptr, *mnuEditCut = nullptr, *mnuEditCopy = nullptr, *mnuEditPaste = nullptr;
     QAction* mnuViewStatusBar = nullptr;
     QAction *mnuFontChange = nullptr, *mnuFontB = nullptr, *mnuFontItalic = nullptr, *mnuFontUnder = nullptr;
     QAction *mnuFontst = nullptr, *mnuFontReset = nullptr, *mnuFontColor = nullptr, *mnuUsuzumi = nullptr;
@@ -25,12 +31,19 @@ struct EditorMenus {
     QAction *mnuPopEditPaste = nullptr, *mnuPopFont = nullptr, *mnuPopColor = nullptr;
     QAction *mnuPopUsuzumi = nullptr, *mnuPopSize = nullptr;
 
+    // An item with its caption and shortcut at the end of the menu.
+    static QAction* addItem(QMenu* menu, const QString& caption, const QKeySequence& key = {});
+    // Adds 印刷, プリンタの設定, a separator and 閉じる to the file menu.
+    void addPrintItems(QMenu* file);
+    // Adds 元に戻す, a separator, 切り取り, ｺﾋﾟｰ and 貼り付け to the edit menu.
+    void addEditItems(QMenu* edit);
+
     // Adds 表示, 書式 and ﾍﾙﾌﾟ to the bar, in that order, and builds the
     // right-click menu owned by owner. Connecting them is the window's job.
     void buildSharedMenus(QMenuBar* bar, QWidget* owner);
 
-    // Connects the format menu and the right-click menu to the window's
-    // formatter, asked for at each command (a window may replace it).
+    // Connects the edit items, the format menu and the right-click menu to
+    // the window's formatter, asked for at each command.
     void connectFormatCommands(QObject* context, std::function<PreviewFormatter&()> formatter);
 };
 

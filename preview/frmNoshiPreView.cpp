@@ -42,51 +42,15 @@ namespace preview {
 
 namespace {
 
-constexpr double MmPerInch = 25.4;
 const QColor CanvasColour(0x40, 0x40, 0x40);
 const QColor BelowNameMarkColour(0x80, 0x80, 0x80);
 constexpr double MarkHeightMm = 4.0;
-constexpr double StatusBarMm = 7.0;
 
 QLineEdit* hiddenField(QWidget* parent)
 {
     auto* e = new QLineEdit(parent);
     e->hide();
     return e;
-}
-
-// The font box lists its fonts when it first opens.
-class FontCombo : public QComboBox {
-public:
-    std::function<void()> onDropDown;
-    using QComboBox::QComboBox;
-    void showPopup() override
-    {
-        if (onDropDown)
-            onDropDown();
-        QComboBox::showPopup();
-    }
-};
-
-QScrollBar* spinner(QWidget* parent, int minimum, int maximum, int step, int value)
-{
-    auto* s = new QScrollBar(Qt::Vertical, parent);
-    s->setRange(minimum, maximum);
-    s->setSingleStep(step);
-    s->setPageStep(step);
-    s->setValue(value);
-    s->setInvertedAppearance(true); // the upper arrow counts up
-    s->setInvertedControls(true);
-    s->setFixedSize(16, 22);
-    return s;
-}
-
-QAction* item(QMenu* menu, const QString& caption, const QKeySequence& key = {})
-{
-    QAction* a = menu->addAction(caption);
-    if (!key.isEmpty())
-        a->setShortcut(key);
-    return a;
 }
 
 // Message boxes and common dialogs are not windows of the program: coming
@@ -124,13 +88,7 @@ frmNoshiPreView::frmNoshiPreView(QWidget* parent) : forms::Form(parent)
     setWindowTitle(QStringLiteral("編　集"));
     setSizeGripEnabled(true);
 
-    client_ = new QWidget(this);
-    auto* all = new QVBoxLayout(this);
-    all->setContentsMargins(0, 0, 0, 0);
-    all->setSpacing(0);
-    MenuBar = new QMenuBar(this);
-    all->setMenuBar(MenuBar);
-    all->addWidget(client_, 1);
+    buildFrame(this);
 
     Picture1 = new QWidget(client_);
     Picture1->setAutoFillBackground(true);
@@ -155,34 +113,16 @@ frmNoshiPreView::frmNoshiPreView(QWidget* parent) : forms::Form(parent)
         view->viewport()->installEventFilter(this);
     }
 
-    Text2 = new QLineEdit(Picture1);
-    Text6 = new QLineEdit(Picture1);
-    Text12 = new QLineEdit(Picture1);
-    for (QLineEdit* mark : {Text2, Text6, Text12}) {
-        mark->setReadOnly(true);
-        mark->setFocusPolicy(Qt::NoFocus);
-        mark->setFrame(false);
-        mark->setAlignment(Qt::AlignCenter);
-        mark->setText(QStringLiteral("|"));
-        QPalette p = mark->palette();
-        p.setColor(QPalette::Text, QApplication::palette().color(QPalette::Base));
-        p.setColor(QPalette::Base, mark == Text12 ? BelowNameMarkColour : CanvasColour);
-        mark->setPalette(p);
-    }
+    Text2 = makeMark(Picture1, CanvasColour);
+    Text6 = makeMark(Picture1, CanvasColour);
+    Text12 = makeMark(Picture1, BelowNameMarkColour);
 
-    VScroll1 = new QScrollBar(Qt::Vertical, client_);
-    HScroll1 = new QScrollBar(Qt::Horizontal, client_);
-    for (QScrollBar* bar : {VScroll1, HScroll1}) {
-        bar->setRange(0, 0);
+    buildScrollBars();
+    for (QScrollBar* bar : {VScroll1, HScroll1})
         bar->setTracking(false); // the page moves when the thumb is let go
-    }
     connect(VScroll1, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
     connect(HScroll1, &QScrollBar::valueChanged, this, [this] { HScroll1_Change(); });
-
-    StatusBar1 = new QStatusBar(client_);
-    StatusBar1->setSizeGripEnabled(false);
-    StatusPanel1 = new QLabel(StatusBar1);
-    StatusBar1->addWidget(StatusPanel1, 1);
+    buildStatusBar();
 
     // The last-clicked box flag.
     Option1 = new QRadioButton(this);
@@ -209,25 +149,15 @@ frmNoshiPreView::frmNoshiPreView(QWidget* parent) : forms::Form(parent)
     PreviewFormatter::Controls c;
     c.view1 = RichTextBox1View;
     c.view2 = RichTextBox2View;
-    c.fontBox = Combo2;
-    c.sizeBox = Text7;
-    c.sizeSpinner = UpDown3;
-    c.baselineBox = Text5;
     c.option1 = Option1;
     c.option2 = Option2;
-    c.selectionItems = {mnuPopFont, mnuPopColor, mnuPopUsuzumi, mnuPopSize};
-    format_ = std::make_unique<PreviewFormatter>(c, [] { return rt::Color(app::store().UsuzumiColor); });
-    static_cast<FontCombo*>(Combo2)->onDropDown = [this] { format_->fontListDropDown(); };
-    connect(Combo2, &QComboBox::activated, this, [this] { format_->fontChosen(); });
-    connect(Text7, &QLineEdit::textChanged, this, [this] { format_->sizeBoxChanged(); });
-    connect(UpDown3, &QScrollBar::valueChanged, this, [this] { format_->sizeSpinnerChanged(); });
-    connect(Text5, &QLineEdit::textChanged, this, [this] { format_->baselineChanged(); });
+    startFormatting(c);
 
     for (int which : {1, 2}) {
         rt::RichTextEdit* view = which == 1 ? RichTextBox1View : RichTextBox2View;
-        connect(view, &rt::RichTextEdit::clicked, this, [this, which] { format_->boxClicked(which); });
+        connect(view, &rt::RichTextEdit::clicked, this, [this, which] { format().boxClicked(which); });
         connect(view, &rt::RichTextEdit::rightPressed, this, [this, which](const QPoint& at) {
-            format_->boxRightPressed(which);
+            format().boxRightPressed(which);
             mnuPopup->popup(at);
         });
         connect(view, &rt::RichTextEdit::changed, this, [this, which] { boxChanged(which); });
@@ -242,8 +172,6 @@ frmNoshiPreView::frmNoshiPreView(QWidget* parent) : forms::Form(parent)
 }
 
 frmNoshiPreView::~frmNoshiPreView() = default;
-
-double frmNoshiPreView::pxPerMm() const { return logicalDpiX() / MmPerInch; }
 
 void frmNoshiPreView::buildToolStrips()
 {
@@ -270,53 +198,15 @@ void frmNoshiPreView::buildToolStrips()
         connect(a, &QAction::triggered, this, [this, key = b.key] { Toolbar1_ButtonClick(key); });
     }
     Toolbar1->addSeparator();
-    Text9 = new QLineEdit(QStringLiteral("ベースラインの移動"), Toolbar1);
-    Text9->setReadOnly(true);
-    Text9->setFrame(false);
-    Text9->setFocusPolicy(Qt::NoFocus);
-    Text9->setFixedWidth(Text9->fontMetrics().horizontalAdvance(Text9->text()) + 8);
-    Text5 = new QLineEdit(Toolbar1);
-    Text5->setFixedWidth(50);
-    const QString baselineTip = QStringLiteral("文字の位置をベースラインの移動より右へ移動させます");
-    Text5->setToolTip(baselineTip);
-    Text9->setToolTip(baselineTip);
-    UpDown2 = new noshi::UpDown(Toolbar1, Text5, -1000, 1000);
-    UpDown2->setSingleStep(10);
-    UpDown2->setPageStep(10);
-    UpDown2->setFixedSize(16, 22);
-    Toolbar1->addWidget(Text9);
-    Toolbar1->addWidget(Text5);
-    Toolbar1->addWidget(UpDown2);
+    addBaseline(Toolbar1);
 
     Toolbar2 = new QToolBar(client_);
     Toolbar2->setMovable(false);
-    Text8 = new QLineEdit(QStringLiteral("印刷部数"), Toolbar2);
-    Text8->setReadOnly(true);
-    Text8->setFrame(false);
-    Text8->setFocusPolicy(Qt::NoFocus);
-    Text8->setFixedWidth(Text8->fontMetrics().horizontalAdvance(Text8->text()) + 8);
-    Text1 = new QLineEdit(QStringLiteral("1"), Toolbar2);
-    Text1->setToolTip(QStringLiteral("印刷部数を入力してください。"));
-    Text1->setFixedWidth(50);
-    UpDown1 = spinner(Toolbar2, 1, 1000, 1, 1);
-    Combo1 = new QComboBox(Toolbar2);
-    Combo1->setMinimumContentsLength(18);
-    Combo2 = new FontCombo(Toolbar2);
-    Combo2->setEditable(true);
-    Combo2->setInsertPolicy(QComboBox::NoInsert);
-    Combo2->setMinimumContentsLength(14);
-    Text7 = new QLineEdit(Toolbar2);
-    Text7->setFixedWidth(50);
-    Text7->setToolTip(
-        QStringLiteral("選択した文字のフォントサイズを変更します。フォントサイズを入力してください。"));
-    UpDown3 = spinner(Toolbar2, 4, 500, 1, 4);
+    addCopies(Toolbar2, 1000, 50);
+    addPrinterList(Toolbar2, 18);
+    addFontBoxes(Toolbar2, 50);
     Command1 = new QPushButton(QStringLiteral("編集画面の更新(&U)"), Toolbar2);
-    for (QWidget* w : {static_cast<QWidget*>(Text8), static_cast<QWidget*>(Text1), static_cast<QWidget*>(UpDown1),
-                       static_cast<QWidget*>(Combo1), static_cast<QWidget*>(Combo2), static_cast<QWidget*>(Text7),
-                       static_cast<QWidget*>(UpDown3), static_cast<QWidget*>(Command1)})
-        Toolbar2->addWidget(w);
-    connect(Text1, &QLineEdit::textChanged, this, [this] { Text1_Change(); });
-    connect(UpDown1, &QScrollBar::valueChanged, this, [this] { UpDown1_Change(); });
+    Toolbar2->addWidget(Command1);
     connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
 }
@@ -324,29 +214,22 @@ void frmNoshiPreView::buildToolStrips()
 void frmNoshiPreView::buildMenus()
 {
     QMenu* file = MenuBar->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
-    mnuFileLoad1 = item(file, QStringLiteral("表書きﾌｧｲﾙﾘｽﾄを開く(&O)　　　　"), QKeySequence(Qt::CTRL | Qt::Key_O));
+    mnuFileLoad1 = addItem(file, QStringLiteral("表書きﾌｧｲﾙﾘｽﾄを開く(&O)　　　　"), QKeySequence(Qt::CTRL | Qt::Key_O));
     file->addSeparator();
-    mnuList = item(file, QStringLiteral("名書きﾌｧｲﾙﾘｽﾄを開く(&N)　　　　"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    mnuList = addItem(file, QStringLiteral("名書きﾌｧｲﾙﾘｽﾄを開く(&N)　　　　"), QKeySequence(Qt::CTRL | Qt::Key_N));
     file->addSeparator();
-    mnuOfileOpen = item(file, QStringLiteral("表書きﾌｧｲﾙを開く(&O)"));
-    mnuFileOpen = item(file, QStringLiteral("名書きﾌｧｲﾙを開く(&O)..."));
+    mnuOfileOpen = addItem(file, QStringLiteral("表書きﾌｧｲﾙを開く(&O)"));
+    mnuFileOpen = addItem(file, QStringLiteral("名書きﾌｧｲﾙを開く(&O)..."));
     file->addSeparator();
-    mnuOfileSave = item(file, QStringLiteral("表書きの保存(&S)"));
-    mnuFileSaveAs = item(file, QStringLiteral("名書きの保存(&A)..."), QKeySequence(Qt::CTRL | Qt::Key_A));
+    mnuOfileSave = addItem(file, QStringLiteral("表書きの保存(&S)"));
+    mnuFileSaveAs = addItem(file, QStringLiteral("名書きの保存(&A)..."), QKeySequence(Qt::CTRL | Qt::Key_A));
     file->addSeparator();
-    mnuFilePrint = item(file, QStringLiteral("印刷(&P)..."), QKeySequence(Qt::CTRL | Qt::Key_P));
-    mnuPrinterSetup = item(file, QStringLiteral("プリンタの設定(&U)"));
-    file->addSeparator();
-    mnuFileExit = item(file, QStringLiteral("閉じる(&X)"));
+    addPrintItems(file);
 
     QMenu* edit = MenuBar->addMenu(QStringLiteral("編集(&E)"));
-    mnuEditUndo = item(edit, QStringLiteral("元に戻す(&U)"));
+    addEditItems(edit);
     edit->addSeparator();
-    mnuEditCut = item(edit, QStringLiteral("切り取り(&T)"), QKeySequence(Qt::CTRL | Qt::Key_X));
-    mnuEditCopy = item(edit, QStringLiteral("ｺﾋﾟｰ(&C)"), QKeySequence(Qt::CTRL | Qt::Key_C));
-    mnuEditPaste = item(edit, QStringLiteral("貼り付け(&P)"), QKeySequence(Qt::CTRL | Qt::Key_V));
-    edit->addSeparator();
-    mnuUpdate = item(edit, QStringLiteral("編集画面の更新(&N)"));
+    mnuUpdate = addItem(edit, QStringLiteral("編集画面の更新(&N)"));
 
     buildSharedMenus(MenuBar, this);
 
@@ -360,14 +243,7 @@ void frmNoshiPreView::buildMenus()
     on(mnuFilePrint, [this] { mnuFilePrint_Click(); });
     on(mnuPrinterSetup, [] { previewHost().showPrinterDialog(); });
     on(mnuFileExit, [this] { mnuFileExit_Click(); });
-    on(mnuEditUndo, [this] { format_->undo(); });
-    on(mnuEditCut, [this] { format_->cut(); });
-    on(mnuEditCopy, [this] { format_->copy(); });
-    on(mnuEditPaste, [this] { format_->paste(); });
-    connectFormatCommands(this, [this]() -> PreviewFormatter& { return *format_; });
     on(mnuUpdate, [this] { Command1_Click(); });
-    on(mnuViewStatusBar, [this] { mnuViewStatusBar_Click(); });
-    on(mnuHelpContents, [this] { mnuHelpContents_Click(); });
     on(mnuHint, [this] { previewHost().showHints(this); });
     on(mnuHelpAbout, [this] { previewHost().showAbout(this); });
 }
@@ -380,14 +256,8 @@ void frmNoshiPreView::Toolbar1_ButtonClick(const QString& key)
         mnuFileSaveAs_Click();
     else if (key == QStringLiteral("印刷"))
         mnuFilePrint_Click();
-    else if (key == QStringLiteral("切り取り"))
-        format_->cut();
-    else if (key == QStringLiteral("ｺﾋﾟｰ"))
-        format_->copy();
-    else if (key == QStringLiteral("貼り付け"))
-        format_->paste();
-    else if (key == QStringLiteral("元に戻す"))
-        format_->undoFocused();
+    else
+        runEditButton(key);
 }
 
 // --- life of the window ------------------------------------------------------
@@ -543,16 +413,6 @@ void frmNoshiPreView::mnuFileExit_Click()
     previewHost().showMainWindow();
 }
 
-void frmNoshiPreView::mnuViewStatusBar_Click()
-{
-    StatusBar1->setVisible(mnuViewStatusBar->isChecked());
-}
-
-void frmNoshiPreView::mnuHelpContents_Click()
-{
-    shell::OpenHelpFile();
-}
-
 void frmNoshiPreView::Command1_Click()
 {
     RichTextBox1->setSelStart(0);
@@ -569,43 +429,19 @@ void frmNoshiPreView::Combo1_Click()
         previewHost().selectPrinter(name);
 }
 
-void frmNoshiPreView::Text1_Change()
-{
-    const auto n = vb::ToNumber(Text1->text());
-    if (!n || *n == 0 || *n > 1000)
-        return;
-    const double whole = vb::RoundHalfEven(*n);
-    if (whole < UpDown1->minimum() || whole > UpDown1->maximum())
-        return; // the spinner refuses it
-    const QSignalBlocker quiet(UpDown1);
-    UpDown1->setValue(int(whole));
-}
-
-void frmNoshiPreView::UpDown1_Change() { Text1->setText(QString::number(UpDown1->value())); }
-
 // --- the canvas ----------------------------------------------------------------
-
-void frmNoshiPreView::placeMm(QWidget* w, double left, double top, double width, double height) const
-{
-    const double dpm = pxPerMm();
-    w->setGeometry(int(std::lround(left * dpm)), int(std::lround(top * dpm)), std::max(1, int(std::lround(width * dpm))),
-                   std::max(1, int(std::lround(height * dpm))));
-}
 
 void frmNoshiPreView::Form_Resize()
 {
     const double dpm = pxPerMm();
     const double innerW = client_->width() / dpm;
     const double innerH = client_->height() / dpm;
-    const int stripH1 = Toolbar1->sizeHint().height();
-    const int stripH2 = Toolbar2->sizeHint().height();
-    Toolbar1->setGeometry(0, 0, client_->width(), stripH1);
-    Toolbar2->setGeometry(0, stripH1, client_->width(), stripH2);
+    const int stripsPx = stackStrips({Toolbar1, Toolbar2});
 
     CanvasInput in;
     in.innerWidth = innerW;
     in.innerHeight = innerH;
-    in.toolbarsHeight = (stripH1 + stripH2) / dpm;
+    in.toolbarsHeight = stripsPx / dpm;
     in.boxWidth = RichTextBox1->widthMm();
     in.omoteHeight = RichTextBox1->heightMm();
     in.nameHeight = RichTextBox2->heightMm();
@@ -628,8 +464,7 @@ void frmNoshiPreView::Form_Resize()
         placeMm(VScroll1, geometry_.vBar.left(), geometry_.vBar.top(), geometry_.vBar.width(), geometry_.vBar.height());
     if (geometry_.hBar.width() > 0)
         placeMm(HScroll1, geometry_.hBar.left(), geometry_.hBar.top(), geometry_.hBar.width(), geometry_.hBar.height());
-    StatusBar1->setGeometry(0, client_->height() - int(std::lround(StatusBarMm * dpm)), client_->width(),
-                            int(std::lround(StatusBarMm * dpm)));
+    placeStatusBar();
 
     auto applyRange = [](QScrollBar* bar, const ScrollRange& r) {
         // A negative maximum runs the bar from 0 downwards, as the page

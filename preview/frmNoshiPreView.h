@@ -12,37 +12,27 @@
 #include "platform/forms/Form.h"
 #include "platform/vb/VbNum.h"
 #include "preview/CanvasGeometry.h"
-#include "preview/EditorMenus.h"
+#include "preview/EditorControls.h"
 #include "preview/PreviewMailbox.h"
 
 #include <QString>
-#include <memory>
 
 class QAction;
-class QComboBox;
-class QLabel;
 class QLineEdit;
-class QMenu;
-class QMenuBar;
 class QPushButton;
 class QRadioButton;
-class QScrollBar;
-class QStatusBar;
 class QToolBar;
 
 namespace rt {
 class RichTextBox;
 class RichTextEdit;
 } // namespace rt
-namespace noshi {
-class UpDown;
-}
 
 namespace preview {
 
-class PreviewFormatter;
-
-class frmNoshiPreView : public forms::Form, public EditorMenus {
+// The menu bar, the copies, printer, font, size and baseline boxes, the
+// scroll bars, the status bar and the formatter come from EditorControls.
+class frmNoshiPreView : public forms::Form, public EditorControls {
     Q_OBJECT
 public:
     explicit frmNoshiPreView(QWidget* parent = nullptr);
@@ -61,8 +51,6 @@ public:
     rt::RichTextEdit* RichTextBox1View = nullptr;
     rt::RichTextEdit* RichTextBox2View = nullptr;
     QWidget* Picture1 = nullptr;   // the canvas
-    QScrollBar* VScroll1 = nullptr;
-    QScrollBar* HScroll1 = nullptr;
     QLineEdit* Text2 = nullptr;    // centre marks: top, bottom, below the name box
     QLineEdit* Text6 = nullptr;
     QLineEdit* Text12 = nullptr;
@@ -70,19 +58,7 @@ public:
     // --- tool strips ---
     QToolBar* Toolbar1 = nullptr;
     QToolBar* Toolbar2 = nullptr;
-    QLineEdit* Text8 = nullptr;    // "印刷部数"
-    QLineEdit* Text1 = nullptr;    // copies of a print from here
-    QScrollBar* UpDown1 = nullptr; // copies spinner
-    QComboBox* Combo1 = nullptr;   // printers
-    QComboBox* Combo2 = nullptr;   // font box
-    QLineEdit* Text7 = nullptr;    // size box
-    QScrollBar* UpDown3 = nullptr; // size spinner
-    QLineEdit* Text9 = nullptr;    // "ベースラインの移動"
-    QLineEdit* Text5 = nullptr;    // baseline box, twips
-    noshi::UpDown* UpDown2 = nullptr;
     QPushButton* Command1 = nullptr; // "編集画面の更新(&U)"
-    QStatusBar* StatusBar1 = nullptr;
-    QLabel* StatusPanel1 = nullptr; // first panel of the status bar
     QRadioButton* Option1 = nullptr; // the inscription box was clicked last
     QRadioButton* Option2 = nullptr; // the name box was clicked last
 
@@ -94,23 +70,15 @@ public:
     bool NagakiChanged = false;
     vb::Int16 CurrentRank;
 
-    // --- menus ---
-    QMenuBar* MenuBar = nullptr;
+    // --- menus of the window's own ---
     QAction *mnuFileLoad1 = nullptr, *mnuList = nullptr, *mnuOfileOpen = nullptr, *mnuFileOpen = nullptr;
-    QAction *mnuOfileSave = nullptr, *mnuFileSaveAs = nullptr, *mnuFilePrint = nullptr;
-    QAction *mnuPrinterSetup = nullptr, *mnuFileExit = nullptr;
-    QAction *mnuEditUndo = nullptr, *mnuEditCut = nullptr, *mnuEditCopy = nullptr, *mnuEditPaste = nullptr;
+    QAction *mnuOfileSave = nullptr, *mnuFileSaveAs = nullptr;
     QAction* mnuUpdate = nullptr;
-
-    PreviewFormatter& format() { return *format_; }
 
     // The marker boxes' width in millimetres (the name box's width).
     void setMarkerWidthMm(double mm);
     double markerWidthMm() const { return markerWidthMm_; }
     void setBoxVisible(int box, bool on); // 1 or 2
-
-    // Millimetres of this screen (the logical DPI) and back.
-    double pxPerMm() const;
 
     // The canvas as last laid out and the boxes' place in it.
     const CanvasGeometry& canvasGeometry() const { return geometry_; }
@@ -120,13 +88,9 @@ public:
     // --- commands of the window itself ---
     void Combo1_Click();
     void Command1_Click();
-    void Text1_Change();
-    void UpDown1_Change();
     void HScroll1_Change();
     void VScroll1_Change();
     void mnuFileExit_Click();
-    void mnuViewStatusBar_Click();
-    void mnuHelpContents_Click();
 
     void Toolbar1_ButtonClick(const QString& key);
 
@@ -197,10 +161,7 @@ private:
     void enableFileLists();
     void buildToolStrips();
     void placeBoxes(); // boxes and marks at the scrolled position
-    void placeMm(QWidget* w, double left, double top, double width, double height) const;
 
-    std::unique_ptr<PreviewFormatter> format_;
-    QWidget* client_ = nullptr;
     CanvasGeometry geometry_;
     double markerWidthMm_ = 0;
     double boxLeft_ = 0;

@@ -4,6 +4,7 @@
 #include "platform/print/LpOptions.h"
 #include "platform/print/PaperCodes.h"
 #include "platform/print/Printer.h"
+#include "platform/run/RunState.h"
 
 #include <QPageSetupDialog>
 #include <QPrinter>
@@ -101,21 +102,20 @@ bool CupsPrinterDriver::showDocumentDefaults(QWidget* parent, const QString& pri
 }
 
 namespace {
-std::unique_ptr<PrinterDriver>& driverSlot()
-{
-    static std::unique_ptr<PrinterDriver> driver;
-    return driver;
-}
+// The run's driver; empty until first asked for.
+struct DriverSlot {
+    std::unique_ptr<PrinterDriver> driver;
+};
 } // namespace
 
 PrinterDriver& printerDriver()
 {
-    auto& slot = driverSlot();
-    if (!slot)
-        slot = std::make_unique<CupsPrinterDriver>();
-    return *slot;
+    auto& driver = run::slot<DriverSlot>().driver;
+    if (!driver)
+        driver = std::make_unique<CupsPrinterDriver>();
+    return *driver;
 }
 
-void setPrinterDriver(std::unique_ptr<PrinterDriver> driver) { driverSlot() = std::move(driver); }
+void setPrinterDriver(std::unique_ptr<PrinterDriver> driver) { run::slot<DriverSlot>().driver = std::move(driver); }
 
 } // namespace prn

@@ -1,7 +1,9 @@
 #include "platform/print/Printer.h"
+#include "platform/print/PrinterTesting.h"
 
 #include "platform/print/PaperCodes.h"
 #include "platform/print/QtPrinterBackend.h"
+#include "platform/run/RunState.h"
 
 #include <QPrinterInfo>
 #include <cmath>
@@ -125,24 +127,23 @@ void Printer::drawBand(const rt::RichTextBox& box, const TwipRect& rc, const Twi
 }
 
 namespace {
-std::unique_ptr<Printer>& currentSlot()
-{
-    static std::unique_ptr<Printer> current;
-    return current;
-}
+// The run's current printer; the system's default until first asked for.
+struct CurrentSlot {
+    std::unique_ptr<Printer> printer;
+};
 } // namespace
 
 Printer& CurrentPrinter()
 {
-    auto& slot = currentSlot();
-    if (!slot)
-        slot = std::make_unique<Printer>(QtPrinterBackend::forPrinter(DefaultPrinterName()));
-    return *slot;
+    auto& printer = run::slot<CurrentSlot>().printer;
+    if (!printer)
+        printer = std::make_unique<Printer>(QtPrinterBackend::forPrinter(DefaultPrinterName()));
+    return *printer;
 }
 
 void setCurrentBackend(std::unique_ptr<PrinterBackend> backend)
 {
-    currentSlot() = std::make_unique<Printer>(std::move(backend));
+    run::slot<CurrentSlot>().printer = std::make_unique<Printer>(std::move(backend));
 }
 
 QStringList PrinterNames()

@@ -70,10 +70,9 @@ private:
     static constexpr int vbTwipsDefault = 1;
 };
 
-// The program-wide current printer: the system's default printer until
-// another is chosen. Tests and the PDF path put a backend of their own in.
+// The run's current printer: the system's default printer until another is
+// chosen.
 Printer& CurrentPrinter();
-void setCurrentBackend(std::unique_ptr<PrinterBackend> backend);
 // The system's printers by name (through CUPS) and the default's name.
 QStringList PrinterNames();
 QString DefaultPrinterName();

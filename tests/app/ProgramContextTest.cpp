@@ -1,11 +1,38 @@
+#include "common/ContextPerTest.h"
+#include "common/FakeDriver.h"
 #include "common/FreshContext.h"
+#include "platform/print/CupsPrinterDriver.h"
+#include "platform/print/PrinterDriverTesting.h"
 
 #include <gtest/gtest.h>
 
 using namespace app;
 
+namespace {
+
+void usePrinter(const QString& name)
+{
+    prn::RecordingBackend::Device device;
+    device.name = name;
+    prn::setCurrentBackend(std::make_unique<prn::RecordingBackend>(device));
+}
+
+FakeDriver* useDriverOf(const QString& printer)
+{
+    auto driver = std::make_unique<FakeDriver>();
+    driver->add(printer);
+    FakeDriver* d = driver.get();
+    prn::setPrinterDriver(std::move(driver));
+    return d;
+}
+
+} // namespace
+
 TEST(ProgramContext, EachFreshContextStartsWithAnEmptyStoreAndTheOldOneComesBack)
 {
+    // What this test's own context holds must be there again after the others.
+    usePrinter(QStringLiteral("外の机"));
+    FakeDriver* outerDriver = useDriverOf(QStringLiteral("外の机"));
     LiveStore* outer = &store();
     {
         testing_support::FreshContext first;
@@ -14,8 +41,14 @@ TEST(ProgramContext, EachFreshContextStartsWithAnEmptyStoreAndTheOldOneComesBack
         EXPECT_EQ(store().RegSizeCount(), 1);
         EXPECT_TRUE(store().isDirty());
         hooks().showHagaki = [] {};
+        useDriverOf(QStringLiteral("一階"));
+        usePrinter(QStringLiteral("一階"));
+        EXPECT_EQ(prn::printerDriver().printerNames(), QStringList{QStringLiteral("一階")});
+        EXPECT_EQ(prn::CurrentPrinter().DeviceName(), QStringLiteral("一階"));
     }
     EXPECT_EQ(&store(), outer);
+    EXPECT_EQ(&prn::printerDriver(), outerDriver);
+    EXPECT_EQ(prn::CurrentPrinter().DeviceName(), QStringLiteral("外の机"));
     {
         testing_support::FreshContext second;
         EXPECT_EQ(store().RegSizeCount(), 0);
@@ -23,6 +56,29 @@ TEST(ProgramContext, EachFreshContextStartsWithAnEmptyStoreAndTheOldOneComesBack
         EXPECT_FALSE(store().isDirty());
         EXPECT_FALSE(hooks().showHagaki);
         EXPECT_FALSE(catalogue().isBuilt());
+        // The program's own driver and the system's default printer again.
+        EXPECT_NE(dynamic_cast<prn::CupsPrinterDriver*>(&prn::printerDriver()), nullptr);
+        EXPECT_NE(prn::CurrentPrinter().DeviceName(), QStringLiteral("一階"));
+        EXPECT_NE(prn::CurrentPrinter().DeviceName(), QStringLiteral("外の机"));
     }
     EXPECT_EQ(&store(), outer);
+    EXPECT_EQ(&prn::printerDriver(), outerDriver);
+}
+
+// What one test leaves in its context, the next test's context does not hold.
+TEST(ProgramContext, EachTestStartsWithoutWhatTheOneBeforeLeft)
+{
+    testing_support::ContextPerTest perTest;
+    const ::testing::TestInfo& info = *::testing::UnitTest::GetInstance()->current_test_info();
+    perTest.OnTestStart(info);
+    ASSERT_TRUE(store().addSize(RegisteredSize::make(QStringLiteral("Ａ４判　　　　"), QStringLiteral("残り物"), 0, 0)));
+    useDriverOf(QStringLiteral("残り物"));
+    usePrinter(QStringLiteral("残り物"));
+    perTest.OnTestEnd(info);
+
+    perTest.OnTestStart(info);
+    EXPECT_EQ(store().RegSizeCount(), 0);
+    EXPECT_NE(dynamic_cast<prn::CupsPrinterDriver*>(&prn::printerDriver()), nullptr);
+    EXPECT_NE(prn::CurrentPrinter().DeviceName(), QStringLiteral("残り物"));
+    perTest.OnTestEnd(info);
 }

@@ -5,6 +5,7 @@
 #include "model/LiveStore.h"
 #include "app/Printers.h"
 #include "platform/print/Printer.h"
+#include "platform/print/PrinterTesting.h"
 #include "platform/print/RecordingBackend.h"
 
 #include <QComboBox>

@@ -1,5 +1,9 @@
 // Test entry point: an offscreen application whose settings, data and
-// desktop folders live in a temporary directory, never in the user's.
+// desktop folders live in a temporary directory, never in the user's; every
+// test runs in a program context of its own, so nothing one test leaves in
+// the store, the printer slots or the settings cache reaches the next.
+#include "common/ContextPerTest.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
@@ -18,5 +22,6 @@ int main(int argc, char** argv)
     qputenv("HOME", home.path().toLocal8Bit());
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new testing_support::ContextPerTest);
     return RUN_ALL_TESTS();
 }

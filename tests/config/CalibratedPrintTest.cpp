@@ -7,6 +7,7 @@
 #include "common/LayoutTrace.h"
 #include "config/CalibrationPage.h"
 #include "platform/print/Printer.h"
+#include "platform/print/PrinterTesting.h"
 #include "platform/print/RecordingBackend.h"
 #include "platform/richtext/RichTextBox.h"
 #include "preview/frmNoshiPreView.h"

@@ -4,6 +4,7 @@
 
 #include "app/InputWindows.h"
 #include "platform/print/Printer.h"
+#include "platform/print/PrinterTesting.h"
 #include "platform/print/RecordingBackend.h"
 #include "app/MainPrintJob.h"
 #include "print/PrintDispatcher.h"

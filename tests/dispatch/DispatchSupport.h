@@ -8,6 +8,7 @@
 #include "common/LayoutTrace.h"
 #include "platform/forms/Controls.h"
 #include "platform/print/Printer.h"
+#include "platform/print/PrinterTesting.h"
 #include "platform/print/RecordingBackend.h"
 #include "platform/richtext/RichTextBox.h"
 #include "preview/frmNoshiPreView.h"

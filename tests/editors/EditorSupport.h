@@ -7,6 +7,7 @@
 #include "editors/frmFreeSize.h"
 #include "model/LiveStore.h"
 #include "platform/print/Printer.h"
+#include "platform/print/PrinterTesting.h"
 #include "platform/print/RecordingBackend.h"
 #include "platform/richtext/RichTextBox.h"
 #include "platform/services/Dialogs.h"

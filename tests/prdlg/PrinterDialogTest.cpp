@@ -2,7 +2,7 @@
 // recording printers and the real main window's controls: every change goes
 // at once into the main window and the global offsets and survives Cancel.
 // One test runs the dialog over a recording port with no window behind it.
-#include "FakeDriver.h"
+#include "common/FakeDriver.h"
 #include "platform/print/PrinterDriverTesting.h"
 
 #include "model/LiveStore.h"

@@ -6,6 +6,7 @@
 #include "platform/forms/Controls.h"
 #include "platform/print/PaperCodes.h"
 #include "platform/print/Printer.h"
+#include "platform/print/PrinterTesting.h"
 #include "platform/print/RecordingBackend.h"
 #include "platform/services/MessageBox.h"
 #include "platform/settings/SettingsStore.h"

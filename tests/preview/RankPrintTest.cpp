@@ -5,6 +5,7 @@
 
 #include "common/CupsTestServer.h"
 #include "model/LiveStore.h"
+#include "platform/print/PrinterTesting.h"
 #include "platform/print/QtPrinterBackend.h"
 
 #include <QCheckBox>

@@ -7,6 +7,7 @@
 
 #include "platform/print/PaperCodes.h"
 #include "platform/print/Printer.h"
+#include "platform/print/PrinterTesting.h"
 #include "platform/print/QtPrinterBackend.h"
 #include "platform/richtext/Render.h"
 #include "platform/services/MessageBox.h"

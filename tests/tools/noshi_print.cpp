@@ -17,6 +17,7 @@
 #include "model/LiveStore.h"
 #include "platform/forms/Controls.h"
 #include "platform/print/Printer.h"
+#include "platform/print/PrinterTesting.h"
 #include "platform/print/QtPrinterBackend.h"
 #include "print/TemplateDispatch.h"
 #include "print/frmTanzaku.h"

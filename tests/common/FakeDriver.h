@@ -5,6 +5,7 @@
 
 #include "platform/print/PrinterDriver.h"
 #include "platform/print/Printer.h"
+#include "platform/print/PrinterTesting.h"
 #include "platform/print/RecordingBackend.h"
 
 #include <QMap>
