@@ -170,8 +170,9 @@ const TemplateParameterSet LayoutWashiSmall = member(WashiSmall);
 
 MemberTableFields noshiTable()
 {
-    return {"noshi", rowFields<Columns>(NoshiRows), {std::begin(NoshiUnused), std::end(NoshiUnused)},
-            {&LayoutNoshiLarge, &LayoutNoshiMedium, &LayoutNoshiSmall, &LayoutWashiSmall}};
+    static const TemplateParameterSet* const members[] = {&LayoutNoshiLarge, &LayoutNoshiMedium, &LayoutNoshiSmall,
+                                                          &LayoutWashiSmall};
+    return tableFields<Columns>("noshi", NoshiRows, NoshiUnused, members);
 }
 
 std::vector<MemberTableFields> memberTables()

@@ -107,6 +107,14 @@ std::vector<NumberField> rowFields(std::span<const MemberRow<Columns>> rows)
     return out;
 }
 
+// What a table file says: its name, rows, fields left out and members.
+template <std::size_t Columns>
+MemberTableFields tableFields(const char* table, std::span<const MemberRow<Columns>> rows,
+                              std::span<const NumberField> unused, std::span<const TemplateParameterSet* const> members)
+{
+    return {table, rowFields<Columns>(rows), {unused.begin(), unused.end()}, {members.begin(), members.end()}};
+}
+
 // The tables of each group (one function per table file) and all of them;
 // a new table file adds its function here and to memberTables(), or the
 // check that every member belongs to a table fails.

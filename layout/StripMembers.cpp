@@ -177,9 +177,7 @@ std::span<const TemplateParameterSet* const> stripMembers()
 
 MemberTableFields stripTable()
 {
-    const auto members = stripMembers();
-    return {"strips", rowFields<Columns>(StripRows),
-            {std::begin(Unused), std::end(Unused)}, {members.begin(), members.end()}};
+    return tableFields<Columns>("strips", StripRows, Unused, stripMembers());
 }
 
 } // namespace layout

@@ -199,9 +199,7 @@ std::span<const TemplateParameterSet* const> stripSheetMembers()
 
 MemberTableFields stripSheetTable()
 {
-    const auto members = stripSheetMembers();
-    return {"strip sheets", rowFields<Columns>(SheetRows),
-            {std::begin(Unused), std::end(Unused)}, {members.begin(), members.end()}};
+    return tableFields<Columns>("strip sheets", SheetRows, Unused, stripSheetMembers());
 }
 
 } // namespace layout
