@@ -1,11 +1,13 @@
-// One running program per user: the first start listens on a local socket
-// named per user; a later start finds it, asks it to come to the front and ends.
+// One running program per user: the first start listens on a socket named
+// per user; a later start finds it, asks it to come to the front and ends.
 #pragma once
 
 #include <QObject>
 #include <QString>
 
-class QLocalServer;
+namespace shell {
+class UserSocket;
+}
 
 namespace app {
 
@@ -27,7 +29,7 @@ signals:
 
 private:
     QString name_;
-    QLocalServer* server_ = nullptr;
+    shell::UserSocket* socket_ = nullptr;
 };
 
 } // namespace app
