@@ -15,9 +15,12 @@ namespace {
 using P = TemplateParameterSet;
 using Step = NameIndentStep;
 
-using Row = MemberRow<4>; // Large, Medium, Small, WashiSmall
+enum Column { Large, Medium, Small, WashiSmall, Columns };
+using Row = MemberRow<Columns>;
+using J = JointSizeRows<Columns>;
 
 // clang-format off
+// Column order: Large, Medium, Small, WashiSmall
 const Row NoshiRows[] = {
     {&P::OmoteDeltaLarger, {4, 2, 2, 2}},
     {&P::OmoteDeltaSmaller, {-4, -2, -2, -2}},
@@ -107,66 +110,69 @@ const Row NoshiRows[] = {
     {&P::TrailingLinesOmote, {20, 20, 18, 12}},
     {&P::TrailingLinesName, {20, 20, 18, 12}},
 };
-const std::array<int16_t, 4> NoshiCompanyGapSize = {12, 10, 10, 10};
-
-// Joint-name sizes, Short, Len4 .. Len9, Long: measuring, then writing.
-using JointRow = std::array<int16_t, 8>;
-const JointRow NoshiBowSize[4] = {
-    {42, 33, 27, 21, 18, 16, 14, 13}, {34, 26, 20, 19, 16, 14, 12, 11},
-    {27, 20, 17, 13, 12, 10, 9, 8},   {27, 20, 17, 13, 11, 10, 9, 7},
-};
-const JointRow NoshiBowWriteSize[4] = {
-    {42, 33, 27, 21, 18, 16, 14, 13}, {34, 26, 21, 19, 16, 14, 12, 11},
-    {27, 20, 17, 13, 12, 10, 9, 8},   {27, 20, 17, 13, 11, 10, 9, 7},
-};
-const JointRow NoshiTieSize[4] = {
-    {42, 33, 33, 30, 26, 23, 20, 18}, {34, 26, 26, 23, 20, 18, 16, 14},
-    {27, 20, 20, 19, 17, 15, 13, 12}, {27, 20, 20, 18, 16, 14, 13, 12},
-};
-const JointRow NoshiTieWriteSize[4] = {
-    {42, 33, 33, 30, 26, 23, 20, 18}, {34, 26, 26, 23, 20, 18, 16, 14},
-    {27, 20, 20, 19, 17, 15, 13, 12}, {27, 20, 20, 18, 16, 14, 13, 12},
-};
+// Joint-name sizes, a column per member, written as measured but where the
+// medium sheet writes five-character 蝶結び names at 21.
+const J::Rows NoshiBowSizes = {{
+    {42, 34, 27, 27}, // Short
+    {33, 26, 20, 20}, // Len4
+    {27, 20, 17, 17}, // Len5
+    {21, 19, 13, 13}, // Len6
+    {18, 16, 12, 11}, // Len7
+    {16, 14, 10, 10}, // Len8
+    {14, 12, 9, 9},   // Len9
+    {13, 11, 8, 7},   // Long
+}};
+const J::Rows NoshiTieSizes = {{
+    {42, 34, 27, 27}, // Short
+    {33, 26, 20, 20}, // Len4
+    {33, 26, 20, 20}, // Len5
+    {30, 23, 19, 18}, // Len6
+    {26, 20, 17, 16}, // Len7
+    {23, 18, 15, 14}, // Len8
+    {20, 16, 13, 13}, // Len9
+    {18, 14, 12, 12}, // Long
+}};
+const J JointSizes = {NoshiBowSizes, J::except(NoshiBowSizes, {{J::Len5, Medium, 21}}), NoshiTieSizes, NoshiTieSizes};
 // clang-format on
+
+const MemberExtras Extras[Columns] = {
+    {.name = "LayoutNoshiLarge",
+     .flags = {.NameTextUntrimmed = true},
+     .steps = {{Step::eq(1, 3), Step::atMost(3, 3), Step::atMost(5, 2), Step::atMost(7, 2)}, 4},
+     .companyGapSize = 12},
+    {.name = "LayoutNoshiMedium",
+     .steps = {{Step::eq(1, 2), Step::atMost(3, 2), Step::atMost(5, 2), Step::atMost(6, 1)}, 4},
+     .companyGapSize = 10},
+    {.name = "LayoutNoshiSmall",
+     .steps = {{Step::eq(1, 2), Step::atMost(3, 2), Step::atMost(7, 1)}, 3},
+     .companyGapSize = 10},
+    {.name = "LayoutWashiSmall",
+     .steps = {{Step::eq(1, 2), Step::atMost(3, 2), Step::atMost(7, 1)}, 3},
+     .companyGapSize = 10},
+};
+
+TemplateParameterSet member(Column column)
+{
+    return memberFromColumn<Columns>(NoshiRows, JointSizes, column, Extras[column]);
+}
 
 // Fields of flags no noshi member carries: the bold inscription cut, the
 // three-column bold name and the card's trailing lines.
 const NumberField NoshiUnused[] = {&P::OmoteIndentBoldCut, &P::TwoLineLeadCut, &P::PersonIndentSize,
                                    &P::PersonIndentBlanks, &P::TrailingLinesCard};
 
-const NameIndentStepList NoshiIndentSteps[4] = {
-    {{Step::eq(1, 3), Step::atMost(3, 3), Step::atMost(5, 2), Step::atMost(7, 2)}, 4},
-    {{Step::eq(1, 2), Step::atMost(3, 2), Step::atMost(5, 2), Step::atMost(6, 1)}, 4},
-    {{Step::eq(1, 2), Step::atMost(3, 2), Step::atMost(7, 1)}, 3},
-    {{Step::eq(1, 2), Step::atMost(3, 2), Step::atMost(7, 1)}, 3},
-};
-
-TemplateParameterSet noshiMember(int column, const char* name, VariantFlags flags = {})
-{
-    TemplateParameterSet p;
-    p.MemberName = name;
-    for (const Row& row : NoshiRows)
-        p.*row.field = row.value[column];
-    p.CompanyGapSize = NoshiCompanyGapSize[column];
-    p.NameIndentSteps = NoshiIndentSteps[column];
-    // Short names take the size option; under 結び切り also 4 and 5 characters.
-    p.BowSizes = JointSizeTable::byLength(3, NoshiBowSize[column], NoshiBowWriteSize[column], 3);
-    p.TieSizes = JointSizeTable::byLength(3, NoshiTieSize[column], NoshiTieWriteSize[column], 5);
-    p.Flags = flags;
-    return p;
-}
-
 } // namespace
 
-const TemplateParameterSet LayoutNoshiLarge = noshiMember(0, "LayoutNoshiLarge", {.NameTextUntrimmed = true});
-const TemplateParameterSet LayoutNoshiMedium = noshiMember(1, "LayoutNoshiMedium");
-const TemplateParameterSet LayoutNoshiSmall = noshiMember(2, "LayoutNoshiSmall");
-const TemplateParameterSet LayoutWashiSmall = noshiMember(3, "LayoutWashiSmall");
+const TemplateParameterSet LayoutNoshiLarge = member(Large);
+const TemplateParameterSet LayoutNoshiMedium = member(Medium);
+const TemplateParameterSet LayoutNoshiSmall = member(Small);
+const TemplateParameterSet LayoutWashiSmall = member(WashiSmall);
 
 MemberTableFields noshiTable()
 {
-    return {"noshi", rowFields<4>(NoshiRows), {std::begin(NoshiUnused), std::end(NoshiUnused)},
-            {&LayoutNoshiLarge, &LayoutNoshiMedium, &LayoutNoshiSmall, &LayoutWashiSmall}};
+    static const TemplateParameterSet* const members[] = {&LayoutNoshiLarge, &LayoutNoshiMedium, &LayoutNoshiSmall,
+                                                          &LayoutWashiSmall};
+    return tableFields<Columns>("noshi", NoshiRows, NoshiUnused, members);
 }
 
 std::vector<MemberTableFields> memberTables()

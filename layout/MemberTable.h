@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstddef>
+#include <initializer_list>
 #include <optional>
 #include <span>
 #include <vector>
@@ -27,6 +28,8 @@ struct MemberExtras {
     std::optional<int16_t> companyGapSize = {};
     std::optional<int16_t> titleGapSize = {};
     BoldPersonSizeTable boldPersonSize = {};
+    // The longest joint name the short rows serve (JointShortLimit).
+    int16_t jointShortLimit = 3;
 };
 
 // Joint-name sizes as the sets list them, a column per member: the rows
@@ -35,7 +38,22 @@ struct MemberExtras {
 template <std::size_t Columns>
 struct JointSizeRows {
     using Rows = std::array<std::array<int16_t, Columns>, 8>;
+    enum Length : std::size_t { Short, Len4, Len5, Len6, Len7, Len8, Len9, Long };
     Rows bowMeasure, bowWrite, tieMeasure, tieWrite;
+
+    // A table as another one but for the cells listed: the write table of a
+    // set that writes its names at the sizes it measures them, bar a few.
+    struct Cell {
+        Length length;
+        std::size_t column;
+        int16_t size;
+    };
+    static constexpr Rows except(Rows rows, std::initializer_list<Cell> cells)
+    {
+        for (const Cell& c : cells)
+            rows[c.length][c.column] = c.size;
+        return rows;
+    }
 
     static std::array<int16_t, 8> column(const Rows& rows, std::size_t c)
     {
@@ -60,8 +78,13 @@ TemplateParameterSet memberFromColumn(std::span<const MemberRow<Columns>> rows, 
     p.TitleGapSize = extras.titleGapSize;
     p.BoldPersonSize = extras.boldPersonSize;
     using J = JointSizeRows<Columns>;
-    p.BowSizes = JointSizeTable::byLength(3, J::column(joint.bowMeasure, column), J::column(joint.bowWrite, column), 3);
-    p.TieSizes = JointSizeTable::byLength(3, J::column(joint.tieMeasure, column), J::column(joint.tieWrite, column), 5);
+    const int16_t shortLimit = extras.jointShortLimit;
+    // A knotless set sizes every name from its 結び切り table and has no 蝶結び one.
+    if (!extras.flags.KnotlessJointNames)
+        p.BowSizes = JointSizeTable::byLength(shortLimit, J::column(joint.bowMeasure, column),
+                                              J::column(joint.bowWrite, column), 3);
+    p.TieSizes = JointSizeTable::byLength(shortLimit, J::column(joint.tieMeasure, column),
+                                          J::column(joint.tieWrite, column), 5);
     return p;
 }
 
@@ -82,6 +105,14 @@ std::vector<NumberField> rowFields(std::span<const MemberRow<Columns>> rows)
     for (const MemberRow<Columns>& row : rows)
         out.push_back(row.field);
     return out;
+}
+
+// What a table file says: its name, rows, fields left out and members.
+template <std::size_t Columns>
+MemberTableFields tableFields(const char* table, std::span<const MemberRow<Columns>> rows,
+                              std::span<const NumberField> unused, std::span<const TemplateParameterSet* const> members)
+{
+    return {table, rowFields<Columns>(rows), {unused.begin(), unused.end()}, {members.begin(), members.end()}};
 }
 
 // The tables of each group (one function per table file) and all of them;

@@ -186,9 +186,7 @@ std::span<const TemplateParameterSet* const> modelWidePaperMembers()
 
 MemberTableFields modelWidePaperTable()
 {
-    const auto members = modelWidePaperMembers();
-    return {"model and wide papers", rowFields<Columns>(Rows),
-            {std::begin(Unused), std::end(Unused)}, {members.begin(), members.end()}};
+    return tableFields<Columns>("model and wide papers", Rows, Unused, modelWidePaperMembers());
 }
 
 } // namespace layout

@@ -208,9 +208,7 @@ std::span<const TemplateParameterSet* const> numberedModelMembers()
 
 MemberTableFields numberedModelTable()
 {
-    const auto members = numberedModelMembers();
-    return {"numbered models", rowFields<Columns>(Rows),
-            {std::begin(Unused), std::end(Unused)}, {members.begin(), members.end()}};
+    return tableFields<Columns>("numbered models", Rows, Unused, numberedModelMembers());
 }
 
 } // namespace layout

@@ -210,9 +210,7 @@ std::span<const TemplateParameterSet* const> standardSizeMembers()
 
 MemberTableFields standardSizeTable()
 {
-    const auto members = standardSizeMembers();
-    return {"standard sizes", rowFields<Columns>(Rows),
-            {std::begin(Unused), std::end(Unused)}, {members.begin(), members.end()}};
+    return tableFields<Columns>("standard sizes", Rows, Unused, standardSizeMembers());
 }
 
 } // namespace layout

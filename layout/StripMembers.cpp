@@ -12,9 +12,12 @@ namespace {
 using P = TemplateParameterSet;
 using Step = NameIndentStep;
 
-using Row = MemberRow<5>; // Large, 46, Small, SmallB, ExtraLarge
+enum Column { Large, Strip46, Small, SmallB, ExtraLarge, Columns };
+using Row = MemberRow<Columns>;
+using J = JointSizeRows<Columns>;
 
 // clang-format off
+// Column order: Large, 46, Small, SmallB, ExtraLarge
 const Row StripRows[] = {
     {&P::OmoteDeltaLarger, {4, 4, 4, 4, 10}},
     {&P::OmoteDeltaSmaller, {-4, -4, -4, -4, -10}},
@@ -107,46 +110,48 @@ const Row StripRows[] = {
     {&P::TrailingLinesOmote, {30, 30, 20, 20, 20}},
     {&P::TrailingLinesName, {30, 30, 20, 20, 20}},
 };
-const std::array<int16_t, 5> StripCompanyGapSize = {14, 14, 12, 12, 14};
-
-// Joint-name sizes, Short, Len4 .. Len9, Long (the 結び切り table only).
-using JointRow = std::array<int16_t, 8>;
-const JointRow StripTieSize[5] = {
-    {42, 42, 42, 42, 40, 34, 30, 28},
-    {42, 42, 42, 42, 40, 34, 30, 28},
-    {38, 32, 32, 30, 28, 24, 22, 18},
-    {38, 32, 32, 30, 28, 24, 22, 18},
-    {80, 70, 70, 60, 50, 50, 44, 40},
-};
-const JointRow StripTieWriteSize[5] = {
-    {42, 42, 42, 42, 40, 34, 30, 28},
-    {42, 42, 42, 42, 40, 34, 30, 28},
-    {38, 32, 32, 30, 28, 24, 22, 18},
-    {38, 32, 32, 30, 28, 24, 22, 18},
-    {80, 70, 70, 60, 50, 50, 44, 40},
-};
+// Joint-name sizes, a column per member, written as measured. Every strip is
+// knotless: this 結び切り table serves either knot, and there is no 蝶結び one.
+const J::Rows StripTieSizes = {{
+    {42, 42, 38, 38, 80}, // Short
+    {42, 42, 32, 32, 70}, // Len4
+    {42, 42, 32, 32, 70}, // Len5
+    {42, 42, 30, 30, 60}, // Len6
+    {40, 40, 28, 28, 50}, // Len7
+    {34, 34, 24, 24, 50}, // Len8
+    {30, 30, 22, 22, 44}, // Len9
+    {28, 28, 18, 18, 40}, // Long
+}};
+const J JointSizes = {{}, {}, StripTieSizes, StripTieSizes};
 // clang-format on
 
-const NameIndentStepList StripIndentSteps[5] = {
-    {{Step::eq(1, 2), Step::atMost(2, 2), Step::atMost(3, 3)}, 3},
-    {{}, 0}, // 46: the name's length adds nothing
-    {{Step::eq(1, 3), Step::atMost(3, 3), Step::atMost(7, 2)}, 3},
-    {{Step::eq(1, 3), Step::atMost(3, 3), Step::atMost(7, 2)}, 3},
-    {{Step::eq(1, 3), Step::atMost(3, 3), Step::atMost(7, 3)}, 3},
+const MemberExtras Extras[Columns] = {
+    {.name = "LayoutTanzakuLarge",
+     .flags = {.KnotlessJointNames = true},
+     .steps = {{Step::eq(1, 2), Step::atMost(2, 2), Step::atMost(3, 3)}, 3},
+     .companyGapSize = 14},
+    // 46: the name's length adds nothing to the indent.
+    {.name = "LayoutTanzaku46",
+     .flags = {.BoldOmoteIndent = true, .KnotlessJointNames = true, .NoJointIndentCuts = true,
+               .NoIndentSteps = true},
+     .companyGapSize = 14},
+    {.name = "LayoutTanzakuSmall",
+     .flags = {.KnotlessJointNames = true},
+     .steps = {{Step::eq(1, 3), Step::atMost(3, 3), Step::atMost(7, 2)}, 3},
+     .companyGapSize = 12},
+    {.name = "LayoutTanzakuSmallB",
+     .flags = {.KnotlessJointNames = true},
+     .steps = {{Step::eq(1, 3), Step::atMost(3, 3), Step::atMost(7, 2)}, 3},
+     .companyGapSize = 12},
+    {.name = "LayoutTanzakuExtraLarge",
+     .flags = {.KnotlessJointNames = true},
+     .steps = {{Step::eq(1, 3), Step::atMost(3, 3), Step::atMost(7, 3)}, 3},
+     .companyGapSize = 14},
 };
 
-TemplateParameterSet stripMember(int column, const char* name, VariantFlags flags)
+TemplateParameterSet member(Column column)
 {
-    TemplateParameterSet p;
-    p.MemberName = name;
-    for (const Row& row : StripRows)
-        p.*row.field = row.value[size_t(column)];
-    p.CompanyGapSize = StripCompanyGapSize[size_t(column)];
-    p.NameIndentSteps = StripIndentSteps[column];
-    p.TieSizes = JointSizeTable::byLength(3, StripTieSize[column], StripTieWriteSize[column], 5);
-    flags.KnotlessJointNames = true;
-    p.Flags = flags;
-    return p;
+    return memberFromColumn<Columns>(StripRows, JointSizes, column, Extras[column]);
 }
 
 // Fields of flags no member here carries: the three-column bold name, the 結び切り indent (every
@@ -156,12 +161,11 @@ const NumberField Unused[] = {&P::TwoLineLeadCut, &P::PersonIndentSize, &P::Pers
 
 } // namespace
 
-const TemplateParameterSet LayoutTanzakuLarge = stripMember(0, "LayoutTanzakuLarge", {});
-const TemplateParameterSet LayoutTanzaku46 =
-    stripMember(1, "LayoutTanzaku46", {.BoldOmoteIndent = true, .NoJointIndentCuts = true, .NoIndentSteps = true});
-const TemplateParameterSet LayoutTanzakuSmall = stripMember(2, "LayoutTanzakuSmall", {});
-const TemplateParameterSet LayoutTanzakuSmallB = stripMember(3, "LayoutTanzakuSmallB", {});
-const TemplateParameterSet LayoutTanzakuExtraLarge = stripMember(4, "LayoutTanzakuExtraLarge", {});
+const TemplateParameterSet LayoutTanzakuLarge = member(Large);
+const TemplateParameterSet LayoutTanzaku46 = member(Strip46);
+const TemplateParameterSet LayoutTanzakuSmall = member(Small);
+const TemplateParameterSet LayoutTanzakuSmallB = member(SmallB);
+const TemplateParameterSet LayoutTanzakuExtraLarge = member(ExtraLarge);
 
 std::span<const TemplateParameterSet* const> stripMembers()
 {
@@ -173,9 +177,7 @@ std::span<const TemplateParameterSet* const> stripMembers()
 
 MemberTableFields stripTable()
 {
-    const auto members = stripMembers();
-    return {"strips", rowFields<5>(StripRows),
-            {std::begin(Unused), std::end(Unused)}, {members.begin(), members.end()}};
+    return tableFields<Columns>("strips", StripRows, Unused, stripMembers());
 }
 
 } // namespace layout

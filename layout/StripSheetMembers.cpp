@@ -12,11 +12,12 @@ namespace {
 using P = TemplateParameterSet;
 using Step = NameIndentStep;
 
-enum Column { Sheet, Sheet3, Special, SpecialMedium, SpecialB };
-
-using Row = MemberRow<5>; // Sheet, Sheet3, Special, SpecialMedium, SpecialB
+enum Column { Sheet, Sheet3, Special, SpecialMedium, SpecialB, Columns };
+using Row = MemberRow<Columns>;
+using J = JointSizeRows<Columns>;
 
 // clang-format off
+// Column order: Sheet, Sheet3, Special, SpecialMedium, SpecialB
 const Row SheetRows[] = {
     {&P::OmoteDeltaLarger, {2, 4, 4, 4, 4}},
     {&P::OmoteDeltaSmaller, {-2, -4, -8, -4, -4}},
@@ -107,73 +108,71 @@ const Row SheetRows[] = {
     {&P::TrailingLinesOmote, {30, 50, 50, 20, 20}},
     {&P::TrailingLinesName, {40, 50, 50, 20, 20}},
 };
-const std::array<int16_t, 5> SheetCompanyGapSize = {10, 14, 14, 12, 12};
 
-// Joint-name sizes, Short, Len4 .. Len9, Long, a row per member; a 0 marks a
-// length the member's short row covers.
-using JointRow = std::array<int16_t, 8>;
-const JointRow SheetBowSize[5] = {
-    {32, 26, 22, 18, 15, 13, 12, 10},
-    {0, 0, 0, 0, 0, 0, 0, 0},
-    {72, 0, 0, 70, 58, 52, 46, 44},
-    {42, 33, 27, 21, 18, 16, 14, 13},
-    {48, 0, 0, 46, 44, 38, 23, 20},
-};
-const JointRow SheetBowWriteSize[5] = {
-    {32, 26, 22, 18, 15, 13, 12, 10},
-    {0, 0, 0, 0, 0, 0, 0, 0},
-    {72, 0, 0, 70, 58, 52, 46, 44},
-    {42, 33, 27, 21, 18, 16, 14, 13},
-    {48, 0, 0, 46, 44, 38, 23, 20},
-};
-const JointRow SheetTieSize[5] = {
-    {32, 26, 26, 24, 22, 19, 17, 16},
-    {44, 0, 38, 32, 27, 24, 21, 19},
-    {72, 0, 0, 70, 58, 52, 46, 44},
-    {42, 33, 33, 30, 26, 23, 20, 18},
-    {48, 0, 0, 46, 44, 38, 23, 26},
-};
-const JointRow SheetTieWriteSize[5] = {
-    {32, 26, 26, 24, 22, 19, 17, 16},
-    {44, 0, 0, 32, 27, 24, 21, 19},
-    {72, 0, 0, 70, 58, 52, 46, 44},
-    {42, 33, 33, 30, 26, 23, 20, 18},
-    {48, 0, 0, 46, 44, 38, 23, 20},
-};
-// Special strip B measures long 結び切り names at 26 and writes them at 20.
-// JointShortLimit: the longest name the short rows serve.
-const std::array<int16_t, 5> SheetJointShortLimit = {3, 5, 5, 3, 5};
+// Joint-name sizes, a column per member; a 0 marks a length the member's
+// short row covers (the three-strip sheet sizes both knots from 結び切り).
+const J::Rows SheetBowSizes = {{
+    {32, 0, 72, 42, 48}, // Short
+    {26, 0, 0, 33, 0},   // Len4
+    {22, 0, 0, 27, 0},   // Len5
+    {18, 0, 70, 21, 46}, // Len6
+    {15, 0, 58, 18, 44}, // Len7
+    {13, 0, 52, 16, 38}, // Len8
+    {12, 0, 46, 14, 23}, // Len9
+    {10, 0, 44, 13, 20}, // Long
+}};
+const J::Rows SheetTieSizes = {{
+    {32, 44, 72, 42, 48}, // Short
+    {26, 0, 0, 33, 0},    // Len4
+    {26, 38, 0, 33, 0},   // Len5: the three-strip sheet's own five-character row
+    {24, 32, 70, 30, 46}, // Len6
+    {22, 27, 58, 26, 44}, // Len7
+    {19, 24, 52, 23, 38}, // Len8
+    {17, 21, 46, 20, 23}, // Len9
+    {16, 19, 44, 18, 26}, // Long
+}};
+// Names are written at the sizes they are measured at, but special strip B
+// measures long 結び切り names at 26 and writes them at 20.
+const J JointSizes = {SheetBowSizes, SheetBowSizes, SheetTieSizes, J::except(SheetTieSizes, {{J::Long, SpecialB, 20}})};
 // clang-format on
 
-// Special strip B writes its list as blanks of their own (ExtraNameBlanks);
-// the special strips without a list do not step the indent at all.
-const NameIndentStepList SheetIndentSteps[5] = {
-    {{Step::eq(1, 2), Step::atMost(3, 2), Step::atMost(5, 1), Step::atMost(7, 1)}, 4},
-    {{Step::eq(1, 2), Step::atMost(2, 2), Step::atMost(3, 3), Step::atMost(5, 3), Step::atMost(7, 3),
-      Step::atMost(10, 3)}, 6},
-    {{}, 0},
-    {{}, 0},
-    {{Step::atMost(1, 3), Step::atMost(2, 3), Step::atMost(3, 3)}, 3},
+const MemberExtras Extras[Columns] = {
+    {.name = "LayoutTanzakuSheet",
+     .steps = {{Step::eq(1, 2), Step::atMost(3, 2), Step::atMost(5, 1), Step::atMost(7, 1)}, 4},
+     .companyGapSize = 10},
+    {.name = "LayoutTanzakuSheet3",
+     .flags = {.SingleJointSizeTable = true},
+     .steps = {{Step::eq(1, 2), Step::atMost(2, 2), Step::atMost(3, 3), Step::atMost(5, 3), Step::atMost(7, 3),
+                Step::atMost(10, 3)}, 6},
+     .companyGapSize = 14,
+     .jointShortLimit = 5},
+    // The special strips without a list do not step the indent at all.
+    {.name = "LayoutTanzakuSpecial",
+     .flags = {.UnsplitTwoCharOmote = true, .NoJointIndentCuts = true, .SingleJointIndent = true,
+               .NoIndentSteps = true},
+     .companyGapSize = 14,
+     .jointShortLimit = 5},
+    {.name = "LayoutTanzakuSpecialMedium",
+     .flags = {.UnsplitTwoCharOmote = true, .NameTextUntrimmed = true, .NoIndentSteps = true},
+     .companyGapSize = 12},
+    // Special strip B writes its list as blanks of their own.
+    {.name = "LayoutTanzakuSpecialB",
+     .flags = {.UnsplitTwoCharOmote = true, .NameTextUntrimmed = true, .NoJointIndentCuts = true,
+               .ExtraNameBlanks = true},
+     .steps = {{Step::atMost(1, 3), Step::atMost(2, 3), Step::atMost(3, 3)}, 3},
+     .companyGapSize = 12,
+     .jointShortLimit = 5},
 };
 
-TemplateParameterSet sheetMember(Column column, const char* name, VariantFlags flags)
+TemplateParameterSet member(Column column)
 {
-    TemplateParameterSet p;
-    p.MemberName = name;
-    for (const Row& row : SheetRows)
-        p.*row.field = row.value[size_t(column)];
-    p.CompanyGapSize = SheetCompanyGapSize[size_t(column)];
-    p.NameIndentSteps = SheetIndentSteps[column];
-    const int16_t shortLimit = SheetJointShortLimit[size_t(column)];
-    p.BowSizes = JointSizeTable::byLength(shortLimit, SheetBowSize[column], SheetBowWriteSize[column], 3);
-    p.TieSizes = JointSizeTable::byLength(shortLimit, SheetTieSize[column], SheetTieWriteSize[column], 5);
+    TemplateParameterSet p = memberFromColumn<Columns>(SheetRows, JointSizes, column, Extras[column]);
     if (column == Sheet3) {
-        // One table for both knots (SingleJointSizeTable): a five-character
-        // name is measured at a fixed size of its own, written from the short row.
+        // One table for both knots: a five-character name is measured at a
+        // fixed size of its own, written from the short row.
         JointSizeTable& t = p.TieSizes;
-        t.rows[t.count++] = {5, 5, SheetTieSize[column][2], std::nullopt, false};
+        t.rows[t.count++] = {5, 5, SheetTieSizes[J::Len5][Sheet3], std::nullopt, false};
     }
-    p.Flags = flags;
     return p;
 }
 
@@ -184,17 +183,11 @@ const NumberField Unused[] = {&P::OmoteIndentBoldCut, &P::TwoLineLeadCut, &P::Pe
 
 } // namespace
 
-const TemplateParameterSet LayoutTanzakuSheet = sheetMember(Sheet, "LayoutTanzakuSheet", {});
-const TemplateParameterSet LayoutTanzakuSheet3 = sheetMember(Sheet3, "LayoutTanzakuSheet3", {.SingleJointSizeTable = true});
-const TemplateParameterSet LayoutTanzakuSpecial =
-    sheetMember(Special, "LayoutTanzakuSpecial", {.UnsplitTwoCharOmote = true, .NoJointIndentCuts = true,
-                                                  .SingleJointIndent = true, .NoIndentSteps = true});
-const TemplateParameterSet LayoutTanzakuSpecialMedium =
-    sheetMember(SpecialMedium, "LayoutTanzakuSpecialMedium",
-                {.UnsplitTwoCharOmote = true, .NameTextUntrimmed = true, .NoIndentSteps = true});
-const TemplateParameterSet LayoutTanzakuSpecialB =
-    sheetMember(SpecialB, "LayoutTanzakuSpecialB", {.UnsplitTwoCharOmote = true, .NameTextUntrimmed = true,
-                                                    .NoJointIndentCuts = true, .ExtraNameBlanks = true});
+const TemplateParameterSet LayoutTanzakuSheet = member(Sheet);
+const TemplateParameterSet LayoutTanzakuSheet3 = member(Sheet3);
+const TemplateParameterSet LayoutTanzakuSpecial = member(Special);
+const TemplateParameterSet LayoutTanzakuSpecialMedium = member(SpecialMedium);
+const TemplateParameterSet LayoutTanzakuSpecialB = member(SpecialB);
 
 std::span<const TemplateParameterSet* const> stripSheetMembers()
 {
@@ -206,9 +199,7 @@ std::span<const TemplateParameterSet* const> stripSheetMembers()
 
 MemberTableFields stripSheetTable()
 {
-    const auto members = stripSheetMembers();
-    return {"strip sheets", rowFields<5>(SheetRows),
-            {std::begin(Unused), std::end(Unused)}, {members.begin(), members.end()}};
+    return tableFields<Columns>("strip sheets", SheetRows, Unused, stripSheetMembers());
 }
 
 } // namespace layout

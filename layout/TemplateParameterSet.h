@@ -137,8 +137,8 @@ struct VariantFlags {
     bool NoIndentSteps = false;
     bool TemplateTrailingLines = false;
     bool GapFieldFurigana = false;
-    // B7 writes a 3- or 4-character one-line name as one run (NoNameLetterGap
-    // in some Parts); the two-character split stays.
+    // B7 writes a 3- or 4-character one-line name as one run (also known as
+    // NoNameLetterGap); the two-character split stays.
     bool NoNameLetterSpacing = false;
 };
 
@@ -189,7 +189,7 @@ struct TemplateParameterSet {
     std::optional<int16_t> TitleGapSize;
     int16_t PersonIndentSize = 10; // points of the blanks that lead the person column
     // Blanks after the ColumnIndent blanks before the person name
-    // (PersonExtraBlanks, BoldPersonIndent in some Parts).
+    // (also known as PersonExtraBlanks or BoldPersonIndent).
     int16_t PersonIndentBlanks = 2;
     BoldPersonSizeTable BoldPersonSize;
 
@@ -198,12 +198,12 @@ struct TemplateParameterSet {
     int16_t JointSpacingNormal = 0, JointSpacingNarrow = 3;
     // D4 measuring and D7 writing sizes by name length, one table per knot:
     // BowSizes for 蝶結び, TieSizes for 結び切り (and for every name under
-    // KnotlessJointNames or SingleJointSizeTable). The Parts' BowSizeShort ..
+    // KnotlessJointNames or SingleJointSizeTable). The set lists' BowSizeShort ..
     // BowSizeLong are the measure column of BowSizes, BowWriteSizeShort ..
     // BowWriteSizeLong its write column; likewise Tie*.
     JointSizeTable BowSizes, TieSizes;
-    // D6. BowIndentCutMany is the cut for 3 or fewer names (BowIndentCutFew in
-    // some Parts).
+    // D6. BowIndentCutMany is the cut for 3 or fewer names (also known as
+    // BowIndentCutFew).
     int16_t BowIndentBase = 0, TieIndentBase = 0, BowIndentCutMany = 0, BowIndentCutFour = 0;
     int16_t JointIndentFloor = 0;
 

@@ -210,9 +210,7 @@ std::span<const TemplateParameterSet* const> traditionalSizeMembers()
 
 MemberTableFields traditionalSizeTable()
 {
-    const auto members = traditionalSizeMembers();
-    return {"traditional sizes", rowFields<Columns>(Rows),
-            {std::begin(Unused), std::end(Unused)}, {members.begin(), members.end()}};
+    return tableFields<Columns>("traditional sizes", Rows, Unused, traditionalSizeMembers());
 }
 
 } // namespace layout

@@ -82,6 +82,17 @@ struct FocusTracker {
 
 FocusTracker& focusTracker() { return run::slot<FocusTracker>(); }
 
+// The page on screen is of the registered size and name style the
+// dispatcher stands at; the saves name its paper by them.
+void nameCurrentSize(app::LiveStore& st)
+{
+    if (st.LoopPos >= 0 && st.LoopPos < st.RegSizeCount() && st.StyleLoop >= 0 && st.StyleLoop < app::NameStyleCount) {
+        const app::RegisteredSize& z = st.size(st.LoopPos);
+        st.CurSizeTemplate = z.RegSizeTemplate[size_t(st.StyleLoop)];
+        st.CurSizeName = z.RegSizeName[size_t(st.StyleLoop)];
+    }
+}
+
 } // namespace
 
 frmNoshiPreView::frmNoshiPreView(QWidget* parent) : forms::Form(parent)
@@ -271,12 +282,7 @@ void frmNoshiPreView::Form_Load()
     Combo1->clear();
     Combo1->addItems(host.printerNames());
     Combo1->setCurrentIndex(Combo1->findText(host.currentPrinterName(), Qt::MatchExactly));
-    app::LiveStore& st = app::store();
-    if (st.LoopPos >= 0 && st.LoopPos < st.RegSizeCount() && st.StyleLoop >= 0 && st.StyleLoop < app::NameStyleCount) {
-        const app::RegisteredSize& z = st.size(st.LoopPos);
-        st.CurSizeTemplate = z.RegSizeTemplate[size_t(st.StyleLoop)];
-        st.CurSizeName = z.RegSizeName[size_t(st.StyleLoop)];
-    }
+    nameCurrentSize(app::store());
     Combo2->setEditText(host.printFont());
     CurrentRank = 0;
     enableFileLists();
@@ -299,12 +305,7 @@ void frmNoshiPreView::pageLaidOut()
     // A new page replaces whatever the user did to the old one; the save
     // names the paper of the page on screen.
     omoteEdited_ = nameEdited_ = false;
-    app::LiveStore& st = app::store();
-    if (st.LoopPos >= 0 && st.LoopPos < st.RegSizeCount() && st.StyleLoop >= 0 && st.StyleLoop < app::NameStyleCount) {
-        const app::RegisteredSize& z = st.size(st.LoopPos);
-        st.CurSizeTemplate = z.RegSizeTemplate[size_t(st.StyleLoop)];
-        st.CurSizeName = z.RegSizeName[size_t(st.StyleLoop)];
-    }
+    nameCurrentSize(app::store());
 }
 
 void frmNoshiPreView::boxChanged(int which)

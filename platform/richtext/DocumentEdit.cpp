@@ -232,8 +232,13 @@ qsizetype insertObject(RichDocument& doc, qsizetype pos, std::shared_ptr<Embedde
     return ix.paragraphStart(doc, loc.paragraph) + loc.offset + 1;
 }
 
-void visitFormats(const RichDocument& doc, qsizetype from, qsizetype to,
-                  const std::function<void(const CharFormat&)>& visit, PositionIndex* index)
+namespace {
+
+// Calls span(i, lo, hi, throughEnd) for each paragraph i that [from, to)
+// covers: [lo, hi) is the covered part of its text, throughEnd whether the
+// range goes on past its end (and so covers its mark).
+template <class Span>
+void forEachCovered(const RichDocument& doc, qsizetype from, qsizetype to, PositionIndex* index, Span span)
 {
     if (to <= from)
         return;
@@ -242,9 +247,19 @@ void visitFormats(const RichDocument& doc, qsizetype from, qsizetype to,
     const Location a = ix.locate(doc, from);
     const Location b = ix.locate(doc, to, true);
     for (qsizetype i = a.paragraph; i <= b.paragraph && i < doc.paragraphs.size(); ++i) {
-        const Paragraph& p = doc.paragraphs[i];
         const qsizetype lo = i == a.paragraph ? a.offset : 0;
-        const qsizetype hi = i == b.paragraph ? b.offset : p.length();
+        const qsizetype hi = i == b.paragraph ? b.offset : doc.paragraphs[i].length();
+        span(i, lo, hi, i < b.paragraph);
+    }
+}
+
+} // namespace
+
+void visitFormats(const RichDocument& doc, qsizetype from, qsizetype to,
+                  const std::function<void(const CharFormat&)>& visit, PositionIndex* index)
+{
+    forEachCovered(doc, from, to, index, [&](qsizetype i, qsizetype lo, qsizetype hi, bool throughEnd) {
+        const Paragraph& p = doc.paragraphs[i];
         qsizetype at = 0;
         for (const Inline& it : p.items) {
             const qsizetype len = it.length();
@@ -252,31 +267,23 @@ void visitFormats(const RichDocument& doc, qsizetype from, qsizetype to,
                 visit(it.format);
             at += len;
         }
-        if (i < b.paragraph)
+        if (throughEnd)
             visit(p.mark);
-    }
+    });
 }
 
 void applyFormat(RichDocument& doc, qsizetype from, qsizetype to,
                  const std::function<void(CharFormat&)>& change, PositionIndex* index)
 {
-    if (to <= from)
-        return;
-    PositionIndex own;
-    PositionIndex& ix = index ? *index : own;
-    const Location a = ix.locate(doc, from);
-    const Location b = ix.locate(doc, to, true);
-    for (qsizetype i = a.paragraph; i <= b.paragraph && i < doc.paragraphs.size(); ++i) {
+    forEachCovered(doc, from, to, index, [&](qsizetype i, qsizetype lo, qsizetype hi, bool throughEnd) {
         Paragraph& p = doc.paragraphs[i];
         QVector<Cell> cells = cellsOf(p);
-        const qsizetype lo = i == a.paragraph ? a.offset : 0;
-        const qsizetype hi = i == b.paragraph ? b.offset : cells.size();
         for (qsizetype k = lo; k < hi && k < cells.size(); ++k)
             change(cells[k].format);
         setCells(p, cells);
-        if (i < b.paragraph)
+        if (throughEnd)
             change(p.mark);
-    }
+    });
 }
 
 } // namespace rt::edit

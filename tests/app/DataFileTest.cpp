@@ -1,5 +1,6 @@
 #include "model/DataFile.h"
 #include "platform/text/Cp932.h"
+#include "common/FileBytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,19 +10,6 @@
 using namespace app;
 
 namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& b)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(b);
-}
 
 RegisteredSize size(const QString& key, const QString& name, int offset = 0)
 {
@@ -53,7 +41,7 @@ TEST_F(DataFileTest, OneSizeWithoutInscriptionsIsTwentyLinesInTheFixedLayout)
     ASSERT_TRUE(s.addSize(z));
     ASSERT_TRUE(WriteDataFile(s, path()).ok);
 
-    const QByteArray bytes = readAll(path());
+    const QByteArray bytes = fileBytes(path());
     const QStringList lines = cp932::decodeLines(bytes);
     ASSERT_EQ(lines.size(), 20);
     EXPECT_EQ(bytes.count("\r\n"), 20);
@@ -95,7 +83,7 @@ TEST_F(DataFileTest, SaveAndReloadGiveTheSameStoreByteForByte)
 
     const QString again = dir.filePath(QStringLiteral("again.log"));
     ASSERT_TRUE(WriteDataFile(back, again).ok);
-    EXPECT_EQ(readAll(again), readAll(path()));
+    EXPECT_EQ(fileBytes(again), fileBytes(path()));
 }
 
 TEST_F(DataFileTest, OldStripSheetKeyIsRenamedOnRead)
@@ -110,7 +98,7 @@ TEST_F(DataFileTest, OldStripSheetKeyIsRenamedOnRead)
         for (int st = 0; st < NameStyleCount; ++st)
             EXPECT_EQ(back.size(0).RegSizeTemplate[size_t(st)], QStringLiteral("短冊Ｂ５／５Ｐ"));
         ASSERT_TRUE(WriteDataFile(back, path()).ok);
-        EXPECT_TRUE(cp932::decodeLines(readAll(path())).contains(QStringLiteral("短冊Ｂ５／５Ｐ")));
+        EXPECT_TRUE(cp932::decodeLines(fileBytes(path())).contains(QStringLiteral("短冊Ｂ５／５Ｐ")));
     }
 }
 
@@ -143,7 +131,7 @@ TEST_F(DataFileTest, DamagedFilesLoadWhatCanBeReadAndAreKeptUntilTheUserChangesS
     good.addSize(size(QStringLiteral("Ｂ５判　　　　"), QStringLiteral("Ｂ５"), 1));
     good.addOmote(QStringLiteral("御中元"));
     ASSERT_TRUE(WriteDataFile(good, path()).ok);
-    const QByteArray clean = readAll(path());
+    const QByteArray clean = fileBytes(path());
     QList<QByteArray> lines = clean.split('\n');
 
     struct Case {
@@ -166,7 +154,7 @@ TEST_F(DataFileTest, DamagedFilesLoadWhatCanBeReadAndAreKeptUntilTheUserChangesS
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        writeBytes(path(), c.bytes);
+        writeFileBytes(path(), c.bytes);
         LiveStore s;
         const DataFileResult r = ReadDataFile(s, path());
         EXPECT_FALSE(r.ok);
@@ -181,7 +169,7 @@ TEST_F(DataFileTest, DamagedFilesLoadWhatCanBeReadAndAreKeptUntilTheUserChangesS
         }
     }
     // What was readable is kept: the bad number becomes 0, the rest is intact.
-    writeBytes(path(), badNumber.join('\n'));
+    writeFileBytes(path(), badNumber.join('\n'));
     LiveStore s;
     ReadDataFile(s, path());
     EXPECT_EQ(s.size(0).RegOffsetX[0], 0);
@@ -198,9 +186,9 @@ TEST_F(DataFileTest, CountsAboveCapacityReadTheRowsThatFitAndGoOnWithTheNextSect
     full.addOmote(QStringLiteral("御歳暮"));
     ASSERT_TRUE(WriteDataFile(full, path()).ok);
     // The same file claiming 105 sizes: the rows beyond 101 take no lines.
-    QByteArray bytes = readAll(path());
+    QByteArray bytes = fileBytes(path());
     bytes.replace("\r\n 101 \r\n", "\r\n 105 \r\n");
-    writeBytes(path(), bytes);
+    writeFileBytes(path(), bytes);
 
     LiveStore s;
     const DataFileResult r = ReadDataFile(s, path());
@@ -216,7 +204,7 @@ TEST_F(DataFileTest, AFailedWriteLeavesTheOldFile)
     LiveStore s;
     s.addSize(size(QStringLiteral("Ａ４判　　　　"), QStringLiteral("Ａ４")));
     ASSERT_TRUE(WriteDataFile(s, path()).ok);
-    const QByteArray before = readAll(path());
+    const QByteArray before = fileBytes(path());
 
     // A character the file's code page cannot hold (the store's operations
     // refuse it; the writer still checks what it is given).
@@ -226,12 +214,12 @@ TEST_F(DataFileTest, AFailedWriteLeavesTheOldFile)
     DataFileResult r = WriteDataFile(s, path());
     EXPECT_FALSE(r.ok);
     EXPECT_TRUE(r.problem.contains(QStringLiteral("箱😀")));
-    EXPECT_EQ(readAll(path()), before);
+    EXPECT_EQ(fileBytes(path()), before);
 
     // A folder that cannot be made.
     bad.RegSizeName[1] = QStringLiteral("箱");
     s.restoreTables({bad}, {});
-    writeBytes(dir.filePath(QStringLiteral("plain")), "x");
+    writeFileBytes(dir.filePath(QStringLiteral("plain")), "x");
     r = WriteDataFile(s, dir.filePath(QStringLiteral("plain/NoshiData4.log")));
     EXPECT_FALSE(r.ok);
     EXPECT_FALSE(r.problem.isEmpty());

@@ -5,6 +5,7 @@
 #include "model/TemplateCatalogue.h"
 #include "platform/forms/Controls.h"
 #include "platform/text/Cp932.h"
+#include "common/FileBytes.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,12 +20,6 @@
 using namespace app;
 
 namespace {
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 // A data file as an earlier run left it: one size, the given inscriptions.
 QByteArray seedDataFile(const std::array<QString, 3>& names, const QStringList& omote = {})
 {
@@ -36,7 +31,7 @@ QByteArray seedDataFile(const std::array<QString, 3>& names, const QStringList& 
     for (const QString& o : omote)
         seed.addOmote(o);
     EXPECT_TRUE(WriteDataFile(seed).ok);
-    return readAll(dataFilePath());
+    return fileBytes(dataFilePath());
 }
 const std::array<QString, 3> A4 = {QStringLiteral("Ａ４"), QStringLiteral("Ａ４"), QStringLiteral("Ａ４")};
 } // namespace
@@ -156,7 +151,7 @@ TEST_F(MainWindowTest, ClosingWithAnEmptyFontWritesNothing)
     store().addOmote(QStringLiteral("御礼"));
     closeWindow();
     EXPECT_EQ(ini(QStringLiteral("Font")), QStringLiteral("<absent>"));
-    EXPECT_EQ(readAll(dataFilePath()), before);
+    EXPECT_EQ(fileBytes(dataFilePath()), before);
 }
 
 TEST_F(MainWindowTest, RegisteredSizesFillTheListsAndAreSavedAtClose)
@@ -193,14 +188,14 @@ TEST_F(MainWindowTest, ADamagedDataFileIsReportedAndKeptUnlessTheUserChangesSome
     EXPECT_TRUE(ui::shownMessages().front().text.contains(QStringLiteral("壊れています")));
     EXPECT_EQ(store().RegSizeCount(), 1);
     closeWindow();
-    EXPECT_EQ(readAll(dataFilePath()), damaged);
+    EXPECT_EQ(fileBytes(dataFilePath()), damaged);
 
     // Once something changed, the store is saved.
     store().clear();
     start();
     store().addOmote(QStringLiteral("御礼"));
     closeWindow();
-    EXPECT_NE(readAll(dataFilePath()), damaged);
+    EXPECT_NE(fileBytes(dataFilePath()), damaged);
     LiveStore back;
     EXPECT_TRUE(ReadDataFile(back).ok);
     EXPECT_EQ(back.OmoteCount(), 1);

@@ -1,28 +1,14 @@
 // Offsets stored on the calibration tab move the next laid-out page.
-#include "config/ConfigSupport.h"
+#include "config/ConfigPrintSupport.h"
 
-#include "app/InputWindows.h"
-#include "app/MainPrintJob.h"
-#include "print/PrintDispatcher.h"
 #include "common/LayoutTrace.h"
 #include "config/CalibrationPage.h"
 #include "platform/print/Printer.h"
-#include "platform/print/PrinterTesting.h"
-#include "platform/print/RecordingBackend.h"
 #include "platform/richtext/RichTextBox.h"
 #include "preview/frmNoshiPreView.h"
 
-TEST_F(ConfigTest, StoredOffsetsMoveTheNextPageByOneStep)
+TEST_F(ConfigPrintTest, StoredOffsetsMoveTheNextPageByOneStep)
 {
-    prn::setCurrentBackend(std::make_unique<prn::RecordingBackend>());
-    app::InputWindows windows(*w);
-    windows.install();
-    app::MainPrintJob job(*w, windows);
-    noshi::PrintDispatcher dispatcher(job);
-    dispatcher.install();
-    dispatcher.setKeepPreviewHidden(true);
-    app::store().OsType = QStringLiteral("NT/XP");
-    w->Text5->setText(QStringLiteral("6.1"));
     registerSize(QStringLiteral("萌黄（祝大）　"), QStringLiteral("祝大"));
     forms::setListIndex(w->Combo1, 0);
     forms::setText(w->Text2, QStringLiteral("山田"));
@@ -30,7 +16,7 @@ TEST_F(ConfigTest, StoredOffsetsMoveTheNextPageByOneStep)
 
     auto layOut = [&] {
         app::store().EditMode = 1;
-        dispatcher.PrintOrPreview();
+        dispatcher->PrintOrPreview();
         preview::frmNoshiPreView* pv = preview::NoshiPreView().peek();
         return std::pair{traceBox(pv->RichTextBox1->document()), traceBox(pv->RichTextBox2->document())};
     };

@@ -1,29 +1,11 @@
 // From an empty start to a printed sheet: a size registered through the
 // settings dialog is chosen in the main window and printed.
-#include "config/ConfigSupport.h"
-
-#include "app/InputWindows.h"
-#include "platform/print/Printer.h"
-#include "platform/print/PrinterTesting.h"
-#include "platform/print/RecordingBackend.h"
-#include "app/MainPrintJob.h"
-#include "print/PrintDispatcher.h"
+#include "config/ConfigPrintSupport.h"
 
 #include <QFileInfo>
 
-TEST_F(ConfigTest, ASizeRegisteredInTheDialogIsChosenAndPrinted)
+TEST_F(ConfigPrintTest, ASizeRegisteredInTheDialogIsChosenAndPrinted)
 {
-    auto backend = std::make_unique<prn::RecordingBackend>();
-    prn::RecordingBackend* rec = backend.get();
-    prn::setCurrentBackend(std::move(backend));
-    app::InputWindows windows(*w);
-    windows.install();
-    app::MainPrintJob job(*w, windows);
-    noshi::PrintDispatcher dispatcher(job);
-    dispatcher.install();
-    dispatcher.setKeepPreviewHidden(true);
-    app::store().OsType = QStringLiteral("NT/XP");
-    w->Text5->setText(QStringLiteral("6.1"));
     ASSERT_FALSE(QFileInfo::exists(app::dataFilePath())) << "a first run: no data file";
 
     registerSize(QStringLiteral("萌黄（祝大）　"), QStringLiteral("祝のし大"));

@@ -10,6 +10,7 @@
 #include "platform/richtext/RichTextEdit.h"
 #include "platform/services/Dialogs.h"
 #include "platform/services/MessageBox.h"
+#include "common/FileBytes.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -37,13 +38,6 @@ QImage pattern()
         for (int x = 0; x < img.width(); ++x)
             img.setPixel(x, y, qRgb(x * 10, y * 15, (x + y) % 2 ? 255 : 0));
     return img;
-}
-
-void writeBytes(const QString& path, const QByteArray& data)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(data);
 }
 
 QStringList listed(const QListWidget* list)
@@ -102,8 +96,8 @@ protected:
         ASSERT_TRUE(img.save(dir.filePath("b.JPG"), "JPEG"));
         ASSERT_TRUE(img.save(dir.filePath("c.bmp"), "BMP"));
         ASSERT_TRUE(img.save(dir.filePath("d.png"), "PNG"));
-        writeBytes(dir.filePath("e.txt"), "text");
-        writeBytes(dir.filePath("broken.jpg"), "not a picture at all");
+        writeFileBytes(dir.filePath("e.txt"), "text");
+        writeFileBytes(dir.filePath("broken.jpg"), "not a picture at all");
         ASSERT_TRUE(QDir(dir.path()).mkdir("写真"));
         oldCurrent = QDir::currentPath();
         QDir::setCurrent(dir.path());
@@ -250,7 +244,7 @@ TEST_F(PictureFolder, EmbeddingTheSameFileTwiceEmbedsItTwiceAndKeepsItsBytes)
 
     const QString doc = dir.filePath("案内.doc");
     const QByteArray docBytes("\xD0\xCF\x11\xE0 a word-processor document", 30);
-    writeBytes(doc, docBytes);
+    writeFileBytes(doc, docBytes);
     ASSERT_TRUE(inserts.embedFile(doc));
     ASSERT_TRUE(inserts.embedFile(doc));
     EXPECT_EQ(inserts.Text11->text(), doc);

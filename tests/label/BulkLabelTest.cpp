@@ -14,6 +14,7 @@
 #include "platform/services/Dialogs.h"
 #include "platform/services/Shell.h"
 #include "platform/richtext/TextLayout.h"
+#include "common/FileBytes.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -53,13 +54,6 @@ QByteArray bytesOf(const QString& path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void writeBytes(const QString& path, const QByteArray& data)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(data);
 }
 
 } // namespace
@@ -250,7 +244,7 @@ TEST_F(BulkLabelTest, TickingTheNameWindowsLabelBoxShowsTheEditorAndItsButtonSho
 TEST_F(BulkLabelTest, UnreadableLabelFileIsReportedAndNotReplacedUnasked)
 {
     const QByteArray damaged("this is no rich text");
-    writeBytes(defaultPath, damaged);
+    writeFileBytes(defaultPath, damaged);
     frmTextSub4* e = editor();
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].contains(QStringLiteral("読み込めませんでした")));
@@ -307,7 +301,7 @@ TEST_F(BulkLabelTest, OpenReplacesTheLabelOnlyWhenAFileLoaded)
     EXPECT_EQ(e->RichTextBox1->text(), Saved);
 
     const QString damaged = file(QStringLiteral("damaged.rtf"));
-    writeBytes(damaged, "garbage");
+    writeFileBytes(damaged, "garbage");
     dialogPath = damaged;
     e->mnuFileOpen_Click();
     EXPECT_EQ(messages.size(), 1);
@@ -369,7 +363,7 @@ TEST_F(BulkLabelTest, InsertObjectReplacesTheLabelWithSixBlanksAndTheObject)
     ASSERT_TRUE(picture.save(png));
     const QString doc = file(QStringLiteral("一括表示.doc"));
     const QByteArray docBytes("\xD0\xCF\x11\xE0 a word-processor document", 30);
-    writeBytes(doc, docBytes);
+    writeFileBytes(doc, docBytes);
 
     frmTextSub4* e = editor();
     const auto only = [&]() -> const rt::EmbeddedObject& {
@@ -417,7 +411,7 @@ TEST_F(BulkLabelTest, DoubleClickOnAnObjectHandsItsFileToTheDesktop)
 {
     const QString pdf = file(QStringLiteral("原材料表.pdf"));
     const QByteArray pdfBytes("%PDF-1.4\n% a label sheet\n");
-    writeBytes(pdf, pdfBytes);
+    writeFileBytes(pdf, pdfBytes);
     std::vector<shell::ShellAction> launched;
     bool opens = true;
     shell::setLauncher([&](const shell::ShellAction& a) {

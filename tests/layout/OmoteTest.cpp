@@ -8,6 +8,19 @@ using namespace layout;
 
 namespace {
 
+// The right shoulder title 結婚 of the large sheet and the left one filled
+// with blanks: 24 pt, 3 blanks in, each followed by a 4-point line.
+const QString LargeSheetTitles = lines({
+    "SP 3 ＭＳ Ｐ明朝 10",
+    "TX \"結婚\" ＭＳ Ｐ明朝 24 b=0 c=000000",
+    "EC ＭＳ Ｐ明朝 24",
+    "BL 1 ＭＳ Ｐ明朝 4",
+    "SP 3 ＭＳ Ｐ明朝 10",
+    "TX \"　　　\" ＭＳ Ｐ明朝 24 b=0 c=000000",
+    "EC ＭＳ Ｐ明朝 24",
+    "BL 1 ＭＳ Ｐ明朝 4",
+});
+
 TEST(Omote, TitlesAndTwoLinesFillBlanksAndWriteTheirColumns)
 {
     LayoutPage page;
@@ -17,16 +30,7 @@ TEST(Omote, TitlesAndTwoLinesFillBlanksAndWriteTheirColumns)
     ASSERT_TRUE(page.run(LayoutNoshiLarge).ok());
     // Two lines at 28 pt with the 12-point line between: 23.94 -> 24; the
     // titles (24 + 4 + 24 + 4 pt = 19.76 mm = 12.44 lines) take 12 off.
-    EXPECT_EQ(page.omote(), lines({
-                                "BL 12 ＭＳ 明朝 4",
-                                "SP 3 ＭＳ Ｐ明朝 10",
-                                "TX \"結婚\" ＭＳ Ｐ明朝 24 b=0 c=000000",
-                                "EC ＭＳ Ｐ明朝 24",
-                                "BL 1 ＭＳ Ｐ明朝 4",
-                                "SP 3 ＭＳ Ｐ明朝 10",
-                                "TX \"　　　\" ＭＳ Ｐ明朝 24 b=0 c=000000",
-                                "EC ＭＳ Ｐ明朝 24",
-                                "BL 1 ＭＳ Ｐ明朝 4",
+    EXPECT_EQ(page.omote(), lines({"BL 12 ＭＳ 明朝 4"}) + LargeSheetTitles + lines({
                                 "SP 5 ＭＳ 明朝 10",
                                 "TX \"内祝\" ＭＳ Ｐ明朝 28 b=0 c=000000",
                                 "EC ＭＳ Ｐ明朝 28",
@@ -160,16 +164,7 @@ TEST(Omote, BoldMemberWritesTheInscriptionBoldAfterPlainShoulderTitles)
     // 44 pt: (100 - 15.52) / 2 / 1.5875 = 26.61 -> 27 lines; the titles
     // (24 + 4 + 24 + 4 pt = 19.76 mm = 12.44 lines) take 12 off. The titles
     // follow the bold box (off), the inscription is bold all the same.
-    EXPECT_EQ(page.omote(), lines({
-                                "BL 15 ＭＳ 明朝 4",
-                                "SP 3 ＭＳ Ｐ明朝 10",
-                                "TX \"結婚\" ＭＳ Ｐ明朝 24 b=0 c=000000",
-                                "EC ＭＳ Ｐ明朝 24",
-                                "BL 1 ＭＳ Ｐ明朝 4",
-                                "SP 3 ＭＳ Ｐ明朝 10",
-                                "TX \"　　　\" ＭＳ Ｐ明朝 24 b=0 c=000000",
-                                "EC ＭＳ Ｐ明朝 24",
-                                "BL 1 ＭＳ Ｐ明朝 4",
+    EXPECT_EQ(page.omote(), lines({"BL 15 ＭＳ 明朝 4"}) + LargeSheetTitles + lines({
                                 "SP 9 ＭＳ 明朝 10",
                                 "TX \"御祝\" ＭＳ Ｐ明朝 44 b=1 c=000000",
                                 "EC ＭＳ Ｐ明朝 44",

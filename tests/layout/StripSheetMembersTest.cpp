@@ -39,6 +39,49 @@ void joint(LayoutPage& page, const QStringList& names)
         page.host.joint[size_t(i + 1)] = names[i];
 }
 
+// ColumnIndent of four-character joint names by member, count, knot and
+// name offset; only two names under 蝶結び write the knot back (結び切り).
+struct JointIndentCase {
+    const TemplateParameterSet* member;
+    int count;
+    bool bow;
+    int offset;
+    int indent;
+};
+void expectJointIndents(std::initializer_list<JointIndentCase> cases)
+{
+    for (const JointIndentCase& c : cases) {
+        LayoutPage page;
+        joint(page, QStringList(c.count, QStringLiteral("山田太郎")));
+        page.host.bow = c.bow;
+        page.in.CurOffsetName = int16_t(c.offset);
+        ASSERT_TRUE(page.run(*c.member).ok());
+        EXPECT_EQ(int(page.ctx.ColumnIndent), c.indent) << c.member->MemberName << " count " << c.count;
+        EXPECT_EQ(page.host.writes.isEmpty(), c.count != 2 || !c.bow) << c.member->MemberName;
+    }
+}
+
+// The size one joint name is written at.
+struct JointSizeCase {
+    const TemplateParameterSet* member;
+    bool bow;
+    SizeOption option;
+    const char* name;
+    int size;
+};
+void expectJointSizes(std::initializer_list<JointSizeCase> cases)
+{
+    for (const JointSizeCase& c : cases) {
+        LayoutPage page;
+        joint(page, {QString::fromUtf8(c.name)});
+        page.host.bow = c.bow;
+        page.host.nameSize = c.option;
+        ASSERT_TRUE(page.run(*c.member).ok());
+        EXPECT_EQ(firstTextSize(page.name()), c.size)
+            << c.member->MemberName << " " << c.name << (c.bow ? " 蝶結び" : " 結び切り");
+    }
+}
+
 struct NameRow {
     const TemplateParameterSet* member;
     // Size written and ColumnIndent for names of 1 to 10 characters, at 標準 then 特大.
@@ -176,51 +219,25 @@ TEST(SheetMembers, UntrimmedNameOfTheMediumSpecialStripCountsItsBlanks)
 
 TEST(SheetJointNames, KnotRulesIndentAndRows)
 {
-    struct Case {
-        const TemplateParameterSet* member;
-        int count;
-        bool bow;
-        int offset;
-        int indent;
-    };
-    const Case cases[] = {
-        {&LayoutTanzakuSheet, 1, true, 0, 16},          {&LayoutTanzakuSheet, 3, true, 0, 16},
-        {&LayoutTanzakuSheet, 4, true, 0, 17},          {&LayoutTanzakuSheet, 5, true, 0, 18},
-        {&LayoutTanzakuSheet, 7, true, 0, 18},          {&LayoutTanzakuSheet, 2, true, 3, 13}, // forced 結び切り
-        {&LayoutTanzakuSheet, 4, false, 0, 10},         {&LayoutTanzakuSpecialMedium, 4, true, 0, 9},
-        {&LayoutTanzakuSpecialMedium, 1, true, 0, 9},   {&LayoutTanzakuSpecialMedium, 5, true, 0, 12},
-        {&LayoutTanzakuSpecialMedium, 3, false, 0, 12}, {&LayoutTanzakuSpecialMedium, 7, true, -20, 0},
-    };
-    for (const Case& c : cases) {
-        LayoutPage page;
-        joint(page, QStringList(c.count, QStringLiteral("山田太郎")));
-        page.host.bow = c.bow;
-        page.in.CurOffsetName = int16_t(c.offset);
-        ASSERT_TRUE(page.run(*c.member).ok());
-        EXPECT_EQ(int(page.ctx.ColumnIndent), c.indent) << c.member->MemberName << " count " << c.count;
-        EXPECT_EQ(page.host.writes.isEmpty(), c.count != 2 || !c.bow) << c.member->MemberName;
-    }
-    struct SizeCase {
-        bool bow;
-        SizeOption option;
-        const char* name;
-        int size;
-    };
-    const SizeCase sizes[] = {
-        {true, SizeOption::Larger, "山 田", 36},  {true, SizeOption::Smaller, "山 田", 28},
-        {true, SizeOption::Extra, "山 田", 40},   {true, SizeOption::Larger, "山田太郎", 26},
-        {true, SizeOption::Larger, "一二三四五六七八九十", 10},
-        {false, SizeOption::Larger, "山田太郎", 30}, {false, SizeOption::Larger, "山田太郎兵", 30},
-        {false, SizeOption::Larger, "山田太郎兵衛", 24}, {false, SizeOption::Larger, "一二三四五六七八九十", 16},
-    };
-    for (const SizeCase& c : sizes) {
-        LayoutPage page;
-        joint(page, {QString::fromUtf8(c.name)});
-        page.host.bow = c.bow;
-        page.host.nameSize = c.option;
-        ASSERT_TRUE(page.run(LayoutTanzakuSheet).ok());
-        EXPECT_EQ(firstTextSize(page.name()), c.size) << c.name << (c.bow ? " 蝶結び" : " 結び切り");
-    }
+    const TemplateParameterSet* sheet = &LayoutTanzakuSheet;
+    const TemplateParameterSet* medium = &LayoutTanzakuSpecialMedium;
+    expectJointIndents({
+        {sheet, 1, true, 0, 16},   {sheet, 3, true, 0, 16},   {sheet, 4, true, 0, 17},
+        {sheet, 5, true, 0, 18},   {sheet, 7, true, 0, 18},   {sheet, 2, true, 3, 13}, // forced 結び切り
+        {sheet, 4, false, 0, 10},  {medium, 4, true, 0, 9},   {medium, 1, true, 0, 9},
+        {medium, 5, true, 0, 12},  {medium, 3, false, 0, 12}, {medium, 7, true, -20, 0},
+    });
+    expectJointSizes({
+        {sheet, true, SizeOption::Larger, "山 田", 36},
+        {sheet, true, SizeOption::Smaller, "山 田", 28},
+        {sheet, true, SizeOption::Extra, "山 田", 40},
+        {sheet, true, SizeOption::Larger, "山田太郎", 26},
+        {sheet, true, SizeOption::Larger, "一二三四五六七八九十", 10},
+        {sheet, false, SizeOption::Larger, "山田太郎", 30},
+        {sheet, false, SizeOption::Larger, "山田太郎兵", 30},
+        {sheet, false, SizeOption::Larger, "山田太郎兵衛", 24},
+        {sheet, false, SizeOption::Larger, "一二三四五六七八九十", 16},
+    });
 }
 
 TEST(SheetMembers, LengthBlanksAndTheLargerCutOfTheSpecialStrips)
@@ -271,61 +288,31 @@ TEST(SheetMembers, LengthBlanksAndTheLargerCutOfTheSpecialStrips)
 
 TEST(SheetJointNames, OneTableOneIndentAndTheShortRowOfFive)
 {
-    struct Case {
-        const TemplateParameterSet* member;
-        int count;
-        bool bow;
-        int offset;
-        int indent;
-    };
-    const Case cases[] = {
-        {&LayoutTanzakuSheet3, 1, true, 0, 8},   {&LayoutTanzakuSheet3, 3, true, 0, 8},
-        {&LayoutTanzakuSheet3, 4, true, 0, 10},  {&LayoutTanzakuSheet3, 5, true, 2, 14},
-        {&LayoutTanzakuSheet3, 2, true, 0, 8},   {&LayoutTanzakuSheet3, 7, false, 0, 8},
-        {&LayoutTanzakuSpecial, 1, true, 0, 10}, {&LayoutTanzakuSpecial, 4, true, 0, 10},
-        {&LayoutTanzakuSpecial, 3, false, 0, 10}, {&LayoutTanzakuSpecial, 7, false, -20, 0},
-        {&LayoutTanzakuSpecialB, 1, true, 0, 4}, {&LayoutTanzakuSpecialB, 4, true, 0, 4},
-        {&LayoutTanzakuSpecialB, 3, false, 1, 5}, {&LayoutTanzakuSpecialB, 7, true, 0, 4},
-    };
-    for (const Case& c : cases) {
-        LayoutPage page;
-        joint(page, QStringList(c.count, QStringLiteral("山田太郎")));
-        page.host.bow = c.bow;
-        page.in.CurOffsetName = int16_t(c.offset);
-        ASSERT_TRUE(page.run(*c.member).ok());
-        EXPECT_EQ(int(page.ctx.ColumnIndent), c.indent) << c.member->MemberName << " count " << c.count;
-        // Two names still switch these sets to 結び切り.
-        EXPECT_EQ(page.host.writes.isEmpty(), c.count != 2 || !c.bow) << c.member->MemberName;
-    }
-    struct SizeCase {
-        const TemplateParameterSet* member;
-        bool bow;
-        SizeOption option;
-        const char* name;
-        int size;
-    };
-    const SizeCase sizes[] = {
-        {&LayoutTanzakuSheet3, true, SizeOption::Standard, "山田太郎", 44},
-        {&LayoutTanzakuSheet3, false, SizeOption::Extra, "山田太郎兵", 52},
-        {&LayoutTanzakuSheet3, true, SizeOption::Standard, "一二三四五六七八九十一", 19},
-        {&LayoutTanzakuSpecial, true, SizeOption::Larger, "山田太郎", 80},
-        {&LayoutTanzakuSpecial, false, SizeOption::Extra, "山田太郎兵", 94},
-        {&LayoutTanzakuSpecial, true, SizeOption::Larger, "山田太郎兵衛", 70},
-        {&LayoutTanzakuSpecialB, true, SizeOption::Larger, "山田太郎", 52},
-        {&LayoutTanzakuSpecialB, false, SizeOption::Smaller, "山田太郎兵", 44},
-        {&LayoutTanzakuSpecialB, true, SizeOption::Extra, "山田太郎兵", 54},
-        {&LayoutTanzakuSpecialB, false, SizeOption::Standard, "山田太郎兵衛", 46},
-        {&LayoutTanzakuSpecialB, false, SizeOption::Standard, "一二三四五六七", 44},
-        {&LayoutTanzakuSpecialB, false, SizeOption::Standard, "一二三四五六七八九十", 20},
-    };
-    for (const SizeCase& c : sizes) {
-        LayoutPage page;
-        joint(page, {QString::fromUtf8(c.name)});
-        page.host.bow = c.bow;
-        page.host.nameSize = c.option;
-        ASSERT_TRUE(page.run(*c.member).ok());
-        EXPECT_EQ(firstTextSize(page.name()), c.size) << c.member->MemberName << " " << c.name;
-    }
+    const TemplateParameterSet* three = &LayoutTanzakuSheet3;
+    const TemplateParameterSet* special = &LayoutTanzakuSpecial;
+    const TemplateParameterSet* specialB = &LayoutTanzakuSpecialB;
+    // Two names still switch these sets to 結び切り.
+    expectJointIndents({
+        {three, 1, true, 0, 8},     {three, 3, true, 0, 8},      {three, 4, true, 0, 10},
+        {three, 5, true, 2, 14},    {three, 2, true, 0, 8},      {three, 7, false, 0, 8},
+        {special, 1, true, 0, 10},  {special, 4, true, 0, 10},   {special, 3, false, 0, 10},
+        {special, 7, false, -20, 0}, {specialB, 1, true, 0, 4},  {specialB, 4, true, 0, 4},
+        {specialB, 3, false, 1, 5}, {specialB, 7, true, 0, 4},
+    });
+    expectJointSizes({
+        {three, true, SizeOption::Standard, "山田太郎", 44},
+        {three, false, SizeOption::Extra, "山田太郎兵", 52},
+        {three, true, SizeOption::Standard, "一二三四五六七八九十一", 19},
+        {special, true, SizeOption::Larger, "山田太郎", 80},
+        {special, false, SizeOption::Extra, "山田太郎兵", 94},
+        {special, true, SizeOption::Larger, "山田太郎兵衛", 70},
+        {specialB, true, SizeOption::Larger, "山田太郎", 52},
+        {specialB, false, SizeOption::Smaller, "山田太郎兵", 44},
+        {specialB, true, SizeOption::Extra, "山田太郎兵", 54},
+        {specialB, false, SizeOption::Standard, "山田太郎兵衛", 46},
+        {specialB, false, SizeOption::Standard, "一二三四五六七", 44},
+        {specialB, false, SizeOption::Standard, "一二三四五六七八九十", 20},
+    });
 }
 
 // A joint name's measured width decides the lead lines: special strip B

@@ -176,7 +176,7 @@ TEST_F(FileListStoreTest, CompactionKeepsEveryRow)
     ASSERT_TRUE(s.deleteRow(2));
     const QList<FileListRow> before = s.all();
     // A copy left behind by a run that was cut short does not stop it.
-    writeFile(FileListStore::compactPath(s.path()), "left over");
+    writeFileBytes(FileListStore::compactPath(s.path()), "left over");
     EXPECT_TRUE(s.compact()) << s.error().toStdString();
     EXPECT_TRUE(s.isOpen());
     EXPECT_EQ(s.all(), before);
@@ -203,7 +203,7 @@ TEST_F(FileListStoreTest, ADamagedDatabaseIsReportedAndLeftAlone)
     // A list of three rows, then cut in half: its table pages are gone.
     const QString validPath = listOf({"一", "二", "三"}).path();
     stores.clear();
-    const QByteArray valid = readFile(validPath);
+    const QByteArray valid = fileBytes(validPath);
     ASSERT_GT(valid.size(), 4096);
 
     struct Case {
@@ -221,7 +221,7 @@ TEST_F(FileListStoreTest, ADamagedDatabaseIsReportedAndLeftAlone)
         if (c.bytes.isEmpty())
             ASSERT_TRUE(QDir(tmp.path()).mkdir(QFileInfo(path).fileName()));
         else
-            writeFile(path, c.bytes);
+            writeFileBytes(path, c.bytes);
         FileListStore s(path, preview::OmoteFileListKind());
         EXPECT_EQ(s.open(), FileListStore::OpenResult::Damaged);
         EXPECT_TRUE(s.error().contains(path)) << s.error().toStdString();
@@ -232,13 +232,13 @@ TEST_F(FileListStoreTest, ADamagedDatabaseIsReportedAndLeftAlone)
         if (c.bytes.isEmpty()) {
             EXPECT_TRUE(QFileInfo(path).isDir());
         } else {
-            EXPECT_EQ(readFile(path), c.bytes);
+            EXPECT_EQ(fileBytes(path), c.bytes);
         }
 
         // Set aside on request: the old bytes kept under another name.
         EXPECT_EQ(s.setDamagedFileAside(), FileListStore::OpenResult::Created);
         if (!c.bytes.isEmpty()) {
-            EXPECT_EQ(readFile(path + ".damaged"), c.bytes);
+            EXPECT_EQ(fileBytes(path + ".damaged"), c.bytes);
         }
         EXPECT_TRUE(s.all().isEmpty());
     }

@@ -120,7 +120,7 @@ TEST_F(FileListWindowTest, OkOnAnUnregisteredPaperOpensThePartInTheEditor)
     EXPECT_EQ(st.size(1), app::RegisteredSize::make(LargeKey, QStringLiteral("贈答大"), 390, 180));
     EXPECT_EQ(w->Combo1->findText("贈答大"), 1);
     EXPECT_EQ(w->Combo1->currentText(), "贈答大");
-    EXPECT_TRUE(readFile(dataDir.filePath("NoshiData4.log")).contains(sjis("贈答大")));
+    EXPECT_TRUE(fileBytes(dataDir.filePath("NoshiData4.log")).contains(sjis("贈答大")));
     EXPECT_EQ(p.mailbox().inscriptionFile(), path);
     EXPECT_EQ(p.mailbox().fileSizeName(), "贈答大");
     EXPECT_EQ(p.mailbox().fileTemplateKey(), LargeKey);
@@ -255,7 +255,7 @@ TEST_F(FileListWindowTest, ADamagedDatabaseIsAskedAboutAndTheWindowStillCloses)
 {
     const QString db = lists.filePath("nd1File.db");
     const QByteArray damaged = QByteArray(3000, '\x17');
-    writeFile(db, damaged);
+    writeFileBytes(db, damaged);
     answerDialogs(QString());
 
     // Declined: the file stays, every command quietly finds no row.
@@ -274,7 +274,7 @@ TEST_F(FileListWindowTest, ADamagedDatabaseIsAskedAboutAndTheWindowStillCloses)
     EXPECT_TRUE(shown[0].startsWith("Caution|ファイルリストのデータベース「" + db + "」を読めません。"))
         << shown[0].toStdString();
     EXPECT_EQ(shown[1], CompactFailed);
-    EXPECT_EQ(readFile(db), damaged);
+    EXPECT_EQ(fileBytes(db), damaged);
 
     // Accepted: the old bytes set aside, a new empty list in their place.
     ui::clearShownMessages();
@@ -282,7 +282,7 @@ TEST_F(FileListWindowTest, ADamagedDatabaseIsAskedAboutAndTheWindowStillCloses)
     whileShown([](FileListWindow& win) { EXPECT_TRUE(win.rows().isEmpty()); });
     w->mnuFileList1_Click();
     EXPECT_EQ(messages().size(), 1);
-    EXPECT_EQ(readFile(db + ".damaged"), damaged);
+    EXPECT_EQ(fileBytes(db + ".damaged"), damaged);
     preview::FileListStore again(db, preview::OmoteFileListKind());
     EXPECT_EQ(again.open(), preview::FileListStore::OpenResult::Opened);
 }

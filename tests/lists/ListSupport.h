@@ -4,6 +4,7 @@
 
 #include "platform/text/Cp932.h"
 #include "preview/lists/FileListStore.h"
+#include "common/FileBytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,28 +26,15 @@ inline QByteArray sideBytes(const QString& key, const QString& sizeName)
     return sjis(key + QStringLiteral("\r\n") + sizeName + QStringLiteral("\r\n"));
 }
 
-inline void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
-    f.write(bytes);
-}
-
-inline QByteArray readFile(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 // A saved part `name` in `dir` (its bytes do not matter to the list) and,
 // unless `side` is nothing, its side file: the name minus its last four
 // characters plus ".ndb", or `sideName` when given.
 inline void part(const QString& dir, const QString& name, const std::optional<QByteArray>& side,
                  const QString& sideName = QString())
 {
-    writeFile(dir + u'/' + name, "{\\rtf1 }");
+    writeFileBytes(dir + u'/' + name, "{\\rtf1 }");
     if (side)
-        writeFile(dir + u'/' + (sideName.isEmpty() ? name.left(name.size() - 4) + ".ndb" : sideName), *side);
+        writeFileBytes(dir + u'/' + (sideName.isEmpty() ? name.left(name.size() - 4) + ".ndb" : sideName), *side);
 }
 
 } // namespace listtest

@@ -1,5 +1,6 @@
 #include "platform/paths/AppPaths.h"
 #include "platform/paths/AppPathsTesting.h"
+#include "common/FileBytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,12 +15,6 @@ void writeAll(const QString& path, const QByteArray& bytes)
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(bytes);
-}
-
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 } // namespace
@@ -46,11 +41,11 @@ TEST(AppPaths, ShippedFilesAreCopiedOnceAndNeverOverUserFiles)
     QString error;
     const QString copied = paths::ensureShippedCopied("SampleT1.nd1", &error);
     EXPECT_EQ(copied, paths::dataFile("SampleT1.nd1"));
-    EXPECT_EQ(readAll(copied), QByteArray("shipped"));
+    EXPECT_EQ(fileBytes(copied), QByteArray("shipped"));
 
     writeAll(copied, "the user's own");
     EXPECT_EQ(paths::ensureShippedCopied("SampleT1.nd1"), copied);
-    EXPECT_EQ(readAll(copied), QByteArray("the user's own"));
+    EXPECT_EQ(fileBytes(copied), QByteArray("the user's own"));
 
     EXPECT_TRUE(paths::ensureShippedCopied("NoSuchFile.rtf", &error).isEmpty());
     EXPECT_FALSE(error.isEmpty());

@@ -3,6 +3,7 @@
 #include "platform/settings/SettingsStore.h"
 
 #include "common/ThreadCpuTime.h"
+#include "common/FileBytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,12 +14,6 @@
 #include <map>
 
 namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 void writeAll(const QString& path, const QByteArray& bytes)
 {
@@ -142,7 +137,7 @@ TEST_F(SettingsStoreTest, DamagedFileIsReportedAndBackedUpBeforeRewriting)
     EXPECT_EQ(settings::GetSetting("rtfColor", "12632256"), QStringLiteral("12632256"));
 
     ASSERT_TRUE(settings::SaveSetting("NFontSize", "2"));
-    EXPECT_EQ(readAll(settings::storePath() + ".damaged"), damaged);
+    EXPECT_EQ(fileBytes(settings::storePath() + ".damaged"), damaged);
     settings::reload();
     EXPECT_TRUE(settings::loadProblem().isEmpty());
     EXPECT_EQ(settings::GetSetting("Font"), QStringLiteral("IPAGothic"));
@@ -151,8 +146,8 @@ TEST_F(SettingsStoreTest, DamagedFileIsReportedAndBackedUpBeforeRewriting)
     // A second damage never replaces the first backup.
     writeAll(settings::storePath(), "no section=1\n");
     ASSERT_TRUE(settings::SaveSetting("X", "1"));
-    EXPECT_EQ(readAll(settings::storePath() + ".damaged"), damaged);
-    EXPECT_EQ(readAll(settings::storePath() + ".damaged.1"), QByteArray("no section=1\n"));
+    EXPECT_EQ(fileBytes(settings::storePath() + ".damaged"), damaged);
+    EXPECT_EQ(fileBytes(settings::storePath() + ".damaged.1"), QByteArray("no section=1\n"));
 }
 
 TEST_F(SettingsStoreTest, UnreadableOrUnwritableStoreLosesNothing)
@@ -175,7 +170,7 @@ TEST_F(SettingsStoreTest, UnreadableOrUnwritableStoreLosesNothing)
     error.clear();
     EXPECT_FALSE(settings::SaveSetting("Font", "IPAMincho", settings::Section, &error));
     EXPECT_FALSE(error.isEmpty());
-    EXPECT_EQ(readAll(paths::configDir()), QByteArray("not a folder"));
+    EXPECT_EQ(fileBytes(paths::configDir()), QByteArray("not a folder"));
 }
 
 TEST_F(SettingsStoreTest, ManyKeysAreSavedInOneReplacementAndQuickly)

@@ -3,6 +3,7 @@
 
 #include "model/LiveStore.h"
 #include "preview/SideFile.h"
+#include "common/FileBytes.h"
 
 #include <QFile>
 #include <QLabel>
@@ -11,19 +12,6 @@
 using preview::frmNoshiPreView;
 
 namespace {
-
-QByteArray bytesOf(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 const QString ChangeToWide = QStringLiteral("変更の確認|のし紙サイズを、大のし（幅広）に変更しますか。");
 const QString NotFound = QStringLiteral("入力事項の確認|選択されたのし紙サイズが見つかりません。");
@@ -65,8 +53,8 @@ protected:
 TEST_F(PartFilesTest, SideFileOfAKnownPage)
 {
     const QString path = save(1, dataDir.filePath("gift.nd1"));
-    EXPECT_EQ(bytesOf(dataDir.filePath("gift.ndb")), LargeNoshiSideFile);
-    EXPECT_EQ(bytesOf(path), p->RichTextBox1->textRtf());
+    EXPECT_EQ(fileBytes(dataDir.filePath("gift.ndb")), LargeNoshiSideFile);
+    EXPECT_EQ(fileBytes(path), p->RichTextBox1->textRtf());
     EXPECT_EQ(ui::shownDialogs().back().title, "名前を付けて保存");
 }
 
@@ -261,18 +249,18 @@ TEST_F(PartFilesTest, DamagedInputsAreReportedAndLoseNothing)
 {
     const QString good = save(2, dataDir.filePath("good.nd2"));
     save(1, dataDir.filePath("good.nd1"));
-    const QByteArray rtf = bytesOf(good);
-    writeBytes(dataDir.filePath("cut.nd1"), rtf.left(rtf.size() / 2));
+    const QByteArray rtf = fileBytes(good);
+    writeFileBytes(dataDir.filePath("cut.nd1"), rtf.left(rtf.size() / 2));
     QFile::copy(dataDir.filePath("good.ndb"), dataDir.filePath("cut.ndb"));
     QByteArray noise(4000, '\0');
     for (char& c : noise)
         c = char(QRandomGenerator::global()->bounded(256));
-    writeBytes(dataDir.filePath("noise.nd2"), noise);
+    writeFileBytes(dataDir.filePath("noise.nd2"), noise);
     QFile::copy(dataDir.filePath("good.ndb"), dataDir.filePath("noise.ndb"));
-    writeBytes(dataDir.filePath("oneline.nd2"), rtf);
-    writeBytes(dataDir.filePath("oneline.ndb"), LargeNoshiSideFile.left(16));
-    writeBytes(dataDir.filePath("utf8.nd2"), rtf);
-    writeBytes(dataDir.filePath("utf8.ndb"), QStringLiteral("萌黄（祝大）　\r\n大のし\r\n").toUtf8());
+    writeFileBytes(dataDir.filePath("oneline.nd2"), rtf);
+    writeFileBytes(dataDir.filePath("oneline.ndb"), LargeNoshiSideFile.left(16));
+    writeFileBytes(dataDir.filePath("utf8.nd2"), rtf);
+    writeFileBytes(dataDir.filePath("utf8.ndb"), QStringLiteral("萌黄（祝大）　\r\n大のし\r\n").toUtf8());
 
     struct Case {
         const char* file;
@@ -291,7 +279,7 @@ TEST_F(PartFilesTest, DamagedInputsAreReportedAndLoseNothing)
         EXPECT_EQ(messages().size(), 1) << c.file << ": " << messages().join("\n").toStdString();
         EXPECT_EQ(box.document(), before) << c.file;
         EXPECT_EQ(app::store().PaperWidth, width) << c.file;
-        EXPECT_EQ(bytesOf(good), rtf) << c.file;
+        EXPECT_EQ(fileBytes(good), rtf) << c.file;
     }
 }
 

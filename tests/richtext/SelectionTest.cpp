@@ -115,6 +115,42 @@ TEST(RichTextBoxSelection, InsertionFormatPersistsUntilChanged)
     EXPECT_EQ(box.selFontSize(), std::optional<double>(9));
 }
 
+TEST(RichTextBoxSelection, ASelectionAcrossParagraphEndsTakesInTheMarksItPasses)
+{
+    // 御0 中1 CR LF 山4 田5 CR LF 太8 郎9
+    RichTextBox box;
+    write(box, QStringLiteral("御中\r\n山田\r\n太郎"), 12);
+    box.setSelStart(1);
+    box.setSelLength(8); // 中 ... 太
+    box.setSelFontSize(20);
+    EXPECT_EQ(box.dump(),
+              QStringLiteral("paragraph 0 mark [ＭＳ 明朝 20pt]\n"
+                             "  \"御\" [ＭＳ 明朝 12pt]\n"
+                             "  \"中\" [ＭＳ 明朝 20pt]\n"
+                             "paragraph 1 mark [ＭＳ 明朝 20pt]\n"
+                             "  \"山田\" [ＭＳ 明朝 20pt]\n"
+                             "paragraph 2 mark [ＭＳ 明朝 12pt]\n"
+                             "  \"太\" [ＭＳ 明朝 20pt]\n"
+                             "  \"郎\" [ＭＳ 明朝 12pt]\n"));
+
+    struct Case {
+        qsizetype start, length;
+        std::optional<double> size;
+    };
+    const Case cases[] = {
+        {1, 8, 20},            // what was changed, marks included
+        {2, 2, 20},            // only the first paragraph end: its mark
+        {0, 9, std::nullopt},  // 御 as well
+        {5, 5, std::nullopt},  // on into 郎
+        {9, 1, 12},
+    };
+    for (const Case& c : cases) {
+        box.setSelStart(c.start);
+        box.setSelLength(c.length);
+        EXPECT_EQ(box.selFontSize(), c.size) << c.start << "+" << c.length;
+    }
+}
+
 TEST(RichTextBoxSelection, BlankLinesTakeTheirWritingFormat)
 {
     // The layout's blank lines: "set font/size, insert CR LF" n times, then
