@@ -16,6 +16,9 @@
 #include "preview/PreviewMailbox.h"
 
 #include <QString>
+#include <QStyle>
+#include <utility>
+#include <vector>
 
 class QAction;
 class QLineEdit;
@@ -162,6 +165,8 @@ private:
     void buildToolStrips();
     void placeBoxes(); // boxes and marks at the scrolled position
 
+    // Tool pictures still to be given to their buttons at the first show.
+    std::vector<std::pair<QAction*, QStyle::StandardPixmap>> toolPictures_;
     CanvasGeometry geometry_;
     double markerWidthMm_ = 0;
     double boxLeft_ = 0;

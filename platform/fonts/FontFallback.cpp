@@ -7,7 +7,6 @@
 #include <QSet>
 #include <cstdlib>
 #include <fontconfig/fontconfig.h>
-#include <hb.h>
 
 namespace fonts {
 
@@ -19,10 +18,12 @@ QMutex& fcMutex()
     return m;
 }
 
+// The process's one fontconfig set-up, which Qt's font database loads too:
+// loading a second would scan every font folder again. Not kept, since a
+// reload replaces it.
 FcConfig* config()
 {
-    static FcConfig* c = FcInitLoadConfigAndFonts();
-    return c;
+    return FcConfigGetCurrent();
 }
 
 QString fcString(FcPattern* p, const char* object)
@@ -189,23 +190,15 @@ bool needsGlyph(char32_t cp)
     return true;
 }
 
-namespace {
-bool hasGlyph(const LoadedFace* face, char32_t cp)
-{
-    hb_codepoint_t g = 0;
-    return face && hb_font_get_nominal_glyph(face->hbFont(), cp, &g) && g != 0;
-}
-} // namespace
-
 const LoadedFace* faceDrawing(const LoadedFace* chosen, char32_t cp)
 {
-    if (!needsGlyph(cp) || hasGlyph(chosen, cp))
+    if (!needsGlyph(cp) || (chosen && chosen->hasGlyph(cp)))
         return chosen;
     const std::optional<Face> other = faceWithChar(cp);
     if (!other)
         return chosen;
     const LoadedFace* loaded = loadedFace(other->family);
-    return hasGlyph(loaded, cp) ? loaded : chosen;
+    return loaded && loaded->hasGlyph(cp) ? loaded : chosen;
 }
 
 QString charsNoFontHas(const QString& text)
@@ -219,7 +212,8 @@ QString charsNoFontHas(const QString& text)
         if (!needsGlyph(cp) || seen.contains(cp))
             continue;
         seen.insert(cp);
-        if (!faceWithChar(cp)) {
+        // The faces the page was laid out in have nearly every character.
+        if (!someLoadedFaceHas(cp) && !faceWithChar(cp)) {
             if (cp > 0xFFFF)
                 missing += QString::fromUcs4(&cp, 1);
             else

@@ -9,6 +9,7 @@
 #include <QWheelEvent>
 #include <QLabel>
 #include <QAction>
+#include <QToolBar>
 
 using preview::frmNoshiPreView;
 
@@ -245,4 +246,42 @@ TEST_F(PreviewTest, ALaterLayoutOfAnotherSizeNamesItsOwnPaper)
     chooseSize(QStringLiteral("萌黄（祝大）　"), 0, 0, QStringLiteral("大のし（店頭）"));
     ASSERT_EQ(run(1), noshi::PrintDispatcher::Outcome::Edited) << messages().join("\n").toStdString();
     EXPECT_EQ(app::store().CurSizeName, "大のし（店頭）");
+}
+
+TEST_F(PreviewTest, ToolPicturesComeWithTheFirstShowAndMoveNothing)
+{
+    // A hidden page (a print) never loads the style's pictures.
+    frmNoshiPreView& p = openLargeNoshi(false);
+    ASSERT_FALSE(p.isVisible());
+    const QList<QAction*> buttons = p.Toolbar1->actions();
+    const QStyle::StandardPixmap expected[] = {QStyle::SP_DialogOpenButton,      QStyle::SP_DialogSaveButton,
+                                               QStyle::SP_FileIcon,              QStyle::SP_DialogDiscardButton,
+                                               QStyle::SP_FileDialogContentsView, QStyle::SP_FileDialogDetailedView,
+                                               QStyle::SP_ArrowBack};
+    auto picture = [](const QIcon& icon) { return icon.pixmap(16, 16).toImage(); };
+    auto isBlank = [](const QImage& image) {
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qAlpha(image.pixel(x, y)) != 0)
+                    return false;
+        return true;
+    };
+    for (int i = 0; i < 7; ++i) {
+        ASSERT_FALSE(buttons[i]->icon().isNull()) << i; // a button with no picture would be shorter
+        EXPECT_TRUE(isBlank(picture(buttons[i]->icon()))) << i;
+    }
+    // The window's inner area takes its size when shown: of the canvas only
+    // its top, below the strips, is settled before.
+    const int stripHeight = p.Toolbar1->sizeHint().height();
+    const double canvasTop = p.canvasGeometry().canvas.top();
+
+    p.show();
+    QApplication::processEvents();
+    for (int i = 0; i < 7; ++i) {
+        const QImage shown = picture(buttons[i]->icon());
+        EXPECT_FALSE(isBlank(shown)) << i;
+        EXPECT_EQ(shown, picture(p.style()->standardIcon(expected[i]))) << i;
+    }
+    EXPECT_EQ(p.Toolbar1->sizeHint().height(), stripHeight);
+    EXPECT_EQ(p.canvasGeometry().canvas.top(), canvasTop);
 }
