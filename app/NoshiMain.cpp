@@ -455,9 +455,27 @@ void NoshiMain::Form_Activate()
         DrawInfoPanel();
     if (Text4->text().isEmpty() && st.RegSizeCount() == 0) {
         Text4->setText(QStringLiteral("Null"));
-        if (hooks().showSplash)
+        if (hooks().showSplash) {
+            // The welcome is modal: a window shown but not yet painted paints
+            // first, as an ordinary activation leaves it, so that it does not
+            // wait behind the welcome's layout; the rest runs again after it.
+            if (isVisible() && !paintedOnce_ && !isMinimized()) {
+                finishActivation();
+                afterFirstPaint_ = [this] {
+                    hooks().showSplash();
+                    finishActivation();
+                };
+                return;
+            }
             hooks().showSplash();
+        }
     }
+    finishActivation();
+}
+
+void NoshiMain::finishActivation()
+{
+    LiveStore& st = store();
     const int bulk = hooks().bulkLabelChecked ? hooks().bulkLabelChecked() : 0;
     if (bulk == 1) {
         Label6->setText(QStringLiteral("のし紙に一括表示ラベルを印刷します"));
@@ -566,6 +584,14 @@ void NoshiMain::closeEvent(QCloseEvent* e)
 
 bool NoshiMain::event(QEvent* e)
 {
+    if (e->type() == QEvent::Paint && !paintedOnce_) {
+        paintedOnce_ = true;
+        if (afterFirstPaint_)
+            QTimer::singleShot(0, this, [this, run = std::exchange(afterFirstPaint_, {})] {
+                if (!unloaded_)
+                    run();
+            });
+    }
     if (e->type() == QEvent::WindowActivate && loaded_ && !unloaded_) {
         activatedOnce_ = true;
         Form_Activate();
