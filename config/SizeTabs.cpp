@@ -122,10 +122,8 @@ void SizeRegistrationPage::FillTemplateCombo()
 {
     const app::BuiltinTemplateCatalogue& cat = app::catalogue();
     QStringList items;
-    for (int i = 1; i <= app::BuiltinTemplateCatalogue::TemplateCount; ++i) {
-        if (!cat.row(i).isEmpty())
-            items << cat.row(i).TemplateName.left(16);
-    }
+    for (int i : cat.filledRows())
+        items << cat.row(i).TemplateName.left(16);
     forms::refillList(Combo4, items);
 }
 

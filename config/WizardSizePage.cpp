@@ -131,10 +131,8 @@ void frmSetupWiz2::Form_Load()
     // Every template, the test sheet of row 0 and the catalogue numbers included.
     const app::BuiltinTemplateCatalogue& cat = app::catalogue();
     QStringList items;
-    for (int i = 0; i <= app::BuiltinTemplateCatalogue::TemplateCount; ++i) {
-        if (!cat.row(i).isEmpty())
-            items << cat.row(i).TemplateName;
-    }
+    for (int i : cat.filledRows(0))
+        items << cat.row(i).TemplateName;
     forms::refillList(Combo1, items);
 }
 

@@ -416,6 +416,28 @@ void frmNoshiPreView::Form_Unload(bool&)
         field->clear();
 }
 
+void frmNoshiPreView::Form_Reset()
+{
+    // Only a window never shown is kept: what the dispatcher, the page
+    // printer and the mailbox's writers change goes back; what only the
+    // user reaches is as it was made.
+    const OwnWork own(*this);
+    setWindowTitle(QStringLiteral("編　集"));
+    for (rt::RichTextBox* box : {RichTextBox1, RichTextBox2}) {
+        box->reset();
+        box->setVertical(true);
+    }
+    setBoxVisible(1, true);
+    setBoxVisible(2, true);
+    markerWidthMm_ = 0;
+    for (QLineEdit* field : {Text3, Text4, Text10, Text11, txtFile1, txtFile2, txtName, txtSize, txtFileName})
+        field->clear();
+    dlgCommonDialogFileName.clear();
+    Text1->setText(QStringLiteral("1"));
+    StatusPanel1->clear();
+    OmotegakiChanged = NagakiChanged = omoteEdited_ = nameEdited_ = false;
+}
+
 void frmNoshiPreView::mnuFileExit_Click()
 {
     RichTextBox1->setSelLength(0);

@@ -45,6 +45,7 @@ public:
     void Form_Activate() override;
     void Form_QueryUnload(bool& cancel) override;
     void Form_Unload(bool& cancel) override;
+    void Form_Reset() override;
     // Lays the canvas out for the window's size and the page.
     void Form_Resize();
 
