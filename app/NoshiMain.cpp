@@ -448,6 +448,8 @@ void NoshiMain::Form_Load()
 
 void NoshiMain::Form_Activate()
 {
+    if (afterFirstPaint_)
+        return; // the first activation is still under way: it waits for the paint
     LiveStore& st = store();
     const int p = Combo5->findText(currentPrinterName(), Qt::MatchExactly);
     Combo5->setCurrentIndex(p);
@@ -457,10 +459,11 @@ void NoshiMain::Form_Activate()
         Text4->setText(QStringLiteral("Null"));
         if (hooks().showSplash) {
             // The welcome is modal: a window shown but not yet painted paints
-            // first, as an ordinary activation leaves it, so that it does not
-            // wait behind the welcome's layout; the rest runs again after it.
+            // first, so that it does not wait behind the welcome's layout. The
+            // status line stays for the welcome's marker, without the text it
+            // was built with.
             if (isVisible() && !paintedOnce_ && !isMinimized()) {
-                finishActivation();
+                Label6->clear();
                 afterFirstPaint_ = [this] {
                     hooks().showSplash();
                     finishActivation();
