@@ -12,6 +12,7 @@
 #include "editors/frmFreeSize.h"
 #include "editors/frmHagaki.h"
 #include "platform/paths/AppPaths.h"
+#include "platform/print/CupsLibrary.h"
 #include "app/PrinterDialogSetup.h"
 #include "model/ProgramContext.h"
 #include "platform/services/Translations.h"
@@ -39,6 +40,8 @@ int runProgram(int argc, char** argv, const std::function<void(QWidget&)>& shown
     SingleInstance instance;
     if (!instance.tryBecomePrimary())
         return 0;
+    // The printer list needs CUPS before the first paint: it loads meanwhile.
+    prn::CupsPreload cups;
 
     NoshiMain w;
     InputWindows inputs(w);

@@ -42,10 +42,6 @@ editors::MainChoices MainEditorHost::mainChoices() const
     return c;
 }
 
-QStringList MainEditorHost::printerNames() const { return installedPrinters(); }
-QString MainEditorHost::currentPrinterName() const { return app::currentPrinterName(); }
-bool MainEditorHost::selectPrinter(const QString& name) { return app::selectPrinter(name); }
-
 void MainEditorHost::showPrinterDialog()
 {
     if (hooks().showPrinterDialog)

@@ -2,20 +2,18 @@
 // the windows it opens for them.
 #pragma once
 
+#include "app/Printers.h"
 #include "editors/EditorHost.h"
 
 namespace app {
 
 class NoshiMain;
 
-class MainEditorHost : public editors::EditorHost {
+class MainEditorHost : public WithMainPrinters<editors::EditorHost> {
 public:
     explicit MainEditorHost(NoshiMain& main) : main_(main) {}
 
     editors::MainChoices mainChoices() const override;
-    QStringList printerNames() const override;
-    QString currentPrinterName() const override;
-    bool selectPrinter(const QString& name) override;
     void showPrinterDialog() override;
     void showAbout(QWidget* owner) override;
     void showHints(QWidget* owner) override;

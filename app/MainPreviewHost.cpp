@@ -50,10 +50,6 @@ preview::RankRange MainPreviewHost::rankRange() const
     return {ext.txtStart->text(), ext.txtEnd->text(), forms::checkValue(ext.Check5) == 1};
 }
 
-QStringList MainPreviewHost::printerNames() const { return installedPrinters(); }
-QString MainPreviewHost::currentPrinterName() const { return app::currentPrinterName(); }
-bool MainPreviewHost::selectPrinter(const QString& name) { return app::selectPrinter(name); }
-
 double MainPreviewHost::spaceExtent() const
 {
     const auto e = noshi::SpaceExtentFor(store().OsType, main_.Text5->text(), QStringLiteral("　"),

@@ -2,6 +2,7 @@
 // the page printer, installed by the print dispatcher.
 #pragma once
 
+#include "app/Printers.h"
 #include "preview/PreviewHost.h"
 
 #include <functional>
@@ -15,7 +16,7 @@ namespace app {
 class NoshiMain;
 class InputWindows;
 
-class MainPreviewHost : public preview::PreviewHost {
+class MainPreviewHost : public WithMainPrinters<preview::PreviewHost> {
 public:
     MainPreviewHost(NoshiMain& main, InputWindows& windows, noshi::PagePrintHost& printHost);
 
@@ -24,9 +25,6 @@ public:
     QString rankText() const override;
     QString nameSearchText() const override;
     preview::RankRange rankRange() const override;
-    QStringList printerNames() const override;
-    QString currentPrinterName() const override;
-    bool selectPrinter(const QString& name) override;
     double spaceExtent() const override;
     preview::PagePrintOutcome printPage() override;
     void showMainWindow() override;

@@ -301,6 +301,38 @@ void NoshiMain::connectHandlers()
 
 // ---------------------------------------------------------------- life cycle
 
+namespace {
+
+// The option buttons and check boxes the settings keep, in the order they
+// are put back: in a group the last option read as on stays on.
+struct OptionSetting {
+    QRadioButton* NoshiMain::*option;
+    bool MainSettings::*value;
+};
+constexpr OptionSetting OptionSettings[] = {
+    {&NoshiMain::Option4, &MainSettings::Toffset4},
+    {&NoshiMain::Option5, &MainSettings::Toffset5},
+    {&NoshiMain::Option6, &MainSettings::Toffset6},
+    {&NoshiMain::Option9, &MainSettings::Toffset9},
+    {&NoshiMain::Option7, &MainSettings::Set7},
+    {&NoshiMain::Option8, &MainSettings::Set8},
+};
+
+struct CheckSetting {
+    QCheckBox* NoshiMain::*box;
+    int MainSettings::*value;
+};
+constexpr CheckSetting CheckSettings[] = {
+    {&NoshiMain::Check2, &MainSettings::CoPrint},
+    {&NoshiMain::Check3, &MainSettings::Printset},
+    {&NoshiMain::Check4, &MainSettings::PrintUnset},
+    {&NoshiMain::CheckOBold, &MainSettings::OBold},
+    {&NoshiMain::CheckNBold, &MainSettings::NBold},
+    {&NoshiMain::CheckHanshiban, &MainSettings::Hanshiban},
+};
+
+} // namespace
+
 void NoshiMain::applyFirstGroup(const MainSettings& s)
 {
     LiveStore& st = store();
@@ -313,24 +345,15 @@ void NoshiMain::applyFirstGroup(const MainSettings& s)
     st.UsuzumiColor = s.rtfColor;
     st.FileParth = s.FileParth;
     PictureFile = s.PictureFile;
-    // Option groups: the last option read as True stays on.
-    forms::setOptionValue(Option4, s.Toffset4);
-    forms::setOptionValue(Option5, s.Toffset5);
-    forms::setOptionValue(Option6, s.Toffset6);
-    forms::setOptionValue(Option9, s.Toffset9);
-    forms::setOptionValue(Option7, s.Set7);
-    forms::setOptionValue(Option8, s.Set8);
+    for (const OptionSetting& o : OptionSettings)
+        forms::setOptionValue(this->*o.option, s.*o.value);
     st.PrinterName = s.PrinterName;
     st.CoNameA = s.CoNameA;
     st.CoNameB = s.CoNameB;
     st.CoPrintSetA = s.CoPrintSetA;
     st.CoPrintSetB = s.CoPrintSetB;
-    forms::setCheckValue(Check2, s.CoPrint);
-    forms::setCheckValue(Check3, s.Printset);
-    forms::setCheckValue(Check4, s.PrintUnset);
-    forms::setCheckValue(CheckOBold, s.OBold);
-    forms::setCheckValue(CheckNBold, s.NBold);
-    forms::setCheckValue(CheckHanshiban, s.Hanshiban);
+    for (const CheckSetting& c : CheckSettings)
+        forms::setCheckValue(this->*c.box, s.*c.value);
     // The company-name choices follow the box even when its value did not change.
     if (forms::checkValue(Check2) != 2) {
         Option7->setVisible(forms::checkValue(Check2) == 1);
@@ -432,9 +455,27 @@ void NoshiMain::Form_Activate()
         DrawInfoPanel();
     if (Text4->text().isEmpty() && st.RegSizeCount() == 0) {
         Text4->setText(QStringLiteral("Null"));
-        if (hooks().showSplash)
+        if (hooks().showSplash) {
+            // The welcome is modal: a window shown but not yet painted paints
+            // first, as an ordinary activation leaves it, so that it does not
+            // wait behind the welcome's layout; the rest runs again after it.
+            if (isVisible() && !paintedOnce_ && !isMinimized()) {
+                finishActivation();
+                afterFirstPaint_ = [this] {
+                    hooks().showSplash();
+                    finishActivation();
+                };
+                return;
+            }
             hooks().showSplash();
+        }
     }
+    finishActivation();
+}
+
+void NoshiMain::finishActivation()
+{
+    LiveStore& st = store();
     const int bulk = hooks().bulkLabelChecked ? hooks().bulkLabelChecked() : 0;
     if (bulk == 1) {
         Label6->setText(QStringLiteral("のし紙に一括表示ラベルを印刷します"));
@@ -501,23 +542,15 @@ MainSettings NoshiMain::collectSettings() const
         if (omoteOpts[i]->isChecked())
             s.OFontSize = QString::number(i + 1);
     }
-    s.Toffset4 = Option4->isChecked();
-    s.Toffset5 = Option5->isChecked();
-    s.Toffset6 = Option6->isChecked();
-    s.Toffset9 = Option9->isChecked();
-    s.Set7 = Option7->isChecked();
-    s.Set8 = Option8->isChecked();
+    for (const OptionSetting& o : OptionSettings)
+        s.*o.value = (this->*o.option)->isChecked();
     s.PrinterName = currentPrinterName();
     s.CoNameA = st.CoNameA;
     s.CoNameB = st.CoNameB;
     s.CoPrintSetA = st.CoPrintSetA;
     s.CoPrintSetB = st.CoPrintSetB;
-    s.CoPrint = forms::checkValue(Check2);
-    s.Printset = forms::checkValue(Check3);
-    s.PrintUnset = forms::checkValue(Check4);
-    s.OBold = forms::checkValue(CheckOBold);
-    s.NBold = forms::checkValue(CheckNBold);
-    s.Hanshiban = forms::checkValue(CheckHanshiban);
+    for (const CheckSetting& c : CheckSettings)
+        s.*c.value = forms::checkValue(this->*c.box);
     return s;
 }
 
@@ -551,6 +584,14 @@ void NoshiMain::closeEvent(QCloseEvent* e)
 
 bool NoshiMain::event(QEvent* e)
 {
+    if (e->type() == QEvent::Paint && !paintedOnce_) {
+        paintedOnce_ = true;
+        if (afterFirstPaint_)
+            QTimer::singleShot(0, this, [this, run = std::exchange(afterFirstPaint_, {})] {
+                if (!unloaded_)
+                    run();
+            });
+    }
     if (e->type() == QEvent::WindowActivate && loaded_ && !unloaded_) {
         activatedOnce_ = true;
         Form_Activate();

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QMainWindow>
 #include <array>
+#include <functional>
 #include <memory>
 #include <utility>
 
@@ -255,6 +256,7 @@ private:
     void applyFirstGroup(const MainSettings& s);
     void applySizeOptions();
     void fillPrinterList();
+    void finishActivation();
     void runOmotePreview();
     void runNamePreview();
     void unloadInputWindows();
@@ -266,6 +268,10 @@ private:
     bool shownOnce_ = false;
     bool activatedOnce_ = false;
     bool unloaded_ = false;
+    bool paintedOnce_ = false;
+    // The first-run welcome and the rest of that activation, held until the
+    // window has painted once.
+    std::function<void()> afterFirstPaint_;
 };
 
 // Outer width of the window in twips (for the resize rule).

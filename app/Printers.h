@@ -17,4 +17,14 @@ QString currentPrinterName();
 // The current printer's paper in twips; nullopt without a printer.
 std::optional<QSizeF> currentPaperTwips();
 
+// A window's host whose printers are these, for the windows that offer a
+// printer list of their own.
+template <typename Host>
+class WithMainPrinters : public Host {
+public:
+    QStringList printerNames() const override { return installedPrinters(); }
+    QString currentPrinterName() const override { return app::currentPrinterName(); }
+    bool selectPrinter(const QString& name) override { return app::selectPrinter(name); }
+};
+
 } // namespace app

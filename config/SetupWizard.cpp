@@ -71,8 +71,8 @@ WizardPage::Navigation WizardPage::addNavigation(const std::function<void()>& ba
     nav.back = button(QStringLiteral("<  戻る(&B)"), back);
     nav.next = button(nextCaption, next);
     if (cancelAndHelp) {
-        nav.cancel = button(QStringLiteral("ｷｬﾝｾﾙ"), [this] { unload(); });
-        nav.help = button(QStringLiteral("ﾍﾙﾌﾟ(&H)"), [] { shell::OpenHelpFile(); });
+        Command16 = button(QStringLiteral("ｷｬﾝｾﾙ"), [this] { unload(); });
+        Command9 = button(QStringLiteral("ﾍﾙﾌﾟ(&H)"), [] { shell::OpenHelpFile(); });
     }
     return nav;
 }

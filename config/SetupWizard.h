@@ -61,17 +61,20 @@ public:
     WizardPage(SetupWizard& wizard, const QString& caption, const QString& pageLabel);
     QLabel* pageLabel() const { return pageLabel_; }
 
+    // Every page's cancel (also Escape: unloads the page, nothing else) and
+    // help buttons; the summary has neither.
+    QPushButton* Command16 = nullptr;
+    QPushButton* Command9 = nullptr;
+
 protected:
     // The area the page fills with its controls.
     QVBoxLayout* content() const { return content_; }
     struct Navigation {
         QPushButton* back = nullptr;
         QPushButton* next = nullptr;
-        QPushButton* cancel = nullptr; // also Escape: unloads the page, nothing else
-        QPushButton* help = nullptr;
     };
-    // The bottom row: back and next run the page's handlers; the summary
-    // has neither cancel nor help.
+    // The bottom row: back and next run the page's handlers, then cancel
+    // and help where the page has them.
     Navigation addNavigation(const std::function<void()>& back, const std::function<void()>& next,
                              bool cancelAndHelp = true, const QString& nextCaption = QStringLiteral("次へ(&N) >"));
 

@@ -46,26 +46,15 @@ SizeRegistrationPage::SizeRegistrationPage(Noshisettei& dialog) : SettingsTab(di
     Label30 = new QLabel(QStringLiteral("全角２５文字以内で入力して下さい。"), this);
 
     auto* sizeGroup = new QGroupBox(QStringLiteral("のし紙サイズ（単位：ミリメートル）(&L)"), this);
-    Label8 = new QLabel(QStringLiteral("横（幅）"), sizeGroup);
-    Text20 = millimetreBox(sizeGroup);
-    UpDown2 = new noshi::UpDown(sizeGroup, Text20, 0, 999);
-    Label21 = new QLabel(QStringLiteral("縦（高さ）"), sizeGroup);
-    Text21 = millimetreBox(sizeGroup);
-    UpDown3 = new noshi::UpDown(sizeGroup, Text21, 0, 999);
     Label25 = sizeWarning(QStringLiteral("設定できないサイズです。"), sizeGroup);
-    Label22 = sizeWarning(QStringLiteral("名書きが正しく表示されない場合があります。"), sizeGroup);
-    for (QWidget* spin : {static_cast<QWidget*>(UpDown2), static_cast<QWidget*>(UpDown3)})
-        spin->setFixedSize(18, Text20->sizeHint().height());
-    auto* sizeGrid = new QGridLayout(sizeGroup);
-    sizeGrid->addWidget(Label8, 0, 0);
-    sizeGrid->addWidget(Text20, 0, 1);
-    sizeGrid->addWidget(UpDown2, 0, 2);
-    sizeGrid->addWidget(Label25, 0, 3);
-    sizeGrid->addWidget(Label21, 1, 0);
-    sizeGrid->addWidget(Text21, 1, 1);
-    sizeGrid->addWidget(UpDown3, 1, 2);
-    sizeGrid->addWidget(Label22, 1, 3);
-    sizeGrid->setColumnStretch(3, 1);
+    const SizeBoxes boxes = fillSizeGroup(sizeGroup, Label25);
+    Label8 = boxes.widthLabel;
+    Text20 = boxes.width;
+    UpDown2 = boxes.widthSpin;
+    Label21 = boxes.heightLabel;
+    Text21 = boxes.height;
+    UpDown3 = boxes.heightSpin;
+    Label22 = boxes.heightWarning;
 
     Label12 = new QLabel(QStringLiteral("登録完了"), this);
     Label12->setStyleSheet(QStringLiteral("color: blue"));
@@ -133,10 +122,8 @@ void SizeRegistrationPage::FillTemplateCombo()
 {
     const app::BuiltinTemplateCatalogue& cat = app::catalogue();
     QStringList items;
-    for (int i = 1; i <= app::BuiltinTemplateCatalogue::TemplateCount; ++i) {
-        if (!cat.row(i).isEmpty())
-            items << cat.row(i).TemplateName.left(16);
-    }
+    for (int i : cat.filledRows())
+        items << cat.row(i).TemplateName.left(16);
     forms::refillList(Combo4, items);
 }
 

@@ -2,7 +2,10 @@
 
 #include "model/LiveStore.h"
 #include "platform/forms/SubWindowParts.h"
+#include "platform/forms/UpDown.h"
 
+#include <QGridLayout>
+#include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,6 +32,31 @@ QLineEdit* millimetreBox(QWidget* parent)
     app::setImeMode(box, app::ImeMode::Off);
     box->setMaximumWidth(80);
     return box;
+}
+
+SizeBoxes fillSizeGroup(QGroupBox* group, QWidget* widthWarning)
+{
+    SizeBoxes b;
+    b.widthLabel = new QLabel(QStringLiteral("横（幅）"), group);
+    b.width = millimetreBox(group);
+    b.widthSpin = new noshi::UpDown(group, b.width, 0, 999);
+    b.heightLabel = new QLabel(QStringLiteral("縦（高さ）"), group);
+    b.height = millimetreBox(group);
+    b.heightSpin = new noshi::UpDown(group, b.height, 0, 999);
+    b.heightWarning = sizeWarning(QStringLiteral("名書きが正しく表示されない場合があります。"), group);
+    for (noshi::UpDown* spin : {b.widthSpin, b.heightSpin})
+        spin->setFixedSize(18, b.width->sizeHint().height());
+    auto* grid = new QGridLayout(group);
+    grid->addWidget(b.widthLabel, 0, 0);
+    grid->addWidget(b.width, 0, 1);
+    grid->addWidget(b.widthSpin, 0, 2);
+    grid->addWidget(widthWarning, 0, 3);
+    grid->addWidget(b.heightLabel, 1, 0);
+    grid->addWidget(b.height, 1, 1);
+    grid->addWidget(b.heightSpin, 1, 2);
+    grid->addWidget(b.heightWarning, 1, 3);
+    grid->setColumnStretch(3, 1);
+    return b;
 }
 
 QTableWidget* makeSizeTable(QWidget* parent)

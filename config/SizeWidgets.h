@@ -4,10 +4,15 @@
 
 #include <QStringList>
 
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QTableWidget;
 class QWidget;
+
+namespace noshi {
+class UpDown;
+}
 
 namespace config {
 
@@ -17,6 +22,21 @@ QLabel* sizeWarning(const QString& text, QWidget* parent);
 QLineEdit* millimetreBox(QWidget* parent);
 // Warnings that are text boxes on some pages: red, read only, hidden.
 void makeWarning(QWidget* w);
+
+// The width and height rows of a size group, each a label, a millimetre box
+// with its spinner (0 to 999) and a warning beside it.
+struct SizeBoxes {
+    QLabel* widthLabel = nullptr;
+    QLineEdit* width = nullptr;
+    noshi::UpDown* widthSpin = nullptr;
+    QLabel* heightLabel = nullptr;
+    QLineEdit* height = nullptr;
+    noshi::UpDown* heightSpin = nullptr;
+    QLabel* heightWarning = nullptr;
+};
+// Fills `group` with the two rows; `widthWarning` is the page's own
+// warning, already a child of the group.
+SizeBoxes fillSizeGroup(QGroupBox* group, QWidget* widthWarning);
 
 // The grid: cleared, five columns under `headers`, one row per registered
 // size in row order (name and template key of the first name style, width,

@@ -44,19 +44,16 @@ TemplateSearchResult TemplateSearch(double height)
     for (const auto& [below, above] : passes) {
         const double lo = vb::RoundHalfEven(height - below);
         const double hi = vb::RoundHalfEven(height + above);
-        for (int i = 1; i <= app::BuiltinTemplateCatalogue::TemplateCount; ++i) {
+        for (int i : cat.filledRows()) {
             const app::BuiltinTemplate& t = cat.row(i);
-            if (!t.isEmpty() && lo <= t.TemplateHeight && t.TemplateHeight <= hi)
+            if (lo <= t.TemplateHeight && t.TemplateHeight <= hi)
                 result.rows << i;
         }
         if (!result.rows.isEmpty())
             return result;
     }
     result.showsAll = true;
-    for (int i = 1; i <= app::BuiltinTemplateCatalogue::TemplateCount; ++i) {
-        if (!cat.row(i).isEmpty())
-            result.rows << i;
-    }
+    result.rows = cat.filledRows();
     return result;
 }
 

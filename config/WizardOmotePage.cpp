@@ -68,8 +68,6 @@ frmSetupWiz3::frmSetupWiz3(SetupWizard& wizard)
     const Navigation nav = addNavigation([this] { Command2_Click(); }, [this] { Command1_Click(); });
     Command2 = nav.back;
     Command1 = nav.next;
-    Command16 = nav.cancel;
-    Command9 = nav.help;
     resize(760, 540);
 
     ops_ = std::make_unique<OmoteRegistration>(OmoteEntryControls{Text10, Combo1, Label16}, wizard.lists());

@@ -45,8 +45,6 @@ public:
     QPushButton* Command13 = nullptr;
     QPushButton* Command2 = nullptr;
     QPushButton* Command1 = nullptr;
-    QPushButton* Command16 = nullptr;
-    QPushButton* Command9 = nullptr;
 
 private:
     std::unique_ptr<OmoteRegistration> ops_;

@@ -155,8 +155,6 @@ frmSetupWiz7::frmSetupWiz7(SetupWizard& wizard)
     const Navigation nav = addNavigation([this] { Command2_Click(); }, [this] { Command4_Click(); });
     Command2 = nav.back;
     Command4 = nav.next;
-    Command16 = nav.cancel;
-    Command9 = nav.help;
     resize(700, 470);
 
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });

@@ -54,8 +54,6 @@ public:
     QLineEdit* Text5 = nullptr; // the font of the three inscription samples
     QPushButton* Command2 = nullptr;
     QPushButton* Command4 = nullptr;
-    QPushButton* Command16 = nullptr;
-    QPushButton* Command9 = nullptr;
 
 private:
     void drawSamples();

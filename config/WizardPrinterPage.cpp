@@ -142,8 +142,6 @@ frmSetupWiz6::frmSetupWiz6(SetupWizard& wizard)
     const Navigation nav = addNavigation([this] { Command2_Click(); }, [this] { Command1_Click(); });
     Command2 = nav.back;
     Command1 = nav.next;
-    Command16 = nav.cancel;
-    Command9 = nav.help;
     resize(760, 520);
 
     connect(Combo5, &QComboBox::activated, this, [this] { Combo5_Click(); });

@@ -72,8 +72,6 @@ public:
     QPushButton* Command3 = nullptr;
     QPushButton* Command2 = nullptr;
     QPushButton* Command1 = nullptr;
-    QPushButton* Command16 = nullptr;
-    QPushButton* Command9 = nullptr;
 
 private:
     void paintSamples(uint32_t colour);

@@ -46,30 +46,17 @@ frmSetupWiz2::frmSetupWiz2(SetupWizard& wizard)
     Label10 = new QLabel(QStringLiteral("「オリジナル祝のし」等、全角２５文字以内で入力して下さい。"), this);
 
     auto* sizeGroup = new QGroupBox(QStringLiteral("のし紙サイズ（単位：ミリメートル）"), this);
-    auto* widthLabel = new QLabel(QStringLiteral("横（幅）"), sizeGroup);
-    Text20 = millimetreBox(sizeGroup);
-    UpDown2 = new noshi::UpDown(sizeGroup, Text20, 0, 999);
-    auto* heightLabel = new QLabel(QStringLiteral("縦（高さ）"), sizeGroup);
-    Text21 = millimetreBox(sizeGroup);
-    UpDown3 = new noshi::UpDown(sizeGroup, Text21, 0, 999);
-    for (noshi::UpDown* spin : {UpDown2, UpDown3})
-        spin->setFixedSize(18, Text20->sizeHint().height());
     Text1 = new QLineEdit(QStringLiteral("設定できないサイズです。"), sizeGroup);
     Text1->setReadOnly(true);
     Text1->setFocusPolicy(Qt::NoFocus);
     Text1->setFrame(false);
     makeWarning(Text1);
-    Label22 = sizeWarning(QStringLiteral("名書きが正しく表示されない場合があります。"), sizeGroup);
-    auto* sizeGrid = new QGridLayout(sizeGroup);
-    sizeGrid->addWidget(widthLabel, 0, 0);
-    sizeGrid->addWidget(Text20, 0, 1);
-    sizeGrid->addWidget(UpDown2, 0, 2);
-    sizeGrid->addWidget(Text1, 0, 3);
-    sizeGrid->addWidget(heightLabel, 1, 0);
-    sizeGrid->addWidget(Text21, 1, 1);
-    sizeGrid->addWidget(UpDown3, 1, 2);
-    sizeGrid->addWidget(Label22, 1, 3);
-    sizeGrid->setColumnStretch(3, 1);
+    const SizeBoxes boxes = fillSizeGroup(sizeGroup, Text1);
+    Text20 = boxes.width;
+    UpDown2 = boxes.widthSpin;
+    Text21 = boxes.height;
+    UpDown3 = boxes.heightSpin;
+    Label22 = boxes.heightWarning;
 
     Label6 = new QLabel(QStringLiteral("登録完了"), this);
     Label6->setStyleSheet(QStringLiteral("color: blue"));
@@ -115,8 +102,6 @@ frmSetupWiz2::frmSetupWiz2(SetupWizard& wizard)
     const Navigation nav = addNavigation([this] { Command15_Click(); }, [this] { Command1_Click(); });
     Command15 = nav.back;
     Command1 = nav.next;
-    Command16 = nav.cancel;
-    Command9 = nav.help;
     resize(780, 600);
 
     SizeEntryRules rules;
@@ -146,10 +131,8 @@ void frmSetupWiz2::Form_Load()
     // Every template, the test sheet of row 0 and the catalogue numbers included.
     const app::BuiltinTemplateCatalogue& cat = app::catalogue();
     QStringList items;
-    for (int i = 0; i <= app::BuiltinTemplateCatalogue::TemplateCount; ++i) {
-        if (!cat.row(i).isEmpty())
-            items << cat.row(i).TemplateName;
-    }
+    for (int i : cat.filledRows(0))
+        items << cat.row(i).TemplateName;
     forms::refillList(Combo1, items);
 }
 

@@ -57,8 +57,6 @@ public:
     QPushButton* Command7 = nullptr;
     QPushButton* Command15 = nullptr;
     QPushButton* Command1 = nullptr;
-    QPushButton* Command16 = nullptr;
-    QPushButton* Command9 = nullptr;
 
 private:
     std::unique_ptr<SizeRegistration> sizes_;

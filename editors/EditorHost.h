@@ -4,6 +4,8 @@
 // without one the editors run alone (tests, tools) with the defaults.
 #pragma once
 
+#include "platform/print/PrinterChoice.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -33,15 +35,9 @@ struct MainChoices {
     bool Option9 = false;        // "すべての用紙を中央"
 };
 
-class EditorHost {
+class EditorHost : public prn::PrinterChoice {
 public:
-    virtual ~EditorHost() = default;
-
     virtual MainChoices mainChoices() const { return {}; }
-
-    virtual QStringList printerNames() const;
-    virtual QString currentPrinterName() const;
-    virtual bool selectPrinter(const QString& name);
 
     virtual void showPrinterDialog() {}
     virtual void showAbout(QWidget* owner) { Q_UNUSED(owner); }

@@ -16,19 +16,21 @@ int CopiesOf(const QString& text)
     return noshi::CopyCount(s);
 }
 
-QString PrintPageCopies(prn::Printer& printer, const rt::RichTextBox& page, const prn::TwipRect& rc,
-                        const prn::TwipRect& pageRect, int copies)
+QString PrintPageCopies(prn::Printer& printer, const rt::RichTextBox& page,
+                        const std::function<PagePlacement()>& setUp, int copies)
 {
-    // Nothing is printed while a character would come out as an empty box.
+    // Nothing is printed while a character would come out as an empty box,
+    // and a job that will not print leaves the printer as it was.
     QString error = noshi::ReportCharsNoFontHas(page.text());
     if (!error.isEmpty())
         return error;
+    const PagePlacement at = setUp();
     for (int copy = 1; copy <= copies; ++copy) {
         if (!printer.BeginPage()) {
             error = printer.lastError();
             break;
         }
-        printer.drawBand(page, rc, pageRect);
+        printer.drawBand(page, at.rc, at.pageRect);
         printer.NewPage();
     }
     if (!printer.EndDoc() && error.isEmpty())

@@ -5,6 +5,7 @@
 #include "platform/print/PrinterBackend.h"
 
 #include <QString>
+#include <functional>
 
 namespace prn {
 class Printer;
@@ -19,12 +20,22 @@ namespace editors {
 // the text is not a number in the 16-bit range.
 int CopiesOf(const QString& text);
 
-// Draws the whole page into rc (twips, relative to the printable area) once
-// per copy, each on a page of its own, ends the job and frees what the
+// Where a page goes once the printer is set up for it: the band `rc`
+// (twips, relative to the printable area) and the page rectangle.
+struct PagePlacement {
+    prn::TwipRect rc;
+    prn::TwipRect pageRect;
+};
+
+// Checks the page, then lets `setUp` give the printer its paper and
+// orientation and say where the page goes, then draws the whole page there
+// once per copy, each on a page of its own, ends the job and frees what the
 // printer cached for the page. A character that no installed font has is
-// named to the user first, and nothing prints. A job that cannot be opened or handed over
-// is reported to the user; its reason is returned, empty when all went well.
-QString PrintPageCopies(prn::Printer& printer, const rt::RichTextBox& page, const prn::TwipRect& rc,
-                        const prn::TwipRect& pageRect, int copies);
+// named to the user first, and then neither prints nor touches the printer:
+// its paper and orientation stay as they were. A job that cannot be opened
+// or handed over is reported to the user; its reason is returned, empty
+// when all went well.
+QString PrintPageCopies(prn::Printer& printer, const rt::RichTextBox& page,
+                        const std::function<PagePlacement()>& setUp, int copies);
 
 } // namespace editors

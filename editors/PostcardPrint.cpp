@@ -32,10 +32,11 @@ std::optional<int> postcardCopies(const QString& text)
     return n;
 }
 
-QString printPostcard(prn::Printer& printer, const rt::RichTextBox& page, const QString& layoutText,
-                      const PostcardPrintOptions& options, int copies)
+namespace {
+
+// Gives the printer the card's paper and orientation; where the card then goes.
+PagePlacement setUpCard(prn::Printer& printer, const PostcardLayout* layout, const PostcardPrintOptions& options)
 {
-    const PostcardLayout* layout = findPostcardLayout(layoutText);
     if (options.notifySize) {
         printer.setPaperSize(prn::DMPAPER_USER);
         if (layout)
@@ -58,8 +59,16 @@ QString printPostcard(prn::Printer& printer, const rt::RichTextBox& page, const 
     sheet.W = printer.Width();
     sheet.H = printer.Height();
     const TwipPoint at = postcardPlacement(layout, sheet);
-    return PrintPageCopies(printer, page, prn::TwipRect{at.left, at.top, sheet.W, sheet.H},
-                           prn::TwipRect{0, 0, sheet.W, sheet.H}, copies);
+    return PagePlacement{prn::TwipRect{at.left, at.top, sheet.W, sheet.H}, prn::TwipRect{0, 0, sheet.W, sheet.H}};
+}
+
+} // namespace
+
+QString printPostcard(prn::Printer& printer, const rt::RichTextBox& page, const QString& layoutText,
+                      const PostcardPrintOptions& options, int copies)
+{
+    const PostcardLayout* layout = findPostcardLayout(layoutText);
+    return PrintPageCopies(printer, page, [&] { return setUpCard(printer, layout, options); }, copies);
 }
 
 } // namespace editors

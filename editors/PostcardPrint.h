@@ -32,9 +32,10 @@ struct PostcardPrintOptions {
 };
 
 // Prints the page `copies` times for the layout named by its list text, each
-// copy one sheet; the printer keeps the paper and orientation set here. A job
-// the print system does not take is reported to the user; the reason is
-// returned, empty when all went well.
+// copy one sheet; the printer keeps the paper and orientation set here. A
+// page with a character no installed font has is refused (the user is told)
+// before the printer is touched. A job the print system does not take is
+// reported to the user; the reason is returned, empty when all went well.
 QString printPostcard(prn::Printer& printer, const rt::RichTextBox& page, const QString& layoutText,
                       const PostcardPrintOptions& options, int copies);
 

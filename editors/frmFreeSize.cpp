@@ -190,15 +190,16 @@ void frmFreeSize::mnuFilePrint_Click()
     s.PrOffsetY = int16_t(st.PrOffsetY);
 
     prn::Printer& printer = prn::CurrentPrinter();
-    const bool landscape = paperHeight_ < paperWidth_;
-    const noshi::BandFrame frame = noshi::PreparePage(
-        printer, landscape ? noshi::PagePrinterVariant::Landscape : noshi::PagePrinterVariant::Portrait, s);
-    const noshi::PlacementInput in{paperWidth_, paperHeight_, paperWidth_, st.PrOffsetX, st.PrOffsetY,
-                                   s.Option4, s.Option5, s.Option6, s.Option9};
-    const int X = landscape ? noshi::LandscapeBoxLeft(in, printer.Width()) : noshi::PortraitBoxLeft(in, printer.ScaleWidth());
-    const int Y = landscape ? noshi::LandscapeOmoteTop(in, printer.Height()) : noshi::PortraitBoxTop(in, 0);
-    const prn::TwipRect rc{X - frame.offLeft, Y - frame.offTop, frame.right, frame.bottom};
-    PrintPageCopies(printer, *RichTextBox1, rc, frame.page, copies());
+    PrintPageCopies(printer, *RichTextBox1, [&] {
+        const bool landscape = paperHeight_ < paperWidth_;
+        const noshi::BandFrame frame = noshi::PreparePage(
+            printer, landscape ? noshi::PagePrinterVariant::Landscape : noshi::PagePrinterVariant::Portrait, s);
+        const noshi::PlacementInput in{paperWidth_, paperHeight_, paperWidth_, st.PrOffsetX, st.PrOffsetY,
+                                       s.Option4, s.Option5, s.Option6, s.Option9};
+        const int X = landscape ? noshi::LandscapeBoxLeft(in, printer.Width()) : noshi::PortraitBoxLeft(in, printer.ScaleWidth());
+        const int Y = landscape ? noshi::LandscapeOmoteTop(in, printer.Height()) : noshi::PortraitBoxTop(in, 0);
+        return PagePlacement{prn::TwipRect{X - frame.offLeft, Y - frame.offTop, frame.right, frame.bottom}, frame.page};
+    }, copies());
     Text1->setText(QStringLiteral("1"));
 }
 

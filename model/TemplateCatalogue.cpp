@@ -2,6 +2,7 @@
 
 #include "model/TemplateKeys.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace app {
@@ -139,6 +140,16 @@ const BuiltinTemplate& BuiltinTemplateCatalogue::row(int index) const
     if (index < 0 || index >= Capacity)
         throw std::out_of_range("template row out of range");
     return rows_[size_t(index)];
+}
+
+QList<int> BuiltinTemplateCatalogue::filledRows(int firstRow) const
+{
+    QList<int> rows;
+    for (int i = std::max(firstRow, 0); i <= TemplateCount; ++i) {
+        if (!rows_[size_t(i)].isEmpty())
+            rows << i;
+    }
+    return rows;
 }
 
 int BuiltinTemplateCatalogue::find(const QString& key, int firstRow) const

@@ -2,6 +2,7 @@
 // and the print dispatcher refer to a row through its seven-character key.
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <array>
 
@@ -40,6 +41,10 @@ public:
 
     // Throws std::out_of_range outside 0..100 (rows 79..100 exist but are empty).
     const BuiltinTemplate& row(int index) const;
+
+    // The rows from `firstRow` to TemplateCount that hold a template, in
+    // order; row 0 is the test sheet.
+    QList<int> filledRows(int firstRow = 1) const;
 
     // Linear scan from `firstRow` to TemplateCount comparing keys with their
     // trailing blanks (half- and full-width) removed; NotFound (79) when no row matches.

@@ -8,7 +8,9 @@ namespace {
 
 int whole(double v) { return int(vb::RoundHalfEven(v)); }
 
-ScrollRange rangeOf(int max)
+} // namespace
+
+ScrollRange scrollRangeOf(int max)
 {
     ScrollRange r;
     r.max = max;
@@ -18,27 +20,35 @@ ScrollRange rangeOf(int max)
     return r;
 }
 
-} // namespace
+WorkArea layOutWorkArea(double innerWidth, double innerHeight, double toolbarsHeight, double vBarWidth,
+                        double hBarHeight)
+{
+    WorkArea w;
+    const double top = whole(toolbarsHeight + 0.5);
+    w.area = QRectF(1, top, innerWidth - 2, innerHeight - (top + StatusBarMm));
+    w.vBar = QRectF(w.area.width() - vBarWidth + 1, w.area.top() + 0.5, vBarWidth, w.area.height() - hBarHeight - 1);
+    w.hBar = QRectF(w.area.left() + 0.5, w.area.top() + w.area.height() - hBarHeight - 0.5,
+                    w.area.width() - vBarWidth - 0.5, hBarHeight);
+    return w;
+}
 
 CanvasGeometry layOutCanvas(const CanvasInput& in)
 {
     CanvasGeometry g;
-    const double top = whole(in.toolbarsHeight + 0.5);
-    g.canvas = QRectF(1, top, in.innerWidth - 2, in.innerHeight - (top + StatusBarMm));
+    const WorkArea w = layOutWorkArea(in.innerWidth, in.innerHeight, in.toolbarsHeight, in.vBarWidth, in.hBarHeight);
+    g.canvas = w.area;
+    g.vBar = w.vBar;
+    g.hBar = w.hBar;
     // Centred in whole millimetres, then pulled left by the bar's width.
     g.boxLeft = whole(g.canvas.width() - in.boxWidth) / 2 - in.vBarWidth + 1;
 
-    g.vBar = QRectF(g.canvas.width() - in.vBarWidth + 1, g.canvas.top() + 0.5, in.vBarWidth,
-                    g.canvas.height() - in.hBarHeight - 1);
-    g.hBar = QRectF(g.canvas.left() + 0.5, g.canvas.top() + g.canvas.height() - in.hBarHeight - 0.5,
-                    g.canvas.width() - in.vBarWidth - 0.5, in.hBarHeight);
     g.bottomMarkTop = g.canvas.height() - in.hBarHeight - in.bottomMarkHeight;
     g.belowNameMarkTop = belowNameMarkTopFor(in.omoteTop, in.omoteHeight, in.nameHeight);
 
     // A page shorter than the bar keeps a negative vertical maximum; the
     // horizontal one never goes below 0.
-    g.vRange = rangeOf(whole(in.paperHeight + 10 - g.vBar.height()));
-    g.hRange = rangeOf(whole(in.layoutWidth - g.hBar.width()));
+    g.vRange = scrollRangeOf(whole(in.paperHeight + 10 - g.vBar.height()));
+    g.hRange = scrollRangeOf(whole(in.layoutWidth - g.hBar.width()));
     if (g.hRange.max < 0)
         g.hRange.max = 0;
     return g;

@@ -44,6 +44,19 @@ struct CanvasGeometry {
 // The canvas laid out for the window's present size.
 CanvasGeometry layOutCanvas(const CanvasInput& in);
 
+// What both editors lay out alike: the working area between the tool
+// strips and the status bar, with the scroll bars inside its right and
+// bottom edges.
+struct WorkArea {
+    QRectF area; // in the inner area
+    QRectF vBar;
+    QRectF hBar;
+};
+WorkArea layOutWorkArea(double innerWidth, double innerHeight, double toolbarsHeight, double vBarWidth,
+                        double hBarHeight);
+// A bar's range up to max, a tenth of it a step.
+ScrollRange scrollRangeOf(int max);
+
 // The status bar along the bottom of both editors.
 constexpr double StatusBarMm = 7;
 

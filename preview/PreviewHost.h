@@ -5,6 +5,7 @@
 #pragma once
 
 #include "model/LiveStore.h"
+#include "platform/print/PrinterChoice.h"
 
 #include <QString>
 #include <QStringList>
@@ -26,20 +27,14 @@ struct PagePrintOutcome {
     QString error;             // the user has been told
 };
 
-class PreviewHost {
+class PreviewHost : public prn::PrinterChoice {
 public:
-    virtual ~PreviewHost() = default;
-
     virtual QString printFont() const { return QStringLiteral("ＭＳ 明朝"); } // NoshiMain.Combo4
     virtual QString mainCopies() const { return QStringLiteral("1"); }    // NoshiMain.Text1
     virtual QString rankText() const { return {}; }                        // NoshiMain.Text2
     // The name typed for the current name style, for the name-file list's search.
     virtual QString nameSearchText() const { return {}; }
     virtual RankRange rankRange() const { return {}; }                     // frmTextSub1
-
-    virtual QStringList printerNames() const;
-    virtual QString currentPrinterName() const;
-    virtual bool selectPrinter(const QString& name);
 
     // How far one 4-point blank line moves the next column, millimetres.
     virtual double spaceExtent() const { return 1.587502; }

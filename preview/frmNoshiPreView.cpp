@@ -26,6 +26,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -204,8 +205,15 @@ void frmNoshiPreView::buildToolStrips()
         {QStringLiteral("貼り付け"), QStringLiteral("貼付"), QStringLiteral("貼り付け"), QStyle::SP_FileDialogDetailedView},
         {QStringLiteral("元に戻す"), QStringLiteral("戻す　"), QStringLiteral("元に戻す"), QStyle::SP_ArrowBack},
     };
+    // The style's pictures take a while to load; a hidden window (a print)
+    // never shows them, so they come with the first show. Until then a blank
+    // one keeps each button as large as it will be, and the canvas where it is.
+    QPixmap blank(Toolbar1->iconSize());
+    blank.fill(Qt::transparent);
+    const QIcon blankPicture(blank);
     for (const Button& b : buttons) {
-        QAction* a = Toolbar1->addAction(style()->standardIcon(b.icon), b.caption);
+        QAction* a = Toolbar1->addAction(blankPicture, b.caption);
+        toolPictures_.push_back({a, b.icon});
         a->setToolTip(b.tip);
         a->setData(b.key);
         connect(a, &QAction::triggered, this, [this, key = b.key] { Toolbar1_ButtonClick(key); });
@@ -408,6 +416,28 @@ void frmNoshiPreView::Form_Unload(bool&)
         field->clear();
 }
 
+void frmNoshiPreView::Form_Reset()
+{
+    // Only a window never shown is kept: what the dispatcher, the page
+    // printer and the mailbox's writers change goes back; what only the
+    // user reaches is as it was made.
+    const OwnWork own(*this);
+    setWindowTitle(QStringLiteral("編　集"));
+    for (rt::RichTextBox* box : {RichTextBox1, RichTextBox2}) {
+        box->reset();
+        box->setVertical(true);
+    }
+    setBoxVisible(1, true);
+    setBoxVisible(2, true);
+    markerWidthMm_ = 0;
+    for (QLineEdit* field : {Text3, Text4, Text10, Text11, txtFile1, txtFile2, txtName, txtSize, txtFileName})
+        field->clear();
+    dlgCommonDialogFileName.clear();
+    Text1->setText(QStringLiteral("1"));
+    StatusPanel1->clear();
+    OmotegakiChanged = NagakiChanged = omoteEdited_ = nameEdited_ = false;
+}
+
 void frmNoshiPreView::mnuFileExit_Click()
 {
     RichTextBox1->setSelLength(0);
@@ -522,6 +552,9 @@ void frmNoshiPreView::resizeEvent(QResizeEvent* e)
 
 void frmNoshiPreView::showEvent(QShowEvent* e)
 {
+    for (const auto& [action, picture] : toolPictures_)
+        action->setIcon(style()->standardIcon(picture));
+    toolPictures_.clear();
     forms::Form::showEvent(e);
     Form_Resize();
 }

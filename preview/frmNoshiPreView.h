@@ -16,6 +16,9 @@
 #include "preview/PreviewMailbox.h"
 
 #include <QString>
+#include <QStyle>
+#include <utility>
+#include <vector>
 
 class QAction;
 class QLineEdit;
@@ -42,6 +45,7 @@ public:
     void Form_Activate() override;
     void Form_QueryUnload(bool& cancel) override;
     void Form_Unload(bool& cancel) override;
+    void Form_Reset() override;
     // Lays the canvas out for the window's size and the page.
     void Form_Resize();
 
@@ -162,6 +166,8 @@ private:
     void buildToolStrips();
     void placeBoxes(); // boxes and marks at the scrolled position
 
+    // Tool pictures still to be given to their buttons at the first show.
+    std::vector<std::pair<QAction*, QStyle::StandardPixmap>> toolPictures_;
     CanvasGeometry geometry_;
     double markerWidthMm_ = 0;
     double boxLeft_ = 0;

@@ -421,7 +421,9 @@ void PrintDispatcher::print(preview::frmNoshiPreView& pv)
         }
         return;
     }
-    preview::NoshiPreView().unload();
+    // The hidden window is kept for the next command: building it is the
+    // larger part of a print.
+    preview::NoshiPreView().unloadKeeping();
     outcome_ = Outcome::Printed;
     if (!out.page.error.isEmpty())
         message_ = out.page.error;

@@ -2,13 +2,18 @@
 #include "platform/files/SafeFileFaults.h"
 #include "platform/run/RunState.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <csignal>
 #include <fcntl.h>
+#include <limits>
+#include <sys/file.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -102,7 +107,71 @@ bool writeAll(int fd, const QByteArray& bytes, int* err)
     return true;
 }
 
-// Creates a new temporary file beside `target`; -1 with *err on failure.
+// The temporary files of a target are named ".<name>.tmp-<pid>-<random>":
+// the writer's process id tells a leftover of a dead writer from the file
+// of a live one.
+QString temporaryPrefix(const QFileInfo& target)
+{
+    return QStringLiteral(".") + target.fileName() + QStringLiteral(".tmp-");
+}
+
+// The writer's process id from what follows the prefix, or 0 when the rest
+// is not "<pid>-<random>" (another file, which is never touched).
+pid_t writerOf(QStringView rest)
+{
+    const qsizetype dash = rest.indexOf(u'-');
+    if (dash <= 0 || dash > 10 || dash + 1 == rest.size())
+        return 0;
+    const auto digit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    const auto base36 = [&](QChar c) { return digit(c) || (c >= u'a' && c <= u'z'); };
+    const QStringView pid = rest.left(dash), random = rest.mid(dash + 1);
+    // Decimal digits, a dash, then base-36 digits in lower case.
+    if (!std::all_of(pid.begin(), pid.end(), digit) || !std::all_of(random.begin(), random.end(), base36))
+        return 0;
+    const qlonglong n = pid.toLongLong();
+    return n > 0 && n <= std::numeric_limits<pid_t>::max() ? pid_t(n) : 0;
+}
+
+bool processRuns(pid_t pid)
+{
+    // EPERM: it runs, as another user.
+    return ::kill(pid, 0) == 0 || errno != ESRCH;
+}
+
+// Removes the temporary files that writers of `target` left when they were
+// killed or lost their power mid-save. A leftover goes only when its writer
+// no longer runs and nobody holds its lock: a writer keeps its temporary
+// file locked from creation until after the rename, so a live one, even in
+// another pid namespace or on another machine sharing the folder, keeps
+// its file. Anything in doubt stays.
+void removeLeftovers(const QString& target)
+{
+    const QFileInfo info(target);
+    const QString prefix = temporaryPrefix(info);
+    const QDir dir(info.absolutePath());
+    const QStringList names = dir.entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
+    for (const QString& name : names) {
+        if (!name.startsWith(prefix))
+            continue;
+        const pid_t pid = writerOf(QStringView(name).mid(prefix.size()));
+        if (pid == 0 || processRuns(pid))
+            continue;
+        const QByteArray path = nativePath(dir.filePath(name));
+        const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        struct stat opened {};
+        struct stat named {};
+        // Still the file of that name, a regular one, and nobody writing it.
+        if (::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0
+            && ::lstat(path.constData(), &named) == 0 && named.st_dev == opened.st_dev && named.st_ino == opened.st_ino)
+            ::unlink(path.constData());
+        ::close(fd);
+    }
+}
+
+// Creates a new temporary file beside `target`, locked for as long as the
+// descriptor (or a duplicate of it) stays open; -1 with *err on failure.
 int createTemporary(const QString& target, QString* tempPath, int* err)
 {
     if (const int e = injected(faults::Step::Create)) {
@@ -110,12 +179,15 @@ int createTemporary(const QString& target, QString* tempPath, int* err)
         return -1;
     }
     const QFileInfo info(target);
-    const QString stem = info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".tmp-");
+    const QString stem = info.absolutePath() + u'/' + temporaryPrefix(info) + QString::number(::getpid()) + u'-';
     for (int attempt = 0; attempt < 100; ++attempt) {
         const QString candidate = stem + QString::number(QRandomGenerator::global()->generate64(), 36);
         // 0666 less the umask, as any new file of the user's.
         const int fd = ::open(nativePath(candidate).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0) {
+            // A file system without locks still saves; the process id then
+            // alone marks the file as in use.
+            ::flock(fd, LOCK_EX | LOCK_NB);
             *tempPath = candidate;
             return fd;
         }
@@ -171,16 +243,24 @@ bool writeFileSafely(const QString& path, const QByteArray& bytes, QString* reas
     if (exists && !S_ISREG(old.st_mode))
         return fail(reason, QStringLiteral("通常のファイルではないため上書きできません。"));
 
+    removeLeftovers(target);
     QString temp;
     int err = 0;
     const int fd = createTemporary(target, &temp, &err);
     if (fd < 0)
         return fail(reason, reasonForErrno(err));
+    // Holds the lock past the close until the rename is done.
+    const int lockFd = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
+    const auto unlock = [lockFd] {
+        if (lockFd >= 0)
+            ::close(lockFd);
+    };
     const QByteArray tempNative = nativePath(temp);
     const auto abandon = [&](int e, bool open) {
         if (open)
             closeFd(fd);
         ::unlink(tempNative.constData());
+        unlock();
         return fail(reason, reasonForErrno(e));
     };
 
@@ -198,6 +278,7 @@ bool writeFileSafely(const QString& path, const QByteArray& bytes, QString* reas
     if ((err = injected(faults::Step::Rename)) != 0
         || (::rename(tempNative.constData(), nativePath(target).constData()) != 0 && (err = errno) != 0))
         return abandon(err, false);
+    unlock();
     syncFolder(QFileInfo(target).absolutePath());
     return true;
 }

@@ -1,13 +1,14 @@
 #include "platform/fonts/FontFallback.h"
 
+#include "platform/files/SafeFile.h"
 #include "platform/fonts/LoadedFace.h"
 
 #include <QHash>
 #include <QMutex>
 #include <QSet>
 #include <cstdlib>
+#include <functional>
 #include <fontconfig/fontconfig.h>
-#include <hb.h>
 
 namespace fonts {
 
@@ -19,10 +20,12 @@ QMutex& fcMutex()
     return m;
 }
 
+// The process's one fontconfig set-up, which Qt's font database loads too:
+// loading a second would scan every font folder again. Not kept, since a
+// reload replaces it.
 FcConfig* config()
 {
-    static FcConfig* c = FcInitLoadConfigAndFonts();
-    return c;
+    return FcConfigGetCurrent();
 }
 
 QString fcString(FcPattern* p, const char* object)
@@ -55,7 +58,7 @@ bool isOutlineFile(const QString& file)
     return false;
 }
 
-char32_t codePointAt(const QString& s, qsizetype i)
+char32_t codePointAt(QStringView s, qsizetype i)
 {
     if (s[i].isHighSurrogate() && i + 1 < s.size() && s[i + 1].isLowSurrogate())
         return QChar::surrogateToUcs4(s[i], s[i + 1]);
@@ -138,12 +141,12 @@ std::optional<Face> installedFace(const QString& family)
     return found;
 }
 
-std::optional<Face> faceWithChar(char32_t cp)
+namespace {
+
+// The faces fontconfig has for a character, best first for a noshi, until
+// `accept` takes one; caller holds fcMutex.
+std::optional<Face> firstFaceWith(char32_t cp, const std::function<bool(const Face&)>& accept)
 {
-    static QHash<char32_t, std::optional<Face>> cache;
-    QMutexLocker lock(&fcMutex());
-    if (auto it = cache.constFind(cp); it != cache.constEnd())
-        return *it;
     std::optional<Face> found;
     FcPattern* pat = FcPatternCreate();
     FcCharSet* wanted = FcCharSetCreate();
@@ -165,7 +168,7 @@ std::optional<Face> faceWithChar(char32_t cp)
                 Face f = faceOf(full ? full : fs->fonts[i]);
                 if (full)
                     FcPatternDestroy(full);
-                if (isOutlineFile(f.file))
+                if (isOutlineFile(f.file) && accept(f))
                     found = f;
             }
         }
@@ -173,8 +176,62 @@ std::optional<Face> faceWithChar(char32_t cp)
     }
     FcCharSetDestroy(wanted);
     FcPatternDestroy(pat);
+    return found;
+}
+
+bool hasSequence(hb_font_t* font, char32_t base, char32_t selector)
+{
+    hb_codepoint_t g = 0;
+    return font && hb_font_get_variation_glyph(font, base, selector, &g) && g != 0;
+}
+
+// Whether the font file's cmap lists the sequence. Fontconfig does not know
+// sequences, so the file is looked at itself, mapped and let go again.
+bool fileHasSequence(const Face& face, char32_t base, char32_t selector)
+{
+    const auto mapped = files::mapRegularFile(face.file, qint64(256) * 1024 * 1024);
+    if (!mapped)
+        return false;
+    hb_blob_t* blob = hb_blob_create(mapped->data(), static_cast<unsigned>(mapped->size()), HB_MEMORY_MODE_READONLY,
+                                     nullptr, nullptr);
+    hb_face_t* hbFace = hb_face_create(blob, static_cast<unsigned>(face.index));
+    hb_font_t* font = hb_font_create(hbFace);
+    const bool has = hasSequence(font, base, selector);
+    hb_font_destroy(font);
+    hb_face_destroy(hbFace);
+    hb_blob_destroy(blob);
+    return has;
+}
+
+} // namespace
+
+std::optional<Face> faceWithChar(char32_t cp)
+{
+    static QHash<char32_t, std::optional<Face>> cache;
+    QMutexLocker lock(&fcMutex());
+    if (auto it = cache.constFind(cp); it != cache.constEnd())
+        return *it;
+    const std::optional<Face> found = firstFaceWith(cp, [](const Face&) { return true; });
     cache.insert(cp, found);
     return found;
+}
+
+std::optional<Face> faceWithSequence(char32_t base, char32_t selector)
+{
+    static QHash<quint64, std::optional<Face>> cache;
+    QMutexLocker lock(&fcMutex());
+    const quint64 key = (quint64(base) << 32) | selector;
+    if (auto it = cache.constFind(key); it != cache.constEnd())
+        return *it;
+    const std::optional<Face> found =
+        firstFaceWith(base, [&](const Face& f) { return fileHasSequence(f, base, selector); });
+    cache.insert(key, found);
+    return found;
+}
+
+bool isVariationSelector(char32_t cp)
+{
+    return (cp >= 0xFE00 && cp <= 0xFE0F) || (cp >= 0xE0100 && cp <= 0xE01EF);
 }
 
 bool needsGlyph(char32_t cp)
@@ -183,29 +240,40 @@ bool needsGlyph(char32_t cp)
         return false;
     // Variation selectors and joiners choose a form; a font without them
     // draws the base character.
-    if ((cp >= 0xFE00 && cp <= 0xFE0F) || (cp >= 0xE0100 && cp <= 0xE01EF) || cp == 0x200B || cp == 0x200C
-        || cp == 0x200D || cp == 0x2060 || cp == 0xFEFF)
+    if (isVariationSelector(cp) || cp == 0x200B || cp == 0x200C || cp == 0x200D || cp == 0x2060 || cp == 0xFEFF)
         return false;
     return true;
 }
 
-namespace {
-bool hasGlyph(const LoadedFace* face, char32_t cp)
-{
-    hb_codepoint_t g = 0;
-    return face && hb_font_get_nominal_glyph(face->hbFont(), cp, &g) && g != 0;
-}
-} // namespace
-
 const LoadedFace* faceDrawing(const LoadedFace* chosen, char32_t cp)
 {
-    if (!needsGlyph(cp) || hasGlyph(chosen, cp))
+    if (!needsGlyph(cp) || (chosen && chosen->hasGlyph(cp)))
         return chosen;
     const std::optional<Face> other = faceWithChar(cp);
     if (!other)
         return chosen;
     const LoadedFace* loaded = loadedFace(other->family);
-    return hasGlyph(loaded, cp) ? loaded : chosen;
+    return loaded && loaded->hasGlyph(cp) ? loaded : chosen;
+}
+
+const LoadedFace* faceDrawing(const LoadedFace* chosen, QStringView cluster)
+{
+    if (cluster.isEmpty())
+        return chosen;
+    const char32_t base = codePointAt(cluster, 0);
+    const qsizetype next = base > 0xFFFF ? 2 : 1;
+    const char32_t selector = next < cluster.size() ? codePointAt(cluster, next) : 0;
+    if (!isVariationSelector(selector) || !needsGlyph(base))
+        return faceDrawing(chosen, base);
+    if (chosen && hasSequence(chosen->hbFont(), base, selector))
+        return chosen;
+    // The loaded face of that family must be the very file that has the form.
+    if (const std::optional<Face> other = faceWithSequence(base, selector)) {
+        const LoadedFace* loaded = loadedFace(other->family);
+        if (loaded && hasSequence(loaded->hbFont(), base, selector))
+            return loaded;
+    }
+    return faceDrawing(chosen, base);
 }
 
 QString charsNoFontHas(const QString& text)
@@ -219,7 +287,8 @@ QString charsNoFontHas(const QString& text)
         if (!needsGlyph(cp) || seen.contains(cp))
             continue;
         seen.insert(cp);
-        if (!faceWithChar(cp)) {
+        // The faces the page was laid out in have nearly every character.
+        if (!someLoadedFaceHas(cp) && !faceWithChar(cp)) {
             if (cp > 0xFFFF)
                 missing += QString::fromUcs4(&cp, 1);
             else

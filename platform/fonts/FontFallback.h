@@ -9,6 +9,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 #include <optional>
 
 namespace fonts {
@@ -31,6 +32,18 @@ bool needsGlyph(char32_t cp);
 // else a loaded installed face that has it, else the chosen one (which then
 // draws its empty box; printing checks for that first).
 const LoadedFace* faceDrawing(const LoadedFace* chosen, char32_t cp);
+// Whether a character is a variation selector: it picks a form of the
+// character before it (an ideographic variant of a name's kanji).
+bool isVariationSelector(char32_t cp);
+// An installed face whose cmap has the exact form of `base` that the
+// selector picks, a Japanese serif one preferred; nullopt when none has it.
+std::optional<Face> faceWithSequence(char32_t base, char32_t selector);
+// The face that draws one character together with the selectors and marks
+// that belong to it (`cluster`). A base character with a variation selector
+// is drawn in the chosen face when that face has the exact form, else in an
+// installed face that has it; when no face has it, the base character is
+// drawn as faceDrawing(chosen, base) would draw it.
+const LoadedFace* faceDrawing(const LoadedFace* chosen, QStringView cluster);
 // The characters of a text that no installed font has, each once, in order.
 QString charsNoFontHas(const QString& text);
 // The message that names them, shown before anything is printed.

@@ -17,6 +17,13 @@ QMutex& cacheMutex()
     static QMutex m;
     return m;
 }
+
+// Every face loaded so far, by file and index (nullptr for a file that is no font).
+QHash<QString, std::shared_ptr<LoadedFace>>& loadedFiles()
+{
+    static QHash<QString, std::shared_ptr<LoadedFace>> faces;
+    return faces;
+}
 } // namespace
 
 LoadedFace::LoadedFace(const QString& file, int index, const QString& family,
@@ -44,6 +51,12 @@ LoadedFace::LoadedFace(const QString& file, int index, const QString& family,
     base_ = QRawFont::fromFont(system);
     if (!base_.isValid() || base_.familyName() != family)
         base_ = QRawFont(data_->bytes(), 12.0); // shares the mapped bytes
+}
+
+bool LoadedFace::hasGlyph(char32_t cp) const
+{
+    hb_codepoint_t glyph = 0;
+    return hb_font_get_nominal_glyph(font_, cp, &glyph) && glyph != 0;
 }
 
 LoadedFace::~LoadedFace()
@@ -80,7 +93,7 @@ const LoadedFace* loadedFace(const QString& documentFontName)
     const Face face = resolve(documentFontName);
     if (face.file.isEmpty())
         return nullptr;
-    static QHash<QString, std::shared_ptr<LoadedFace>> faces;
+    QHash<QString, std::shared_ptr<LoadedFace>>& faces = loadedFiles();
     QMutexLocker lock(&cacheMutex());
     const QString key = face.file + u'#' + QString::number(face.index);
     auto it = faces.find(key);
@@ -94,6 +107,15 @@ const LoadedFace* loadedFace(const QString& documentFontName)
     }
     byName.insert(documentFontName, it->get());
     return it->get();
+}
+
+bool someLoadedFaceHas(char32_t cp)
+{
+    QMutexLocker lock(&cacheMutex());
+    for (const std::shared_ptr<LoadedFace>& face : std::as_const(loadedFiles()))
+        if (face && face->hasGlyph(cp))
+            return true;
+    return false;
 }
 
 } // namespace fonts

@@ -26,6 +26,8 @@ public:
 
     hb_font_t* hbFont() const { return font_; } // scale = unitsPerEm: positions in design units
     int unitsPerEm() const { return upem_; }
+    // Whether the face has a glyph of its own (not the empty box) for the character.
+    bool hasGlyph(char32_t cp) const;
     // Ascent and descent as fractions of the em, scaled so that they add up
     // to one em: a line of this face is exactly as high as its point size.
     double ascentEm() const { return ascentEm_; }
@@ -53,5 +55,8 @@ private:
 // The loaded face for a document font name; nullptr when no usable font file
 // exists at all (callers then measure with nominal em widths and draw nothing).
 const LoadedFace* loadedFace(const QString& documentFontName);
+// Whether a face loaded so far has a glyph of its own for the character:
+// asked before searching every installed font.
+bool someLoadedFaceHas(char32_t cp);
 
 } // namespace fonts

@@ -40,7 +40,25 @@ void setLastWindowHandler(std::function<void()> handler) { lastWindowHandler() =
 
 Form::Form(QWidget* parent) : QDialog(parent) {}
 
-bool Form::unload()
+bool Form::unload() { return end(false); }
+
+bool Form::unloadKeeping() { return end(!everShown_); }
+
+void Form::reuse()
+{
+    if (!kept_)
+        return;
+    Form_Reset();
+    kept_ = unloaded_ = false;
+}
+
+void Form::showEvent(QShowEvent* e)
+{
+    everShown_ = true;
+    QDialog::showEvent(e);
+}
+
+bool Form::end(bool keep)
 {
     if (unloaded_)
         return true;
@@ -59,6 +77,10 @@ bool Form::unload()
     unloaded_ = true;
     const bool wasVisible = isVisible();
     hide();
+    if (keep) {
+        kept_ = true;
+        return true;
+    }
     deleteLater();
     if (wasVisible)
         quitWhenNoWindowIsLeft();

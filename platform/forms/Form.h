@@ -4,6 +4,7 @@
 // query (which may refuse) and an unload step before they are destroyed.
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QPointer>
 #include <functional>
@@ -22,11 +23,20 @@ public:
     virtual void Form_Unload(bool& cancel) { Q_UNUSED(cancel); }
     // Each time the window becomes the active window.
     virtual void Form_Activate() {}
+    // A kept window about to be loaded again: back to what a new one has.
+    virtual void Form_Reset() {}
 
     // Runs both closing steps and destroys the window unless one refused.
     // True when the window is gone.
     bool unload();
     bool isUnloaded() const { return unloaded_; }
+    // As unload(), but a window that was never shown is only hidden and kept
+    // for its reference's next get(), which resets it (Form_Reset) and loads
+    // it again: building it anew costs more than putting it back.
+    bool unloadKeeping();
+    bool isKept() const { return kept_; }
+    // A kept window loaded again: Form_Reset, then readers may reach it.
+    void reuse();
 
     // Escape and the cancel button unload the window.
     void reject() override { unload(); }
@@ -34,10 +44,15 @@ public:
 protected:
     void closeEvent(QCloseEvent* e) override;
     bool event(QEvent* e) override;
+    void showEvent(QShowEvent* e) override;
 
 private:
+    bool end(bool keep);
+
     bool unloading_ = false;
     bool unloaded_ = false;
+    bool kept_ = false;
+    bool everShown_ = false;
 };
 
 // Unloading the last shown window ends the program, as closing it would.
@@ -60,12 +75,23 @@ class FormRef : public Unloadable {
 public:
     using Factory = std::function<T*()>;
     explicit FormRef(Factory make = [] { return new T(); }) : make_(std::move(make)) {}
+    ~FormRef() override
+    {
+        if (QCoreApplication::instance())
+            dropKept();
+    }
+    FormRef(const FormRef&) = delete;
+    FormRef& operator=(const FormRef&) = delete;
 
     T* get()
     {
         if (!isLoaded()) {
-            w_ = make_();
-            w_->setAttribute(Qt::WA_DeleteOnClose, false);
+            if (w_ && w_->isKept()) {
+                w_->reuse();
+            } else {
+                w_ = make_();
+                w_->setAttribute(Qt::WA_DeleteOnClose, false);
+            }
             w_->Form_Load();
         }
         return w_;
@@ -74,7 +100,14 @@ public:
     bool isLoaded() const override { return w_ && !w_->isUnloaded(); }
     // The window if loaded, without creating it.
     T* peek() const { return isLoaded() ? w_.data() : nullptr; }
-    bool unload() override { return !isLoaded() || w_->unload(); }
+    // A kept window goes for good too.
+    bool unload() override
+    {
+        dropKept();
+        return !isLoaded() || w_->unload();
+    }
+    // Unloads the window, keeping it for the next get() when it was never shown.
+    bool unloadKeeping() { return !isLoaded() || w_->unloadKeeping(); }
 
     int showModal(QWidget* owner = nullptr)
     {
@@ -92,6 +125,12 @@ public:
     }
 
 private:
+    void dropKept()
+    {
+        if (w_ && w_->isKept())
+            delete w_.data();
+    }
+
     Factory make_;
     QPointer<T> w_;
 };

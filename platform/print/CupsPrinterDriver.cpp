@@ -1,6 +1,7 @@
 #include "platform/print/CupsPrinterDriver.h"
 #include "platform/print/PrinterDriverTesting.h"
 
+#include "platform/print/CupsLibrary.h"
 #include "platform/print/LpOptions.h"
 #include "platform/print/PaperCodes.h"
 #include "platform/print/Printer.h"
@@ -9,7 +10,6 @@
 #include <QPageSetupDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <cups/cups.h>
 
 namespace prn {
 
@@ -54,19 +54,22 @@ std::optional<QStringList> CupsPrinterDriver::paperNames(const QString& printer)
 
 int CupsPrinterDriver::maxCopies(const QString& printer) const
 {
-    cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, printer.toUtf8().constData(), nullptr);
+    const CupsLibrary* c = cupsLibrary();
+    if (!c)
+        return -1;
+    cups_dest_t* dest = c->cupsGetNamedDest(CUPS_HTTP_DEFAULT, printer.toUtf8().constData(), nullptr);
     if (!dest)
         return -1;
     int upper = -1;
-    if (cups_dinfo_t* info = cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest)) {
-        ipp_attribute_t* attr = cupsFindDestSupported(CUPS_HTTP_DEFAULT, dest, info, CUPS_COPIES);
-        if (attr && ippGetValueTag(attr) == IPP_TAG_RANGE)
-            ippGetRange(attr, 0, &upper);
-        else if (attr && ippGetValueTag(attr) == IPP_TAG_INTEGER)
-            upper = ippGetInteger(attr, 0);
-        cupsFreeDestInfo(info);
+    if (cups_dinfo_t* info = c->cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest)) {
+        ipp_attribute_t* attr = c->cupsFindDestSupported(CUPS_HTTP_DEFAULT, dest, info, CUPS_COPIES);
+        if (attr && c->ippGetValueTag(attr) == IPP_TAG_RANGE)
+            c->ippGetRange(attr, 0, &upper);
+        else if (attr && c->ippGetValueTag(attr) == IPP_TAG_INTEGER)
+            upper = c->ippGetInteger(attr, 0);
+        c->cupsFreeDestInfo(info);
     }
-    cupsFreeDests(1, dest);
+    c->cupsFreeDests(1, dest);
     return upper;
 }
 

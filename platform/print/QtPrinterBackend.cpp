@@ -1,37 +1,37 @@
 #include "platform/print/QtPrinterBackend.h"
 
 #include "platform/print/BoxPainter.h"
+#include "platform/print/CupsLibrary.h"
 #include "platform/print/PaperCodes.h"
 
 #include <QFileInfo>
 #include <QPrinterInfo>
-#include <cups/cups.h>
 
 namespace prn {
 
 namespace {
 
 // What the print system says about a queue's state, for a message.
-QString stateMessage(const QByteArray& name)
+QString stateMessage(const CupsLibrary& c, const QByteArray& name)
 {
     char uri[HTTP_MAX_URI];
-    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0, "/printers/%s",
-                     name.constData());
-    ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+    c.httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0, "/printers/%s",
+                       name.constData());
+    ipp_t* request = c.ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+    c.ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
     static const char* const wanted[] = {"printer-state-message", "printer-state-reasons"};
-    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 2, nullptr, wanted);
+    c.ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 2, nullptr, wanted);
     QString text;
-    if (ipp_t* response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/")) {
+    if (ipp_t* response = c.cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/")) {
         for (const char* attr : wanted) {
-            ipp_attribute_t* a = ippFindAttribute(response, attr, IPP_TAG_ZERO);
-            const char* value = a ? ippGetString(a, 0, nullptr) : nullptr;
+            ipp_attribute_t* a = c.ippFindAttribute(response, attr, IPP_TAG_ZERO);
+            const char* value = a ? c.ippGetString(a, 0, nullptr) : nullptr;
             if (value && *value && QByteArray(value) != "none") {
                 text = QString::fromUtf8(value);
                 break;
             }
         }
-        ippDelete(response);
+        c.ippDelete(response);
     }
     return text;
 }
@@ -41,17 +41,21 @@ QString stateMessage(const QByteArray& name)
 // tells the user instead of vanishing.
 QString queueRefusal(const QString& printer)
 {
+    const CupsLibrary* lib = cupsLibrary();
+    if (!lib)
+        return cupsMissingText();
+    const CupsLibrary& c = *lib;
     const QByteArray name = printer.toUtf8();
-    cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.constData(), nullptr);
+    cups_dest_t* dest = c.cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.constData(), nullptr);
     if (!dest)
         return QStringLiteral("プリンタ「%1」が見つかりません。削除されたか、印刷システムに接続できません。（%2）")
-            .arg(printer, QString::fromUtf8(cupsLastErrorString()));
-    const char* accepting = cupsGetOption("printer-is-accepting-jobs", dest->num_options, dest->options);
+            .arg(printer, QString::fromUtf8(c.cupsLastErrorString()));
+    const char* accepting = c.cupsGetOption("printer-is-accepting-jobs", dest->num_options, dest->options);
     const bool refuses = accepting && QByteArray(accepting) == "false";
-    cupsFreeDests(1, dest);
+    c.cupsFreeDests(1, dest);
     if (!refuses)
         return {};
-    const QString why = stateMessage(name);
+    const QString why = stateMessage(c, name);
     return QStringLiteral("プリンタ「%1」は印刷を受け付けていません。（%2）")
         .arg(printer, why.isEmpty() ? QStringLiteral("理由は示されていません") : why);
 }
@@ -252,9 +256,10 @@ void QtPrinterBackend::endDoc()
     // Qt hands the job to the print system while the painter ends and keeps
     // the answer to itself; the print system's last status on this thread
     // is that answer.
-    if (toQueue && cupsLastError() > IPP_STATUS_OK_CONFLICTING)
+    const CupsLibrary* c = toQueue ? cupsLibrary() : nullptr;
+    if (c && c->cupsLastError() > IPP_STATUS_OK_CONFLICTING)
         error_ = QStringLiteral("プリンタ「%1」で印刷できませんでした。（%2）")
-                     .arg(printer_->printerName(), QString::fromUtf8(cupsLastErrorString()));
+                     .arg(printer_->printerName(), QString::fromUtf8(c->cupsLastErrorString()));
 }
 
 void QtPrinterBackend::drawBox(const rt::RichTextBox& box, const TwipRect& rc, const TwipRect& page)

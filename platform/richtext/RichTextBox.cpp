@@ -114,6 +114,21 @@ void RichTextBox::setDocument(const RichDocument& doc)
     touchedWhole(oldLength);
 }
 
+void RichTextBox::reset()
+{
+    const RichTextBox fresh;
+    {
+        EditBlock step(*this);
+        setDocument(fresh.doc_);
+        insertFmt_ = fresh.insertFmt_;
+    }
+    setWidthMm(fresh.widthMm_);
+    setHeightMm(fresh.heightMm_);
+    setRightMarginMm(fresh.rightMarginMm_);
+    setVertical(fresh.vertical_);
+    clearUndo();
+}
+
 void RichTextBox::restore(const EditState& state)
 {
     recording_ = false;

@@ -59,6 +59,10 @@ public:
     void setSelCharOffset(double points);
     const CharFormat& insertionFormat() const { return insertFmt_; }
 
+    // Back to what a new box has (text, formats, geometry, history); its
+    // connections stay.
+    void reset();
+
     // --- whole text ---
     QString text() const;                // paragraph ends as CR LF
     void setText(const QString& text);   // plain text in the insertion format

@@ -100,7 +100,11 @@ QVector<Piece> piecesOf(const Paragraph& p, bool vertical)
         // goes with the character it belongs to. A character the chosen
         // font lacks is drawn in an installed font that has it.
         const QList<qsizetype> starts = text::charStarts(it.text);
-        auto faceAt = [&](qsizetype k) { return fonts::faceDrawing(base.face, codePointAt(it.text, starts[k])); };
+        // A variation selector asks for the face that has that very form.
+        auto faceAt = [&](qsizetype k) {
+            const qsizetype end = k + 1 < starts.size() ? starts[k + 1] : it.text.size();
+            return fonts::faceDrawing(base.face, QStringView(it.text).mid(starts[k], end - starts[k]));
+        };
         auto uprightAt = [&](qsizetype k) {
             return !vertical || fonts::standsUpright(codePointAt(it.text, starts[k]), faceAt(k));
         };

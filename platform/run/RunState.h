@@ -75,6 +75,28 @@ T& slot()
     return current().get<T>();
 }
 
+// A port the program installs over a default that works alone (tests,
+// tools): the installed one while there is one, else the default.
+template <typename Port>
+struct PortSlot {
+    Port* installed = nullptr;
+    Port alone;
+};
+
+template <typename Port>
+Port& installedPort()
+{
+    PortSlot<Port>& s = slot<PortSlot<Port>>();
+    return s.installed ? *s.installed : s.alone;
+}
+
+// nullptr puts the default back.
+template <typename Port>
+void installPort(Port* port)
+{
+    slot<PortSlot<Port>>().installed = port;
+}
+
 // Installs `state` for as long as this object lives, then puts back the one
 // that was installed before.
 class ScopedRunState {

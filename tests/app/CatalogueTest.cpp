@@ -37,6 +37,26 @@ TEST(Catalogue, SeventyNineRowsWithUniqueSevenCharacterKeys)
     EXPECT_THROW(c.row(-1), std::out_of_range);
 }
 
+TEST(Catalogue, FilledRowsRunFromTheFirstAskedToTheLastTemplate)
+{
+    // Every row 0..78 holds a template; 79 and above never do.
+    struct Case {
+        int first;
+        qsizetype count;
+        int front;
+    };
+    const Case cases[] = {{1, 78, 1}, {0, 79, 0}, {-5, 79, 0}, {78, 1, 78}, {79, 0, -1}};
+    for (const Case& k : cases) {
+        const QList<int> rows = built().filledRows(k.first);
+        EXPECT_EQ(rows.size(), k.count) << k.first;
+        if (k.count > 0) {
+            EXPECT_EQ(rows.front(), k.front) << k.first;
+            EXPECT_EQ(rows.back(), 78) << k.first;
+        }
+    }
+    EXPECT_EQ(built().filledRows().size(), 78); // the test sheet left out by default
+}
+
 TEST(Catalogue, LookupsByKey)
 {
     const auto& c = built();

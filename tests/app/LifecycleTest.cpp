@@ -267,3 +267,40 @@ TEST_F(MainWindowTest, ShowingTheWindowActivatesItOnce)
     EXPECT_TRUE(m.Label6->isHidden());
     EXPECT_FALSE(m.Picture1->lines().isEmpty());
 }
+
+// A first run shows the window painted, as an ordinary start leaves it, and
+// opens the welcome behind it; the welcome's marker shows while it is open.
+TEST_F(MainWindowTest, AFirstRunPaintsTheWindowBeforeTheWelcomeOpens)
+{
+    struct PaintCount : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            paints += e->type() == QEvent::Paint;
+            return false;
+        }
+    } watch;
+    NoshiMain& m = start();
+    m.installEventFilter(&watch);
+    int paintsBeforeWelcome = -1;
+    bool labelHiddenBeforeWelcome = false;
+    int welcomes = 0;
+    hooks().showSplash = [&] {
+        ++welcomes;
+        paintsBeforeWelcome = watch.paints;
+        labelHiddenBeforeWelcome = m.Label6->isHidden();
+        m.Label6->setText(QStringLiteral("初期設定ウィザード実行中"));
+    };
+    m.show();
+    for (int i = 0; i < 10 && welcomes == 0; ++i)
+        QCoreApplication::processEvents();
+    EXPECT_EQ(welcomes, 1);
+    EXPECT_GE(paintsBeforeWelcome, 1);
+    EXPECT_TRUE(labelHiddenBeforeWelcome);
+    // The activation ends after the welcome as before: its marker is cleared.
+    EXPECT_TRUE(m.Label6->text().isEmpty());
+    EXPECT_TRUE(m.Label6->isHidden());
+    EXPECT_EQ(m.Text4->text(), QStringLiteral("Null"));
+    m.Form_Activate();
+    EXPECT_EQ(welcomes, 1);
+}

@@ -140,3 +140,23 @@ TEST_F(FreeSizeTest, EveryCopyIsAWholePageAndTheCopiesGoBackToOne)
     EXPECT_EQ(rec->count("box"), 0);
     EXPECT_EQ(f.Text1->text(), QStringLiteral("1"));
 }
+
+// A page with a character no installed font has (U+10FFFD, private use) is
+// named to the user and leaves the printer as it was: the 300 x 120 page
+// would have made it A3 (8) landscape.
+TEST_F(FreeSizeTest, ARefusedPageLeavesThePrinterAlone)
+{
+    frmFreeSize& f = open(300, 120);
+    f.RichTextBox1->setText(QString::fromUcs4(U"御中元\U0010FFFD"));
+    const int paper = prn::CurrentPrinter().PaperSize();
+    const int orientation = prn::CurrentPrinter().Orientation();
+    ASSERT_NE(paper, 8);
+    ASSERT_EQ(orientation, 1);
+    rec->clearCalls();
+    f.mnuFilePrint_Click();
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_TRUE(asked[0].text.contains(QStringLiteral("U+10FFFD")));
+    EXPECT_EQ(rec->log(), QStringList{});
+    EXPECT_EQ(prn::CurrentPrinter().PaperSize(), paper);
+    EXPECT_EQ(prn::CurrentPrinter().Orientation(), orientation);
+}

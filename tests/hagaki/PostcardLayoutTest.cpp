@@ -219,10 +219,19 @@ TEST(PostcardPrint, ACharacterNoFontHasIsNamedAndNothingPrints)
     rig.rec->clearCalls();
     ui::clearShownMessages();
     ui::setAnswerer([](const ui::MessageRequest&) { return ui::Answer::Ok; });
-    const QString error = printPostcard(*rig.printer, rig.page, PortraitV, {}, 2);
+    // The landscape card with its paper announced would change both.
+    const int paper = rig.printer->PaperSize();
+    const int orientation = rig.printer->Orientation();
+    PostcardPrintOptions notify;
+    notify.notifySize = true;
+    const QString error = printPostcard(*rig.printer, rig.page, LandscapeV, notify, 2);
     ui::setAnswerer({});
     ASSERT_EQ(ui::shownMessages().size(), 1u);
     EXPECT_TRUE(ui::shownMessages()[0].text.contains(missing));
     EXPECT_EQ(error, ui::shownMessages()[0].text);
-    EXPECT_FALSE(rig.rec->log().contains(QStringLiteral("startDoc")));
+    // Refused before the printer was touched: no paper, no orientation, no job.
+    EXPECT_EQ(rig.rec->log(), QStringList{});
+    EXPECT_EQ(rig.printer->PaperSize(), paper);
+    EXPECT_EQ(rig.printer->Orientation(), orientation);
+    EXPECT_EQ(orientation, 1); // portrait as the printer starts, not the card's landscape
 }

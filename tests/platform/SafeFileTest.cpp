@@ -9,7 +9,9 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using files::faults::Step;
@@ -197,4 +199,112 @@ TEST(SafeFile, ReaderTakesOnlyRegularFilesWithinTheLimit)
     EXPECT_EQ(files::mapRegularFile(empty, 10, &why), nullptr);
     EXPECT_FALSE(why.isEmpty());
     EXPECT_LT(t.elapsed(), 1000);
+}
+
+namespace {
+
+// The id of a process that has just ended.
+pid_t deadPid()
+{
+    const pid_t pid = ::fork();
+    if (pid == 0)
+        ::_exit(0);
+    ::waitpid(pid, nullptr, 0);
+    return pid;
+}
+
+} // namespace
+
+// A save removes the temporary files of its own target that earlier writers
+// left when they were killed mid-save, and only those: a file whose writer
+// still runs, a file someone holds locked (a writer in another pid
+// namespace or on another machine), and every other file stay.
+TEST(SafeFile, ASaveRemovesLeftoversOfDeadWritersOnly)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("data.log"));
+    put(path, "old");
+    const QString dead = QString::number(deadPid());
+    const QString self = QString::number(::getpid());
+    struct Case {
+        QString name;
+        bool removed;
+    } const cases[] = {
+        {".data.log.tmp-" + dead + "-k3j9x", true},
+        {".data.log.tmp-" + dead + "-0", true},
+        {".data.log.tmp-" + self + "-k3j9x", false},     // its writer runs
+        {".data.log.tmp-" + dead + "-locked", false},    // held by a writer elsewhere
+        {".data.log.tmp-k3j9x", false},                  // no writer named
+        {".data.log.tmp-" + dead + "-K3J9X", false},     // not a name a save gives
+        {".data.log.tmp-" + dead + "-k3j.bak", false},
+        {".data.log.tmp--" + dead + "-k3j", false},
+        {".data.log.tmp-0-k3j", false},
+        {".other.log.tmp-" + dead + "-k3j9x", false},    // another file's
+        {"data.log.tmp-" + dead + "-k3j9x", false},
+        {".data.log.tmp-" + dead + "-folder", false},    // a folder
+        {".data.log.tmp-" + dead + "-link", false},      // a link, and what it points to
+        {"linked", false},
+    };
+    for (const Case& c : cases) {
+        if (c.name.endsWith("-folder"))
+            ASSERT_TRUE(QDir(dir.path()).mkdir(c.name));
+        else if (c.name.endsWith("-link"))
+            ASSERT_TRUE(QFile::link(dir.filePath("linked"), dir.filePath(c.name)));
+        else
+            put(dir.filePath(c.name), "partial");
+    }
+    QFile locked(dir.filePath(".data.log.tmp-" + dead + "-locked"));
+    ASSERT_TRUE(locked.open(QIODevice::ReadOnly));
+    ASSERT_EQ(::flock(locked.handle(), LOCK_EX | LOCK_NB), 0);
+
+    QString reason;
+    ASSERT_TRUE(files::writeFileSafely(path, "new and whole", &reason)) << reason.toStdString();
+    EXPECT_EQ(contents(path), "new and whole");
+    QStringList kept{QStringLiteral("data.log")};
+    for (const Case& c : cases) {
+        EXPECT_EQ(QFileInfo(dir.filePath(c.name)).exists() || QFileInfo(dir.filePath(c.name)).isSymLink(), !c.removed)
+            << c.name.toStdString();
+        if (!c.removed)
+            kept << c.name;
+    }
+    kept.sort();
+    EXPECT_EQ(entries(dir.path()), kept) << "no new temporary file either";
+
+    // Once its holder lets go, the next save takes that one too.
+    locked.close();
+    ASSERT_TRUE(files::writeFileSafely(path, "again"));
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(".data.log.tmp-" + dead + "-locked")));
+}
+
+// While a save is under way its temporary file carries the writer's process
+// id and is locked, up to the rename: a cleaner anywhere leaves it alone.
+TEST(SafeFile, ATemporaryFileIsMarkedAsInUseUntilItIsRenamed)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("label.rtf"));
+    const QString prefix = QStringLiteral(".label.rtf.tmp-%1-").arg(::getpid());
+    int checked = 0;
+    files::faults::setHook([&](Step s) {
+        if (s != Step::Rename && s != Step::Sync)
+            return 0;
+        const QStringList names = entries(dir.path());
+        EXPECT_EQ(names.size(), 1);
+        if (names.size() != 1)
+            return 0;
+        EXPECT_TRUE(names[0].startsWith(prefix)) << names[0].toStdString();
+        QFile f(dir.filePath(names[0]));
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(::flock(f.handle(), LOCK_EX | LOCK_NB), -1) << "not locked before " << (s == Step::Sync ? "sync" : "rename");
+        EXPECT_EQ(errno, EWOULDBLOCK);
+        ++checked;
+        return 0;
+    });
+    const bool saved = files::writeFileSafely(path, "{\\rtf1 }");
+    files::faults::setHook({});
+    EXPECT_TRUE(saved);
+    EXPECT_EQ(checked, 2);
+    // And the lock went with the save: the file is free.
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(::flock(f.handle(), LOCK_EX | LOCK_NB), 0);
 }

@@ -9,6 +9,7 @@
 #include <QWheelEvent>
 #include <QLabel>
 #include <QAction>
+#include <QToolBar>
 
 using preview::frmNoshiPreView;
 
@@ -245,4 +246,135 @@ TEST_F(PreviewTest, ALaterLayoutOfAnotherSizeNamesItsOwnPaper)
     chooseSize(QStringLiteral("萌黄（祝大）　"), 0, 0, QStringLiteral("大のし（店頭）"));
     ASSERT_EQ(run(1), noshi::PrintDispatcher::Outcome::Edited) << messages().join("\n").toStdString();
     EXPECT_EQ(app::store().CurSizeName, "大のし（店頭）");
+}
+
+TEST_F(PreviewTest, ToolPicturesComeWithTheFirstShowAndMoveNothing)
+{
+    // A hidden page (a print) never loads the style's pictures.
+    frmNoshiPreView& p = openLargeNoshi(false);
+    ASSERT_FALSE(p.isVisible());
+    const QList<QAction*> buttons = p.Toolbar1->actions();
+    const QStyle::StandardPixmap expected[] = {QStyle::SP_DialogOpenButton,      QStyle::SP_DialogSaveButton,
+                                               QStyle::SP_FileIcon,              QStyle::SP_DialogDiscardButton,
+                                               QStyle::SP_FileDialogContentsView, QStyle::SP_FileDialogDetailedView,
+                                               QStyle::SP_ArrowBack};
+    auto picture = [](const QIcon& icon) { return icon.pixmap(16, 16).toImage(); };
+    auto isBlank = [](const QImage& image) {
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qAlpha(image.pixel(x, y)) != 0)
+                    return false;
+        return true;
+    };
+    for (int i = 0; i < 7; ++i) {
+        ASSERT_FALSE(buttons[i]->icon().isNull()) << i; // a button with no picture would be shorter
+        EXPECT_TRUE(isBlank(picture(buttons[i]->icon()))) << i;
+    }
+    // The window's inner area takes its size when shown: of the canvas only
+    // its top, below the strips, is settled before.
+    const int stripHeight = p.Toolbar1->sizeHint().height();
+    const double canvasTop = p.canvasGeometry().canvas.top();
+
+    p.show();
+    QApplication::processEvents();
+    for (int i = 0; i < 7; ++i) {
+        const QImage shown = picture(buttons[i]->icon());
+        EXPECT_FALSE(isBlank(shown)) << i;
+        EXPECT_EQ(shown, picture(p.style()->standardIcon(expected[i]))) << i;
+    }
+    EXPECT_EQ(p.Toolbar1->sizeHint().height(), stripHeight);
+    EXPECT_EQ(p.canvasGeometry().canvas.top(), canvasTop);
+}
+
+namespace {
+// What other windows and the next command can see of the preview window.
+struct Seen {
+    QString title, omote, name, copies, font, status;
+    double omoteWidth = 0, omoteHeight = 0, nameRightMargin = 0, markerWidth = 0;
+    bool vertical = false, omoteChanged = false, nameChanged = false, canUndo = false;
+    QStringList mailbox;
+    QRectF canvas;
+    QSize size;
+
+    static Seen of(const frmNoshiPreView& p)
+    {
+        Seen s;
+        s.title = p.windowTitle();
+        s.omote = p.RichTextBox1->dump();
+        s.name = p.RichTextBox2->dump();
+        s.copies = p.Text1->text();
+        s.font = p.Combo2->currentText();
+        s.status = p.StatusPanel1->text();
+        s.omoteWidth = p.RichTextBox1->widthMm();
+        s.omoteHeight = p.RichTextBox1->heightMm();
+        s.nameRightMargin = p.RichTextBox2->rightMarginMm();
+        s.markerWidth = p.markerWidthMm();
+        s.vertical = p.RichTextBox1->vertical() && p.RichTextBox2->vertical();
+        s.omoteChanged = p.OmotegakiChanged;
+        s.nameChanged = p.NagakiChanged;
+        s.canUndo = p.RichTextBox1->canUndo() || p.RichTextBox2->canUndo();
+        const preview::PreviewMailbox& m = p.mailbox();
+        s.mailbox = {m.pageLoaded() ? "loaded" : "", m.sizeName(), QString::number(m.rankLabelIndent().value_or(-1)),
+                     m.inscriptionFile(), m.nameFile(), m.fileSizeName(), m.fileTemplateKey(), m.chosenFileName(),
+                     m.dialogFileName()};
+        s.canvas = p.canvasGeometry().canvas;
+        s.size = p.size();
+        return s;
+    }
+    bool operator==(const Seen&) const = default;
+};
+} // namespace
+
+TEST_F(PreviewTest, APrintKeepsTheHiddenWindowAndTheNextCommandGetsItBackAsNew)
+{
+    const Seen fresh = Seen::of(*preview::NoshiPreView().get());
+    ASSERT_TRUE(preview::NoshiPreView().unload());
+    QApplication::processEvents();
+
+    // An edit command laid out into a new window, for comparing.
+    const QString laidOut = Seen::of(openLargeNoshi(false)).omote;
+    frmNoshiPreView* used = pv();
+    used->mailbox().setChosenFileName(QStringLiteral("山田.nd2")); // kept through an unload
+    used->mailbox().setDialogFileName(QStringLiteral("山田"));
+    used->mailbox().setInscriptionFile(QStringLiteral("/tmp/御中元.nd1"));
+    const QPointer<frmNoshiPreView> kept(used);
+
+    ASSERT_EQ(run(0), noshi::PrintDispatcher::Outcome::Printed) << messages().join("\n").toStdString();
+    QApplication::processEvents();
+    // Unloaded for everyone else.
+    EXPECT_FALSE(preview::NoshiPreView().isLoaded());
+    EXPECT_EQ(pv(), nullptr);
+    EXPECT_TRUE(app::store().CurSizeName.isEmpty());
+    ASSERT_FALSE(kept.isNull());
+
+    // The next reference gets the same window, as a new one would be.
+    frmNoshiPreView& again = *preview::NoshiPreView().get();
+    EXPECT_EQ(&again, kept.data());
+    const Seen seen = Seen::of(again);
+    EXPECT_EQ(seen.title, fresh.title);
+    EXPECT_EQ(seen.omote, fresh.omote);
+    EXPECT_EQ(seen.name, fresh.name);
+    EXPECT_EQ(seen.mailbox, fresh.mailbox);
+    EXPECT_EQ(seen.omoteWidth, fresh.omoteWidth);
+    EXPECT_EQ(seen.markerWidth, fresh.markerWidth);
+    EXPECT_FALSE(seen.omoteChanged);
+    EXPECT_FALSE(seen.nameChanged);
+    EXPECT_TRUE(seen == fresh);
+
+    // And lays the same page out.
+    EXPECT_EQ(run(1), noshi::PrintDispatcher::Outcome::Edited) << messages().join("\n").toStdString();
+    EXPECT_EQ(pv(), kept.data());
+    EXPECT_EQ(Seen::of(*pv()).omote, laidOut);
+}
+
+TEST_F(PreviewTest, AWindowOnceShownIsNotKeptByAPrint)
+{
+    const QPointer<frmNoshiPreView> shown(&openLargeNoshi(true));
+    QApplication::processEvents();
+    shown->hide();
+    ASSERT_EQ(run(0), noshi::PrintDispatcher::Outcome::Printed) << messages().join("\n").toStdString();
+    EXPECT_FALSE(preview::NoshiPreView().isLoaded());
+    ASSERT_FALSE(shown.isNull()); // it goes once control is back in the event loop
+    EXPECT_FALSE(shown->isKept());
+    EXPECT_NE(preview::NoshiPreView().get(), shown.data());
 }

@@ -120,3 +120,66 @@ TEST(FontFallback, CharactersNoInstalledFontHasAreNamedOnce)
     const QString message = fonts::missingCharsMessage(QString::fromUcs4(U"\U0010FFFD"));
     EXPECT_TRUE(message.contains(QStringLiteral("U+10FFFD")));
 }
+
+// A kanji with a variation selector is drawn in a face that has that exact
+// form. The sequences were read from the fonts' cmaps: IPAmj Mincho has
+// 辻 U+8FBB U+E0102 (glyph 26795; plain 辻 is glyph 26796) and 塚 U+585A
+// U+FE00 (glyph 31033; plain 10935); IPA Mincho has no sequences at all;
+// no installed font has 辻 U+E0100 or 𠮷 U+E0100.
+TEST(FontFallback, AVariationSequenceIsDrawnInAFaceThatHasIt)
+{
+    const fonts::LoadedFace* mincho = fonts::loadedFace(QStringLiteral("ＭＳ 明朝"));
+    const fonts::LoadedFace* mj = fonts::loadedFace(QStringLiteral("IPAmjMincho"));
+    ASSERT_NE(mincho, nullptr);
+    ASSERT_NE(mj, nullptr);
+    struct Case {
+        const char32_t* cluster;
+        const fonts::LoadedFace* chosen;
+        const char* file;
+    };
+    const Case cases[] = {
+        {U"辻\U000E0102", mincho, "ipamjm.ttf"}, // the chosen face lacks the form
+        {U"塚\uFE00", mincho, "ipamjm.ttf"},
+        {U"辻\U000E0102", mj, "ipamjm.ttf"},     // the chosen face has it
+        {U"辻\U000E0100", mincho, "ipam.ttf"},   // no face has it: the chosen face's 辻
+        {U"𠮷\U000E0100", mincho, "ipamjm.ttf"}, // nor the base: where the base is
+        {U"辻", mincho, "ipam.ttf"},
+        {U"塚", mincho, "ipam.ttf"},
+    };
+    for (const Case& c : cases) {
+        const QString cluster = QString::fromUcs4(c.cluster);
+        const fonts::LoadedFace* face = fonts::faceDrawing(c.chosen, cluster);
+        ASSERT_NE(face, nullptr);
+        EXPECT_EQ(QFileInfo(face->file()).fileName(), QString::fromLatin1(c.file))
+            << cluster.toStdString() << " chosen " << QFileInfo(c.chosen->file()).fileName().toStdString();
+    }
+
+    // In a vertical name the variant gets its own run with its own glyph;
+    // the plain characters around it keep the chosen face, and every
+    // character, the selector too, is on the line.
+    rt::RichTextBox box;
+    box.setVertical(true);
+    box.setSelFontName(QStringLiteral("ＭＳ 明朝"));
+    box.setSelFontSize(20);
+    const QString name = QString::fromUcs4(U"辻\U000E0102本辻\U000E0100塚");
+    box.setSelText(name);
+    const rt::TextLayout layout(box.document(), 100, 100, 100, true);
+    QStringList files;
+    QList<quint32> mjGlyphs;
+    qsizetype positions = 0;
+    for (const rt::LaidLine& line : layout.lines()) {
+        positions += line.length;
+        for (const rt::GlyphRun& run : line.runs) {
+            files << QFileInfo(run.face->file()).fileName();
+            if (run.face == mj)
+                mjGlyphs << QList<quint32>(run.glyphs.begin(), run.glyphs.end());
+            for (quint32 g : run.glyphs)
+                EXPECT_NE(g, 0u) << "an empty box would be drawn";
+        }
+    }
+    EXPECT_EQ(files, QStringList({QStringLiteral("ipamjm.ttf"), QStringLiteral("ipam.ttf")}));
+    ASSERT_FALSE(mjGlyphs.isEmpty());
+    EXPECT_EQ(mjGlyphs[0], 26795u);
+    EXPECT_FALSE(mjGlyphs.contains(26796u)) << "the plain form instead of the variant";
+    EXPECT_EQ(positions, name.size());
+}

@@ -13,6 +13,7 @@
 #include "preview/lists/FileListStore.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QGuiApplication>
 #include <QProcess>
@@ -191,6 +192,27 @@ int runChild(const Writer& w, const QString& folder)
     }
 }
 
+// Saves one generation and ends as a program does when nothing goes wrong.
+int runCleanChild(const Writer& w, const QString& folder, qint64 gen)
+{
+    return w.save(folder, gen) ? 0 : 3;
+}
+
+// Temporary files of safe saves anywhere under the folder: after a clean
+// save none may be left, not even those of the killed writers before it.
+QStringList litter(const QString& folder)
+{
+    QStringList found;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        if (it.fileName().startsWith(u'.') && it.fileName().contains(QStringLiteral(".tmp-")))
+            found << QDir(folder).relativeFilePath(path);
+    }
+    return found;
+}
+
 // The last generation the child reported as saved (0 if none).
 qint64 lastSaved(const QByteArray& out)
 {
@@ -212,6 +234,10 @@ int main(int argc, char** argv)
     if (args.size() == 4 && args[1] == QLatin1String("--child")) {
         const Writer* w = writerNamed(args[2]);
         return w ? runChild(*w, args[3]) : 2;
+    }
+    if (args.size() == 5 && args[1] == QLatin1String("--clean-child")) {
+        const Writer* w = writerNamed(args[2]);
+        return w ? runCleanChild(*w, args[3], args[4].toLongLong()) : 2;
     }
 
     int rounds = 20;
@@ -280,8 +306,27 @@ int main(int argc, char** argv)
                              qPrintable(QString::fromLocal8Bit(child.readAllStandardError())));
             }
         }
+        // A last save that ends cleanly: its file whole, and no temporary
+        // file left of it or of the killed saves before it.
+        constexpr qint64 LastGeneration = 1000000;
+        QProcess clean;
+        clean.setProcessEnvironment(env);
+        clean.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--clean-child"), name, home.path(), QString::number(LastGeneration)});
+        const bool cleanSaved = clean.waitForFinished(30000) && clean.exitStatus() == QProcess::NormalExit
+                                && clean.exitCode() == 0;
+        const Found last = w->check(home.path());
+        const QStringList left = litter(home.path());
+        if (!cleanSaved || last.generation != LastGeneration || !left.isEmpty()) {
+            ++failures;
+            std::fprintf(stderr, "%s clean save: %s, file: %s, left behind: %s\n", w->name,
+                         cleanSaved ? "finished" : "failed",
+                         last.generation ? qPrintable(QStringLiteral("generation %1").arg(*last.generation))
+                                         : qPrintable(last.problem),
+                         left.isEmpty() ? "nothing" : qPrintable(left.join(QStringLiteral(", "))));
+        }
         std::printf("%s: %d kills, %lld saves finished, %s\n", w->name, rounds, qlonglong(saves),
-                    failures ? "FAILED" : "every file whole");
+                    failures ? "FAILED" : "every file whole, no litter after a clean save");
     }
     return failures ? 1 : 0;
 }
