@@ -12,7 +12,9 @@
 #include "editors/frmFreeSize.h"
 #include "editors/frmHagaki.h"
 #include "platform/paths/AppPaths.h"
+#include "platform/fonts/FontFallback.h"
 #include "platform/print/CupsLibrary.h"
+#include "platform/run/WarmUp.h"
 #include "app/PrinterDialogSetup.h"
 #include "model/ProgramContext.h"
 #include "platform/services/Translations.h"
@@ -26,6 +28,9 @@ namespace app {
 
 int runProgram(int argc, char** argv, const std::function<void(QWidget&)>& shown)
 {
+    // The first text drawn needs fontconfig's set-up, which takes a while to
+    // read; it loads while Qt starts.
+    run::WarmUp fontconfig([] { fonts::loadFontconfig(); });
     // Built first so that it outlives every window that reaches it.
     ProgramContext context;
     ScopedProgramContext useContext(context);
@@ -40,9 +45,11 @@ int runProgram(int argc, char** argv, const std::function<void(QWidget&)>& shown
     SingleInstance instance;
     if (!instance.tryBecomePrimary())
         return 0;
-    // The printer list needs CUPS before the first paint: it loads meanwhile.
-    prn::CupsPreload cups;
+    // The printer list needs CUPS before the first paint: it loads while the
+    // window is built.
+    run::WarmUp cups([] { prn::cupsLibrary(); });
 
+    fontconfig.wait(); // rather than load it a second time alongside
     NoshiMain w;
     InputWindows inputs(w);
     inputs.install();

@@ -28,6 +28,12 @@ FcConfig* config()
     return FcConfigGetCurrent();
 }
 
+} // namespace
+
+void loadFontconfig() { FcInit(); }
+
+namespace {
+
 QString fcString(FcPattern* p, const char* object)
 {
     FcChar8* s = nullptr;

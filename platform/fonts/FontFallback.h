@@ -16,6 +16,9 @@ namespace fonts {
 
 class LoadedFace;
 
+// Loads the process's fontconfig set-up (its configuration files and font
+// caches), which the first text drawn needs; safe from any thread.
+void loadFontconfig();
 // Every installed font family, sorted, without vertical ("@") names.
 QStringList installedFamilies();
 // The regular face of an installed family (the name compared without case);

@@ -45,12 +45,4 @@ const CupsLibrary* cupsLibrary()
 
 QString cupsMissingText() { return QStringLiteral("印刷システム（CUPS）のライブラリを読み込めません。"); }
 
-CupsPreload::CupsPreload() : worker_([] { cupsLibrary(); }) {}
-
-CupsPreload::~CupsPreload()
-{
-    if (worker_.joinable())
-        worker_.join();
-}
-
 } // namespace prn

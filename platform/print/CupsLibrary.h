@@ -6,8 +6,6 @@
 #include <QString>
 #include <cups/cups.h>
 
-#include <thread>
-
 namespace prn {
 
 // The entry points this program calls, named as the library names them.
@@ -33,24 +31,12 @@ struct CupsLibrary {
     decltype(&::ippDelete) ippDelete = nullptr;
 };
 
-// The library, opened once (from any thread); nullptr when it cannot be
+// The library, opened once (from any thread: start-up opens it on a worker
+// thread while the main window is built); nullptr when it cannot be
 // opened or lacks one of the entry points.
 const CupsLibrary* cupsLibrary();
 
 // What to tell the user when cupsLibrary() is nullptr.
 QString cupsMissingText();
-
-// Opens the library on a worker thread while the caller goes on (the main
-// window is built meanwhile); waits for it on destruction.
-class CupsPreload {
-public:
-    CupsPreload();
-    ~CupsPreload();
-    CupsPreload(const CupsPreload&) = delete;
-    CupsPreload& operator=(const CupsPreload&) = delete;
-
-private:
-    std::thread worker_;
-};
 
 } // namespace prn
