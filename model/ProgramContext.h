@@ -9,6 +9,7 @@
 #include "model/LiveStore.h"
 #include "model/MainHooks.h"
 #include "model/TemplateCatalogue.h"
+#include "platform/run/Installed.h"
 #include "platform/run/RunState.h"
 
 namespace app {
@@ -28,14 +29,12 @@ ProgramContext& programContext();
 // one that was installed before.
 class ScopedProgramContext {
 public:
-    explicit ScopedProgramContext(ProgramContext& context);
-    ~ScopedProgramContext();
-    ScopedProgramContext(const ScopedProgramContext&) = delete;
-    ScopedProgramContext& operator=(const ScopedProgramContext&) = delete;
+    explicit ScopedProgramContext(ProgramContext& context) : platformScope_(context.platform), scope_(context) {}
 
 private:
-    ProgramContext* previous_;
+    // In this order: the context goes back before its run state does.
     run::ScopedRunState platformScope_;
+    run::Installed<ProgramContext>::Scope scope_;
 };
 
 } // namespace app

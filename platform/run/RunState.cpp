@@ -24,27 +24,6 @@ void RunState::file(std::size_t index, std::unique_ptr<AnyHolder> holder)
     made_.push_back(index);
 }
 
-namespace {
-RunState*& installed()
-{
-    static RunState* state = nullptr;
-    return state;
-}
-} // namespace
-
-RunState& current()
-{
-    if (RunState* s = installed())
-        return *s;
-    static RunState fallback;
-    return fallback;
-}
-
-ScopedRunState::ScopedRunState(RunState& state) : previous_(installed())
-{
-    installed() = &state;
-}
-
-ScopedRunState::~ScopedRunState() { installed() = previous_; }
+RunState& current() { return Installed<RunState>::current(); }
 
 } // namespace run

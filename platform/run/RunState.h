@@ -10,6 +10,8 @@
 // first, when the RunState goes. The program uses them from its GUI thread.
 #pragma once
 
+#include "platform/run/Installed.h"
+
 #include <cstddef>
 #include <memory>
 #include <vector>
@@ -97,17 +99,8 @@ void installPort(Port* port)
     slot<PortSlot<Port>>().installed = port;
 }
 
-// Installs `state` for as long as this object lives, then puts back the one
-// that was installed before.
-class ScopedRunState {
-public:
-    explicit ScopedRunState(RunState& state);
-    ~ScopedRunState();
-    ScopedRunState(const ScopedRunState&) = delete;
-    ScopedRunState& operator=(const ScopedRunState&) = delete;
-
-private:
-    RunState* previous_;
-};
+// Installs a run state for as long as this object lives, then puts back the
+// one that was installed before.
+using ScopedRunState = Installed<RunState>::Scope;
 
 } // namespace run
