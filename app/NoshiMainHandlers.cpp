@@ -33,7 +33,6 @@ namespace app {
 namespace {
 
 const QString NotFoundMessage = QStringLiteral("選択されたのし紙サイズが見つかりません。");
-const QString InputCheckTitle = QStringLiteral("入力事項の確認");
 
 // Templates on which a joint-name job takes at most three names.
 const QStringList JointNameLimitKeys = {
@@ -179,7 +178,7 @@ void NoshiMain::Combo3_Click()
     st.StyleLoop = Combo3->currentIndex();
     st.LoopPos = st.findSize(Combo1->currentText(), st.StyleLoop);
     if (st.LoopPos >= st.RegSizeCount()) {
-        ui::MsgBox(NotFoundMessage, ui::Buttons::Ok, ui::Icon::Information, InputCheckTitle);
+        ui::MsgBox(NotFoundMessage, ui::Buttons::Ok, ui::Icon::Information, ui::InputCheckTitle);
         return;
     }
     const NameStyle style = nameStyleOf(Combo3->currentText());

@@ -230,7 +230,7 @@ void NoshiMain::mnuPLoad_Click()
     Picture1->clearText();
     if (!Picture1->loadPicture(*path)) {
         ui::MsgBox(QStringLiteral("読み込めない形式のﾌｧｲﾙです。"), ui::Buttons::Ok, ui::Icon::Critical,
-                   QStringLiteral("入力事項の確認"));
+                   ui::InputCheckTitle);
         return;
     }
     DrawInfoPanel();
@@ -240,7 +240,7 @@ void NoshiMain::mnuPSave_Click()
 {
     PictureFile.clear();
     ui::MsgBox(QStringLiteral("設定を有効にするには、ｱﾌﾟﾘｹｰｼｮﾝを終了してください。"), ui::Buttons::Ok,
-               ui::Icon::Information, QStringLiteral("入力事項の確認"));
+               ui::Icon::Information, ui::InputCheckTitle);
 }
 
 void NoshiMain::mnuMonthVew_Click()

@@ -157,7 +157,7 @@ void frmTextSub1::Command1_Click()
     const std::optional<int> start = parseRank(txtStart->text());
     const std::optional<int> end = parseRank(txtEnd->text());
     if (!start || !end) {
-        ui::MsgBox(RankMessage, ui::Buttons::Ok, ui::Icon::Exclamation, RankMessageTitle);
+        ui::MsgBox(RankMessage, ui::Buttons::Ok, ui::Icon::Exclamation, ui::InputCheckTitle);
         QLineEdit* bad = start ? txtEnd : txtStart;
         bad->setFocus();
         bad->selectAll();

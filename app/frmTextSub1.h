@@ -29,7 +29,6 @@ public:
     static inline const QString Caption = QStringLiteral("名書き拡張　入力フォーム");
     static inline const QString RankMessage =
         QStringLiteral("順位には１から３２７６７までの数字を入力してください。");
-    static inline const QString RankMessageTitle = QStringLiteral("入力事項の確認");
 
     explicit frmTextSub1(NoshiMain* main, QWidget* parent = nullptr);
 

@@ -23,12 +23,11 @@ namespace config {
 
 namespace {
 
-const QString InputTitle = QStringLiteral("入力事項の確認");
 const QString SizeNotFound = QStringLiteral("選択されたのし紙サイズが見つかりません。確認してください。");
 const QString CheckSizeAndStyle = QStringLiteral("のし紙サイズおよび名書スタイルを確認して下さい。");
 const QString DownTip = QStringLiteral("＋１ポイントで下へ、－１ポイントで上へ１．７５㎜移動されます。");
 
-void inform(const QString& text) { ui::MsgBox(text, ui::Buttons::Ok, ui::Icon::Information, InputTitle); }
+void inform(const QString& text) { ui::MsgBox(text, ui::Buttons::Ok, ui::Icon::Information, ui::InputCheckTitle); }
 
 struct OffsetFrame {
     QLineEdit* box = nullptr;

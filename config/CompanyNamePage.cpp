@@ -26,7 +26,6 @@ namespace config {
 namespace {
 
 const QString BoxFont = QStringLiteral("ＭＳ Ｐ明朝");
-const QString InputTitle = QStringLiteral("入力事項の確認");
 const QString SaveTitle = QStringLiteral("ファイルに保存");
 const QString RtfFilter = QStringLiteral("ﾘｯﾁﾃｷｽﾄ形式のﾌｧｲﾙ (*.rtf)|*.rtf");
 constexpr uint32_t ColorDialogStart = vb::Rgb(0, 0, 255);
@@ -169,7 +168,7 @@ void CompanyNamePage::loadTab()
     for (Sheet s : {Iwai, Hotoke}) {
         if (!path(s).isEmpty() && box(s)->text().isEmpty() && !QFileInfo(path(s)).isReadable())
             ui::MsgBox(QStringLiteral("「%1」印刷用の社名ﾌｧｲﾙが読み込めません。\n%2").arg(sheetName(s), path(s)),
-                       ui::Buttons::Ok, ui::Icon::Exclamation, InputTitle);
+                       ui::Buttons::Ok, ui::Icon::Exclamation, ui::InputCheckTitle);
     }
 }
 
@@ -264,7 +263,7 @@ bool CompanyNamePage::selectionChosen()
     if (box(currentSheet())->selLength() > 0)
         return true;
     ui::MsgBox(QStringLiteral("変更する文字を選択(反転)してください。"), ui::Buttons::Ok, ui::Icon::Information,
-               InputTitle);
+               ui::InputCheckTitle);
     return false;
 }
 
@@ -327,7 +326,7 @@ void CompanyNamePage::Command4_Click()
     box(s)->clear();
     QString error;
     if (!box(s)->loadFile(*file, &error)) {
-        ui::MsgBox(error, ui::Buttons::Ok, ui::Icon::Exclamation, InputTitle);
+        ui::MsgBox(error, ui::Buttons::Ok, ui::Icon::Exclamation, ui::InputCheckTitle);
         return;
     }
     path(s) = *file;

@@ -13,10 +13,6 @@
 
 namespace config {
 
-namespace {
-const QString InputTitle = QStringLiteral("入力事項の確認");
-}
-
 OmoteRegistration::OmoteRegistration(OmoteEntryControls controls, MainListsPort& mainLists)
     : c_(controls), mainLists_(mainLists)
 {
@@ -27,17 +23,18 @@ bool OmoteRegistration::RegisterOmote()
     const QString text = vb::TrimBoth(c_.Text10->text());
     forms::setText(c_.Text10, text);
     if (text.isEmpty()) {
-        ui::MsgBox(QStringLiteral("表書きを選択して下さい。"), ui::Buttons::Ok, ui::Icon::Information, InputTitle);
+        ui::MsgBox(QStringLiteral("表書きを選択して下さい。"), ui::Buttons::Ok, ui::Icon::Information,
+                   ui::InputCheckTitle);
         return false;
     }
     if (app::store().OmoteList().contains(text)) {
         ui::MsgBox(QStringLiteral("この表書きは既に登録されています。確認して下さい。"), ui::Buttons::Ok,
-                   ui::Icon::Critical, InputTitle);
+                   ui::Icon::Critical, ui::InputCheckTitle);
         return false;
     }
     const app::StoreResult added = app::store().addOmote(text);
     if (!added) {
-        ui::MsgBox(added.message, ui::Buttons::Ok, ui::Icon::Exclamation, InputTitle);
+        ui::MsgBox(added.message, ui::Buttons::Ok, ui::Icon::Exclamation, ui::InputCheckTitle);
         return false;
     }
     forms::appendItem(c_.deleteList, text);
@@ -55,7 +52,7 @@ void OmoteRegistration::DeleteOmote()
     const int k = int(app::store().OmoteList().indexOf(c_.deleteList->currentText()));
     if (k < 0) {
         ui::MsgBox(QStringLiteral("データが見つかりません。確認して下さい。"), ui::Buttons::Ok, ui::Icon::Information,
-                   InputTitle);
+                   ui::InputCheckTitle);
         return;
     }
     app::store().deleteOmote(k);

@@ -18,12 +18,11 @@ namespace config {
 
 namespace {
 
-const QString InputTitle = QStringLiteral("入力事項の確認");
 const QString TestTemplateKey = app::TemplateKey::A4Test;
 
 void inform(const QString& text, ui::Icon icon = ui::Icon::Information)
 {
-    ui::MsgBox(text, ui::Buttons::Ok, icon, InputTitle);
+    ui::MsgBox(text, ui::Buttons::Ok, icon, ui::InputCheckTitle);
 }
 
 bool confirmed(const QString& question)

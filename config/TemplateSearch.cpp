@@ -23,7 +23,6 @@ namespace config {
 
 namespace {
 
-const QString InputTitle = QStringLiteral("入力事項の確認");
 
 QString fullWidthBlanks(int n) { return QString(n, QChar(0x3000)); }
 
@@ -147,14 +146,14 @@ void frmSetupWiz8::Command1_Click()
     const auto height = vb::ToNumber(Text1->text());
     if (!height || *height < 70) {
         ui::MsgBox(QStringLiteral("のし紙の縦の長さをミリ単位で入力してください。"), ui::Buttons::Ok,
-                   ui::Icon::Information, InputTitle);
+                   ui::Icon::Information, ui::InputCheckTitle);
         return;
     }
     resetGrid();
     const TemplateSearchResult found = TemplateSearch(*height);
     if (found.showsAll)
         ui::MsgBox(QStringLiteral("該当するのし紙サイズが見つかりませんでしたので、すべての雛型を表示します。"),
-                   ui::Buttons::Ok, ui::Icon::Information, InputTitle);
+                   ui::Buttons::Ok, ui::Icon::Information, ui::InputCheckTitle);
     for (int row : found.rows)
         addTemplateRow(row);
     MSFlexGrid1->resizeColumnsToContents();

@@ -202,7 +202,7 @@ void frmSetupWiz7::Command4_Click()
 {
     if (wizard_.WizardFontName.isEmpty()) {
         ui::MsgBox(QStringLiteral("フォントを選択して下さい。"), ui::Buttons::Ok, ui::Icon::Information,
-                   QStringLiteral("入力事項の確認"));
+                   ui::InputCheckTitle);
         return;
     }
     wizard_.go(this, SetupWizard::Step::Printer);

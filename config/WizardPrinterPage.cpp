@@ -253,7 +253,7 @@ void frmSetupWiz6::Command1_Click()
     // Black is no thin ink: it would print like the ordinary text.
     if (app::store().UsuzumiColor == 0) {
         ui::MsgBox(QStringLiteral("薄墨で印刷する色が選択されていません。"), ui::Buttons::Ok, ui::Icon::Information,
-                   QStringLiteral("入力事項の確認"));
+                   ui::InputCheckTitle);
         return;
     }
     wizard_.go(this, SetupWizard::Step::Size);

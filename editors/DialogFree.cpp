@@ -61,7 +61,7 @@ void DialogFree::OKButton_Click()
     const auto w = FreeSizeFromText(Text1->text());
     const auto h = FreeSizeFromText(Text2->text());
     if (!w || !h) {
-        ui::MsgBox(OutOfRangeMessage, ui::Buttons::Ok, ui::Icon::Exclamation, QStringLiteral("入力事項の確認"));
+        ui::MsgBox(OutOfRangeMessage, ui::Buttons::Ok, ui::Icon::Exclamation, ui::InputCheckTitle);
         (w ? Text2 : Text1)->setFocus();
         (w ? Text2 : Text1)->selectAll();
         return;

@@ -25,7 +25,6 @@ namespace preview {
 namespace {
 
 const QString NotFoundMessage = QStringLiteral("選択されたのし紙サイズが見つかりません。");
-const QString InputCheckTitle = QStringLiteral("入力事項の確認");
 const QString ChangeTitle = QStringLiteral("変更の確認");
 const QString CautionTitle = QStringLiteral("Caution");
 const QString CaptionPrefix = QStringLiteral("編集  ");
@@ -197,7 +196,7 @@ void frmNoshiPreView::loadPart(const LoadRoad& road)
         StatusPanel1->setText(statusText(st.CurSizeName));
     const int row = st.findSize(sizeName, 0);
     if (row >= st.RegSizeCount()) {
-        ui::MsgBox(NotFoundMessage, ui::Buttons::Ok, ui::Icon::Information, InputCheckTitle);
+        ui::MsgBox(NotFoundMessage, ui::Buttons::Ok, ui::Icon::Information, ui::InputCheckTitle);
         clearFields();
         return;
     }
@@ -257,7 +256,7 @@ bool frmNoshiPreView::ApplyFileSize(int ownBox, const QString& path, const QStri
                 break;
         }
         if (t > app::BuiltinTemplateCatalogue::TemplateCount) {
-            ui::MsgBox(NotFoundMessage, ui::Buttons::Ok, ui::Icon::Information, InputCheckTitle);
+            ui::MsgBox(NotFoundMessage, ui::Buttons::Ok, ui::Icon::Information, ui::InputCheckTitle);
             if (activationRoad)
                 for (QLineEdit* f : {ownBox == 1 ? txtFile1 : txtFile2, txtName, txtSize})
                     f->clear();

@@ -46,7 +46,7 @@ bool PreviewFormatter::checkSelection() const
 {
     if (anyText())
         return true;
-    ui::MsgBox(NothingSelectedMessage, ui::Buttons::Ok, ui::Icon::Information, InputCheckTitle);
+    ui::MsgBox(NothingSelectedMessage, ui::Buttons::Ok, ui::Icon::Information, ui::InputCheckTitle);
     return false;
 }
 

@@ -29,7 +29,6 @@ class PreviewFormatter : public QObject {
     Q_OBJECT
 public:
     static inline const QString NothingSelectedMessage = QStringLiteral("変更する文字が選択されていません。");
-    static inline const QString InputCheckTitle = QStringLiteral("入力事項の確認");
 
     struct Controls {
         rt::RichTextEdit* view1 = nullptr; // inscription

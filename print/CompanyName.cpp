@@ -27,7 +27,7 @@ void LoadCompanyName(PagePrintHost& host, const PagePrintSettings& s)
         return;
     if (s.CoNameA.isEmpty() || s.CoNameB.isEmpty()) {
         ui::MsgBox(QStringLiteral("社名を印刷する場合は、詳細設定・社名の登録をしてください。"), ui::Buttons::Ok,
-                   ui::Icon::Information, QStringLiteral("入力事項の確認"));
+                   ui::Icon::Information, ui::InputCheckTitle);
         return;
     }
     rt::RichTextBox& box = host.companyNameBox();

@@ -171,11 +171,11 @@ void PrintDispatcher::PrintOrPreview()
     try {
         run();
     } catch (const Failure& f) {
-        outcome_ = f.title == InputCheckTitle ? Outcome::InputRefused : Outcome::Failed;
+        outcome_ = f.title == ui::InputCheckTitle ? Outcome::InputRefused : Outcome::Failed;
         message_ = f.message;
         setWait(false);
         ui::MsgBox(f.message, ui::Buttons::Ok,
-                   f.title == InputCheckTitle ? ui::Icon::Information : ui::Icon::Exclamation, f.title);
+                   f.title == ui::InputCheckTitle ? ui::Icon::Information : ui::Icon::Exclamation, f.title);
     }
     // Every way out after the copies check ends here, so that the pointer,
     // the colour, the copies box and the progress bar never stay as a
@@ -189,7 +189,7 @@ bool PrintDispatcher::checkCopies()
     if (job_->sizeName.isEmpty()) {
         outcome_ = Outcome::InputRefused;
         message_ = NoSizeMessage;
-        ui::MsgBox(NoSizeMessage, ui::Buttons::Ok, ui::Icon::Information, InputCheckTitle);
+        ui::MsgBox(NoSizeMessage, ui::Buttons::Ok, ui::Icon::Information, ui::InputCheckTitle);
         return false;
     }
     if (job_->copiesText.isEmpty()) {
@@ -283,12 +283,12 @@ void PrintDispatcher::findPage()
     const QString wanted = vb::TrimHalf(job_->sizeName);
     const int style = st.StyleLoop;
     if (style < 0 || style >= app::NameStyleCount)
-        fail(NotFoundMessage, InputCheckTitle);
+        fail(NotFoundMessage, ui::InputCheckTitle);
     int row = 0;
     while (row < st.RegSizeCount() && vb::TrimHalf(st.size(row).RegSizeName[size_t(style)]) != wanted)
         ++row;
     if (row >= st.RegSizeCount())
-        fail(NotFoundMessage, InputCheckTitle);
+        fail(NotFoundMessage, ui::InputCheckTitle);
     st.LoopPos = row;
     const app::RegisteredSize& z = st.size(row);
     try {
@@ -312,7 +312,7 @@ void PrintDispatcher::findPage()
             break;
     }
     if (t > app::BuiltinTemplateCatalogue::TemplateCount)
-        fail(NotFoundMessage, InputCheckTitle);
+        fail(NotFoundMessage, ui::InputCheckTitle);
     st.TemplateIndex = t;
     if (st.PaperWidth == 0 || st.PaperHeight == 0) {
         st.PaperWidth = cat.row(t).TemplateWidth;

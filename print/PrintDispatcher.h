@@ -36,7 +36,6 @@ std::optional<float> SpaceExtentFor(const QString& osType, const QString& versio
 
 class PrintDispatcher {
 public:
-    static inline const QString InputCheckTitle = QStringLiteral("入力事項の確認");
     static inline const QString NoSizeMessage = QStringLiteral("のし紙サイズが選択されていません。");
     static inline const QString NotFoundMessage = QStringLiteral("選択されたのし紙サイズが見つかりません。");
     static inline const QString CopiesTitle = QStringLiteral("印刷部数の確認");

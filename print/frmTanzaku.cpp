@@ -165,8 +165,7 @@ bool frmTanzaku::makeRequest(TanzakuPrintRequest& request)
     const auto last = wholeNumber(Text3);
     const auto inSheet = [this](std::optional<int> n) { return n && *n >= 1 && *n <= layout_.strips; };
     if (!inSheet(first) || !inSheet(last)) {
-        ui::MsgBox(StripRangeMessage(layout_), ui::Buttons::Ok, ui::Icon::Exclamation,
-                   QStringLiteral("入力事項の確認"));
+        ui::MsgBox(StripRangeMessage(layout_), ui::Buttons::Ok, ui::Icon::Exclamation, ui::InputCheckTitle);
         return false;
     }
     const PagePrintSettings s = host_.printSettings();

@@ -13,6 +13,10 @@ enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel, AbortRetryIg
 enum class Icon { None, Critical, Question, Exclamation, Information };
 enum class Answer { Ok, Cancel, Yes, No, Retry, Abort, Ignore };
 
+// The title of every message that asks the user to check what was entered
+// or chosen (a missing choice, a value out of range, a size not found).
+inline const QString InputCheckTitle = QStringLiteral("入力事項の確認");
+
 struct MessageRequest {
     QString title;
     QString text;

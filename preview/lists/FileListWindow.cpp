@@ -321,7 +321,7 @@ void FileListWindow::Command1_Click()
         const int t = app::catalogue().find(K.left(7), 0);
         if (t == app::BuiltinTemplateCatalogue::NotFound) {
             ui::MsgBox(QStringLiteral("選択されたのし紙サイズが見つかりません。"), ui::Buttons::Ok, ui::Icon::Information,
-                       QStringLiteral("入力事項の確認"));
+                       ui::InputCheckTitle);
             return;
         }
         st.TemplateIndex = t;

@@ -20,7 +20,7 @@ using Outcome = noshi::PrintDispatcher::Outcome;
 namespace {
 
 const QString Large = QStringLiteral("萌黄（祝大）　");
-const QString Title = noshi::PrintDispatcher::InputCheckTitle;
+const QString Title = ui::InputCheckTitle;
 
 TEST_F(DispatchTest, NoSizeChosenEndsBeforeAnythingChanges)
 {
