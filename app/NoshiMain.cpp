@@ -120,8 +120,7 @@ void NoshiMain::buildControls()
     Frame1 = place(captionlessFrame(client), 3000, 63, 6615, 2895);
     Label1 = place(new QLabel(QStringLiteral("のし紙サイズ(&N)"), Frame1), 360, 240, 1455, 255);
     Combo1 = place(new QComboBox(Frame1), 360, 480, 3975, 345);
-    Combo1->setEditable(true);
-    Combo1->setInsertPolicy(QComboBox::NoInsert);
+    forms::makeEditableList(Combo1);
     Combo1->setToolTip(QStringLiteral("該当するのし紙サイズがない場合は、「詳細設定」「のし紙サイズ登録」で新規登録してください。　　"));
     Command5 = place(new QPushButton(QStringLiteral("表書き拡張(&K)"), Frame1), 4800, 480, 1575, 375);
     Command5->setToolTip(QStringLiteral("「表書きの肩書き」「表書き２行印刷」が行えます。"));
@@ -131,14 +130,12 @@ void NoshiMain::buildControls()
     Label7 = place(new QLabel(QStringLiteral("表書き拡張機能を印刷"), Frame1), 1440, 960, 2175, 255);
     Label7->hide();
     Combo2 = place(new QComboBox(Frame1), 360, 1200, 3975, 345);
-    Combo2->setEditable(true);
-    Combo2->setInsertPolicy(QComboBox::NoInsert);
+    forms::makeEditableList(Combo2);
     Combo2->setToolTip(QStringLiteral("該当する表書きが未登録の場合は、表書きをこのﾃｷｽﾄに直接入力することができます。"));
     Command3 = place(new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), Frame1), 4800, 1200, 1575, 375);
     Label3 = place(new QLabel(QStringLiteral("名書きスタイル(&S)"), Frame1), 360, 1860, 1695, 255);
     Combo3 = place(new QComboBox(Frame1), 1800, 1800, 2535, 300);
-    Combo3->setEditable(true);
-    Combo3->setInsertPolicy(QComboBox::NoInsert);
+    forms::makeEditableList(Combo3);
     Command2 = place(new QPushButton(QStringLiteral("名書きﾌｧｲﾙ(&L)"), Frame1), 4800, 1800, 1575, 375);
     Command2->setToolTip(QStringLiteral("名書きファイルリストを開きます。"));
     Label4 = place(new QLabel(QStringLiteral("名書き(&N)"), Frame1), 360, 2160, 1335, 255);
@@ -182,8 +179,7 @@ void NoshiMain::buildControls()
     Frame5 = place(captionlessFrame(client), 3000, 4143, 6615, 1215);
     Label5 = place(new QLabel(QStringLiteral("フォント名(&M)"), Frame5), 360, 300, 1215, 255);
     Combo4 = place(new DropDownCombo(Frame5), 1440, 260, 2895, 300);
-    Combo4->setEditable(true);
-    Combo4->setInsertPolicy(QComboBox::NoInsert);
+    forms::makeEditableList(Combo4);
     Label5->setBuddy(Combo4);
     Check2 = place(new QCheckBox(QStringLiteral("社名を印刷&H)"), Frame5), 4800, 240, 1455, 225);
     Check2->setToolTip(QStringLiteral("のし紙の端に社名を印刷する場合はチェックします。"));

@@ -35,8 +35,7 @@ frmTextSub2::frmTextSub2(NoshiMain* main, QWidget* parent) : forms::Form(parent)
     Picture1 = placeTwips(new MagnifierButton(this, [this] { Picture1_Click(); }), 5640, 480, 240, 225);
     LabelCombo2 = placeTwips(new QLabel(QStringLiteral("肩書(&Y)"), this), 240, 960, 1095, 255);
     Combo2 = placeTwips(new QComboBox(this), 240, 1200, 2415, 345);
-    Combo2->setEditable(true);
-    Combo2->setInsertPolicy(QComboBox::NoInsert);
+    forms::makeEditableList(Combo2);
     Combo2->setToolTip(QStringLiteral("該当する肩書がない場合は、テキストに直接入力（７文字以内）します。"));
     LabelText8 = placeTwips(new QLabel(QStringLiteral("氏名(&N)"), this), 2880, 960, 735, 255);
     Label7 = placeTwips(new QLabel(this), 3720, 960, 1815, 255);

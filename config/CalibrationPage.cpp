@@ -87,14 +87,12 @@ CalibrationPage::CalibrationPage(Noshisettei& dialog) : SettingsTab(dialog)
 {
     auto* sizeLabel = new QLabel(QStringLiteral("のし紙サイズ(&S)"), this);
     Combo9 = new QComboBox(this);
-    Combo9->setEditable(true);
-    Combo9->setInsertPolicy(QComboBox::NoInsert);
+    forms::makeEditableList(Combo9);
     Combo9->setMinimumWidth(280);
     sizeLabel->setBuddy(Combo9);
     auto* styleLabel = new QLabel(QStringLiteral("名書きスタイル(&F)"), this);
     Combo7 = new QComboBox(this);
-    Combo7->setEditable(true);
-    Combo7->setInsertPolicy(QComboBox::NoInsert);
+    forms::makeEditableList(Combo7);
     Combo7->setMinimumWidth(200);
     styleLabel->setBuddy(Combo7);
 

@@ -42,8 +42,7 @@ OmotePage::OmotePage(Noshisettei& dialog) : SettingsTab(dialog)
     auto* deleteFrame = new QGroupBox(this);
     auto* deleteLabel = new QLabel(QStringLiteral("表書きの削除(&O)"), deleteFrame);
     Combo5 = new QComboBox(deleteFrame);
-    Combo5->setEditable(true);
-    Combo5->setInsertPolicy(QComboBox::NoInsert);
+    forms::makeEditableList(Combo5);
     Combo5->setMinimumWidth(220);
     deleteLabel->setBuddy(Combo5);
     Command13 = new QPushButton(QStringLiteral("削除(&K)"), deleteFrame);

@@ -29,8 +29,7 @@ SizeRegistrationPage::SizeRegistrationPage(Noshisettei& dialog) : SettingsTab(di
     Label16 = new QLabel(QStringLiteral("ひな形(&B)"), this);
     Combo4 = new QComboBox(this);
     // Editable: the template search writes a full row text that is no item of the list.
-    Combo4->setEditable(true);
-    Combo4->setInsertPolicy(QComboBox::NoInsert);
+    forms::makeEditableList(Combo4);
     Combo4->setToolTip(QStringLiteral("ひな形は、のし紙の縦のサイズを基準に選択して下さい。"));
     Combo4->setMinimumWidth(300);
     Label16->setBuddy(Combo4);
@@ -65,8 +64,7 @@ SizeRegistrationPage::SizeRegistrationPage(Noshisettei& dialog) : SettingsTab(di
     auto* deleteGroup = new QGroupBox(this);
     Label33 = new QLabel(QStringLiteral("のし紙サイズの削除(&D)"), deleteGroup);
     Combo10 = new QComboBox(deleteGroup);
-    Combo10->setEditable(true);
-    Combo10->setInsertPolicy(QComboBox::NoInsert);
+    forms::makeEditableList(Combo10);
     Combo10->setMinimumWidth(260);
     Label33->setBuddy(Combo10);
     auto* deleteHint = new QLabel(QStringLiteral("登録済みののし紙サイズを削除します。"), deleteGroup);

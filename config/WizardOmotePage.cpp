@@ -52,8 +52,7 @@ frmSetupWiz3::frmSetupWiz3(SetupWizard& wizard)
 
     auto* deleteFrame = new QGroupBox(QStringLiteral("表書きの削除(&D)"), this);
     Combo1 = new QComboBox(deleteFrame);
-    Combo1->setEditable(true);
-    Combo1->setInsertPolicy(QComboBox::NoInsert);
+    forms::makeEditableList(Combo1);
     Combo1->setMinimumWidth(220);
     Command13 = new QPushButton(QStringLiteral("削　除(&K)"), deleteFrame);
     Command13->setAutoDefault(false);

@@ -27,8 +27,7 @@ frmSetupWiz2::frmSetupWiz2(SetupWizard& wizard)
     Label5 = new QLabel(QStringLiteral("サイズ（　横×縦　）　　　　　　品　　番"), this);
     Combo1 = new QComboBox(this);
     // Editable: the template search writes a row text of its own.
-    Combo1->setEditable(true);
-    Combo1->setInsertPolicy(QComboBox::NoInsert);
+    forms::makeEditableList(Combo1);
     Combo1->setMaxVisibleItems(20);
     Combo1->setMinimumWidth(380);
     Label1->setBuddy(Combo1);
@@ -67,8 +66,7 @@ frmSetupWiz2::frmSetupWiz2(SetupWizard& wizard)
     auto* deleteGroup = new QGroupBox(QStringLiteral("のし紙サイズの削除(&D)"), this);
     auto* deleteHint = new QLabel(QStringLiteral("登録済みののし紙サイズを削除します。"), deleteGroup);
     Combo10 = new QComboBox(deleteGroup);
-    Combo10->setEditable(true);
-    Combo10->setInsertPolicy(QComboBox::NoInsert);
+    forms::makeEditableList(Combo10);
     Combo10->setMinimumWidth(260);
     Command7 = new QPushButton(QStringLiteral("削　除(&K)"), deleteGroup);
     Command7->setAutoDefault(false);

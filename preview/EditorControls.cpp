@@ -1,6 +1,7 @@
 #include "preview/EditorControls.h"
 
 #include "model/LiveStore.h"
+#include "platform/forms/Controls.h"
 #include "platform/forms/UpDown.h"
 #include "platform/services/Shell.h"
 #include "platform/vb/VbNum.h"
@@ -144,8 +145,7 @@ void EditorControls::addPrinterList(QToolBar* strip, int minimumChars)
 void EditorControls::addFontBoxes(QToolBar* strip, int sizeBoxWidth)
 {
     Combo2 = new FontCombo(strip);
-    Combo2->setEditable(true);
-    Combo2->setInsertPolicy(QComboBox::NoInsert);
+    forms::makeEditableList(Combo2);
     Combo2->setMinimumContentsLength(14);
     Text7 = new QLineEdit(strip);
     Text7->setFixedWidth(sizeBoxWidth);

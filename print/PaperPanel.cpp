@@ -1,5 +1,6 @@
 #include "print/PaperPanel.h"
 
+#include "platform/forms/Controls.h"
 #include "platform/forms/SubWindowParts.h"
 #include "platform/fonts/FontCatalog.h"
 #include "platform/print/PaperCodes.h"
@@ -21,8 +22,7 @@ PaperPanel::PaperPanel(QWidget* parent, QLabel* label6, std::function<QString()>
 {
     Label2 = placeTwips(new QLabel(QStringLiteral("サイズ(&Z)："), this), 120, 300, 1095, 255);
     Combo2 = placeTwips(new QComboBox(this), 1200, 240, 4455, 330);
-    Combo2->setEditable(true);
-    Combo2->setInsertPolicy(QComboBox::NoInsert);
+    forms::makeEditableList(Combo2);
     Combo2->setFont(QFont(fonts::resolve(QStringLiteral("ＭＳ Ｐゴシック")).family, 9.75));
     Label2->setBuddy(Combo2);
     Combo1 = new QComboBox(this);

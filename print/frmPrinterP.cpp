@@ -44,8 +44,7 @@ void frmPrinterP::buildControls()
         "プリンタのプロパティ：Windows2000/XPの場合は、コントロールパネル・プリンタとＦＡＸから設定してください。"));
     Label1 = placeTwips(new QLabel(QStringLiteral("名前(&N)："), Frame2), 120, 330, 975, 255);
     Combo3 = placeTwips(new QComboBox(Frame2), 1200, 270, 4455, 330);
-    Combo3->setEditable(true);
-    Combo3->setInsertPolicy(QComboBox::NoInsert);
+    forms::makeEditableList(Combo3);
     Label1->setBuddy(Combo3);
     Command3 = placeTwips(new QPushButton(QStringLiteral("ﾌﾟﾛﾊﾟﾃｨ(&P)..."), Frame2), 5820, 250, 1935, 375);
     Label6 = placeTwips(new QLabel(Frame2), 1200, 780, 4455, 255);

@@ -35,6 +35,12 @@ void setListIndex(QComboBox* list, int index)
     emit list->activated(list->currentIndex());
 }
 
+void makeEditableList(QComboBox* list)
+{
+    list->setEditable(true);
+    list->setInsertPolicy(QComboBox::NoInsert);
+}
+
 void appendItem(QComboBox* list, const QString& item)
 {
     const int index = list->currentIndex();

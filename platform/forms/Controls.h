@@ -21,6 +21,9 @@ void setText(QLineEdit* box, const QString& text);
 void setText(QComboBox* list, const QString& text);
 // Sets the list index and always emits activated(index) (the click handler).
 void setListIndex(QComboBox* list, int index);
+// Makes the list editable: the user may type a text that is no item, and
+// Enter adds nothing to the items (only the program changes them).
+void makeEditableList(QComboBox* list);
 // Appends an item and keeps the list's text and choice (Qt would choose the
 // first item put into an empty list).
 void appendItem(QComboBox* list, const QString& item);
