@@ -1,12 +1,12 @@
 #include "print/PaperPanel.h"
 
 #include "platform/forms/SubWindowParts.h"
-#include "platform/fonts/FontCatalog.h"
 #include "platform/print/PaperCodes.h"
 #include "platform/print/Printer.h"
 #include "platform/print/PrinterDriver.h"
 #include "print/PaperTexts.h"
 #include "platform/services/MessageBox.h"
+#include "platform/services/ProgramLook.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -23,7 +23,7 @@ PaperPanel::PaperPanel(QWidget* parent, QLabel* label6, std::function<QString()>
     Combo2 = placeTwips(new QComboBox(this), 1200, 240, 4455, 330);
     Combo2->setEditable(true);
     Combo2->setInsertPolicy(QComboBox::NoInsert);
-    Combo2->setFont(QFont(fonts::resolve(QStringLiteral("ＭＳ Ｐゴシック")).family, 9.75));
+    Combo2->setFont(ui::japaneseUiFont(9.75));
     Label2->setBuddy(Combo2);
     Combo1 = new QComboBox(this);
     Combo1->hide();
