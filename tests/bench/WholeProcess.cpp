@@ -5,7 +5,8 @@
 //   - printing one A3 sheet to PDF through the real main window, dispatcher
 //     and page printer (noshi_print), against a bare Qt PDF writer;
 //   - starting the program up to the main window's first paint, against a
-//     bare Qt window up to its first paint.
+//     bare Qt window up to its first paint, and against the least window
+//     that shows Japanese captions (what any window of Japanese text pays).
 //   bench_WholeProcess [PAIRS]   (default 9, after one warm-up pair)
 #include <QCoreApplication>
 #include <QDir>
@@ -111,5 +112,7 @@ int main(int argc, char** argv)
          {here + QStringLiteral("/bare_qt_pdf"), home.filePath(QStringLiteral("bare.pdf"))}, pairs);
     pair("start-up to the first paint", {here + QStringLiteral("/noshi_first_paint")},
          {here + QStringLiteral("/bare_qt_window")}, pairs);
+    pair("start-up, against Japanese captions", {here + QStringLiteral("/noshi_first_paint")},
+         {here + QStringLiteral("/bare_qt_japanese_window")}, pairs);
     return 0;
 }
