@@ -1,8 +1,11 @@
 // The least window that shows Japanese captions, for comparison: a bare Qt
 // main window with a menu bar and one editable list of Japanese text in the
-// program's UI face, ended at its first paint. What it costs beyond the bare
-// window (fontconfig, Qt's font database, the face and its glyphs) any
-// window of Japanese text pays.
+// program's UI face. What it costs beyond the bare window (fontconfig, Qt's
+// font database, the face and its glyphs) any window of Japanese text pays.
+//   bare_qt_japanese_window           ends at its first paint
+//   bare_qt_japanese_window OUT.pdf   once shown, writes the bare page and ends
+#include "BarePage.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QMainWindow>
@@ -11,8 +14,15 @@
 
 namespace {
 class Window : public QMainWindow {
+public:
+    bool endAtPaint = true;
+
 protected:
-    void paintEvent(QPaintEvent*) override { std::_Exit(0); }
+    void paintEvent(QPaintEvent*) override
+    {
+        if (endAtPaint)
+            std::_Exit(0);
+    }
 };
 } // namespace
 
@@ -21,6 +31,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setFont(QFont(QStringLiteral("IPAPGothic"), 9));
     Window w;
+    w.endAtPaint = argc < 2;
     w.menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
     auto* list = new QComboBox;
     list->setEditable(true);
@@ -28,5 +39,8 @@ int main(int argc, char** argv)
     w.setCentralWidget(list);
     w.resize(654, 430);
     w.show();
-    return app.exec();
+    if (argc < 2)
+        return app.exec();
+    QApplication::processEvents();
+    return writeBarePage(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
 }
