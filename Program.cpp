@@ -18,11 +18,14 @@
 #include "app/PrinterDialogSetup.h"
 #include "model/ProgramContext.h"
 #include "platform/services/Translations.h"
+#include "platform/services/ProgramLook.h"
 #include "preview/lists/FileListWindow.h"
 #include "print/PrintDispatcher.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 
 namespace app {
 
@@ -38,7 +41,12 @@ int runProgram(int argc, char** argv, const std::function<void(QWidget&)>& shown
     QApplication::setOrganizationName(paths::Organization);
     QApplication::setApplicationName(paths::ApplicationName);
     ui::installJapaneseTranslations();
-    QApplication::setWindowIcon(QIcon(paths::shippedDir() + QStringLiteral("/kazaguru.png")));
+    ui::useProgramLook();
+    // Read as PNG and nothing else: left to recognise the file, Qt loads every
+    // image plugin to ask each one first.
+    QImageReader icon(paths::shippedDir() + QStringLiteral("/kazaguru.png"), "png");
+    icon.setAutoDetectImageFormat(false);
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(icon.read())));
 
     // A second start brings the running window to the front and ends here,
     // before anything is read, shown or written.

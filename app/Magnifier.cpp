@@ -5,6 +5,7 @@
 #include "platform/forms/Controls.h"
 #include "platform/forms/SubWindowParts.h"
 #include "platform/text/Cp932.h"
+#include "platform/services/ProgramLook.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -49,7 +50,7 @@ frmTip::frmTip(QWidget* parent) : forms::Form(parent)
     icon->setPixmap(lightBulbPixmap());
     icon->setGeometry(0, 0, 32, 32);
     icon->setAlignment(Qt::AlignCenter);
-    const QFont small(fonts::resolve(QStringLiteral("ＭＳ Ｐゴシック")).family, 9);
+    const QFont small = ui::japaneseUiFont();
     Label1 = new QLabel(this);
     Label1->setGeometry(forms::twipsToPx(600), forms::twipsToPx(120), forms::twipsToPx(6855), 16);
     Label1->setFont(small);

@@ -13,9 +13,9 @@
 #include "platform/forms/EnterAsTab.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/SubWindowParts.h"
-#include "platform/fonts/FontCatalog.h"
 #include "platform/richtext/RichTextBox.h"
 #include "platform/services/MessageBox.h"
+#include "platform/services/ProgramLook.h"
 #include "platform/settings/SettingsStore.h"
 #include "platform/sysinfo/SysInfo.h"
 #include "platform/vb/VbNum.h"
@@ -89,7 +89,7 @@ NoshiMain::~NoshiMain() = default;
 void NoshiMain::buildControls()
 {
     // The design's measures assume the 9-point proportional Gothic.
-    setFont(QFont(fonts::resolve(QStringLiteral("ＭＳ Ｐゴシック")).family, 9));
+    setFont(ui::japaneseUiFont());
     auto* client = new QWidget(this);
     setCentralWidget(client);
     // The designed client area is 9810 x 6150 twips.

@@ -2,9 +2,9 @@
 
 #include "app/NoshiMain.h"
 #include "app/WebPages.h"
-#include "platform/fonts/FontCatalog.h"
 #include "platform/paths/AppPaths.h"
 #include "platform/services/MessageBox.h"
+#include "platform/services/ProgramLook.h"
 #include "platform/services/Shell.h"
 
 #include <QFrame>
@@ -28,7 +28,7 @@ namespace {
 QLabel* linkLabel(const QString& text, QWidget* parent, std::function<void()> onClick)
 {
     auto* l = new QLabel(text, parent);
-    QFont f(fonts::resolve(QStringLiteral("ＭＳ Ｐゴシック")).family, 9);
+    QFont f = ui::japaneseUiFont();
     f.setUnderline(true);
     l->setFont(f);
     l->setStyleSheet(QStringLiteral("color: #000080;"));
@@ -108,7 +108,7 @@ DialogDoc::DialogDoc(QWidget* parent) : forms::Form(parent)
 {
     setWindowTitle(QStringLiteral("印刷イメージ編集のヒント"));
     setFixedSize(695, 350);
-    setFont(QFont(fonts::resolve(QStringLiteral("ＭＳ Ｐゴシック")).family, 9.75));
+    setFont(ui::japaneseUiFont(9.75));
 }
 
 QList<std::pair<QString, bool>> DialogDoc::hintLines()

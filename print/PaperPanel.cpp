@@ -2,12 +2,12 @@
 
 #include "platform/forms/Controls.h"
 #include "platform/forms/SubWindowParts.h"
-#include "platform/fonts/FontCatalog.h"
 #include "platform/print/PaperCodes.h"
 #include "platform/print/Printer.h"
 #include "platform/print/PrinterDriver.h"
 #include "print/PaperTexts.h"
 #include "platform/services/MessageBox.h"
+#include "platform/services/ProgramLook.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -23,7 +23,7 @@ PaperPanel::PaperPanel(QWidget* parent, QLabel* label6, std::function<QString()>
     Label2 = placeTwips(new QLabel(QStringLiteral("サイズ(&Z)："), this), 120, 300, 1095, 255);
     Combo2 = placeTwips(new QComboBox(this), 1200, 240, 4455, 330);
     forms::makeEditableList(Combo2);
-    Combo2->setFont(QFont(fonts::resolve(QStringLiteral("ＭＳ Ｐゴシック")).family, 9.75));
+    Combo2->setFont(ui::japaneseUiFont(9.75));
     Label2->setBuddy(Combo2);
     Combo1 = new QComboBox(this);
     Combo1->hide();

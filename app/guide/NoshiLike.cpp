@@ -1,9 +1,9 @@
 #include "app/guide/NoshiLike.h"
 
 #include "app/guide/GuideSearch.h"
-#include "platform/fonts/FontCatalog.h"
 #include "platform/forms/EnterAsTab.h"
 #include "platform/run/RunState.h"
+#include "platform/services/ProgramLook.h"
 
 #include <QApplication>
 #include <QBoxLayout>
@@ -27,9 +27,7 @@ const std::array<QString, 2> PromptReset = {QStringLiteral("探したい表書�
 
 QFont boxFont()
 {
-    QFont font(fonts::resolve(QStringLiteral("ＭＳ Ｐゴシック")).family);
-    font.setPointSizeF(11.25);
-    return font;
+    return ui::japaneseUiFont(11.25);
 }
 
 void chainTabOrder(std::initializer_list<QWidget*> widgets)

@@ -3,9 +3,11 @@
 // with other work slows both alike; the median of the pairwise ratios is the
 // figure to quote.
 //   - printing one A3 sheet to PDF through the real main window, dispatcher
-//     and page printer (noshi_print), against a bare Qt PDF writer;
+//     and page printer (noshi_print), against a bare Qt PDF writer, and
+//     against the same writer once it has shown a window of Japanese captions;
 //   - starting the program up to the main window's first paint, against a
-//     bare Qt window up to its first paint.
+//     bare Qt window up to its first paint, and against the least window
+//     that shows Japanese captions (what any window of Japanese text pays).
 //   bench_WholeProcess [PAIRS]   (default 9, after one warm-up pair)
 #include <QCoreApplication>
 #include <QDir>
@@ -109,7 +111,11 @@ int main(int argc, char** argv)
                 qgetenv("QT_QPA_PLATFORM").constData());
     pair("print one A3 sheet to PDF", {QStringLiteral(NOSHI_PRINT_TOOL), QStringLiteral(NOSHI_BENCH_SHEET), home.filePath(QStringLiteral("sheet.pdf"))},
          {here + QStringLiteral("/bare_qt_pdf"), home.filePath(QStringLiteral("bare.pdf"))}, pairs);
+    pair("print, against a Japanese window", {QStringLiteral(NOSHI_PRINT_TOOL), QStringLiteral(NOSHI_BENCH_SHEET), home.filePath(QStringLiteral("sheet.pdf"))},
+         {here + QStringLiteral("/bare_qt_japanese_window"), home.filePath(QStringLiteral("bare.pdf"))}, pairs);
     pair("start-up to the first paint", {here + QStringLiteral("/noshi_first_paint")},
          {here + QStringLiteral("/bare_qt_window")}, pairs);
+    pair("start-up, against Japanese captions", {here + QStringLiteral("/noshi_first_paint")},
+         {here + QStringLiteral("/bare_qt_japanese_window")}, pairs);
     return 0;
 }

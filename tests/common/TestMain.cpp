@@ -3,6 +3,7 @@
 // test runs in a program context of its own, so nothing one test leaves in
 // the store, the printer slots or the settings cache reaches the next.
 #include "common/ContextPerTest.h"
+#include "platform/services/ProgramLook.h"
 
 #include <QApplication>
 #include <QDir>
@@ -21,6 +22,8 @@ int main(int argc, char** argv)
     }
     qputenv("HOME", home.path().toLocal8Bit());
     QApplication app(argc, argv);
+    // Windows under test look as the program shows them.
+    ui::useProgramLook();
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new testing_support::ContextPerTest);
     return RUN_ALL_TESTS();

@@ -19,6 +19,9 @@
 #include "platform/print/Printer.h"
 #include "platform/print/PrinterTesting.h"
 #include "platform/print/QtPrinterBackend.h"
+#include "platform/run/WarmUp.h"
+#include "platform/services/ProgramLook.h"
+#include "platform/fonts/FontFallback.h"
 #include "print/TemplateDispatch.h"
 #include "print/frmTanzaku.h"
 
@@ -68,7 +71,12 @@ int main(int argc, char** argv)
 {
     QTemporaryDir home;
     sheet::usePrivateFolders(home.path());
+    // Started as the program starts: fontconfig read while Qt starts, and
+    // the program's face for windows without their own.
+    run::WarmUp fontconfig([] { fonts::loadFontconfig(); });
     QApplication qapp(argc, argv);
+    fontconfig.wait();
+    ui::useProgramLook();
     if (argc != 3) {
         std::fprintf(stderr, "usage: noshi_print sheet.json out.pdf\n");
         return 2;
