@@ -5,17 +5,18 @@
 #include "common/FreshContext.h"
 
 #include <gtest/gtest.h>
-#include <optional>
+#include <memory>
 
 namespace testing_support {
 
 class ContextPerTest : public ::testing::EmptyTestEventListener {
 public:
-    void OnTestStart(const ::testing::TestInfo&) override { context_.emplace(); }
+    void OnTestStart(const ::testing::TestInfo&) override { context_ = std::make_unique<FreshContext>(); }
     void OnTestEnd(const ::testing::TestInfo&) override { context_.reset(); }
 
 private:
-    std::optional<FreshContext> context_;
+    // Held by pointer: GCC 12 misreads a scope inside std::optional as unset.
+    std::unique_ptr<FreshContext> context_;
 };
 
 } // namespace testing_support

@@ -99,8 +99,9 @@ TEST_F(ConfigTest, ANameEqualToTheKeyAsksAndEachAnswerActs)
         EXPECT_EQ(m.title, QStringLiteral("のし紙サイズ名登録"));
         EXPECT_EQ(m.buttons, ui::Buttons::YesNoCancel);
         ASSERT_EQ(app::store().RegSizeCount(), c.stored);
-        if (c.stored)
+        if (c.stored) {
             EXPECT_EQ(app::store().size(0).RegSizeName[0], No1);
+        }
         if (c.answer == ui::Answer::No) {
             EXPECT_TRUE(r.Text5->text().isEmpty());
             EXPECT_EQ(r.Text4->text(), No1);
