@@ -29,7 +29,7 @@ test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
 bench: build
-	@for b in $(BUILD)/tests/bench/bench_*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b"; done
+	@for b in $(BUILD)/tests/bench/bench_*; do [ -x "$$b" ] && QT_QPA_PLATFORM=$${QT_QPA_PLATFORM:-offscreen} "$$b"; done
 
 # Coverage-guided fuzzing with libFuzzer (clang, address and undefined-behaviour
 # sanitizers) in a build folder of its own: each entry point of tests/fuzz runs
