@@ -7,6 +7,10 @@ namespace config {
 
 bool SaveStoreNow()
 {
+    // The exit's rule: an empty store, or one loaded from a damaged file and
+    // not changed since, never replaces the file.
+    if (!app::store().mayWriteDataFile())
+        return true;
     const app::DataFileResult r = app::WriteDataFile(app::store());
     if (!r.ok)
         ui::MsgBox(r.problem, ui::Buttons::Ok, ui::Icon::Exclamation, QStringLiteral("Caution"));
