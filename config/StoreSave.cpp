@@ -7,9 +7,11 @@ namespace config {
 
 bool SaveStoreNow()
 {
-    // The exit's rule: an empty store, or one loaded from a damaged file and
-    // not changed since, never replaces the file.
-    if (!app::store().mayWriteDataFile())
+    // As at exit, a store loaded from a damaged file and not changed since
+    // never replaces the file. An emptied store is saved: the deletion of
+    // the last size or a registered inscription must not come back.
+    const app::LiveStore& st = app::store();
+    if (st.loadedDamaged() && !st.isDirty())
         return true;
     const app::DataFileResult r = app::WriteDataFile(app::store());
     if (!r.ok)
