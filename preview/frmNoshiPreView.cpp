@@ -309,8 +309,10 @@ void frmNoshiPreView::clearChanged(int which)
 
 bool frmNoshiPreView::event(QEvent* e)
 {
-    // Back from a message box or common dialog: the caret and the change flags stay.
-    if (forms::isServiceDialogReturn(e))
+    // Back from a message box or common dialog the caret and the change flags
+    // stay. A hidden window is no active window: an activation that reaches
+    // it after it hid itself (a message box closing over it) does nothing.
+    if (forms::isServiceDialogReturn(e) || (e->type() == QEvent::WindowActivate && !isVisible()))
         return QDialog::event(e);
     return forms::Form::event(e);
 }
@@ -340,11 +342,16 @@ void frmNoshiPreView::Form_Activate()
         }
         BuildRankLabel();
     }
+    loadChosenFiles();
+    activating_ = false;
+}
+
+void frmNoshiPreView::loadChosenFiles()
+{
     if (!txtFile1->text().isEmpty())
         LoadOmotegakiFile();
     if (!txtFile2->text().isEmpty())
         LoadNagakiFile();
-    activating_ = false;
 }
 
 void frmNoshiPreView::Form_QueryUnload(bool& cancel)
