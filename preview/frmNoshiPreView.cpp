@@ -340,7 +340,9 @@ void frmNoshiPreView::clearChanged(int which)
 
 bool frmNoshiPreView::event(QEvent* e)
 {
-    if (e->type() == QEvent::WindowActivate && focusTracker().lastWasServiceDialog)
+    // A hidden window is no active window: an activation that reaches it
+    // after it hid itself (a message box closing over it) does nothing.
+    if (e->type() == QEvent::WindowActivate && (focusTracker().lastWasServiceDialog || !isVisible()))
         return QDialog::event(e);
     return forms::Form::event(e);
 }
@@ -370,11 +372,16 @@ void frmNoshiPreView::Form_Activate()
         }
         BuildRankLabel();
     }
+    loadChosenFiles();
+    activating_ = false;
+}
+
+void frmNoshiPreView::loadChosenFiles()
+{
     if (!txtFile1->text().isEmpty())
         LoadOmotegakiFile();
     if (!txtFile2->text().isEmpty())
         LoadNagakiFile();
-    activating_ = false;
 }
 
 void frmNoshiPreView::Form_QueryUnload(bool& cancel)
