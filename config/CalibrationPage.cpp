@@ -1,5 +1,6 @@
 #include "config/CalibrationPage.h"
 
+#include "config/ListFollow.h"
 #include "config/StoreSave.h"
 #include "model/LiveStore.h"
 #include "model/TemplateCatalogue.h"
@@ -165,7 +166,11 @@ void CalibrationPage::loadTab()
     forms::refillList(Combo9, app::store().sizeNames());
 }
 
-void CalibrationPage::sizeAppended(const QString& name) { forms::appendItem(Combo9, name); }
+void CalibrationPage::followStore(app::StoreChange what)
+{
+    if (what == app::StoreChange::Sizes)
+        followList(Combo9, app::store().sizeNames());
+}
 
 void CalibrationPage::sizesRebuilt() { forms::refillList(Combo9, app::store().sizeNames()); }
 

@@ -15,6 +15,8 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
+#include <limits>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace preview {
@@ -42,6 +44,18 @@ const QStringList Columns = {QStringLiteral("ID"), QStringLiteral("ファイル�
 const QString Order = QStringLiteral(" ORDER BY ファイル名 COLLATE NOCASE ASC, ID ASC");
 const QString SelectRows = QStringLiteral("SELECT ID, ファイル名, のし紙サイズ名, 使用するひな型, ディレクトリ FROM ファイルリスト");
 const QString SearchRows = SelectRows + QStringLiteral(" WHERE ファイル名 LIKE ?") + Order;
+
+// The side file of a listed part that names both values, nothing for any
+// other name: the part's name minus its last four characters, plus ".ndb".
+std::optional<SideFile> listedSide(const QString& folder, const QString& name, const QString& extension)
+{
+    if (name.size() < 4 || !name.endsWith(extension, Qt::CaseSensitive))
+        return std::nullopt;
+    auto side = readSideFile(joined(folder, name.left(name.size() - 4) + QStringLiteral(".ndb")));
+    if (!side || side->sizeName.isEmpty() || side->templateKey.isEmpty())
+        return std::nullopt;
+    return side;
+}
 
 QString likePattern(const QString& text) { return u'%' + text + u'%'; }
 
@@ -149,6 +163,14 @@ bool FileListStore::checkOrCreateTable(bool* created)
         for (const QString& c : Columns)
             if (!have.contains(c))
                 return fail(QStringLiteral("表「%1」に列「%2」がありません").arg(Table, c));
+        // A row is found again, deleted and numbered by its ID: one that is
+        // not a whole 32-bit number would be read as another row's.
+        if (!q.exec(QStringLiteral("SELECT ファイル名, ID FROM ファイルリスト WHERE typeof(ID) NOT IN ('integer', 'real') "
+                                   "OR ID <> CAST(ID AS INTEGER) OR ID < -2147483648 OR ID > 2147483647 LIMIT 1")))
+            return fail(sqlReason(q.lastError()));
+        if (q.next())
+            return fail(QStringLiteral("「%1」の行のID「%2」が整数ではありません。")
+                            .arg(q.value(0).toString(), q.value(1).toString()));
         return true;
     }
     *created = true;
@@ -257,14 +279,38 @@ int FileListStore::rowCount()
     return q.value(0).toInt();
 }
 
+qint64 FileListStore::largestId()
+{
+    QSqlQuery q(QSqlDatabase::database(connection_, false));
+    if (!q.exec(QStringLiteral("SELECT CAST(MAX(ID) AS INTEGER) FROM ファイルリスト")) || !q.next())
+        return 0;
+    return q.value(0).toLongLong(); // NULL for an empty table reads as 0
+}
+
+int FileListStore::lowestFreeId()
+{
+    QSqlQuery q(QSqlDatabase::database(connection_, false));
+    if (!q.exec(QStringLiteral("SELECT CASE WHEN NOT EXISTS (SELECT 1 FROM ファイルリスト WHERE ID = 1) THEN 1 ELSE "
+                               "(SELECT CAST(MIN(a.ID) AS INTEGER) + 1 FROM ファイルリスト a WHERE a.ID >= 1 AND NOT EXISTS "
+                               "(SELECT 1 FROM ファイルリスト b WHERE b.ID = a.ID + 1)) END"))
+        || !q.next())
+        return 1;
+    return int(q.value(0).toLongLong());
+}
+
 int FileListStore::nextId()
 {
     if (!open_)
         return 1;
-    QSqlQuery q(QSqlDatabase::database(connection_, false));
-    if (!q.exec(QStringLiteral("SELECT MAX(ID) FROM ファイルリスト")) || !q.next())
-        return 1;
-    return q.value(0).toInt() + 1; // NULL for an empty table reads as 0
+    const qint64 largest = largestId();
+    // Nothing follows the largest ID there is: the lowest free one instead.
+    return largest < std::numeric_limits<int>::max() ? int(largest + 1) : lowestFreeId();
+}
+
+qint64 FileListStore::qualifyingCount(const QString& folder, const QStringList& names) const
+{
+    return std::count_if(names.begin(), names.end(),
+                         [&](const QString& s) { return listedSide(folder, s, kind_.extension).has_value(); });
 }
 
 QStringList FileListStore::listedNames(const QString& folder) const
@@ -299,17 +345,15 @@ int FileListStore::insertFolderRows(const QString& folder, const QStringList& na
     // is held at once.
     int added = 0;
     for (const QString& s : names) {
-        if (s.size() < 4 || !s.endsWith(kind_.extension, Qt::CaseSensitive))
-            continue;
         const QString base = s.left(s.size() - 4);
-        const auto side = readSideFile(joined(folder, base + QStringLiteral(".ndb")));
-        if (!side || side->sizeName.isEmpty() || side->templateKey.isEmpty())
+        const auto side = listedSide(folder, s, kind_.extension);
+        if (!side)
             continue;
         if (injected(FileListFaults::Step::InsertRow, added)) {
             fail(QStringLiteral("書き込みに失敗しました。"));
             return -1;
         }
-        q.bindValue(0, firstId + added);
+        q.bindValue(0, firstId > 0 ? firstId + added : lowestFreeId());
         q.bindValue(1, base);
         q.bindValue(2, side->sizeName);
         q.bindValue(3, side->templateKey);
@@ -335,7 +379,13 @@ int FileListStore::appendFolder(const QString& folder)
         fail(sqlReason(db.lastError()));
         return -1;
     }
-    const int added = insertFolderRows(folder, names, nextId());
+    // The rows follow the largest ID, unless they would run past the largest
+    // ID there is: then each takes the lowest free one. The names bound the
+    // rows; only when they do not fit are the rows counted first.
+    const qint64 largest = largestId();
+    const auto fits = [&](qint64 rows) { return largest + rows <= std::numeric_limits<int>::max(); };
+    const int firstId = fits(names.size()) || fits(qualifyingCount(folder, names)) ? int(largest + 1) : 0;
+    const int added = insertFolderRows(folder, names, firstId);
     if (added == 0) { // nothing qualified: the list as it was
         db.rollback();
         return 0;
@@ -392,7 +442,13 @@ bool FileListStore::compact()
 {
     if (!open_)
         return fail(error_.isEmpty() ? QStringLiteral("データベースが開いていません。") : error_);
-    const QString tmp = compactPath(path_);
+    // A linked database is compacted where the link points, and the copy
+    // takes the old file's permissions before it replaces it.
+    const QFileInfo info(path_);
+    const QString target = info.isSymLink() ? info.canonicalFilePath() : path_;
+    if (target.isEmpty())
+        return fail(QStringLiteral("リンク先のデータベースがありません。"));
+    const QString tmp = compactPath(target);
     // A copy left by an earlier run that was cut short is ours to remove.
     if (QFileInfo(tmp).isFile())
         QFile::remove(tmp);
@@ -414,13 +470,15 @@ bool FileListStore::compact()
     }
     // The copy reaches the disk before it takes the old file's place.
     {
+        struct stat old {};
         QFile f(tmp);
-        if (!f.open(QIODevice::ReadOnly) || ::fsync(f.handle()) != 0)
+        if (::stat(QFile::encodeName(target).constData(), &old) != 0 || !f.open(QIODevice::ReadOnly)
+            || ::fchmod(f.handle(), old.st_mode & 07777) != 0 || ::fsync(f.handle()) != 0)
             return failed(QStringLiteral("最適化した写しを保存できません。"));
     }
     close();
     if (injected(FileListFaults::Step::CompactRename)
-        || std::rename(QFile::encodeName(tmp).constData(), QFile::encodeName(path_).constData()) != 0)
+        || std::rename(QFile::encodeName(tmp).constData(), QFile::encodeName(target).constData()) != 0)
         return failed(QStringLiteral("最適化した写しで置き換えられません。"));
     open();
     return open_;

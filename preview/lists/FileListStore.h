@@ -59,7 +59,8 @@ public:
 
     // Opens the file, creating the file and its table when there is none.
     // A file that is not such a database (damaged, truncated, a folder in
-    // its place, a table of other columns) is Damaged and left untouched;
+    // its place, a table of other columns, an ID that is not a whole 32-bit
+    // number) is Damaged and left untouched;
     // without a data folder the list is Unavailable.
     OpenResult open();
     bool isOpen() const { return open_; }
@@ -80,7 +81,8 @@ public:
     // thread other than the store's); a missing or unreadable file gives no rows.
     static QList<FileListRow> searchReadOnly(const QString& databasePath, const QString& text);
     int rowCount();
-    // The largest ID plus one; 1 for an empty list.
+    // The largest ID plus one; 1 for an empty list; the lowest free ID when
+    // the largest is the largest there is.
     int nextId();
 
     // Adds a row per listed part of the folder with a readable side file
@@ -93,7 +95,8 @@ public:
     bool deleteRow(int id);
 
     // Copies the database compactly beside it and renames the copy over
-    // it. A failure at any step keeps the old file and reopens it.
+    // it (over the file a link points to, with the old file's permissions).
+    // A failure at any step keeps the old file and reopens it.
     bool compact();
 
     void close();
@@ -104,7 +107,12 @@ private:
     QStringList listedNames(const QString& folder) const;
     // A row for each name whose side file names both values, IDs from
     // firstId on; the rows added, -1 on failure.
+    // IDs firstId, firstId + 1, ...; each the lowest free one when firstId is 0.
     int insertFolderRows(const QString& folder, const QStringList& names, int firstId);
+    // The names whose side file names both values.
+    qint64 qualifyingCount(const QString& folder, const QStringList& names) const;
+    qint64 largestId();
+    int lowestFreeId();
     QList<FileListRow> select(const QString& sql, const QString* like);
     bool fail(const QString& what);
     bool openConnection();

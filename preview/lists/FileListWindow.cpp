@@ -5,6 +5,7 @@
 #include "model/TemplateCatalogue.h"
 #include "platform/forms/Controls.h"
 #include "platform/forms/EnterAsTab.h"
+#include "platform/forms/ServiceDialogs.h"
 #include "platform/forms/SubWindowParts.h"
 #include "platform/services/Dialogs.h"
 #include "platform/services/MessageBox.h"
@@ -120,6 +121,7 @@ FileListWindow::FileListWindow(FileListSpec spec, QString databasePath, QWidget*
     Label1->setToolTip(spec_.deleteTip);
 
     model_ = new FileListModel(this);
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] { markEmptyList(); });
     DataGrid1 = placeTwips(new QTableView(this), 2895, 120, 6345, 4215 - 60);
     DataGrid1->setModel(model_);
     DataGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -137,7 +139,7 @@ FileListWindow::FileListWindow(FileListSpec spec, QString databasePath, QWidget*
     setTabOrder(DataGrid1, Command1);
     setTabOrder(Command1, CancelButton);
 
-    search_ = std::make_unique<FileListSearch>([this](QList<FileListRow> rows) { showFound(std::move(rows)); });
+    search_ = std::make_unique<FileListSearch>([this](QList<FileListRow> rows) { showList(std::move(rows)); });
     // The user's edits reach textEdited just before textChanged, which then
     // has nothing more to do.
     connect(Text1, &QLineEdit::textEdited, this, [this] {
@@ -152,6 +154,7 @@ FileListWindow::FileListWindow(FileListSpec spec, QString databasePath, QWidget*
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(CancelButton, &QPushButton::clicked, this, [this] { CancelButton_Click(); });
     forms::EnterAsTab::install(this);
+    forms::watchServiceDialogs();
 }
 
 FileListWindow::~FileListWindow() = default;
@@ -228,7 +231,16 @@ void FileListWindow::Form_Activate()
         QApplication::restoreOverrideCursor();
 }
 
-void FileListWindow::Text1_Change() { showFound(store_ ? store_->search(Text1->text()) : QList<FileListRow>()); }
+bool FileListWindow::event(QEvent* e)
+{
+    // Back from a message box or the folder dialog is no activation: a list
+    // the user has just emptied must not fill itself again.
+    if (forms::isServiceDialogReturn(e))
+        return QDialog::event(e);
+    return forms::Form::event(e);
+}
+
+void FileListWindow::Text1_Change() { showList(store_ ? store_->search(Text1->text()) : QList<FileListRow>()); }
 
 void FileListWindow::Text1_Edited()
 {
@@ -240,11 +252,7 @@ void FileListWindow::Text1_Edited()
 
 bool FileListWindow::searchPending() const { return search_->pending(); }
 
-void FileListWindow::showFound(QList<FileListRow> rows)
-{
-    showList(std::move(rows));
-    Label6->setVisible(this->rows().isEmpty());
-}
+void FileListWindow::markEmptyList() { Label6->setVisible(rows().isEmpty()); }
 
 void FileListWindow::showCount(const QString& what, int n)
 {

@@ -59,6 +59,7 @@ public:
     void Form_Activate() override;
     void Form_QueryUnload(bool& cancel) override;
     void Form_Unload(bool& cancel) override;
+    bool event(QEvent* e) override;
 
     // A change of the search text set from code: the rows at once.
     void Text1_Change();
@@ -97,9 +98,10 @@ public:
 private:
     void OpenFileListStore();
     void showList(QList<FileListRow> rows);
-    void showFound(QList<FileListRow> rows);
     void AddSaveFolderFiles();
     void showCount(const QString& what, int n);
+    // "登録なし" follows the row count of whatever list is shown.
+    void markEmptyList();
 
     FileListSpec spec_;
     QString databasePath_;
