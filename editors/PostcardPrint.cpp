@@ -9,43 +9,24 @@
 
 namespace editors {
 
-std::optional<int> postcardCopies(const QString& text)
-{
-    const QString t = text.trimmed();
-    if (t.isEmpty())
-        return 1;
-    int n = 0;
-    for (const QChar c : t) {
-        int digit = -1;
-        if (c >= u'0' && c <= u'9')
-            digit = c.unicode() - u'0';
-        else if (c >= u'０' && c <= u'９')
-            digit = c.unicode() - u'０';
-        if (digit < 0)
-            return std::nullopt;
-        n = n * 10 + digit;
-        if (n > MaxPostcardCopies)
-            return std::nullopt;
-    }
-    if (n < 1)
-        return std::nullopt;
-    return n;
-}
-
 namespace {
 
 // Gives the printer the card's paper and orientation; where the card then goes.
 PagePlacement setUpCard(prn::Printer& printer, const PostcardLayout* layout, const PostcardPrintOptions& options)
 {
+    // The card's own paper and orientation every time, never what the last
+    // print (a free-size A3 sheet in landscape, say) left on the printer.
+    const bool returnCard = layout && layout->paperWidthTwips > PostcardPaperWidthTwips;
     if (options.notifySize) {
         printer.setPaperSize(prn::DMPAPER_USER);
         if (layout)
             printer.setUserSize(layout->paperWidthTwips, layout->paperHeightTwips);
         else
             printer.setUserSize(PostcardPaperWidthTwips, PostcardPaperHeightTwips);
+    } else {
+        printer.setPaperSize(returnCard ? prn::DMPAPER_DBL_JAPANESE_POSTCARD : prn::DMPAPER_JAPANESE_POSTCARD);
     }
-    if (layout)
-        printer.setOrientation(layout->orientation);
+    printer.setOrientation(layout ? layout->orientation : prn::vbPRORPortrait);
     printer.setScaleMode(prn::vbTwips);
 
     PostcardSheet sheet;

@@ -9,22 +9,19 @@
 #include "platform/vb/VbNum.h"
 #include "preview/PreviewFormatter.h"
 #include "preview/PreviewHost.h"
+#include "platform/forms/ServiceDialogs.h"
 #include "platform/forms/UpDown.h"
 #include "platform/run/RunState.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QColorDialog>
 #include <QComboBox>
 #include <QDir>
-#include <QFileDialog>
-#include <QFontDialog>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
@@ -55,34 +52,6 @@ QLineEdit* hiddenField(QWidget* parent)
     return e;
 }
 
-// Message boxes and common dialogs are not windows of the program: coming
-// back from one is no activation (the caret and the change flags stay).
-struct FocusTracker {
-    bool lastWasServiceDialog = false;
-    FocusTracker()
-    {
-        watch = QObject::connect(qApp, &QGuiApplication::focusWindowChanged, qApp, [this](QWindow* w) {
-            if (!w)
-                return;
-            lastWasServiceDialog = false;
-            for (QWidget* top : QApplication::topLevelWidgets()) {
-                if (top->windowHandle() == w) {
-                    lastWasServiceDialog = qobject_cast<QMessageBox*>(top) || qobject_cast<QFileDialog*>(top) ||
-                                           qobject_cast<QColorDialog*>(top) || qobject_cast<QFontDialog*>(top);
-                    break;
-                }
-            }
-        });
-    }
-    ~FocusTracker() { QObject::disconnect(watch); }
-    FocusTracker(const FocusTracker&) = delete;
-    FocusTracker& operator=(const FocusTracker&) = delete;
-
-    QMetaObject::Connection watch;
-};
-
-FocusTracker& focusTracker() { return run::slot<FocusTracker>(); }
-
 // The page on screen is of the registered size and name style the
 // dispatcher stands at; the saves name its paper by them.
 void nameCurrentSize(app::LiveStore& st)
@@ -98,7 +67,7 @@ void nameCurrentSize(app::LiveStore& st)
 
 frmNoshiPreView::frmNoshiPreView(QWidget* parent) : forms::Form(parent)
 {
-    focusTracker();
+    forms::watchServiceDialogs();
     setWindowTitle(QStringLiteral("編　集"));
     setSizeGripEnabled(true);
 
@@ -314,6 +283,10 @@ void frmNoshiPreView::pageLaidOut()
     // names the paper of the page on screen.
     omoteEdited_ = nameEdited_ = false;
     nameCurrentSize(app::store());
+    // The layout writes only a placeholder where the rank label goes: the
+    // activation that shows the page starts the rank series again and
+    // builds the label of the start rank.
+    CurrentRank = 0;
 }
 
 void frmNoshiPreView::boxChanged(int which)
@@ -340,9 +313,10 @@ void frmNoshiPreView::clearChanged(int which)
 
 bool frmNoshiPreView::event(QEvent* e)
 {
-    // A hidden window is no active window: an activation that reaches it
-    // after it hid itself (a message box closing over it) does nothing.
-    if (e->type() == QEvent::WindowActivate && (focusTracker().lastWasServiceDialog || !isVisible()))
+    // Back from a message box or common dialog the caret and the change flags
+    // stay. A hidden window is no active window: an activation that reaches
+    // it after it hid itself (a message box closing over it) does nothing.
+    if (forms::isServiceDialogReturn(e) || (e->type() == QEvent::WindowActivate && !isVisible()))
         return QDialog::event(e);
     return forms::Form::event(e);
 }
@@ -495,9 +469,14 @@ void frmNoshiPreView::Form_Resize()
     geometry_ = layOutCanvas(in);
 
     // A window too small for the canvas leaves the controls where they were.
-    if (geometry_.canvas.width() > 0 && geometry_.canvas.height() > 0)
-        placeMm(Picture1, geometry_.canvas.left(), geometry_.canvas.top(), geometry_.canvas.width(),
-                geometry_.canvas.height());
+    // The canvas ends at the scroll bars: below and beside them lies the
+    // window, so that no part of the page shows around the bars.
+    if (geometry_.canvas.width() > 0 && geometry_.canvas.height() > 0) {
+        const QRectF& c = geometry_.canvas;
+        const double right = geometry_.vBar.height() > 0 ? std::min(c.right(), geometry_.vBar.left()) : c.right();
+        const double bottom = geometry_.hBar.width() > 0 ? std::min(c.bottom(), geometry_.hBar.top()) : c.bottom();
+        placeMm(Picture1, c.left(), c.top(), right - c.left(), bottom - c.top());
+    }
     if (!scrolledAcross_)
         boxLeft_ = geometry_.boxLeft;
     if (geometry_.vBar.height() > 0)

@@ -5,13 +5,20 @@
 
 #include "editors/PageInserts.h"
 #include "editors/PostcardPrint.h"
+#include "editors/frmFileLoad.h"
 #include "editors/frmHagaki.h"
 #include "editors/frmHagakiSub.h"
+#include "editors/frmFreeSize.h"
+#include "platform/print/PaperCodes.h"
+#include "platform/forms/FileLists.h"
 #include "platform/richtext/RichTextEdit.h"
+#include "common/FileBytes.h"
+#include "common/HugePng.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QLineEdit>
@@ -238,4 +245,81 @@ TEST_F(HagakiTest, PictureCommandsOfBothEditorsActOnTheirOwnPage)
     EXPECT_EQ(card.Inserts->Text11->text(), "Text11");
     EXPECT_EQ(card.RichTextBox1->text(), QString(QChar(0xFFFC)));
 
+}
+
+// A picture of 20000 x 20000 pixels (a few kilobytes on disk) is too large
+// to decode: the picture picker and the object insertion, opened by the
+// postcard editor's buttons, each say so and the page stays as it was.
+TEST_F(HagakiTest, APictureTooLargeToDecodeIsReportedByThePickerAndTheObjectInsertion)
+{
+    writeFileBytes(dir.filePath("huge.png"), hugePng(20000, 20000));
+    const QString oldCurrent = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    frmHagaki& card = open();
+    card.RichTextBox1->setText(QStringLiteral("賀正"));
+    const auto saysTooLarge = [&] {
+        ASSERT_EQ(asked.size(), 1u);
+        EXPECT_TRUE(asked[0].text.contains(QStringLiteral("大きすぎ"))) << asked[0].text.toStdString();
+        EXPECT_TRUE(asked[0].text.contains(QStringLiteral("20000×20000"))) << asked[0].text.toStdString();
+        asked.clear();
+    };
+
+    bool pickerStayed = false;
+    QTimer::singleShot(0, [&] {
+        auto* picker = qobject_cast<editors::frmFileLoad*>(QApplication::activeModalWidget());
+        ASSERT_NE(picker, nullptr);
+        picker->File1->setFileName(QStringLiteral("huge.png"));
+        picker->Command1->click();
+        pickerStayed = !picker->isUnloaded();
+        picker->Command2->click();
+    });
+    card.Command8->click();
+    EXPECT_TRUE(pickerStayed);
+    saysTooLarge();
+
+    bool dialogStayed = false;
+    QTimer::singleShot(0, [&] {
+        auto* d = qobject_cast<editors::frmHagakiSub*>(QApplication::activeModalWidget());
+        ASSERT_NE(d, nullptr);
+        d->Text3->setText(dir.filePath("huge.png"));
+        d->Command1->click();
+        dialogStayed = !d->isUnloaded();
+        d->Command2->click();
+    });
+    card.Command1->click();
+    EXPECT_TRUE(dialogStayed);
+    saysTooLarge();
+    EXPECT_EQ(card.RichTextBox1->text(), QStringLiteral("賀正")) << "nothing embedded";
+    QDir::setCurrent(oldCurrent);
+}
+
+// After a free-size print on A3 in landscape, a postcard printed without the
+// size notice comes out on postcard paper, upright: each print sets its
+// paper and orientation from its own page.
+TEST_F(HagakiTest, APostcardAfterAFreeSizeA3LandscapePrintIsOnItsOwnPaper)
+{
+    host.c.Check3 = false;
+    editors::frmFreeSize& free = FreeSizeTest::open(420, 150);
+    free.RichTextBox1->setText(QStringLiteral("御祝"));
+    free.Text1->setText(QStringLiteral("1"));
+    free.mnuFilePrint->trigger();
+    ASSERT_EQ(rec->paperCode(), prn::DMPAPER_A3);
+    ASSERT_EQ(rec->orientation(), prn::vbPRORLandscape);
+
+    struct Case {
+        const char* layout;
+        int paper, orientation;
+    };
+    for (const Case c : {Case{"はがき　縦置き／縦書き", 43, 1}, Case{"はがき　横置き／横書き", 43, 2},
+                         Case{"往復はがき　縦置き／縦書き", 69, 1}}) {
+        SCOPED_TRACE(c.layout);
+        frmHagaki& w = open();
+        choose(w, QString::fromUtf8(c.layout));
+        w.RichTextBox1->setText(QStringLiteral("謹賀新年"));
+        rec->clearCalls();
+        w.mnuFilePrint->trigger();
+        EXPECT_EQ(rec->count("startDoc"), 1);
+        EXPECT_EQ(rec->paperCode(), c.paper);
+        EXPECT_EQ(rec->orientation(), c.orientation);
+    }
 }

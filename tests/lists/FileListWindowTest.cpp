@@ -2,14 +2,22 @@
 // wired as at start-up; databases and saved parts in temporary folders.
 #include "preview/PreviewSupport.h"
 
+#include "common/RealBoxes.h"
 #include "lists/ListSupport.h"
 #include "preview/lists/FileListWindow.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTableView>
 #include <QPointer>
+#include <QThread>
 #include <QTimer>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QElapsedTimer>
+#include <deque>
 
 using preview::FileListWindow;
 using preview::frmNoshiPreView;
@@ -65,6 +73,39 @@ protected:
             if (!win->isUnloaded())
                 win->unload();
         });
+    }
+    // The user's steps in the list window the next command shows modal, each
+    // taken once that window is the active one (after its activation has
+    // run, also on every return to it). The last step must close it.
+    using Step = std::function<void(FileListWindow&)>;
+    void walk(std::vector<Step> steps)
+    {
+        auto left = std::make_shared<std::deque<Step>>(steps.begin(), steps.end());
+        auto waited = std::make_shared<QElapsedTimer>();
+        waited->start();
+        auto* poll = new QTimer(w.get());
+        QObject::connect(poll, &QTimer::timeout, w.get(), [poll, left, waited] {
+            auto* win = qobject_cast<FileListWindow*>(QApplication::activeModalWidget());
+            if (!win || win->isUnloaded() || !win->isActiveWindow()) {
+                if (waited->elapsed() > 5000) {
+                    ADD_FAILURE() << "the list window is not active; " << left->size() << " steps left";
+                    poll->stop();
+                    poll->deleteLater();
+                    if (win)
+                        win->unload();
+                }
+                return;
+            }
+            const Step step = left->front();
+            left->pop_front();
+            if (left->empty()) {
+                poll->stop();
+                poll->deleteLater();
+            }
+            waited->restart();
+            step(*win);
+        });
+        poll->start(5);
     }
     // A window of its own over `db`, loaded and activated; an unload
     // deletes it later, the test's end at once.
@@ -350,4 +391,191 @@ TEST_F(FileListWindowTest, TheWindowOpensWhereItWasClosed)
     EXPECT_EQ(ini("DataBase2Top"), "900");
     auto* second = window<frmDatabase2>("nd2File.db");
     EXPECT_EQ(second->pos(), QPoint(100, 60));
+}
+
+namespace {
+
+// A key as the user presses it in the search box; `text` is what it types.
+void press(FileListWindow& win, Qt::Key key, const QString& text)
+{
+    drive::keyClick(win.Text1, key, Qt::NoModifier, text);
+}
+
+// Lets the window take the rows of the searches it is waiting for.
+void settle(FileListWindow& win)
+{
+    QElapsedTimer t;
+    t.start();
+    while (win.searchPending() && t.elapsed() < 10000) {
+        QApplication::processEvents();
+        QThread::msleep(1);
+    }
+    QApplication::processEvents();
+}
+
+} // namespace
+
+TEST_F(FileListWindowTest, TheNoEntryMarkFollowsTheRowsAfterEveryFill)
+{
+    const QString parts = folder("parts");
+    for (const char* n : {"一.nd1", "二.nd1", "山田.nd2", "鈴木.nd2"})
+        part(parts, n, sideBytes(LargeKey, "大のし"));
+    w->show();
+    w->Combo3->setCurrentIndex(0);
+    answerDialogs(parts);
+
+    struct Case {
+        const char* what;
+        QString fileParth;        // the save folder the empty list fills itself from
+        QString name;             // the main window's name, the name list's first search
+        QLabel* FileListWindow::*command; // clicked after a search that finds nothing
+        QStringList rows;
+    };
+    const Case cases[] = {
+        {"add", "", "", &FileListWindow::Label4, {"一", "二"}},
+        {"rebuild", "", "", &FileListWindow::Label3, {"一", "二"}},
+        {"automatic fill", parts, "佐藤", nullptr, {"山田", "鈴木"}},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        app::store().FileParth = c.fileParth;
+        preview::installFileLists(w.get(), folder(QString::number(n++))); // empty databases
+        QStringList seen;
+        std::vector<Step> steps;
+        if (c.command) {
+            steps.push_back([&](FileListWindow& win) {
+                drive::keyClicks(win.Text1, QStringLiteral("無い"));
+                settle(win);
+                seen << QString::number(win.rows().size()) + (win.Label6->isVisible() ? " 登録なし" : "");
+                drive::click(win.*c.command);
+            });
+        }
+        steps.push_back([&](FileListWindow& win) {
+            EXPECT_EQ(namesOf(win), c.rows);
+            seen << QString::number(win.rows().size()) + (win.Label6->isVisible() ? " 登録なし" : "");
+            drive::click(win.CancelButton);
+        });
+        walk(steps);
+        if (c.command) {
+            w->mnuFileList1->trigger();
+            EXPECT_EQ(seen.join(" / ").toStdString(), "0 登録なし / 2");
+        } else {
+            w->Text2->setText(c.name);
+            drive::click(w->Command2);
+            EXPECT_EQ(seen.join(" / ").toStdString(), "2");
+        }
+    }
+}
+
+TEST_F(FileListWindowTest, DeletingTheLastRowLeavesTheListEmpty)
+{
+    const QString parts = folder("parts");
+    part(parts, "一.nd1", sideBytes(LargeKey, "大のし"));
+    app::store().FileParth = parts;
+    w->show();
+    realbox::answers({ui::Answer::Yes});
+    QStringList after;
+    walk({
+        [](FileListWindow& win) {
+            EXPECT_EQ(namesOf(win), QStringList{"一"}); // filled from the save folder on opening
+            drive::click(win.Label1);
+        },
+        [&](FileListWindow& win) {
+            // Back from the question: the list stays as the user left it.
+            after = namesOf(win);
+            EXPECT_TRUE(win.Label6->isVisible());
+            drive::click(win.CancelButton);
+        },
+    });
+    w->mnuFileList1->trigger();
+    EXPECT_EQ(messages(), QStringList{"Question|一を削除します。よろしいですか？"});
+    EXPECT_EQ(after.join(" ").toStdString(), "");
+    EXPECT_EQ(preview::FileListStore(lists.filePath("nd1File.db"), preview::OmoteFileListKind()).all(),
+              QList<preview::FileListRow>());
+    EXPECT_TRUE(QFile::exists(parts + "/一.nd1"));
+}
+
+// Typing in the search box: the key comes back at once, and the rows that
+// follow are the ones the search of that text gives.
+TEST_F(FileListWindowTest, TypedSearchesLeaveTheKeyAtOnceAndFindTheSameRows)
+{
+    const QString dir = folder("parts");
+    const QStringList all = {"50%off", "abc", "ABD", "ac", "axc", "O'Neil", "say\"hi", "山本", "山田太郎様", "％全角"};
+    for (const QString& n : all)
+        part(dir, n + ".nd1", sideBytes(LargeKey, "大のし"));
+    {
+        preview::FileListStore fill(lists.filePath("nd1File.db"), preview::OmoteFileListKind());
+        ASSERT_NE(fill.open(), preview::FileListStore::OpenResult::Damaged);
+        ASSERT_EQ(fill.replaceWithFolder(dir), 10);
+    }
+    auto* win = window<frmDatabase1>("nd1File.db");
+    ASSERT_EQ(namesOf(*win), all);
+
+    // The rows stay as they were until the search of the new text returns.
+    press(*win, Qt::Key_A, "a");
+    EXPECT_EQ(win->Text1->text(), "a");
+    EXPECT_TRUE(win->searchPending());
+    EXPECT_EQ(namesOf(*win), all);
+    settle(*win);
+    EXPECT_EQ(namesOf(*win), QStringList({"abc", "ABD", "ac", "axc", "say\"hi"}));
+    EXPECT_EQ(win->currentRow(), 0);
+
+    struct Case {
+        QString typed; // replaces the whole text; empty: Backspace over it
+        QStringList names;
+    };
+    const Case cases[] = {
+        {"", all},
+        {"%", all},
+        {"_", all},
+        {"a_c", {"abc", "axc"}},
+        {"ab", {"abc", "ABD"}},
+        {"0%o", {"50%off"}},
+        {"O'Neil", {"O'Neil"}},
+        {"\"", {"say\"hi"}},
+        {"'; DELETE FROM ファイルリスト; --", {}},
+        {"山田", {"山田太郎様"}},
+        {"％", {"％全角"}},
+        {"ＡＢ", {}},
+        {"", all},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed.toStdString());
+        win->Text1->selectAll();
+        if (c.typed.isEmpty())
+            press(*win, Qt::Key_Backspace, "\b");
+        else
+            press(*win, Qt::Key_unknown, c.typed);
+        ASSERT_EQ(win->Text1->text(), c.typed);
+        settle(*win);
+        EXPECT_EQ(namesOf(*win), c.names);
+        EXPECT_EQ(win->Label6->isVisibleTo(win), c.names.isEmpty()); // 登録なし
+    }
+
+    // Keys typed while a search runs: only the newest text is shown.
+    int shown = 0;
+    QObject::connect(win->DataGrid1->model(), &QAbstractItemModel::modelReset, win, [&shown] { ++shown; });
+    for (const char* k : {"山", "田", "太"})
+        press(*win, Qt::Key_unknown, QString::fromUtf8(k));
+    settle(*win);
+    EXPECT_EQ(namesOf(*win), QStringList{"山田太郎様"});
+    EXPECT_EQ(shown, 1);
+
+    // Text set by a command overtakes a search still running.
+    press(*win, Qt::Key_Backspace, "\b");
+    forms::setText(win->Text1, "ab");
+    EXPECT_EQ(namesOf(*win), QStringList({"abc", "ABD"}));
+    settle(*win);
+    EXPECT_EQ(namesOf(*win), QStringList({"abc", "ABD"}));
+
+    // A row deleted while a search runs is not brought back by it.
+    forms::setText(win->Text1, "");
+    win->setCurrentRow(1); // abc
+    press(*win, Qt::Key_A, "a");
+    answers({ui::Answer::Yes});
+    win->Label1_Click();
+    settle(*win);
+    EXPECT_EQ(win->Text1->text(), "a");
+    EXPECT_EQ(namesOf(*win), QStringList({"ABD", "ac", "axc", "say\"hi"}));
 }
