@@ -283,6 +283,10 @@ void frmNoshiPreView::pageLaidOut()
     // names the paper of the page on screen.
     omoteEdited_ = nameEdited_ = false;
     nameCurrentSize(app::store());
+    // The layout writes only a placeholder where the rank label goes: the
+    // activation that shows the page starts the rank series again and
+    // builds the label of the start rank.
+    CurrentRank = 0;
 }
 
 void frmNoshiPreView::boxChanged(int which)

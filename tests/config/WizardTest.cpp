@@ -2,6 +2,7 @@
 // the main window's activation to the summary, the refusals, the ways back
 // and out, and a second run from the menu on a store that has sizes.
 #include "config/ConfigSupport.h"
+#include "common/SpinnerArrows.h"
 #include "app/PrintersTesting.h"
 
 #include "app/MainWizardHost.h"
@@ -402,6 +403,12 @@ TEST_F(WizardTest, TheMenuOpensItAgainOnAStoreThatHasSizes)
 
     // The wizard's height check allows 3 mm under the template (297×210 for the test sheet).
     forms::setListIndex(size->Combo1, 0);
+    forms::setText(size->Text20, QStringLiteral("214"));
+    clickArrow(size->UpDown2, true); // the upper arrow counts up
+    EXPECT_EQ(size->Text20->text(), QStringLiteral("215"));
+    clickArrow(size->UpDown2, false);
+    clickArrow(size->UpDown2, false);
+    EXPECT_EQ(size->Text20->text(), QStringLiteral("213"));
     for (const auto& [height, warns] : std::vector<std::pair<int, bool>>{{207, false}, {206, true}}) {
         size->UpDown3->setValue(height);
         EXPECT_EQ(size->Text21->text(), QString::number(height));
