@@ -469,9 +469,14 @@ void frmNoshiPreView::Form_Resize()
     geometry_ = layOutCanvas(in);
 
     // A window too small for the canvas leaves the controls where they were.
-    if (geometry_.canvas.width() > 0 && geometry_.canvas.height() > 0)
-        placeMm(Picture1, geometry_.canvas.left(), geometry_.canvas.top(), geometry_.canvas.width(),
-                geometry_.canvas.height());
+    // The canvas ends at the scroll bars: below and beside them lies the
+    // window, so that no part of the page shows around the bars.
+    if (geometry_.canvas.width() > 0 && geometry_.canvas.height() > 0) {
+        const QRectF& c = geometry_.canvas;
+        const double right = geometry_.vBar.height() > 0 ? std::min(c.right(), geometry_.vBar.left()) : c.right();
+        const double bottom = geometry_.hBar.width() > 0 ? std::min(c.bottom(), geometry_.hBar.top()) : c.bottom();
+        placeMm(Picture1, c.left(), c.top(), right - c.left(), bottom - c.top());
+    }
     if (!scrolledAcross_)
         boxLeft_ = geometry_.boxLeft;
     if (geometry_.vBar.height() > 0)
