@@ -88,6 +88,7 @@ PageEditor::PageEditor(QWidget* parent) : forms::Form(parent)
 
     buildToolStrips();
     buildMenus();
+    putMenuKeysFirst(this);
 
     preview::PreviewFormatter::Controls c;
     c.view1 = RichTextBox1View;

@@ -3,10 +3,46 @@
 #include "preview/PreviewFormatter.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 
 namespace preview {
+
+namespace {
+
+// Watches every key on its way to a control of one window, those made later
+// included, and leaves the keys of the window's enabled menu items unclaimed
+// so that the items run.
+class MenuKeysFirst : public QObject {
+public:
+    explicit MenuKeysFirst(QWidget* window) : QObject(window), window_(window) { qApp->installEventFilter(this); }
+
+    bool eventFilter(QObject* watched, QEvent* e) override
+    {
+        if (e->type() != QEvent::ShortcutOverride || !watched->isWidgetType())
+            return false;
+        auto* w = static_cast<QWidget*>(watched);
+        if (w == window_ || w->window() != window_)
+            return false;
+        const QKeySequence typed(static_cast<QKeyEvent*>(e)->keyCombination());
+        for (const QAction* a : window_->findChildren<QAction*>()) {
+            if (a->isEnabled() && a->shortcuts().contains(typed)) {
+                e->ignore();
+                return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    QWidget* window_;
+};
+
+} // namespace
+
+void EditorMenus::putMenuKeysFirst(QWidget* window) { new MenuKeysFirst(window); }
 
 QAction* EditorMenus::addItem(QMenu* menu, const QString& caption, const QKeySequence& key)
 {

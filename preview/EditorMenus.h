@@ -45,6 +45,11 @@ struct EditorMenus {
     // Connects the edit items, the format menu and the right-click menu to
     // the window's formatter, asked for at each command.
     void connectFormatCommands(QObject* context, std::function<PreviewFormatter&()> formatter);
+
+    // The window's menu keys come before the own keys of whatever control in
+    // it has the focus: Ctrl+A typed in the copies box saves, it does not
+    // select the box's text. Keys no menu item has stay with the control.
+    static void putMenuKeysFirst(QWidget* window);
 };
 
 } // namespace preview

@@ -128,6 +128,7 @@ frmNoshiPreView::frmNoshiPreView(QWidget* parent) : forms::Form(parent)
 
     buildToolStrips();
     buildMenus();
+    putMenuKeysFirst(this);
 
     PreviewFormatter::Controls c;
     c.view1 = RichTextBox1View;

@@ -4,6 +4,7 @@
 #include "preview/PreviewSupport.h"
 
 #include "preview/ModalHand.h"
+#include "common/Drive.h"
 #include "common/FileBytes.h"
 #include "preview/lists/FileListWindow.h"
 
@@ -264,4 +265,35 @@ TEST_F(PreviewRoadsTest, TheFileDialogsStartWhereTheLastFileWent)
     ASSERT_TRUE(hand.settle());
     EXPECT_EQ(hand.lastDialogStart().toStdString(), (elsewhere + "|御祝.nd2").toStdString());
     EXPECT_EQ(p.windowTitle().toStdString(), ("編集  " + elsewhere + "/御祝.nd2").toStdString());
+}
+
+// Ctrl+A opens the save dialog of the name part wherever the focus is in the
+// window: the menu's key comes before select-all of the page box and of the
+// copies box.
+TEST_F(PreviewRoadsTest, CtrlAInAnyBoxSavesTheName)
+{
+    frmNoshiPreView& p = edit(QStringLiteral("大のし"));
+    p.RichTextBox2->setText(QStringLiteral("山田"));
+    realWindows(true);
+
+    const struct {
+        QWidget* clicked;
+        QWidget* box;
+        QString fileName;
+    } cases[] = {{p.RichTextBox2View->viewport(), p.RichTextBox2View, QStringLiteral("山田様")},
+                 {p.Text1, p.Text1, QStringLiteral("部数")}};
+    for (const auto& c : cases) {
+        p.activateWindow(); // back from the last dialog
+        settleAlone();
+        ASSERT_TRUE(p.isActiveWindow());
+        drive::click(c.clicked);
+        ASSERT_EQ(QApplication::focusWidget(), c.box);
+        ModalHand hand;
+        hand.type(c.fileName);
+        drive::typedKey(c.box, Qt::Key_A, Qt::ControlModifier);
+        EXPECT_TRUE(hand.settle(2000)) << c.fileName.toStdString();
+        EXPECT_TRUE(QFile::exists(parts + "/" + c.fileName + ".nd2")) << c.fileName.toStdString();
+    }
+    EXPECT_EQ(p.RichTextBox2->selLength(), 0);
+    EXPECT_EQ(p.Text1->selectedText(), "");
 }
