@@ -4,6 +4,7 @@
 #include "platform/paths/AppPaths.h"
 #include "platform/richtext/RichTextBox.h"
 #include "platform/richtext/RichTextEdit.h"
+#include "platform/services/FontDialog.h"
 #include "platform/services/MessageBox.h"
 #include "platform/services/Shell.h"
 #include "platform/vb/VbNum.h"
@@ -18,7 +19,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
-#include <QFontDialog>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -68,7 +68,7 @@ struct FocusTracker {
             for (QWidget* top : QApplication::topLevelWidgets()) {
                 if (top->windowHandle() == w) {
                     lastWasServiceDialog = qobject_cast<QMessageBox*>(top) || qobject_cast<QFileDialog*>(top) ||
-                                           qobject_cast<QColorDialog*>(top) || qobject_cast<QFontDialog*>(top);
+                                           qobject_cast<QColorDialog*>(top) || qobject_cast<ui::FontDialog*>(top);
                     break;
                 }
             }

@@ -84,7 +84,7 @@ protected:
         ui::setDialogAnswerer([family](const ui::DialogRequest&) {
             ui::DialogAnswer a;
             a.accepted = !family.isEmpty();
-            a.font = QFont(family);
+            a.font.name = family;
             return a;
         });
     }

@@ -274,7 +274,8 @@ TEST_F(FormatTest, FontDialogAppliesTheNameToBoth)
     ui::setDialogAnswerer([](const ui::DialogRequest&) {
         ui::DialogAnswer a;
         a.accepted = true;
-        a.font = QFont(QStringLiteral("ＭＳ ゴシック"), 40);
+        a.font.name = QStringLiteral("ＭＳ ゴシック");
+        a.font.size = 40;
         return a;
     });
     f().fontDialog();
