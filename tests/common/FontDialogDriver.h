@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
