@@ -1,5 +1,7 @@
 # Set-up, build, run and test on Debian 12. `make run` and `make test` do
 # everything: missing Debian packages are installed with apt-get first.
+# `make run` builds the program alone; `make test` builds everything the
+# tests run, `make bench` the benchmarks and what they run.
 PACKAGES := cmake g++ make pkg-config qt6-base-dev libqt6sql6-sqlite libharfbuzz-dev libicu-dev libfontconfig-dev \
             libgtest-dev libgmock-dev libbenchmark-dev fonts-ipafont-mincho fonts-ipafont-gothic \
             cups cups-bsd printer-driver-cups-pdf poppler-utils libcups2-dev \
@@ -7,7 +9,7 @@ PACKAGES := cmake g++ make pkg-config qt6-base-dev libqt6sql6-sqlite libharfbuzz
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build run test bench fuzz clean
+.PHONY: deps configure build program run test bench fuzz clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do \
@@ -18,17 +20,23 @@ deps:
 	    $$SUDO apt-get update && DEBIAN_FRONTEND=noninteractive $$SUDO apt-get install -y --no-install-recommends $$missing; \
 	fi
 
-build: deps
+configure: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: configure
 	cmake --build $(BUILD) -j$(JOBS)
 
-run: build
+program: configure
+	cmake --build $(BUILD) -j$(JOBS) --target kazaguru
+
+run: program
 	$(BUILD)/kazaguru
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
-bench: build
+bench: configure
+	cmake --build $(BUILD) -j$(JOBS) --target benchmarks
 	@for b in $(BUILD)/tests/bench/bench_*; do [ -x "$$b" ] && QT_QPA_PLATFORM=$${QT_QPA_PLATFORM:-offscreen} "$$b"; done
 
 # Coverage-guided fuzzing with libFuzzer (clang, address and undefined-behaviour

@@ -20,6 +20,7 @@
 #include "platform/services/Translations.h"
 #include "platform/services/ProgramLook.h"
 #include "preview/lists/FileListWindow.h"
+#include "print/PrintContext.h"
 #include "print/PrintDispatcher.h"
 
 #include <QApplication>
@@ -37,6 +38,8 @@ int runProgram(int argc, char** argv, const std::function<void(QWidget&)>& shown
     // Built first so that it outlives every window that reaches it.
     ProgramContext context;
     ScopedProgramContext useContext(context);
+    noshi::PrintContext printing;
+    noshi::ScopedPrintContext usePrinting(printing);
     QApplication qapp(argc, argv);
     QApplication::setOrganizationName(paths::Organization);
     QApplication::setApplicationName(paths::ApplicationName);

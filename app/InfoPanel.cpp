@@ -1,6 +1,7 @@
 #include "app/InfoPanel.h"
 
-#include <QImageReader>
+#include "platform/files/PictureFile.h"
+
 #include <algorithm>
 #include <QLinearGradient>
 #include <QPainter>
@@ -18,11 +19,12 @@ void InfoPanel::setBuiltinPicture()
 
 bool InfoPanel::loadPicture(const QString& path)
 {
-    QImageReader reader(path);
-    const QImage img = reader.read();
-    if (img.isNull())
+    // Through the regular-file check: a pipe named as the picture would
+    // otherwise block the program before its window is shown.
+    const files::PictureRead pic = files::readPictureFile(path);
+    if (!pic.ok())
         return false;
-    picture_ = QPixmap::fromImage(img);
+    picture_ = QPixmap::fromImage(pic.image);
     builtin_ = false;
     update();
     return true;

@@ -69,11 +69,7 @@ preview::PagePrintOutcome MainPreviewHost::printPage()
     return r;
 }
 
-void MainPreviewHost::showMainWindow()
-{
-    main_.show();
-    main_.raise();
-}
+void MainPreviewHost::showMainWindow() { main_.bringToFront(); }
 
 void MainPreviewHost::setMainSize(const QString& sizeName) { main_.Combo1->setEditText(sizeName); }
 

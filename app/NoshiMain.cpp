@@ -10,6 +10,7 @@
 #include "model/TemplateCatalogue.h"
 #include "platform/forms/CharLimit.h"
 #include "platform/forms/Controls.h"
+#include "platform/forms/UpDown.h"
 #include "platform/forms/EnterAsTab.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/SubWindowParts.h"
@@ -165,7 +166,7 @@ void NoshiMain::buildControls()
     UpDown2->setRange(1, 1000);
     UpDown2->setSingleStep(1);
     UpDown2->setPageStep(1);
-    UpDown2->setInvertedAppearance(true); // the upper arrow counts up
+    noshi::makeArrowsCountUp(UpDown2);
     UpDown2->setValue(1);
     ProgressBar1 = place(new QProgressBar(Frame3), 2640, 600, 1695, 375);
     ProgressBar1->setTextVisible(false);

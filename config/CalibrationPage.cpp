@@ -1,5 +1,6 @@
 #include "config/CalibrationPage.h"
 
+#include "config/ListFollow.h"
 #include "config/StoreSave.h"
 #include "model/LiveStore.h"
 #include "model/TemplateCatalogue.h"
@@ -47,9 +48,7 @@ QGroupBox* offsetFrame(const QString& caption, const QString& inputCaption, int 
     f.box->setInputMethodHints(Qt::ImhPreferNumbers);
     f.box->setMaximumWidth(70);
     input->setBuddy(f.box);
-    f.spin = new noshi::UpDown(frame, f.box, lowest, highest);
-    f.spin->setInvertedAppearance(false);
-    f.spin->setInvertedControls(false);
+    f.spin = new noshi::UpDown(frame, f.box, lowest, highest, noshi::UpDown::Arrows::Reversed);
     f.spin->setFixedSize(18, f.box->sizeHint().height());
     auto* currentCaption = new QLabel(QStringLiteral("現在の調整値"), frame);
     f.current = new QLabel(frame);
@@ -79,7 +78,9 @@ std::optional<QString> MovementText(const QString& box, double mmPerStep, const 
         return std::nullopt;
     if (*v == 0)
         return QStringLiteral("標準");
-    const QString mm = QString::number(std::abs(*v * mmPerStep), 'g', 15);
+    // Two decimals are what a ruler shows; trailing zeros are dropped (3.5, 7).
+    const double hundredths = std::round(std::abs(*v * mmPerStep) * 100);
+    const QString mm = QString::number(hundredths / 100, 'g', 15);
     return (*v > 0 ? positive : negative) + mm + QStringLiteral("㎜移動");
 }
 
@@ -165,7 +166,11 @@ void CalibrationPage::loadTab()
     forms::refillList(Combo9, app::store().sizeNames());
 }
 
-void CalibrationPage::sizeAppended(const QString& name) { forms::appendItem(Combo9, name); }
+void CalibrationPage::followStore(app::StoreChange what)
+{
+    if (what == app::StoreChange::Sizes)
+        followList(Combo9, app::store().sizeNames());
+}
 
 void CalibrationPage::sizesRebuilt() { forms::refillList(Combo9, app::store().sizeNames()); }
 

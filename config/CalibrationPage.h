@@ -38,7 +38,7 @@ public:
     explicit CalibrationPage(Noshisettei& dialog);
 
     void loadTab() override;
-    void sizeAppended(const QString& name) override;
+    void followStore(app::StoreChange what) override;
     void sizesRebuilt() override;
 
     void ChooseCalibrationSize();      // Combo9 picked

@@ -26,6 +26,7 @@ namespace config {
 namespace {
 
 const QString BoxFont = QStringLiteral("ＭＳ Ｐ明朝");
+constexpr double BoxFontSize = 12;
 const QString SaveTitle = QStringLiteral("ファイルに保存");
 const QString RtfFilter = QStringLiteral("ﾘｯﾁﾃｷｽﾄ形式のﾌｧｲﾙ (*.rtf)|*.rtf");
 constexpr uint32_t ColorDialogStart = vb::Rgb(0, 0, 255);
@@ -182,6 +183,7 @@ void CompanyNamePage::SetupCompanyNameBoxes()
         b->setHeightMm(BoxHeightMm);
         b->setSelStart(0);
         b->setSelFontName(BoxFont);
+        b->setSelFontSize(BoxFontSize);
         if (!path(s).isEmpty() && !b->loadFile(path(s)))
             b->clear();
         // Vertical fonts throughout; the last pass sets what is typed at the end.
@@ -198,8 +200,6 @@ void CompanyNamePage::SetupCompanyNameBoxes()
     showEdge();
     changed_ = {false, false};
 }
-
-void CompanyNamePage::activateTab() { changed_ = {false, false}; }
 
 void CompanyNamePage::showEdge()
 {

@@ -31,7 +31,6 @@ public:
     ~CompanyNamePage() override;
 
     void loadTab() override;
-    void activateTab() override;
     void queryUnloadTab(bool& cancel) override;
 
     // Both boxes from their files, vertical fonts throughout; the flags cleared.

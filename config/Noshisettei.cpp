@@ -24,7 +24,13 @@ const std::array<QString, Noshisettei::TabCount> Noshisettei::TabCaptions = {
 
 SettingsTab::SettingsTab(Noshisettei& dialog) : dialog_(dialog) {}
 
-Noshisettei::Noshisettei(SettingsHost& host, QWidget* parent) : forms::Form(parent), host_(host)
+Noshisettei::Noshisettei(SettingsHost& host, QWidget* parent)
+    : forms::Form(parent), host_(host), storeWatch_([this](app::StoreChange what) {
+          for (SettingsTab* t : tabs_) {
+              if (t)
+                  t->followStore(what);
+          }
+      })
 {
     setWindowTitle(Caption);
     setModal(false);
@@ -36,7 +42,6 @@ Noshisettei::Noshisettei(SettingsHost& host, QWidget* parent) : forms::Form(pare
     SizeEntryRules rules;
     rules.firstTemplateRow = 1;
     rules.heightTolerance = 5;
-    rules.sizeAppended = [this](const QString& name) { announceSizeAppended(name); };
     rules.sizesRebuilt = [this] { announceSizesRebuilt(); };
     rules.refillTemplates = [sizeTab] { sizeTab->FillTemplateCombo(); };
     sizes_ = std::make_unique<SizeRegistration>(sizeTab->entryControls(), std::move(rules), host_);
@@ -139,14 +144,6 @@ void Noshisettei::Command6_Click() { unload(); }
 void Noshisettei::Command9_Click()
 {
     shell::OpenHelpFile();
-}
-
-void Noshisettei::announceSizeAppended(const QString& name)
-{
-    for (SettingsTab* t : tabs_) {
-        if (t)
-            t->sizeAppended(name);
-    }
 }
 
 void Noshisettei::announceSizesRebuilt()

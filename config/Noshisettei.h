@@ -7,6 +7,7 @@
 
 #include "config/SettingsHost.h"
 #include "config/SizeRegistration.h"
+#include "model/StoreWatch.h"
 #include "platform/forms/Form.h"
 
 #include <QWidget>
@@ -33,8 +34,10 @@ public:
     virtual void queryUnloadTab(bool& cancel) { Q_UNUSED(cancel); }
     // The dialog is closing.
     virtual void unloadTab() {}
-    // A size was registered (appended last) / the sizes were deleted or changed.
-    virtual void sizeAppended(const QString& name) { Q_UNUSED(name); }
+    // The store's sizes or inscriptions changed, by this dialog or another
+    // window: lists that mirror them follow.
+    virtual void followStore(app::StoreChange what) { Q_UNUSED(what); }
+    // This dialog deleted or changed a size: its lists are rebuilt.
     virtual void sizesRebuilt() {}
 
 protected:
@@ -69,8 +72,7 @@ public:
     SettingsHost& host() const { return host_; }
     // The operations on registered sizes, shared by the registration and status tabs.
     SizeRegistration& sizes() { return *sizes_; }
-    // Tabs call these after a registration, a deletion or an update of a size.
-    void announceSizeAppended(const QString& name);
+    // The operations call this after a deletion or an update of a size.
     void announceSizesRebuilt();
 
     QTabWidget* SSTab1 = nullptr;
@@ -91,6 +93,7 @@ private:
     SettingsHost& host_;
     std::array<SettingsTab*, TabCount> tabs_{};
     std::unique_ptr<SizeRegistration> sizes_;
+    app::StoreWatch storeWatch_;
 };
 
 // The dialog the main window's menu items open: created on first use, one at a time.

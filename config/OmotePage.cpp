@@ -1,6 +1,8 @@
 #include "config/OmotePage.h"
 
+#include "config/ListFollow.h"
 #include "config/StandardOmote.h"
+#include "model/LiveStore.h"
 #include "platform/forms/Controls.h"
 
 #include <QComboBox>
@@ -67,6 +69,12 @@ void OmotePage::loadTab()
 {
     ops_->fillDeleteList();
     forms::refillList(Combo1, StandardOmoteList());
+}
+
+void OmotePage::followStore(app::StoreChange what)
+{
+    if (what == app::StoreChange::Omotes)
+        followList(Combo5, app::store().OmoteList());
 }
 
 void OmotePage::Combo1_Click() { forms::setText(Text10, Combo1->currentText()); }

@@ -18,6 +18,7 @@ public:
     explicit OmotePage(Noshisettei& dialog);
 
     void loadTab() override;
+    void followStore(app::StoreChange what) override;
 
     void Combo1_Click();     // a standard inscription picked
     void Command11_Click();  // register

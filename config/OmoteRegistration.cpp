@@ -37,7 +37,7 @@ bool OmoteRegistration::RegisterOmote()
         ui::MsgBox(added.message, ui::Buttons::Ok, ui::Icon::Exclamation, ui::InputCheckTitle);
         return false;
     }
-    forms::appendItem(c_.deleteList, text);
+    // The page's deletion list follows the store's notice of the new entry.
     mainLists_.appendOmote(text);
     if (c_.doneLabel) {
         c_.doneLabel->setText(text + QStringLiteral("　登録完了"));

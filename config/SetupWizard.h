@@ -5,6 +5,7 @@
 // page left, and a page closed without showing another ends the wizard.
 #pragma once
 
+#include "model/StoreWatch.h"
 #include "platform/forms/Form.h"
 
 #include <QString>
@@ -67,6 +68,10 @@ public:
     QPushButton* Command9 = nullptr;
 
 protected:
+    // The store's sizes or inscriptions changed, on this page or in another
+    // window: the page's lists that mirror them follow.
+    virtual void followStore(app::StoreChange what) { Q_UNUSED(what); }
+
     // The area the page fills with its controls.
     QVBoxLayout* content() const { return content_; }
     struct Navigation {
@@ -84,6 +89,7 @@ private:
     QLabel* pageLabel_ = nullptr;
     QVBoxLayout* content_ = nullptr;
     QHBoxLayout* buttons_ = nullptr;
+    app::StoreWatch storeWatch_{[this](app::StoreChange what) { followStore(what); }};
 };
 
 class SetupWizard {

@@ -120,13 +120,7 @@ void SizeRegistration::RegisterSize()
     }
     const app::StoreResult added =
         AddRegisteredSize(app::RegisteredSize::make(key, name, boxNumber(c_.Text20->text()), boxNumber(c_.Text21->text())),
-                          [this](const QString& n) {
-                              if (c_.Combo10)
-                                  forms::appendItem(c_.Combo10, n);
-                              if (rules_.sizeAppended)
-                                  rules_.sizeAppended(n);
-                              mainLists_.appendSizeName(n);
-                          });
+                          [this](const QString& n) { mainLists_.appendSizeName(n); });
     if (!added) {
         inform(added.message, ui::Icon::Exclamation);
         return;

@@ -43,8 +43,9 @@ struct SizeEntryRules {
     int firstTemplateRow = 1;         // the dialog offers rows from 1, the wizard from 0
     int heightTolerance = 5;          // mm under the template's height before the warning
     bool testTemplateNamesItself = false; // wizard: choosing "Ａ４　テスト用" names the size after it
-    // The page's own lists besides Combo10 (the dialog's calibration list and grid).
-    std::function<void(const QString& name)> sizeAppended;
+    // The page's own lists besides Combo10 (the dialog's calibration list and
+    // grid), rebuilt after a deletion or an update. A registration reaches
+    // them, as every other change of the store, through the store's notice.
     std::function<void()> sizesRebuilt;
     // The template list refilled (the dialog's cancel of the naming question, and after a registration).
     std::function<void()> refillTemplates;

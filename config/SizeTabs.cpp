@@ -2,6 +2,7 @@
 
 #include "model/LiveStore.h"
 #include "model/TemplateCatalogue.h"
+#include "config/ListFollow.h"
 #include "config/SizeWidgets.h"
 #include "config/TemplateSearch.h"
 #include "platform/forms/Controls.h"
@@ -112,9 +113,11 @@ void SizeRegistrationPage::loadTab()
     FillTemplateCombo();
 }
 
-void SizeRegistrationPage::sizeAppended(const QString&) {}
-
-void SizeRegistrationPage::sizesRebuilt() {}
+void SizeRegistrationPage::followStore(app::StoreChange what)
+{
+    if (what == app::StoreChange::Sizes)
+        followList(Combo10, app::store().sizeNames());
+}
 
 void SizeRegistrationPage::FillTemplateCombo()
 {
@@ -174,7 +177,12 @@ SizeStatusPage::SizeStatusPage(Noshisettei& dialog) : SettingsTab(dialog)
 }
 
 void SizeStatusPage::loadTab() { FillSizeGrid(); }
-void SizeStatusPage::sizeAppended(const QString&) { FillSizeGrid(); }
+void SizeStatusPage::followStore(app::StoreChange what)
+{
+    // Offsets are not shown: a change of them leaves the grid and the boxes.
+    if (what == app::StoreChange::Sizes && !sizeTableShowsStore(MSFlexGrid1))
+        FillSizeGrid();
+}
 void SizeStatusPage::sizesRebuilt() { FillSizeGrid(); }
 
 void SizeStatusPage::FillSizeGrid()

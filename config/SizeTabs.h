@@ -26,8 +26,7 @@ public:
     SizeEntryControls entryControls() const;
 
     void loadTab() override;
-    void sizeAppended(const QString& name) override;
-    void sizesRebuilt() override;
+    void followStore(app::StoreChange what) override;
 
     // Refills Combo4 with rows 1..78 (key, blank and size: 16 characters).
     void FillTemplateCombo();
@@ -67,7 +66,7 @@ public:
     explicit SizeStatusPage(Noshisettei& dialog);
 
     void loadTab() override;
-    void sizeAppended(const QString& name) override;
+    void followStore(app::StoreChange what) override;
     void sizesRebuilt() override;
 
     void FillSizeGrid();

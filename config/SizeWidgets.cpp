@@ -13,6 +13,16 @@
 
 namespace config {
 
+namespace {
+
+QStringList sizeCells(const app::RegisteredSize& z)
+{
+    return {z.RegSizeName[0], z.RegSizeTemplate[0], QString::number(z.RegSizeWidth), QString::number(z.RegSizeHeight),
+            QString()};
+}
+
+} // namespace
+
 void makeWarning(QWidget* w)
 {
     w->setStyleSheet(QStringLiteral("color: red"));
@@ -80,12 +90,27 @@ void fillSizeTable(QTableWidget* grid, const QStringList& headers)
     for (int row = 0; row < st.RegSizeCount(); ++row) {
         const app::RegisteredSize& z = st.size(row);
         grid->insertRow(row);
-        const QString cells[] = {z.RegSizeName[0], z.RegSizeTemplate[0], QString::number(z.RegSizeWidth),
-                                 QString::number(z.RegSizeHeight), QString()};
+        const QStringList cells = sizeCells(z);
         for (int c = 0; c < 5; ++c)
             grid->setItem(row, c, new QTableWidgetItem(cells[c]));
     }
     grid->resizeColumnsToContents();
+}
+
+bool sizeTableShowsStore(const QTableWidget* grid)
+{
+    const app::LiveStore& st = app::store();
+    if (grid->rowCount() != st.RegSizeCount())
+        return false;
+    for (int row = 0; row < st.RegSizeCount(); ++row) {
+        const QStringList cells = sizeCells(st.size(row));
+        for (int c = 0; c < 4; ++c) {
+            const QTableWidgetItem* item = grid->item(row, c);
+            if (!item || item->text() != cells[c])
+                return false;
+        }
+    }
+    return true;
 }
 
 } // namespace config

@@ -42,6 +42,8 @@ SizeBoxes fillSizeGroup(QGroupBox* group, QWidget* widthWarning);
 // size in row order (name and template key of the first name style, width,
 // height, an empty fifth cell).
 void fillSizeTable(QTableWidget* grid, const QStringList& headers);
+// True when the grid's rows show the store's sizes as fillSizeTable writes them.
+bool sizeTableShowsStore(const QTableWidget* grid);
 // A fresh grid as the size pages show it.
 QTableWidget* makeSizeTable(QWidget* parent);
 

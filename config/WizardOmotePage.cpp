@@ -1,5 +1,8 @@
 #include "config/WizardOmotePage.h"
 
+#include "config/ListFollow.h"
+#include "model/LiveStore.h"
+
 #include "config/SettingsHost.h"
 #include "config/StandardOmote.h"
 #include "platform/forms/Controls.h"
@@ -85,6 +88,12 @@ void frmSetupWiz3::Form_Load()
     ops_->fillDeleteList();
     Combo2->clear();
     Combo2->addItems(StandardOmoteList());
+}
+
+void frmSetupWiz3::followStore(app::StoreChange what)
+{
+    if (what == app::StoreChange::Omotes)
+        followList(Combo1, app::store().OmoteList());
 }
 
 void frmSetupWiz3::Combo2_Click()

@@ -46,6 +46,9 @@ public:
     QPushButton* Command2 = nullptr;
     QPushButton* Command1 = nullptr;
 
+protected:
+    void followStore(app::StoreChange what) override;
+
 private:
     std::unique_ptr<OmoteRegistration> ops_;
 };

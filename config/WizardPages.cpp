@@ -1,5 +1,6 @@
 #include "config/WizardPages.h"
 
+#include "config/ListFollow.h"
 #include "config/SizeWidgets.h"
 #include "config/WizardArt.h"
 #include "model/LiveStore.h"
@@ -261,11 +262,24 @@ void frmSetupWiz5::Form_Load()
     Text2->setText(wizard_.WizardFontName);
     List2->clear();
     List2->addItems(app::store().OmoteList());
+    fillGrid();
+    const QColor c = vb::ToQColor(app::store().UsuzumiColor);
+    Text7->setStyleSheet(QStringLiteral("QLineEdit { background-color: %1; }").arg(c.name()));
+}
+
+void frmSetupWiz5::fillGrid()
+{
     fillSizeTable(MSFlexGrid1, {QStringLiteral("　のし紙サイズ名　　"), QStringLiteral("　使用するひな形　　"),
                                 QStringLiteral("　のし紙サイズ（横）"), QStringLiteral("　のし紙サイズ（縦）"),
                                 QString(8, QChar(0x3000))});
-    const QColor c = vb::ToQColor(app::store().UsuzumiColor);
-    Text7->setStyleSheet(QStringLiteral("QLineEdit { background-color: %1; }").arg(c.name()));
+}
+
+void frmSetupWiz5::followStore(app::StoreChange what)
+{
+    if (what == app::StoreChange::Omotes)
+        followList(List2, app::store().OmoteList());
+    else if (!sizeTableShowsStore(MSFlexGrid1))
+        fillGrid();
 }
 
 void frmSetupWiz5::Command1_Click()

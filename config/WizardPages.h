@@ -78,6 +78,12 @@ public:
     QLineEdit* Text7 = nullptr; // thin-ink swatch
     QPushButton* Command2 = nullptr;
     QPushButton* Command1 = nullptr;
+
+protected:
+    void followStore(app::StoreChange what) override;
+
+private:
+    void fillGrid();
 };
 
 } // namespace config

@@ -1,5 +1,6 @@
 #include "config/WizardSizePage.h"
 
+#include "config/ListFollow.h"
 #include "config/SettingsHost.h"
 #include "config/SizeWidgets.h"
 #include "config/TemplateSearch.h"
@@ -132,6 +133,12 @@ void frmSetupWiz2::Form_Load()
     for (int i : cat.filledRows(0))
         items << cat.row(i).TemplateName;
     forms::refillList(Combo1, items);
+}
+
+void frmSetupWiz2::followStore(app::StoreChange what)
+{
+    if (what == app::StoreChange::Sizes)
+        followList(Combo10, app::store().sizeNames());
 }
 
 void frmSetupWiz2::Combo1_Click() { sizes_->ChooseTemplate(); }

@@ -58,6 +58,9 @@ public:
     QPushButton* Command15 = nullptr;
     QPushButton* Command1 = nullptr;
 
+protected:
+    void followStore(app::StoreChange what) override;
+
 private:
     std::unique_ptr<SizeRegistration> sizes_;
 };

@@ -1,5 +1,6 @@
 #include "editors/frmFileLoad.h"
 
+#include "platform/files/PictureFile.h"
 #include "platform/forms/FileLists.h"
 #include "platform/richtext/RichTextBox.h"
 #include "platform/services/MessageBox.h"
@@ -8,7 +9,6 @@
 #include <QDir>
 #include <QGridLayout>
 #include <QGuiApplication>
-#include <QImageReader>
 #include <QLabel>
 #include <QPushButton>
 #include <algorithm>
@@ -19,17 +19,6 @@ namespace editors {
 namespace {
 
 constexpr int PreviewSidePx = 180;
-
-// A picture file as an image; null, with the reason, when it cannot be read.
-QImage readPicture(const QString& path, QString* why)
-{
-    QImageReader reader(path);
-    reader.setAutoTransform(true);
-    QImage img = reader.read();
-    if (img.isNull() && why)
-        *why = reader.errorString();
-    return img;
-}
 
 // A picture larger than the page gets a finer resolution, so that it is
 // pasted no larger than the page; its pixels stay as they are.
@@ -114,12 +103,12 @@ void frmFileLoad::File1_Click()
     if (path.isEmpty())
         return;
     // A file that is no picture leaves the previous preview.
-    const QImage img = readPicture(path, nullptr);
-    if (img.isNull())
+    const files::PictureRead pic = files::readPictureFile(path);
+    if (!pic.ok())
         return;
-    preview_ = img;
+    preview_ = pic.image;
     Image1->setPixmap(QPixmap::fromImage(
-        img.scaled(Image1->size() - QSize(4, 4), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+        pic.image.scaled(Image1->size() - QSize(4, 4), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
 }
 
 void frmFileLoad::Command1_Click()
@@ -128,15 +117,14 @@ void frmFileLoad::Command1_Click()
     const QString path = File1->filePath();
     if (path.isEmpty())
         return;
-    QString why;
-    const QImage img = readPicture(path, &why);
-    if (img.isNull()) {
+    const files::PictureRead pic = files::readPictureFile(path);
+    if (!pic.ok()) {
         // The page stays as it was; the user may choose another file.
-        ui::MsgBox(QStringLiteral("画像ファイル「%1」を読み込めません。\n%2").arg(path, why), ui::Buttons::Ok,
+        ui::MsgBox(QStringLiteral("画像ファイル「%1」を読み込めません。\n%2").arg(path, pic.reason), ui::Buttons::Ok,
                    ui::Icon::Exclamation, QStringLiteral("Caution"));
         return;
     }
-    QGuiApplication::clipboard()->setImage(fittedTo(img, QSizeF(page_.widthMm(), page_.heightMm())));
+    QGuiApplication::clipboard()->setImage(fittedTo(pic.image, QSizeF(page_.widthMm(), page_.heightMm())));
     page_.setSelText(QStringLiteral(" "));
     unload();
 }

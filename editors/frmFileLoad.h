@@ -23,7 +23,7 @@ namespace editors {
 class frmFileLoad : public forms::Form {
     Q_OBJECT
 public:
-    static inline const QString Pattern = QStringLiteral("*.gif;*.jpg;*.bmp");
+    static inline const QString Pattern = QStringLiteral("*.gif;*.jpg;*.jpeg;*.png;*.bmp");
 
     // The page is the opening editor's; the lists start at the process's
     // current folder.

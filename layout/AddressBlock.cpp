@@ -13,7 +13,7 @@ constexpr double AddressBlankSize = 5.0;
 
 void LayoutRun::PlaceAddressBlock()
 {
-    const vb::Int16 addressIndent = add16(in_.CurOffsetName, p_.AddressIndentBase);
+    const vb::Int16 AddressIndent = add16(in_.CurOffsetName, p_.AddressIndentBase);
     nameBox_.setSelFontName(in_.MeasureFontName);
     place_.SetSize(nameBox_, AddressBlankSize);
     place_.EndColumn(nameBox_);
@@ -31,7 +31,7 @@ void LayoutRun::PlaceAddressBlock()
         // An indent pushed above the top edge writes no blanks.
         // Twice as many 5-point blanks take the room of the 10-point indent;
         // the doubling is a checked 16-bit sum like every other.
-        place_.WriteBlanks(nameBox_, add16(addressIndent, addressIndent), AddressBlankSize);
+        place_.WriteBlanks(nameBox_, add16(AddressIndent, AddressIndent), AddressBlankSize);
         place_.WriteTextRun(nameBox_, item.text + QStringLiteral("\r\n"), item.size, bold(host_.nameBold()));
     }
     ctx_.CharPos = 2;

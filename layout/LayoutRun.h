@@ -23,16 +23,22 @@ public:
     void run();
 
 private:
-    // A1..A10; false when the layout ends at A10.
-    bool layOutOmote();
+    // A1..A10: the inscription column.
     void ReadOmoteSizeOption();
     void MeasureOmote();
+    void BeginOmoteBox();
     void AdjustForShoulderTitles();
+    void WriteOmoteTopLines();
     void PlaceShoulderTitles();
     void PlaceTwoLineOmote();
     void IndentOmote();
     void WriteOmote();
+    // True when the layout ends after the inscription.
+    bool StopForObjectFile() const;
     int omoteSizeForLength(qsizetype length) const; // OmoteSizeLen1..4, 0 for length 0
+
+    // B0: the branch on the name style.
+    void ChooseNameStyle();
 
     // B1..B7 one-line name
     void layOutOneLineName();
@@ -46,14 +52,31 @@ private:
 
     // C1..C8 two-line name
     void layOutTwoLineName();
+    void PrepareTwoLineName();
+    void ReadTwoLineSizeOption();
+    void MeasureTwoLineName();
+    void WriteTwoLineTopLines();
+    void IndentCompany();
     void WriteCompany();
-    void WriteTitleAndPerson();
-    void WriteBoldTitleAndPerson();
+    void WriteTitle();
+    void WritePersonName();
+    // Bold sets without BoldTwoColumnName give the title and the person a
+    // column each.
+    bool threeNameColumns() const { return p_.Flags.BoldLayout && !p_.Flags.BoldTwoColumnName; }
 
     // D1..D7 joint names
     void layOutJointNames();
+    void ReadJointSizeOption();
+    void ForceKnotForTwoNames();
+    void ReadJointSpacing();
+    void MeasureJointNames();
+    void WriteJointTopLines();
+    void IndentJointNames();
+    void WriteJointNames();
     // The knot's table, or the one table; no value when no row covers the length.
     std::optional<vb::Int16> jointSize(qsizetype length, bool bow, bool writing) const;
+    // 蝶結び chosen, on a set that has the knot choice.
+    bool jointBow() const;
 
     // E1, F1
     void PlaceAddressBlock();
@@ -61,7 +84,7 @@ private:
 
     bool bold(bool box) const { return p_.Flags.BoldLayout || box; }
     // Bold members write the blank lines at the head of the name box bold.
-    bool boldNameLines() const { return p_.Flags.BoldLayout && !p_.Flags.BoldTwoColumnName; }
+    bool boldNameLines() const { return threeNameColumns(); }
     vb::Int16 nameDeltaPlus(int16_t base) const { return add16(ctx_.NameSizeDelta, base); }
 
     const TemplateParameterSet& p_;
@@ -72,6 +95,10 @@ private:
     rt::RichTextBox& nameBox_;
     Placement place_;
     OmoteExtensions ext_;
+
+    // Belong to one run of the joint-name steps D1 to D7.
+    int jointCount_ = 0;
+    int JointSpacingSize = 0;
 };
 
 } // namespace layout

@@ -20,16 +20,30 @@ void LayoutRun::run()
     // Each member sets the measuring weight itself, so that no layout
     // depends on which member ran before it.
     ctx_.MeasureBold = p_.Flags.BoldLayout;
-    if (!layOutOmote())
+    ReadOmoteSizeOption();
+    MeasureOmote();
+    BeginOmoteBox();
+    AdjustForShoulderTitles();
+    WriteOmoteTopLines();
+    PlaceShoulderTitles();
+    PlaceTwoLineOmote();
+    IndentOmote();
+    WriteOmote();
+    if (StopForObjectFile())
         return;
+    ChooseNameStyle();
+    PlaceAddressBlock();
+    PadTrailingLines();
+}
+
+void LayoutRun::ChooseNameStyle()
+{
     switch (host_.nameStyle()) {
     case app::NameStyle::OneLine: layOutOneLineName(); break;
     case app::NameStyle::TwoLine: layOutTwoLineName(); break;
     case app::NameStyle::Joint: layOutJointNames(); break;
     case app::NameStyle::None: break;
     }
-    PlaceAddressBlock();
-    PadTrailingLines();
 }
 
 QString ValidateLayoutInputs(const LayoutInputs& in, const LayoutHost& host)

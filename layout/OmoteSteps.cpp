@@ -12,23 +12,24 @@ namespace {
 const QString PlainSheet = QStringLiteral("無　地");
 } // namespace
 
-bool LayoutRun::layOutOmote()
+void LayoutRun::BeginOmoteBox()
 {
-    ReadOmoteSizeOption();
-    MeasureOmote();
-    // A3: the blank lines' font; bold members write bold from here on.
+    // The blank lines' font; bold members write bold from here on.
     omoteBox_.setSelFontName(in_.MeasureFontName);
     omoteBox_.setSelFontSize(in_.GapFontSize);
     if (p_.Flags.BoldLayout)
         omoteBox_.setSelBold(true);
-    AdjustForShoulderTitles();
+}
+
+void LayoutRun::WriteOmoteTopLines()
+{
     place_.WriteBlankLines(omoteBox_, add16(ctx_.LeadLines, in_.CurOffsetX));
-    PlaceShoulderTitles();
-    PlaceTwoLineOmote();
-    IndentOmote();
-    WriteOmote();
-    // A10: a document to embed takes the place of the name part.
-    return host_.objectFilePath().isEmpty();
+}
+
+bool LayoutRun::StopForObjectFile() const
+{
+    // A document to embed takes the place of the name part.
+    return !host_.objectFilePath().isEmpty();
 }
 
 void LayoutRun::ReadOmoteSizeOption()

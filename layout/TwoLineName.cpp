@@ -26,36 +26,53 @@ int personGapBlanks(int maxLength, qsizetype length)
 
 void LayoutRun::layOutTwoLineName()
 {
-    const bool threeColumns = p_.Flags.BoldLayout && !p_.Flags.BoldTwoColumnName;
-    // C1
+    PrepareTwoLineName();
+    ReadTwoLineSizeOption();
+    MeasureTwoLineName();
+    WriteTwoLineTopLines();
+    IndentCompany();
+    WriteCompany();
+    WriteTitle();
+    WritePersonName();
+}
+
+void LayoutRun::PrepareTwoLineName()
+{
     if (host_.personName().isEmpty())
         host_.setPersonName(FourBlanks);
-    // C2
+}
+
+void LayoutRun::ReadTwoLineSizeOption()
+{
     applySizeOption(ctx_.NameSizeDelta, host_.nameSizeOption(), p_.TwoLineDeltaLarger, p_.TwoLineDeltaSmaller,
                     p_.TwoLineDeltaExtra);
-    // C3: the block is centred as one column of the measuring size.
+}
+
+void LayoutRun::MeasureTwoLineName()
+{
+    // The block is centred as one column of the measuring size.
     ctx_.CharExtent = place_.MeasureExtent(nameDeltaPlus(p_.TwoLineMeasureBase));
     ctx_.LeadLines = place_.CentreLines(ctx_.CharExtent);
-    if (threeColumns)
+    if (threeNameColumns())
         ctx_.LeadLines = add16(ctx_.LeadLines, -p_.TwoLineLeadCut);
-    // C4
+}
+
+void LayoutRun::WriteTwoLineTopLines()
+{
     nameBox_.setSelFontName(in_.MeasureFontName);
     nameBox_.setSelFontSize(in_.GapFontSize);
-    if (threeColumns)
+    if (threeNameColumns())
         nameBox_.setSelBold(true);
     place_.WriteBlankLines(nameBox_, add16(ctx_.LeadLines, in_.CurOffsetX));
-    // C5
+}
+
+void LayoutRun::IndentCompany()
+{
     place_.SetSize(nameBox_, 10);
     ctx_.ColumnIndent = add16(in_.CurOffsetName, p_.CompanyIndentBase);
     if (ctx_.ColumnIndent < 0)
         ctx_.ColumnIndent = p_.CompanyIndentFloor;
     place_.InsertBlanks(nameBox_, ctx_.ColumnIndent);
-
-    WriteCompany();
-    if (threeColumns)
-        WriteBoldTitleAndPerson();
-    else
-        WriteTitleAndPerson();
 }
 
 void LayoutRun::WriteCompany()
@@ -73,44 +90,48 @@ void LayoutRun::WriteCompany()
     }
 }
 
-void LayoutRun::WriteTitleAndPerson()
+void LayoutRun::WriteTitle()
 {
     const int titleBlanks = p_.Flags.NarrowTitleIndent ? 1 : 2;
     place_.WriteBlanks(nameBox_, add16(ctx_.ColumnIndent, titleBlanks), p_.TitleIndentSize);
-    // The person's name goes on in the title's column, in the title's format.
-    place_.WriteTextRun(nameBox_, host_.titleText() + u' ', p_.TitleSize, bold(host_.nameBold()));
+    if (!threeNameColumns()) {
+        // The person's name goes on in the title's column, in the title's format.
+        place_.WriteTextRun(nameBox_, host_.titleText() + u' ', p_.TitleSize, bold(host_.nameBold()));
+        return;
+    }
+    // The title ends its own column, followed by an empty one.
+    place_.WriteTextRun(nameBox_, host_.titleText() + CrLf, p_.TitleSize, true);
+    place_.SetTextFormat(nameBox_, true);
+    if (p_.TitleGapSize)
+        place_.SetSize(nameBox_, *p_.TitleGapSize);
+    place_.EndColumn(nameBox_);
+}
 
+void LayoutRun::WritePersonName()
+{
     const QString person = host_.personName();
+    if (threeNameColumns()) {
+        // A column of its own, written whole at a size by its length.
+        place_.WriteBlanks(nameBox_, add16(ctx_.ColumnIndent, p_.PersonIndentBlanks), p_.PersonIndentSize);
+        const BoldPersonSizeTable& t = p_.BoldPersonSize;
+        const vb::Int16 size = sizeByLength(text::charCount(person), 4,
+                                            {t.Len4OrLess, t.Len5, t.Len6, t.Len7, t.Len8, t.Len9, t.Long}, 2,
+                                            ctx_.NameSizeDelta);
+        place_.WriteTextRun(nameBox_, person, size, true);
+        place_.EndColumn(nameBox_);
+        return;
+    }
     const QStringList letters = text::chars(person);
-    const int gap = personGapBlanks(host_.personNameMaxLength(), letters.size());
+    const int PersonLetterBlanks = personGapBlanks(host_.personNameMaxLength(), letters.size());
     for (int pos = 1; pos <= letters.size(); ++pos) {
         ctx_.CharPos = pos;
         place_.SetSize(nameBox_, p_.PersonCharSize);
         nameBox_.setSelText(letters[pos - 1]);
         if (pos != letters.size()) {
             place_.SetSize(nameBox_, p_.PersonGapSize);
-            place_.InsertBlanks(nameBox_, gap);
+            place_.InsertBlanks(nameBox_, PersonLetterBlanks);
         }
     }
-    place_.EndColumn(nameBox_);
-}
-
-void LayoutRun::WriteBoldTitleAndPerson()
-{
-    const int titleBlanks = p_.Flags.NarrowTitleIndent ? 1 : 2;
-    place_.WriteBlanks(nameBox_, add16(ctx_.ColumnIndent, titleBlanks), p_.TitleIndentSize);
-    place_.WriteTextRun(nameBox_, host_.titleText() + CrLf, p_.TitleSize, true);
-    place_.SetTextFormat(nameBox_, true);
-    if (p_.TitleGapSize)
-        place_.SetSize(nameBox_, *p_.TitleGapSize);
-    place_.EndColumn(nameBox_);
-
-    const QString person = host_.personName();
-    place_.WriteBlanks(nameBox_, add16(ctx_.ColumnIndent, p_.PersonIndentBlanks), p_.PersonIndentSize);
-    const BoldPersonSizeTable& t = p_.BoldPersonSize;
-    const vb::Int16 size = sizeByLength(text::charCount(person), 4, {t.Len4OrLess, t.Len5, t.Len6, t.Len7, t.Len8, t.Len9, t.Long},
-                                        2, ctx_.NameSizeDelta);
-    place_.WriteTextRun(nameBox_, person, size, true);
     place_.EndColumn(nameBox_);
 }
 

@@ -146,6 +146,42 @@ QString existingPath(const QString& path)
     return QString();
 }
 
+// Copied whole into memory; no data file comes near (those read are far smaller).
+constexpr qint64 MaxDamagedCopyBytes = qint64(256) * 1024 * 1024;
+
+// Where a damaged file is kept before it is first saved over: its name plus
+// ".damaged", numbered when an earlier copy is there (never replaced).
+QString damagedCopyPath(const QString& path)
+{
+    QString name = path + QStringLiteral(".damaged");
+    for (int n = 1; QFileInfo::exists(name); ++n)
+        name = path + QStringLiteral(".damaged.%1").arg(n);
+    return name;
+}
+
+QString keptAsText(const QString& path)
+{
+    return QStringLiteral("変更を保存する前に、元のファイルを「%1」として残します。")
+        .arg(QFileInfo(damagedCopyPath(path)).fileName());
+}
+
+// Copies the damaged file aside; false with the problem when it cannot be
+// kept, and then the file must not be replaced.
+bool keepDamagedFile(const QString& path, QString* problem)
+{
+    const QString found = existingPath(path);
+    if (found.isEmpty())
+        return true; // gone meanwhile: nothing left to lose
+    const files::ReadResult file = files::readRegularFile(found, MaxDamagedCopyBytes);
+    const QString copy = damagedCopyPath(found);
+    QString reason = file.reason;
+    if (file.ok() && files::writeFileSafely(copy, file.bytes, &reason))
+        return true;
+    *problem = QStringLiteral("壊れたデータファイルの控えを作れないため、データファイルを保存しませんでした。\n%1\n%2")
+                   .arg(copy, reason);
+    return false;
+}
+
 } // namespace
 
 void setDataFolderOverride(const QString& folder) { folderOverride() = folder; }
@@ -169,7 +205,8 @@ DataFileResult ReadDataFile(LiveStore& s, const QString& path)
     const files::ReadResult file = files::readRegularFile(found, MaxDataFileBytes);
     if (!file.ok()) {
         res.ok = false;
-        res.problem = QStringLiteral("データファイルを読み込めません。\n%1\n%2").arg(found, file.reason);
+        res.problem =
+            QStringLiteral("データファイルを読み込めません。\n%1\n%2\n%3").arg(found, file.reason, keptAsText(found));
         s.setLoadedDamaged(true);
         return res;
     }
@@ -214,8 +251,8 @@ DataFileResult ReadDataFileBytes(LiveStore& s, const QByteArray& bytes, const QS
     s.restoreTables(sizes, omotes);
     if (in.damaged()) {
         res.ok = false;
-        res.problem = QStringLiteral("データファイルが壊れています。読み込めた内容だけを使います。\n%1\n%2")
-                          .arg(name, in.problems());
+        res.problem = QStringLiteral("データファイルが壊れています。読み込めた内容だけを使います。\n%1\n%2\n%3")
+                          .arg(name, in.problems(), keptAsText(name));
         s.setLoadedDamaged(true);
     }
     return res;
@@ -263,6 +300,10 @@ DataFileResult WriteDataFile(LiveStore& s, const QString& path)
         res.problem = QStringLiteral("データファイルに保存できない文字があるため、保存しませんでした。\n「%1」").arg(bad);
         return res;
     }
+    if (s.loadedDamaged() && !keepDamagedFile(path, &res.problem)) {
+        res.ok = false;
+        return res;
+    }
     QDir().mkpath(QFileInfo(path).absolutePath());
     QString reason;
     if (!files::writeFileSafely(path, bytes, &reason)) {
@@ -270,6 +311,8 @@ DataFileResult WriteDataFile(LiveStore& s, const QString& path)
         res.problem = QStringLiteral("データファイルを保存できませんでした。\n%1\n%2").arg(path, reason);
         return res;
     }
+    // The damaged file is kept aside; what is there now is whole.
+    s.setLoadedDamaged(false);
     return res;
 }
 

@@ -28,12 +28,15 @@ struct DataFileResult {
 };
 
 // Fills the sizes, inscriptions and DataFileHeader. A damaged file loads what
-// can be read; the store is then marked so that exit does not overwrite the
-// file unless the user changed something.
+// can be read; the store is then marked so that no save overwrites the file
+// unless the user changed something, and the message names the copy the
+// first save keeps of it.
 DataFileResult ReadDataFile(LiveStore& s, const QString& path = dataFilePath());
 // The same from the file's bytes; `name` is the file named in messages.
 DataFileResult ReadDataFileBytes(LiveStore& s, const QByteArray& bytes, const QString& name);
 // Replaces the file through a temporary file; a failure leaves the old file.
+// A file loaded damaged is first copied to "<name>.damaged" (numbered when
+// that exists); without the copy nothing is written.
 DataFileResult WriteDataFile(LiveStore& s, const QString& path = dataFilePath());
 
 // The lines the writer produces (exposed for tests of the layout).

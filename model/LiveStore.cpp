@@ -1,5 +1,7 @@
 #include "model/LiveStore.h"
 
+#include "model/StoreWatch.h"
+
 #include "platform/text/Cp932.h"
 #include "platform/vb/VbNum.h"
 
@@ -134,6 +136,7 @@ StoreResult LiveStore::addSize(const RegisteredSize& z)
         return r;
     sizes_[size_t(regSizeCount_++)] = z;
     dirty_ = true;
+    notifyStoreChanged(StoreChange::Sizes);
     return {};
 }
 
@@ -145,6 +148,7 @@ StoreResult LiveStore::deleteSize(int row)
         sizes_[size_t(r)] = sizes_[size_t(r + 1)];
     sizes_[size_t(--regSizeCount_)] = RegisteredSize{};
     dirty_ = true;
+    notifyStoreChanged(StoreChange::Sizes);
     return {};
 }
 
@@ -161,6 +165,7 @@ StoreResult LiveStore::updateSize(int row, const QString& name, int width, int h
     z.RegSizeWidth = width;
     z.RegSizeHeight = height;
     dirty_ = true;
+    notifyStoreChanged(StoreChange::Sizes);
     return {};
 }
 
@@ -175,6 +180,7 @@ StoreResult LiveStore::setOffsets(int row, int style, int offsetX, int offsetOmo
     z.RegOffsetOmote[size_t(style)] = offsetOmote;
     z.RegOffsetName[size_t(style)] = offsetName;
     dirty_ = true;
+    notifyStoreChanged(StoreChange::Sizes);
     return {};
 }
 
@@ -200,6 +206,7 @@ StoreResult LiveStore::addOmote(const QString& text)
         return r;
     omotes_[size_t(omoteCount_++)] = text;
     dirty_ = true;
+    notifyStoreChanged(StoreChange::Omotes);
     return {};
 }
 
@@ -211,6 +218,7 @@ StoreResult LiveStore::deleteOmote(int index)
         omotes_[size_t(i)] = omotes_[size_t(i + 1)];
     omotes_[size_t(--omoteCount_)].clear();
     dirty_ = true;
+    notifyStoreChanged(StoreChange::Omotes);
     return {};
 }
 
@@ -222,6 +230,8 @@ void LiveStore::restoreTables(const QList<RegisteredSize>& sizes, const QStringL
     omoteCount_ = int(qMin<qsizetype>(omotes.size(), OmoteCapacity));
     for (int i = 0; i < OmoteCapacity; ++i)
         omotes_[size_t(i)] = i < omoteCount_ ? omotes[i] : QString();
+    notifyStoreChanged(StoreChange::Sizes);
+    notifyStoreChanged(StoreChange::Omotes);
 }
 
 QString currentTemplateKey()

@@ -48,8 +48,7 @@ QScrollBar* spinner(QWidget* parent, int minimum, int maximum, int value)
     s->setSingleStep(1);
     s->setPageStep(1);
     s->setValue(value);
-    s->setInvertedAppearance(true); // the upper arrow counts up
-    s->setInvertedControls(true);
+    noshi::makeArrowsCountUp(s);
     s->setFixedSize(16, 22);
     return s;
 }

@@ -120,6 +120,7 @@ void frmNoshiPreView::mnuFileLoad1_Click()
     QApplication::setOverrideCursor(Qt::WaitCursor);
     host.showOmoteFileList();
     QApplication::restoreOverrideCursor();
+    afterFileList();
 }
 
 void frmNoshiPreView::mnuList_Click()
@@ -130,6 +131,24 @@ void frmNoshiPreView::mnuList_Click()
     QApplication::setOverrideCursor(Qt::WaitCursor);
     host.showNameFileList(host.nameSearchText());
     QApplication::restoreOverrideCursor();
+    afterFileList();
+}
+
+void frmNoshiPreView::afterFileList()
+{
+    // The lists belong to the main window: closing one gives the activation
+    // back there, not here. What the list chose is loaded now, as this
+    // window's own activation would, and the window comes to the front.
+    if (!isVisible() || activating_)
+        return;
+    activating_ = true;
+    {
+        const OwnWork own(*this);
+        loadChosenFiles();
+    }
+    activating_ = false;
+    if (isVisible())
+        activateWindow();
 }
 
 void frmNoshiPreView::loadPart(const LoadRoad& road)
@@ -234,6 +253,8 @@ void frmNoshiPreView::loadPart(const LoadRoad& road)
         st.PendingOpen = road.box;
         previewHost().setMainSize(st.CurSizeName);
         hide();
+        // The main window lays the page out again when it is activated.
+        previewHost().showMainWindow();
     }
 }
 

@@ -41,6 +41,7 @@ public:
     // Prints the preview's page by the current size's printer rule.
     virtual PagePrintOutcome printPage() { return {false, QStringLiteral("印刷できません。")}; }
 
+    // The main window shown in front and activated.
     virtual void showMainWindow() {}
     // Puts a size name into the main window's size list (a re-layout follows).
     virtual void setMainSize(const QString& sizeName) { Q_UNUSED(sizeName); }

@@ -9,24 +9,34 @@ namespace {
 
 QString quotedIfNeeded(const QString& v)
 {
-    if (!v.contains(u',') && !v.contains(u'"'))
+    // The reader skips blanks before an unquoted value and drops those after
+    // it; a comma would end it and a leading quote would start a quoted one.
+    if (!v.contains(u',') && !v.contains(u'"') && !v.startsWith(u' ') && !v.endsWith(u' '))
         return v;
-    // A list-input field cannot hold a quote inside quotes: it is dropped.
     QString inner = v;
-    inner.remove(u'"');
+    inner.replace(u'"', QStringLiteral("\"\""));
     return u'"' + inner + u'"';
 }
 
 // One list-input field of a line: leading half-width blanks skipped; a
-// quoted field runs to the next quote, else to a comma or the line's end.
+// quoted field runs to the next lone quote (a doubled quote inside stands
+// for one quote), else to a comma or the line's end.
 QString firstField(const QString& line)
 {
     qsizetype i = 0;
     while (i < line.size() && line[i] == u' ')
         ++i;
     if (i < line.size() && line[i] == u'"') {
-        const qsizetype close = line.indexOf(u'"', i + 1);
-        return close < 0 ? line.mid(i + 1) : line.mid(i + 1, close - i - 1);
+        QString field;
+        for (++i; i < line.size(); ++i) {
+            if (line[i] == u'"') {
+                if (i + 1 >= line.size() || line[i + 1] != u'"')
+                    break;
+                ++i;
+            }
+            field += line[i];
+        }
+        return field;
     }
     const qsizetype comma = line.indexOf(u',', i);
     QString field = comma < 0 ? line.mid(i) : line.mid(i, comma - i);

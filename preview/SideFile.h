@@ -17,8 +17,9 @@ struct SideFile {
 // X.nd1 and X.nd2 share X.ndb: the path minus its last four characters.
 QString SideFilePath(const QString& partPath);
 
-// The file's bytes. A value holding a comma or a double quote is quoted so
-// that it reads back whole; plain values are written as they are.
+// The file's bytes. A value holding a comma or a double quote, or with a
+// blank at either end, is quoted (an inner quote doubled) so that it reads
+// back whole; plain values are written as they are.
 std::optional<QByteArray> sideFileBytes(const SideFile& s, QString* error = nullptr);
 // Reads the two fields. A missing line leaves its value empty; a file that
 // is not code page 932 text, or that lacks the second line, is refused.

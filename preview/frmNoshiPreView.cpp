@@ -4,27 +4,24 @@
 #include "platform/paths/AppPaths.h"
 #include "platform/richtext/RichTextBox.h"
 #include "platform/richtext/RichTextEdit.h"
-#include "platform/services/FontDialog.h"
 #include "platform/services/MessageBox.h"
 #include "platform/services/Shell.h"
 #include "platform/vb/VbNum.h"
 #include "preview/PreviewFormatter.h"
 #include "preview/PreviewHost.h"
+#include "platform/forms/ServiceDialogs.h"
 #include "platform/forms/UpDown.h"
 #include "platform/run/RunState.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QColorDialog>
 #include <QComboBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
@@ -55,34 +52,6 @@ QLineEdit* hiddenField(QWidget* parent)
     return e;
 }
 
-// Message boxes and common dialogs are not windows of the program: coming
-// back from one is no activation (the caret and the change flags stay).
-struct FocusTracker {
-    bool lastWasServiceDialog = false;
-    FocusTracker()
-    {
-        watch = QObject::connect(qApp, &QGuiApplication::focusWindowChanged, qApp, [this](QWindow* w) {
-            if (!w)
-                return;
-            lastWasServiceDialog = false;
-            for (QWidget* top : QApplication::topLevelWidgets()) {
-                if (top->windowHandle() == w) {
-                    lastWasServiceDialog = qobject_cast<QMessageBox*>(top) || qobject_cast<QFileDialog*>(top) ||
-                                           qobject_cast<QColorDialog*>(top) || qobject_cast<ui::FontDialog*>(top);
-                    break;
-                }
-            }
-        });
-    }
-    ~FocusTracker() { QObject::disconnect(watch); }
-    FocusTracker(const FocusTracker&) = delete;
-    FocusTracker& operator=(const FocusTracker&) = delete;
-
-    QMetaObject::Connection watch;
-};
-
-FocusTracker& focusTracker() { return run::slot<FocusTracker>(); }
-
 // The page on screen is of the registered size and name style the
 // dispatcher stands at; the saves name its paper by them.
 void nameCurrentSize(app::LiveStore& st)
@@ -98,7 +67,7 @@ void nameCurrentSize(app::LiveStore& st)
 
 frmNoshiPreView::frmNoshiPreView(QWidget* parent) : forms::Form(parent)
 {
-    focusTracker();
+    forms::watchServiceDialogs();
     setWindowTitle(QStringLiteral("編　集"));
     setSizeGripEnabled(true);
 
@@ -340,7 +309,10 @@ void frmNoshiPreView::clearChanged(int which)
 
 bool frmNoshiPreView::event(QEvent* e)
 {
-    if (e->type() == QEvent::WindowActivate && focusTracker().lastWasServiceDialog)
+    // Back from a message box or common dialog the caret and the change flags
+    // stay. A hidden window is no active window: an activation that reaches
+    // it after it hid itself (a message box closing over it) does nothing.
+    if (forms::isServiceDialogReturn(e) || (e->type() == QEvent::WindowActivate && !isVisible()))
         return QDialog::event(e);
     return forms::Form::event(e);
 }
@@ -370,11 +342,16 @@ void frmNoshiPreView::Form_Activate()
         }
         BuildRankLabel();
     }
+    loadChosenFiles();
+    activating_ = false;
+}
+
+void frmNoshiPreView::loadChosenFiles()
+{
     if (!txtFile1->text().isEmpty())
         LoadOmotegakiFile();
     if (!txtFile2->text().isEmpty())
         LoadNagakiFile();
-    activating_ = false;
 }
 
 void frmNoshiPreView::Form_QueryUnload(bool& cancel)

@@ -159,6 +159,8 @@ private:
     bool savePart(int which);
     struct LoadRoad;
     void loadPart(const LoadRoad& road);
+    void loadChosenFiles();
+    void afterFileList();
     void rebuildRankLabel(int rank, int blankLinesLess);
     void printOnce();
     void buildMenus();

@@ -5,7 +5,7 @@
 #include "platform/print/Printer.h"
 #include "platform/services/MessageBox.h"
 #include "print/PagePrintHost.h"
-#include "platform/run/RunState.h"
+#include "print/PrintContext.h"
 
 #include <QHash>
 
@@ -110,11 +110,7 @@ const QString StripKeys[] = {app::TemplateKey::TanzakuSpecial, app::TemplateKey:
 std::span<const DispatchEntry> TemplateDispatchTable() { return Table; }
 
 namespace {
-struct Overrides {
-    QHash<QString, QString> map;
-};
-
-QHash<QString, QString>& overrides() { return run::slot<Overrides>().map; }
+QHash<QString, QString>& overrides() { return printContext().dispatchOverrides; }
 } // namespace
 
 ScopedDispatchOverride::ScopedDispatchOverride(const QString& key, const QString& member) : key_(key)
@@ -180,13 +176,7 @@ bool isTanzakuSheet(PrinterChoice c)
            c == PrinterChoice::TanzakuSheet3;
 }
 
-TanzakuSheetPrinter& tanzakuSheetPrinter()
-{
-    struct Entry {
-        TanzakuSheetPrinter print;
-    };
-    return run::slot<Entry>().print;
-}
+TanzakuSheetPrinter& tanzakuSheetPrinter() { return printContext().tanzakuSheetPrinter; }
 
 PrintPageOutcome PrintNoshiPage(PagePrintHost& host, prn::Printer& printer, const std::function<void()>& beforeSheet)
 {

@@ -7,6 +7,7 @@
 #include "platform/print/PrinterDriver.h"
 #include "platform/vb/VbNum.h"
 #include "print/PaperPanel.h"
+#include "print/PrintContext.h"
 #include "platform/forms/UpDown.h"
 
 #include <QApplication>
@@ -22,7 +23,6 @@ namespace noshi {
 
 using app::placeTwips;
 
-int16_t frmPrinterP::PrinterIndex = 0;
 
 frmPrinterP::frmPrinterP(std::shared_ptr<PrinterOptionPort> port, QWidget* parent)
     : forms::Form(parent), port_(std::move(port))
@@ -130,7 +130,7 @@ void frmPrinterP::Form_Load()
     for (int i = 0; i < names.size(); ++i) {
         Combo3->addItem(names[i]);
         if (names[i] == current)
-            PrinterIndex = int16_t(i);
+            printContext().PrinterIndex = int16_t(i);
     }
     Combo3->setCurrentIndex(-1);
     Combo3->setEditText(current);
@@ -151,15 +151,16 @@ void frmPrinterP::Form_Activate()
 void frmPrinterP::selectPrinterIndex()
 {
     const QStringList names = prn::printerDriver().printerNames();
-    if (PrinterIndex >= 0 && PrinterIndex < names.size())
-        prn::printerDriver().makeCurrent(names[PrinterIndex]);
+    const int index = printContext().PrinterIndex;
+    if (index >= 0 && index < names.size())
+        prn::printerDriver().makeCurrent(names[index]);
 }
 
 void frmPrinterP::Combo3_Click()
 {
     if (Combo3->currentText().isEmpty())
         return;
-    PrinterIndex = int16_t(Combo3->currentIndex());
+    printContext().PrinterIndex = int16_t(Combo3->currentIndex());
     selectPrinterIndex();
     Frame1->ListPrinterPapers();
 }
@@ -225,25 +226,17 @@ void frmPrinterP::Command1_Click()
 
 void frmPrinterP::Command5_Click() { unload(); }
 
-namespace {
-std::function<std::shared_ptr<PrinterOptionPort>()>& portSlot()
-{
-    static std::function<std::shared_ptr<PrinterOptionPort>()> f;
-    return f;
-}
-} // namespace
+void setPrinterDialogPort(std::function<std::shared_ptr<PrinterOptionPort>()> port) { printContext().printerDialogPort = std::move(port); }
 
-void setPrinterDialogPort(std::function<std::shared_ptr<PrinterOptionPort>()> port) { portSlot() = std::move(port); }
-
-bool printerDialogAvailable() { return bool(portSlot()); }
+bool printerDialogAvailable() { return bool(printContext().printerDialogPort); }
 
 void ShowPrinterDialog(QWidget* owner, bool hourglass)
 {
-    if (!portSlot())
+    if (!printContext().printerDialogPort)
         return;
     if (hourglass)
         QApplication::setOverrideCursor(Qt::WaitCursor);
-    forms::FormRef<frmPrinterP> dialog([owner] { return new frmPrinterP(portSlot()(), owner); });
+    forms::FormRef<frmPrinterP> dialog([owner] { return new frmPrinterP(printContext().printerDialogPort(), owner); });
     dialog.showModal(owner);
     while (QApplication::overrideCursor())
         QApplication::restoreOverrideCursor();

@@ -50,10 +50,6 @@ public:
     void Text1_Change();
     void Text3_Change();
 
-    // The index of the printer the dialog makes current; kept from one
-    // opening to the next for the whole run.
-    static int16_t PrinterIndex;
-
     QPushButton* Command1 = nullptr;
     QPushButton* Command5 = nullptr;
     QGroupBox* Frame2 = nullptr;

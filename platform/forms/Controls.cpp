@@ -41,6 +41,10 @@ void makeEditableList(QComboBox* list)
 {
     list->setEditable(true);
     list->setInsertPolicy(QComboBox::NoInsert);
+    // A typed text stays as typed: inline completion would put the rest of
+    // the first matching item after it (代表取締役 -> 代表取締役社長), and
+    // that text would be printed.
+    list->setCompleter(nullptr);
 }
 
 void appendItem(QComboBox* list, const QString& item)

@@ -8,15 +8,36 @@
 
 namespace noshi {
 
-UpDown::UpDown(QWidget* parent, QLineEdit* buddy, int minimum, int maximum)
+void makeArrowsCountUp(QScrollBar* bar)
+{
+    bar->setInvertedAppearance(true);
+    // The toolkit's own direction for keys and wheel on a vertical bar; the
+    // turn below then makes Up and a wheel turned up count up as well.
+    bar->setInvertedControls(true);
+    // The signal comes when the position has moved by the action and before
+    // the value follows it: the step is taken the other way round.
+    QObject::connect(bar, &QAbstractSlider::actionTriggered, bar, [bar](int action) {
+        int step = 0;
+        switch (action) {
+        case QAbstractSlider::SliderSingleStepAdd: step = -bar->singleStep(); break;
+        case QAbstractSlider::SliderSingleStepSub: step = bar->singleStep(); break;
+        case QAbstractSlider::SliderPageStepAdd: step = -bar->pageStep(); break;
+        case QAbstractSlider::SliderPageStepSub: step = bar->pageStep(); break;
+        default: return;
+        }
+        bar->setSliderPosition(std::clamp(bar->value() + step, bar->minimum(), bar->maximum()));
+    });
+}
+
+UpDown::UpDown(QWidget* parent, QLineEdit* buddy, int minimum, int maximum, Arrows arrows)
     : QScrollBar(Qt::Vertical, parent), buddy_(buddy), writing_(true)
 {
     setRange(minimum, maximum);
     setValue(std::clamp(0, minimum, maximum));
     setSingleStep(1);
     setPageStep(1);
-    setInvertedAppearance(true); // the upper arrow counts up
-    setInvertedControls(true);
+    if (arrows == Arrows::CountUp)
+        makeArrowsCountUp(this);
     setFocusPolicy(Qt::TabFocus);
     writing_ = false;
 }

@@ -10,10 +10,17 @@ class QLineEdit;
 
 namespace noshi {
 
+// A scroll bar's upper arrow steps towards its minimum; a spinner's upper
+// arrow counts up. Turns the bar's arrows, keys and wheel round so that up
+// raises the value (its thumb, if any, stands high for a high value).
+void makeArrowsCountUp(QScrollBar* bar);
+
 class UpDown : public QScrollBar {
     Q_OBJECT
 public:
-    UpDown(QWidget* parent, QLineEdit* buddy, int minimum, int maximum);
+    // Reversed: the upper arrow lowers the number, as a scroll bar's does.
+    enum class Arrows { CountUp, Reversed };
+    UpDown(QWidget* parent, QLineEdit* buddy, int minimum, int maximum, Arrows arrows = Arrows::CountUp);
     QLineEdit* buddy() const { return buddy_; }
     // Changes the range without writing into the box.
     void setRangeQuietly(int minimum, int maximum);

@@ -5,6 +5,7 @@
 #include "platform/print/LpOptions.h"
 #include "platform/print/PaperCodes.h"
 #include "platform/print/Printer.h"
+#include "platform/print/PrinterState.h"
 #include "platform/run/RunState.h"
 
 #include <QPageSetupDialog>
@@ -104,21 +105,14 @@ bool CupsPrinterDriver::showDocumentDefaults(QWidget* parent, const QString& pri
     return true;
 }
 
-namespace {
-// The run's driver; empty until first asked for.
-struct DriverSlot {
-    std::unique_ptr<PrinterDriver> driver;
-};
-} // namespace
-
 PrinterDriver& printerDriver()
 {
-    auto& driver = run::slot<DriverSlot>().driver;
+    auto& driver = printerState().driver;
     if (!driver)
         driver = std::make_unique<CupsPrinterDriver>();
     return *driver;
 }
 
-void setPrinterDriver(std::unique_ptr<PrinterDriver> driver) { run::slot<DriverSlot>().driver = std::move(driver); }
+void setPrinterDriver(std::unique_ptr<PrinterDriver> driver) { printerState().driver = std::move(driver); }
 
 } // namespace prn

@@ -2,6 +2,8 @@
 #include "platform/print/PrinterTesting.h"
 
 #include "platform/print/PaperCodes.h"
+#include "platform/print/PrinterDriver.h"
+#include "platform/print/PrinterState.h"
 #include "platform/print/QtPrinterBackend.h"
 #include "platform/run/RunState.h"
 
@@ -126,16 +128,12 @@ void Printer::drawBand(const rt::RichTextBox& box, const TwipRect& rc, const Twi
         backend_->drawBox(box, rc, page);
 }
 
-namespace {
-// The run's current printer; the system's default until first asked for.
-struct CurrentSlot {
-    std::unique_ptr<Printer> printer;
-};
-} // namespace
+PrinterState::PrinterState() = default;
+PrinterState::~PrinterState() = default;
 
 Printer& CurrentPrinter()
 {
-    auto& printer = run::slot<CurrentSlot>().printer;
+    auto& printer = printerState().current;
     if (!printer)
         printer = std::make_unique<Printer>(QtPrinterBackend::forPrinter(DefaultPrinterName()));
     return *printer;
@@ -143,7 +141,7 @@ Printer& CurrentPrinter()
 
 void setCurrentBackend(std::unique_ptr<PrinterBackend> backend)
 {
-    run::slot<CurrentSlot>().printer = std::make_unique<Printer>(std::move(backend));
+    printerState().current = std::make_unique<Printer>(std::move(backend));
 }
 
 QStringList PrinterNames()

@@ -1,5 +1,6 @@
 #include "platform/richtext/RichTextEditFileObject.h"
 
+#include "platform/files/PictureFile.h"
 #include "platform/files/SafeFile.h"
 #include "platform/richtext/RichDocument.h"
 #include "platform/richtext/RichTextEditClipboard.h"
@@ -78,9 +79,14 @@ std::shared_ptr<EmbeddedObject> objectFromFile(const QString& path, const QSizeF
     }
     const QByteArray& bytes = file.bytes;
 
-    const QImage image = QImage::fromData(bytes);
-    if (!image.isNull()) {
-        std::shared_ptr<EmbeddedObject> pic = clip::pictureFrom(image);
+    const files::PictureRead picture = files::decodePicture(bytes);
+    if (picture.status == files::PictureStatus::TooLarge) {
+        // Embedded as a package it would carry the whole file and show a mere frame.
+        fail(error, QStringLiteral("ファイル「%1」を挿入できません。%2").arg(path, picture.reason));
+        return nullptr;
+    }
+    if (picture.ok()) {
+        std::shared_ptr<EmbeddedObject> pic = clip::pictureFrom(picture.image);
         if (pic) {
             pic->sizeMm = scaledDown(pic->sizeMm, fitMm);
             pic->sourcePath = path;

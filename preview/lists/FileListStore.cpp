@@ -13,6 +13,8 @@
 #include <QVariant>
 #include <atomic>
 #include <cstdio>
+#include <limits>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace preview {
@@ -124,6 +126,14 @@ bool FileListStore::checkOrCreateTable(bool* created)
         for (const QString& c : Columns)
             if (!have.contains(c))
                 return fail(QStringLiteral("表「%1」に列「%2」がありません").arg(Table, c));
+        // A row is found again, deleted and numbered by its ID: one that is
+        // not a whole 32-bit number would be read as another row's.
+        if (!q.exec(QStringLiteral("SELECT ファイル名, ID FROM ファイルリスト WHERE typeof(ID) NOT IN ('integer', 'real') "
+                                   "OR ID <> CAST(ID AS INTEGER) OR ID < -2147483648 OR ID > 2147483647 LIMIT 1")))
+            return fail(sqlReason(q.lastError()));
+        if (q.next())
+            return fail(QStringLiteral("「%1」の行のID「%2」が整数ではありません。")
+                            .arg(q.value(0).toString(), q.value(1).toString()));
         return true;
     }
     *created = true;
@@ -234,14 +244,32 @@ int FileListStore::rowCount()
     return q.value(0).toInt();
 }
 
+qint64 FileListStore::largestId()
+{
+    QSqlQuery q(QSqlDatabase::database(connection_, false));
+    if (!q.exec(QStringLiteral("SELECT CAST(MAX(ID) AS INTEGER) FROM ファイルリスト")) || !q.next())
+        return 0;
+    return q.value(0).toLongLong(); // NULL for an empty table reads as 0
+}
+
+int FileListStore::lowestFreeId()
+{
+    QSqlQuery q(QSqlDatabase::database(connection_, false));
+    if (!q.exec(QStringLiteral("SELECT CASE WHEN NOT EXISTS (SELECT 1 FROM ファイルリスト WHERE ID = 1) THEN 1 ELSE "
+                               "(SELECT CAST(MIN(a.ID) AS INTEGER) + 1 FROM ファイルリスト a WHERE a.ID >= 1 AND NOT EXISTS "
+                               "(SELECT 1 FROM ファイルリスト b WHERE b.ID = a.ID + 1)) END"))
+        || !q.next())
+        return 1;
+    return int(q.value(0).toLongLong());
+}
+
 int FileListStore::nextId()
 {
     if (!open_)
         return 1;
-    QSqlQuery q(QSqlDatabase::database(connection_, false));
-    if (!q.exec(QStringLiteral("SELECT MAX(ID) FROM ファイルリスト")) || !q.next())
-        return 1;
-    return q.value(0).toInt() + 1; // NULL for an empty table reads as 0
+    const qint64 largest = largestId();
+    // Nothing follows the largest ID there is: the lowest free one instead.
+    return largest < std::numeric_limits<int>::max() ? int(largest + 1) : lowestFreeId();
 }
 
 QList<FileListStore::FolderRow> FileListStore::scanFolder(const QString& folder) const
@@ -272,7 +300,7 @@ bool FileListStore::insertRows(const QList<FolderRow>& rows, int firstId, const 
     for (int i = 0; i < rows.size(); ++i) {
         if (injected(FileListFaults::Step::InsertRow, i))
             return fail(QStringLiteral("書き込みに失敗しました。"));
-        q.bindValue(0, firstId + i);
+        q.bindValue(0, firstId > 0 ? firstId + i : lowestFreeId());
         q.bindValue(1, rows[i].fileName);
         q.bindValue(2, rows[i].sizeName);
         q.bindValue(3, rows[i].templateKey);
@@ -295,7 +323,11 @@ int FileListStore::appendFolder(const QString& folder)
         fail(sqlReason(db.lastError()));
         return -1;
     }
-    if (!insertRows(rows, nextId(), folder) || !db.commit()) {
+    // The rows follow the largest ID, unless they would run past the largest
+    // ID there is: then each takes the lowest free one.
+    const qint64 largest = largestId();
+    const int firstId = largest + rows.size() <= std::numeric_limits<int>::max() ? int(largest + 1) : 0;
+    if (!insertRows(rows, firstId, folder) || !db.commit()) {
         db.rollback();
         return -1;
     }
@@ -344,7 +376,13 @@ bool FileListStore::compact()
 {
     if (!open_)
         return fail(error_.isEmpty() ? QStringLiteral("データベースが開いていません。") : error_);
-    const QString tmp = compactPath(path_);
+    // A linked database is compacted where the link points, and the copy
+    // takes the old file's permissions before it replaces it.
+    const QFileInfo info(path_);
+    const QString target = info.isSymLink() ? info.canonicalFilePath() : path_;
+    if (target.isEmpty())
+        return fail(QStringLiteral("リンク先のデータベースがありません。"));
+    const QString tmp = compactPath(target);
     // A copy left by an earlier run that was cut short is ours to remove.
     if (QFileInfo(tmp).isFile())
         QFile::remove(tmp);
@@ -366,13 +404,15 @@ bool FileListStore::compact()
     }
     // The copy reaches the disk before it takes the old file's place.
     {
+        struct stat old {};
         QFile f(tmp);
-        if (!f.open(QIODevice::ReadOnly) || ::fsync(f.handle()) != 0)
+        if (::stat(QFile::encodeName(target).constData(), &old) != 0 || !f.open(QIODevice::ReadOnly)
+            || ::fchmod(f.handle(), old.st_mode & 07777) != 0 || ::fsync(f.handle()) != 0)
             return failed(QStringLiteral("最適化した写しを保存できません。"));
     }
     close();
     if (injected(FileListFaults::Step::CompactRename)
-        || std::rename(QFile::encodeName(tmp).constData(), QFile::encodeName(path_).constData()) != 0)
+        || std::rename(QFile::encodeName(tmp).constData(), QFile::encodeName(target).constData()) != 0)
         return failed(QStringLiteral("最適化した写しで置き換えられません。"));
     open();
     return open_;

@@ -58,7 +58,8 @@ public:
 
     // Opens the file, creating the file and its table when there is none.
     // A file that is not such a database (damaged, truncated, a folder in
-    // its place, a table of other columns) is Damaged and left untouched;
+    // its place, a table of other columns, an ID that is not a whole 32-bit
+    // number) is Damaged and left untouched;
     // without a data folder the list is Unavailable.
     OpenResult open();
     bool isOpen() const { return open_; }
@@ -76,7 +77,8 @@ public:
     QList<FileListRow> all();
     QList<FileListRow> search(const QString& text);
     int rowCount();
-    // The largest ID plus one; 1 for an empty list.
+    // The largest ID plus one; 1 for an empty list; the lowest free ID when
+    // the largest is the largest there is.
     int nextId();
 
     // Adds a row per listed part of the folder with a readable side file
@@ -89,7 +91,8 @@ public:
     bool deleteRow(int id);
 
     // Copies the database compactly beside it and renames the copy over
-    // it. A failure at any step keeps the old file and reopens it.
+    // it (over the file a link points to, with the old file's permissions).
+    // A failure at any step keeps the old file and reopens it.
     bool compact();
 
     void close();
@@ -97,7 +100,10 @@ public:
 private:
     struct FolderRow;
     QList<FolderRow> scanFolder(const QString& folder) const;
+    // IDs firstId, firstId + 1, ...; each the lowest free one when firstId is 0.
     bool insertRows(const QList<FolderRow>& rows, int firstId, const QString& folder);
+    qint64 largestId();
+    int lowestFreeId();
     QList<FileListRow> select(const QString& sql, const QString* like);
     bool fail(const QString& what);
     bool openConnection();

@@ -5,6 +5,7 @@
 #include "model/TemplateCatalogue.h"
 #include "platform/forms/Controls.h"
 #include "platform/forms/EnterAsTab.h"
+#include "platform/forms/ServiceDialogs.h"
 #include "platform/forms/SubWindowParts.h"
 #include "platform/services/Dialogs.h"
 #include "platform/services/MessageBox.h"
@@ -117,6 +118,7 @@ FileListWindow::FileListWindow(FileListSpec spec, QString databasePath, QWidget*
     Label1->setToolTip(spec_.deleteTip);
 
     model_ = new FileListModel(this);
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] { markEmptyList(); });
     DataGrid1 = placeTwips(new QTableView(this), 2895, 120, 6345, 4215 - 60);
     DataGrid1->setModel(model_);
     DataGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -139,6 +141,7 @@ FileListWindow::FileListWindow(FileListSpec spec, QString databasePath, QWidget*
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(CancelButton, &QPushButton::clicked, this, [this] { CancelButton_Click(); });
     forms::EnterAsTab::install(this);
+    forms::watchServiceDialogs();
 }
 
 FileListWindow::~FileListWindow() = default;
@@ -213,11 +216,18 @@ void FileListWindow::Form_Activate()
         QApplication::restoreOverrideCursor();
 }
 
-void FileListWindow::Text1_Change()
+bool FileListWindow::event(QEvent* e)
 {
-    showList(store_ ? store_->search(Text1->text()) : QList<FileListRow>());
-    Label6->setVisible(rows().isEmpty());
+    // Back from a message box or the folder dialog is no activation: a list
+    // the user has just emptied must not fill itself again.
+    if (forms::isServiceDialogReturn(e))
+        return QDialog::event(e);
+    return forms::Form::event(e);
 }
+
+void FileListWindow::Text1_Change() { showList(store_ ? store_->search(Text1->text()) : QList<FileListRow>()); }
+
+void FileListWindow::markEmptyList() { Label6->setVisible(rows().isEmpty()); }
 
 void FileListWindow::showCount(const QString& what, int n)
 {

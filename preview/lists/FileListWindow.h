@@ -57,6 +57,7 @@ public:
     void Form_Activate() override;
     void Form_QueryUnload(bool& cancel) override;
     void Form_Unload(bool& cancel) override;
+    bool event(QEvent* e) override;
 
     void Text1_Change();
     void Label4_Click(); // add a folder's parts
@@ -91,6 +92,8 @@ private:
     void showList(QList<FileListRow> rows);
     void AddSaveFolderFiles();
     void showCount(const QString& what, int n);
+    // "登録なし" follows the row count of whatever list is shown.
+    void markEmptyList();
 
     FileListSpec spec_;
     QString databasePath_;

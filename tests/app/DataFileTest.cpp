@@ -3,6 +3,7 @@
 #include "common/FileBytes.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -176,6 +177,22 @@ TEST_F(DataFileTest, DamagedFilesLoadWhatCanBeReadAndAreKeptUntilTheUserChangesS
     EXPECT_EQ(s.size(0).RegOffsetOmote[0], -1);
     EXPECT_EQ(s.size(1).RegSizeName[2], QStringLiteral("Ｂ５"));
     EXPECT_EQ(s.omote(0), QStringLiteral("御中元"));
+}
+
+TEST_F(DataFileTest, TheFirstWriteOverADamagedFileKeepsItUnderAFreeName)
+{
+    writeFileBytes(path() + ".damaged", "an older copy");
+    const QByteArray damaged = "header\r\n x \r\n";
+    writeFileBytes(path(), damaged);
+    LiveStore s;
+    const DataFileResult r = ReadDataFile(s, path());
+    EXPECT_TRUE(r.problem.contains(QStringLiteral("「NoshiData4.log.damaged.1」として残します"))) << r.problem.toStdString();
+    ASSERT_TRUE(s.addSize(size(QStringLiteral("Ａ４判　　　　"), QStringLiteral("Ａ４"))));
+    ASSERT_TRUE(WriteDataFile(s, path()).ok);
+    EXPECT_EQ(fileBytes(path() + ".damaged"), "an older copy");
+    EXPECT_EQ(fileBytes(path() + ".damaged.1"), damaged);
+    ASSERT_TRUE(WriteDataFile(s, path()).ok);
+    EXPECT_FALSE(QFileInfo::exists(path() + ".damaged.2"));
 }
 
 TEST_F(DataFileTest, CountsAboveCapacityReadTheRowsThatFitAndGoOnWithTheNextSection)

@@ -5,6 +5,8 @@
 #include "platform/files/SafeFileFaults.h"
 #include "platform/print/PrinterDriverTesting.h"
 #include "platform/settings/SettingsStore.h"
+#include "print/PrintContext.h"
+#include "print/frmPrinterP.h"
 
 #include <gtest/gtest.h>
 
@@ -80,6 +82,31 @@ TEST(ProgramContext, EachFreshContextStartsWithAnEmptyStoreAndTheOldOneComesBack
     }
     EXPECT_EQ(&store(), outer);
     EXPECT_EQ(&prn::printerDriver(), outerDriver);
+}
+
+// The print state beside the program context: the printer dialog's choice,
+// its port, the strip-sheet entry and the dispatch's test seam are the
+// context's, so a fresh one starts without them and the old ones come back.
+TEST(ProgramContext, EachFreshContextHasItsOwnPrintState)
+{
+    noshi::PrintContext* outer = &noshi::printContext();
+    noshi::printContext().PrinterIndex = 2;
+    noshi::setPrinterDialogPort([] { return std::shared_ptr<noshi::PrinterOptionPort>(); });
+    noshi::tanzakuSheetPrinter() = [](noshi::PrinterChoice, const QString&) {};
+    const noshi::ScopedDispatchOverride unbuilt(QStringLiteral("萌黄（祝大）　"), QStringLiteral("LayoutNotBuilt"));
+    {
+        testing_support::FreshContext fresh;
+        EXPECT_EQ(&noshi::printContext(), &fresh.printing());
+        EXPECT_EQ(noshi::printContext().PrinterIndex, 0);
+        EXPECT_FALSE(noshi::printerDialogAvailable());
+        EXPECT_FALSE(noshi::tanzakuSheetPrinter());
+        EXPECT_EQ(noshi::TemplateMemberName(QStringLiteral("萌黄（祝大）　")), QStringLiteral("LayoutNoshiLarge"));
+    }
+    EXPECT_EQ(&noshi::printContext(), outer);
+    EXPECT_EQ(noshi::printContext().PrinterIndex, 2);
+    EXPECT_TRUE(noshi::printerDialogAvailable());
+    EXPECT_TRUE(noshi::tanzakuSheetPrinter());
+    EXPECT_EQ(noshi::TemplateMemberName(QStringLiteral("萌黄（祝大）　")), QStringLiteral("LayoutNotBuilt"));
 }
 
 // What one test leaves in its context, the next test's context does not hold.

@@ -70,11 +70,12 @@ TEST(MovementLabel, StepsShownAsWhatTheyMoveOnPaper)
     };
     const QString l = QStringLiteral("左へ"), r = QStringLiteral("右へ");
     const Case cases[] = {
-        {"1", AcrossMmPerStep, QStringLiteral("左へ1.587502㎜移動")},
-        {"-2", AcrossMmPerStep, QStringLiteral("右へ3.175004㎜移動")},
-        {"1.5", AcrossMmPerStep, QStringLiteral("左へ2.381253㎜移動")},
+        {"1", AcrossMmPerStep, QStringLiteral("左へ1.59㎜移動")},
+        {"-2", AcrossMmPerStep, QStringLiteral("右へ3.18㎜移動")},
+        {"1.5", AcrossMmPerStep, QStringLiteral("左へ2.38㎜移動")},
         {"2", DownMmPerStep, QStringLiteral("左へ3.5㎜移動")},
         {"-4", DownMmPerStep, QStringLiteral("右へ7㎜移動")},
+        {"3", AcrossMmPerStep, QStringLiteral("左へ4.76㎜移動")},
         {"0", AcrossMmPerStep, QStringLiteral("標準")},
         {"-0", AcrossMmPerStep, QStringLiteral("標準")},
         {"0.0", AcrossMmPerStep, QStringLiteral("標準")},

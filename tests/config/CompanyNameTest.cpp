@@ -5,8 +5,12 @@
 #include "common/FontDialogDriver.h"
 #include "platform/services/Dialogs.h"
 #include "platform/vb/VbNum.h"
+#include "platform/richtext/RichTextEdit.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QRadioButton>
 
 using namespace config;
@@ -166,14 +170,14 @@ TEST_F(CompanyNameTest, ClosingAsksPerChangedSheetHotokeFirst)
     EXPECT_EQ(messageTexts(), QStringList({askIwai, askIwai}));
 }
 
-TEST_F(CompanyNameTest, ActivationForgetsEditsAndClearReloadsTheOtherSheet)
+TEST_F(CompanyNameTest, ActivationKeepsEditsAndClearReloadsTheOtherSheet)
 {
     app::store().CoNameB = writeFile(QStringLiteral("b.rtf"), QStringLiteral("仏具店"), QStringLiteral("@ＭＳ 明朝"));
     app::store().CoNameA = writeFile(QStringLiteral("a.rtf"), QStringLiteral("祝い屋"), QStringLiteral("@ＭＳ 明朝"));
     CompanyNamePage* p = page();
     type(p, CompanyNamePage::Iwai, QStringLiteral("追記"));
     host->window().peek()->Form_Activate(); // back from another window
-    EXPECT_FALSE(p->changed(CompanyNamePage::Iwai));
+    EXPECT_TRUE(p->changed(CompanyNamePage::Iwai)) << "an edit is never closed away without the question";
 
     // Clearing 祝のし drops the unsaved edit of 仏のし without a question.
     type(p, CompanyNamePage::Hotoke, QStringLiteral("追記"));
@@ -270,4 +274,51 @@ TEST_F(CompanyNameTest, FontDialogStartsFromTheSelectionAndItsChoiceIsSaved)
     EXPECT_EQ(reread.selColor(), 0x0000FFu);
     EXPECT_EQ(reread.selBold(), true);
     EXPECT_EQ(reread.selUnderline(), true);
+
+namespace {
+void sendClick(QWidget* target)
+{
+    const QPoint at(target->width() / 2, 20);
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent e(type, QPointF(at), QPointF(target->mapToGlobal(at)), Qt::LeftButton,
+                      type == QEvent::MouseButtonPress ? Qt::MouseButtons(Qt::LeftButton) : Qt::MouseButtons(),
+                      Qt::NoModifier);
+        QApplication::sendEvent(target, &e);
+    }
+}
+void typeKeys(QWidget* target, const QString& text)
+{
+    for (QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(target, &press);
+        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(target, &release);
+    }
+}
+} // namespace
+
+TEST_F(CompanyNameTest, AnEditTypedSurvivesASwitchToTheMainWindowAndIsAskedAboutAtOk)
+{
+    CompanyNamePage* p = page();
+    Noshisettei& dialog = *host->window().peek();
+    w->show();
+    QApplication::setActiveWindow(&dialog);
+    sendClick(p->view2->viewport());
+    typeKeys(p->view2, QStringLiteral("山田商店"));
+    rt::RichTextBox* iwai = p->box(CompanyNamePage::Iwai);
+    ASSERT_EQ(iwai->text(), QStringLiteral("山田商店"));
+    iwai->setSelStart(0);
+    iwai->setSelLength(4);
+    EXPECT_EQ(iwai->selFontSize(), 12.0) << "an empty box types in 12 pt";
+    EXPECT_EQ(iwai->selFontName(), QStringLiteral("@ＭＳ Ｐ明朝"));
+
+    // To the main window and back, then OK: the edit is asked about; cancel keeps the dialog.
+    QApplication::setActiveWindow(w.get());
+    QApplication::setActiveWindow(&dialog);
+    ui::clearShownMessages();
+    answers = {ui::Answer::Cancel};
+    dialog.Command1[Noshisettei::CompanyNameTab]->click();
+    EXPECT_EQ(messageTexts(), QStringList{QStringLiteral("祝のし印刷用社名をファイルに保存しますか？")});
+    EXPECT_NE(host->window().peek(), nullptr) << "the dialog stays open";
+    EXPECT_EQ(iwai->text(), QStringLiteral("山田商店"));
 }

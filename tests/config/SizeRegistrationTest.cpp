@@ -1,5 +1,6 @@
 #include "config/ConfigSupport.h"
 
+#include "common/FileBytes.h"
 #include "platform/forms/UpDown.h"
 
 using namespace config;
@@ -337,4 +338,41 @@ TEST_F(ConfigTest, SpinButtonsWarnByBeepAndRedTextButNeverBlock)
     EXPECT_EQ(app::store().size(0).RegSizeWidth, 5);
     EXPECT_EQ(app::store().size(0).RegSizeHeight, 259);
     EXPECT_FALSE(r.Label22->isVisibleTo(&r));
+}
+
+// A data file of three sizes whose count line is spoilt loads none of them;
+// the first save over it, a registration, keeps the old bytes aside.
+class DamagedDataFileTest : public ConfigTest {
+protected:
+    QByteArray damaged;
+    QString path() const { return dataDir.filePath(QStringLiteral("NoshiData4.log")); }
+    void SetUp() override
+    {
+        app::LiveStore three;
+        for (int i = 0; i < 3; ++i)
+            three.addSize(tagged(i));
+        ASSERT_TRUE(app::WriteDataFile(three, path()).ok);
+        QList<QByteArray> lines = fileBytes(path()).split('\n');
+        ASSERT_EQ(lines[1], " 3 \r");
+        lines[1] = " x \r";
+        damaged = lines.join('\n');
+        writeFileBytes(path(), damaged);
+        ConfigTest::SetUp();
+    }
+};
+
+TEST_F(DamagedDataFileTest, IsKeptAsDamagedBeforeTheFirstSaveOverIt)
+{
+    ASSERT_EQ(messageTexts().size(), 1);
+    EXPECT_TRUE(messageTexts()[0].contains(QStringLiteral("「NoshiData4.log.damaged」として残します")))
+        << messageTexts()[0].toStdString();
+    EXPECT_EQ(app::store().RegSizeCount(), 0);
+
+    registerSize(Iwai, QStringLiteral("祝のし大"));
+    EXPECT_EQ(fileBytes(path() + ".damaged"), damaged);
+    EXPECT_EQ(onDisk().RegSizeCount(), 1);
+    // Later saves write over the program's own file and keep no more copies.
+    registerSize(No1, QStringLiteral("ＮＯ１"));
+    EXPECT_EQ(onDisk().RegSizeCount(), 2);
+    EXPECT_FALSE(QFileInfo::exists(path() + ".damaged.1"));
 }

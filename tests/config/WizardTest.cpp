@@ -2,6 +2,7 @@
 // the main window's activation to the summary, the refusals, the ways back
 // and out, and a second run from the menu on a store that has sizes.
 #include "config/ConfigSupport.h"
+#include "common/SpinnerArrows.h"
 #include "app/PrintersTesting.h"
 
 #include "app/MainWizardHost.h"
@@ -9,6 +10,8 @@
 #include "config/WizardPages.h"
 #include "config/WizardPrinterPage.h"
 #include "config/WizardSizePage.h"
+#include "config/CalibrationPage.h"
+#include "config/OmotePage.h"
 #include "platform/forms/EnterAsTab.h"
 #include "platform/forms/SimpleCombo.h"
 #include "platform/forms/SubWindowParts.h"
@@ -17,6 +20,7 @@
 #include "platform/services/Dialogs.h"
 
 #include <QApplication>
+#include <QMouseEvent>
 
 #include <QCheckBox>
 #include <QListWidget>
@@ -400,6 +404,12 @@ TEST_F(WizardTest, TheMenuOpensItAgainOnAStoreThatHasSizes)
 
     // The wizard's height check allows 3 mm under the template (297×210 for the test sheet).
     forms::setListIndex(size->Combo1, 0);
+    forms::setText(size->Text20, QStringLiteral("214"));
+    clickArrow(size->UpDown2, true); // the upper arrow counts up
+    EXPECT_EQ(size->Text20->text(), QStringLiteral("215"));
+    clickArrow(size->UpDown2, false);
+    clickArrow(size->UpDown2, false);
+    EXPECT_EQ(size->Text20->text(), QStringLiteral("213"));
     for (const auto& [height, warns] : std::vector<std::pair<int, bool>>{{207, false}, {206, true}}) {
         size->UpDown3->setValue(height);
         EXPECT_EQ(size->Text21->text(), QString::number(height));
@@ -542,4 +552,69 @@ TEST_F(WizardTest, TheFontDialogGivesThePrintFontTheListedName)
     font->Command16->click();
     closeWindow();
     EXPECT_EQ(ini(QStringLiteral("Font")), QStringLiteral("ＭＳ 明朝"));
+
+namespace {
+// A click on a grid cell as the mouse gives it.
+void clickCell(QTableWidget* grid, int row, int column)
+{
+    const QPoint at = grid->visualRect(grid->model()->index(row, column)).center();
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent e(type, QPointF(at), QPointF(grid->viewport()->mapToGlobal(at)), Qt::LeftButton,
+                      type == QEvent::MouseButtonPress ? Qt::MouseButtons(Qt::LeftButton) : Qt::MouseButtons(),
+                      Qt::NoModifier);
+        QApplication::sendEvent(grid->viewport(), &e);
+    }
+}
+} // namespace
+
+TEST_F(WizardTest, TheSettingsDialogsListsFollowASizeDeletedOnTheWizardsPageAndBack)
+{
+    const QString small = QStringLiteral("小のし"), big = QStringLiteral("祝大のし"), huge = QStringLiteral("巨大サイズ");
+    ASSERT_TRUE(app::store().addSize(app::RegisteredSize::make(QStringLiteral("萌黄（祝大）　"), small, 300, 150)));
+    ASSERT_TRUE(app::store().addSize(app::RegisteredSize::make(QStringLiteral("萌黄（祝大）　"), big, 390, 180)));
+    ASSERT_TRUE(app::store().addSize(app::RegisteredSize::make(QStringLiteral("萌黄（祝大）　"), huge, 900, 600)));
+    host->refillSizeNames(app::store().sizeNames());
+
+    // 詳細設定 open at the size grid, then the wizard's page 3/5 deletes the first size.
+    SizeStatusPage& grid = status();
+    host->window().peek()->show();
+    openFontPageFromMenu()->Command4->click();
+    at<frmSetupWiz6>(Step::Printer)->Command1->click();
+    frmSetupWiz2* page = at<frmSetupWiz2>(Step::Size);
+    ASSERT_NE(page, nullptr);
+    forms::setText(page->Combo10, small);
+    page->Command7->click();
+    ASSERT_EQ(app::store().sizeNames(), QStringList({big, huge}));
+
+    ASSERT_EQ(grid.MSFlexGrid1->rowCount(), 2);
+    EXPECT_EQ(grid.MSFlexGrid1->item(0, 0)->text(), big);
+    Noshisettei& dialog = *host->window().peek();
+    EXPECT_EQ(items(dialog.tab<SizeRegistrationPage>(Noshisettei::SizeTab)->Combo10), QStringList({big, huge}));
+    EXPECT_EQ(items(dialog.tab<CalibrationPage>(Noshisettei::CalibrationTab)->Combo9), QStringList({big, huge}));
+
+    // The row clicked is the row shown and the row changed.
+    clickCell(grid.MSFlexGrid1, 0, 0);
+    EXPECT_EQ(grid.Text3->text(), big);
+    EXPECT_EQ(grid.Text6->text(), QStringLiteral("390"));
+    forms::setText(grid.Text6, QStringLiteral("400"));
+    answers = {ui::Answer::Yes};
+    grid.Command16->click();
+    EXPECT_EQ(app::store().size(0).RegSizeName[0], big);
+    EXPECT_EQ(app::store().size(0).RegSizeWidth, 400);
+    EXPECT_EQ(app::store().size(1), app::RegisteredSize::make(QStringLiteral("萌黄（祝大）　"), huge, 900, 600));
+
+    // A size registered in the dialog reaches the wizard page's list, once.
+    registerSize(QStringLiteral("萌黄（祝大）　"), small);
+    EXPECT_EQ(items(page->Combo10), QStringList({big, huge, small}));
+    EXPECT_EQ(items(dialog.tab<SizeRegistrationPage>(Noshisettei::SizeTab)->Combo10), QStringList({big, huge, small}));
+    EXPECT_EQ(grid.MSFlexGrid1->rowCount(), 3);
+
+    // Inscriptions: one registered on the wizard's page 4/5 shows in the dialog's deletion list.
+    page->Command1->click();
+    frmSetupWiz3* omote = at<frmSetupWiz3>(Step::Omote);
+    ASSERT_NE(omote, nullptr);
+    forms::setText(omote->Text10, QStringLiteral("御祝"));
+    omote->Command11->click();
+    EXPECT_EQ(items(dialog.tab<OmotePage>(Noshisettei::OmoteTab)->Combo5), QStringList{QStringLiteral("御祝")});
+    EXPECT_EQ(items(omote->Combo1), QStringList{QStringLiteral("御祝")});
 }

@@ -5,78 +5,11 @@
 #include "platform/richtext/RichTextEdit.h"
 #include "platform/richtext/TextLayout.h"
 
+#include "common/Drive.h"
+
 #include <QApplication>
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QScrollBar>
 #include <memory>
-
-// Key and mouse events sent to a widget the way the window system sends them.
-namespace drive {
-
-inline void keyClick(QWidget* w, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier, const QString& text = {})
-{
-    QString t = text;
-    if (t.isEmpty() && !(mods & (Qt::ControlModifier | Qt::AltModifier))) {
-        if (key == Qt::Key_Return)
-            t = QStringLiteral("\r");
-        else if (key == Qt::Key_Backspace)
-            t = QStringLiteral("\b");
-    }
-    QKeyEvent press(QEvent::KeyPress, key, mods, t);
-    QApplication::sendEvent(w, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, mods, t);
-    QApplication::sendEvent(w, &release);
-}
-
-inline void keyClicks(QWidget* w, const QString& text)
-{
-    for (QChar c : text) {
-        const int key = c.isLetterOrNumber() && c.unicode() < 128 ? int(c.toUpper().unicode()) : int(Qt::Key_unknown);
-        keyClick(w, Qt::Key(key), Qt::NoModifier, QString(c));
-    }
-}
-
-inline void mouseEvent(QWidget* w, QEvent::Type type, Qt::MouseButton b, Qt::KeyboardModifiers mods, QPoint at)
-{
-    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(b);
-    QMouseEvent e(type, QPointF(at), QPointF(w->mapToGlobal(at)), type == QEvent::MouseMove ? Qt::NoButton : b,
-                  type == QEvent::MouseMove ? Qt::MouseButtons(Qt::LeftButton) : held, mods);
-    QApplication::sendEvent(w, &e);
-}
-
-inline void mousePress(QWidget* w, Qt::MouseButton b, Qt::KeyboardModifiers mods, QPoint at)
-{
-    mouseEvent(w, QEvent::MouseButtonPress, b, mods, at);
-}
-inline void mouseRelease(QWidget* w, Qt::MouseButton b, Qt::KeyboardModifiers mods, QPoint at)
-{
-    mouseEvent(w, QEvent::MouseButtonRelease, b, mods, at);
-}
-inline void mouseMove(QWidget* w, QPoint at) { mouseEvent(w, QEvent::MouseMove, Qt::NoButton, {}, at); }
-inline void mouseClick(QWidget* w, Qt::MouseButton b, Qt::KeyboardModifiers mods, QPoint at)
-{
-    mousePress(w, b, mods, at);
-    mouseRelease(w, b, mods, at);
-}
-// Press, release, double-click, release: the order a double-click arrives in.
-inline void mouseDClick(QWidget* w, Qt::MouseButton b, Qt::KeyboardModifiers mods, QPoint at)
-{
-    mouseClick(w, b, mods, at);
-    mouseEvent(w, QEvent::MouseButtonDblClick, b, mods, at);
-    mouseRelease(w, b, mods, at);
-}
-
-// Counts the emissions of a signal.
-template <typename Obj, typename Signal>
-std::shared_ptr<int> count(Obj* obj, Signal signal)
-{
-    auto n = std::make_shared<int>(0);
-    QObject::connect(obj, signal, obj, [n] { ++*n; });
-    return n;
-}
-
-} // namespace drive
 
 namespace edittest {
 

@@ -5,13 +5,18 @@
 
 #include "editors/PageInserts.h"
 #include "editors/PostcardPrint.h"
+#include "editors/frmFileLoad.h"
 #include "editors/frmHagaki.h"
 #include "editors/frmHagakiSub.h"
+#include "platform/forms/FileLists.h"
 #include "platform/richtext/RichTextEdit.h"
+#include "common/FileBytes.h"
+#include "common/HugePng.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QLineEdit>
@@ -238,4 +243,50 @@ TEST_F(HagakiTest, PictureCommandsOfBothEditorsActOnTheirOwnPage)
     EXPECT_EQ(card.Inserts->Text11->text(), "Text11");
     EXPECT_EQ(card.RichTextBox1->text(), QString(QChar(0xFFFC)));
 
+}
+
+// A picture of 20000 x 20000 pixels (a few kilobytes on disk) is too large
+// to decode: the picture picker and the object insertion, opened by the
+// postcard editor's buttons, each say so and the page stays as it was.
+TEST_F(HagakiTest, APictureTooLargeToDecodeIsReportedByThePickerAndTheObjectInsertion)
+{
+    writeFileBytes(dir.filePath("huge.png"), hugePng(20000, 20000));
+    const QString oldCurrent = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    frmHagaki& card = open();
+    card.RichTextBox1->setText(QStringLiteral("賀正"));
+    const auto saysTooLarge = [&] {
+        ASSERT_EQ(asked.size(), 1u);
+        EXPECT_TRUE(asked[0].text.contains(QStringLiteral("大きすぎ"))) << asked[0].text.toStdString();
+        EXPECT_TRUE(asked[0].text.contains(QStringLiteral("20000×20000"))) << asked[0].text.toStdString();
+        asked.clear();
+    };
+
+    bool pickerStayed = false;
+    QTimer::singleShot(0, [&] {
+        auto* picker = qobject_cast<editors::frmFileLoad*>(QApplication::activeModalWidget());
+        ASSERT_NE(picker, nullptr);
+        picker->File1->setFileName(QStringLiteral("huge.png"));
+        picker->Command1->click();
+        pickerStayed = !picker->isUnloaded();
+        picker->Command2->click();
+    });
+    card.Command8->click();
+    EXPECT_TRUE(pickerStayed);
+    saysTooLarge();
+
+    bool dialogStayed = false;
+    QTimer::singleShot(0, [&] {
+        auto* d = qobject_cast<editors::frmHagakiSub*>(QApplication::activeModalWidget());
+        ASSERT_NE(d, nullptr);
+        d->Text3->setText(dir.filePath("huge.png"));
+        d->Command1->click();
+        dialogStayed = !d->isUnloaded();
+        d->Command2->click();
+    });
+    card.Command1->click();
+    EXPECT_TRUE(dialogStayed);
+    saysTooLarge();
+    EXPECT_EQ(card.RichTextBox1->text(), QStringLiteral("賀正")) << "nothing embedded";
+    QDir::setCurrent(oldCurrent);
 }

@@ -11,11 +11,13 @@
 #include "platform/services/Dialogs.h"
 #include "platform/services/MessageBox.h"
 #include "common/FileBytes.h"
+#include "common/PipeRelease.h"
 
 #include <QApplication>
 #include <QBuffer>
 #include <QClipboard>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QLineEdit>
@@ -114,10 +116,10 @@ TEST_F(PictureFolder, ListsStartAtTheCurrentFolderAndShowOnlyThePattern)
     frmFileLoad picker(page);
     EXPECT_EQ(picker.windowTitle(), "画像の読み込み");
     EXPECT_EQ(picker.Command1->text(), "コピー(&O)");
-    EXPECT_EQ(picker.File1->pattern(), "*.gif;*.jpg;*.bmp");
+    EXPECT_EQ(picker.File1->pattern(), "*.gif;*.jpg;*.jpeg;*.png;*.bmp");
     EXPECT_EQ(picker.Dir1->path(), QDir(dir.path()).canonicalPath());
-    // Case does not matter; png and txt are not listed.
-    EXPECT_EQ(listed(picker.File1), (QStringList{"a.gif", "b.JPG", "broken.jpg", "c.bmp"}));
+    // Case does not matter; txt is not listed.
+    EXPECT_EQ(listed(picker.File1), (QStringList{"a.gif", "b.JPG", "broken.jpg", "c.bmp", "d.png"}));
     // The folder list ends with the subfolder; opening it empties the file list.
     const QListWidget* dirs = picker.Dir1;
     ASSERT_GT(dirs->count(), 1);
@@ -209,6 +211,44 @@ TEST_F(PictureFolder, PastedPictureSurvivesSaveAndReload)
     EXPECT_EQ(QImage::fromData(back[0]->png).convertToFormat(QImage::Format_RGB32), pattern());
     EXPECT_NEAR(back[0]->sizeMm.width(), pics[0]->sizeMm.width(), 0.05);
     EXPECT_NEAR(back[0]->sizeMm.height(), pics[0]->sizeMm.height(), 0.05);
+}
+
+// A link named like a photograph that leads to a pipe: clicked and copied,
+// it is refused at once with a message, as is a file that is no picture,
+// and the picker stays for another file; PNG and JPEG files are copied.
+TEST_F(PictureFolder, PngAndJpegAreCopiedAndALinkToAPipeIsRefusedAtOnce)
+{
+    Messages messages;
+    PipeRelease release(dir.filePath("pipe"));
+    ASSERT_TRUE(release.made());
+    ASSERT_TRUE(QFile::link(dir.filePath("pipe"), dir.filePath("x.jpg")));
+    ASSERT_TRUE(pattern().save(dir.filePath("g.jpeg"), "JPEG"));
+    rt::RichTextBox page;
+    auto* picker = new frmFileLoad(page);
+    const auto choose = [&](const QString& name) {
+        const QList<QListWidgetItem*> items = picker->File1->findItems(name, Qt::MatchExactly);
+        ASSERT_EQ(items.size(), 1) << name.toStdString();
+        picker->File1->setCurrentItem(items[0]);
+        emit picker->File1->itemClicked(items[0]);
+    };
+    ASSERT_NO_FATAL_FAILURE(choose("x.jpg"));
+    QElapsedTimer t;
+    t.start();
+    picker->Command1->click();
+    EXPECT_LT(t.elapsed(), 1000);
+    EXPECT_FALSE(release.released()) << "the picker waited on the pipe";
+    EXPECT_EQ(messages.count(), 1u);
+    EXPECT_FALSE(picker->isUnloaded());
+    EXPECT_TRUE(picker->previewImage().isNull());
+
+    ASSERT_NO_FATAL_FAILURE(choose("g.jpeg"));
+    EXPECT_EQ(picker->previewImage().size(), QSize(24, 16));
+    ASSERT_NO_FATAL_FAILURE(choose("d.png"));
+    EXPECT_EQ(picker->previewImage().convertToFormat(QImage::Format_RGB32), pattern());
+    picker->Command1->click();
+    EXPECT_TRUE(picker->isUnloaded());
+    EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), pattern());
+    EXPECT_EQ(messages.count(), 1u);
 }
 
 // 2000 x 1000 pixels at 96 dpi is 529.2 x 264.6 mm; on a 94 x 142 page it

@@ -6,6 +6,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using preview::FileListFaults;
 using preview::FileListRow;
@@ -30,6 +31,27 @@ QStringList columnsOf(const QString& dbPath)
     }
     QSqlDatabase::removeDatabase(QStringLiteral("check"));
     return names;
+}
+
+// Runs statements on a database through a connection of the test's own.
+void execOn(const QString& dbPath, const QStringList& statements)
+{
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("exec"));
+        db.setDatabaseName(dbPath);
+        EXPECT_TRUE(db.open());
+        QSqlQuery q(db);
+        for (const QString& st : statements)
+            EXPECT_TRUE(q.exec(st)) << st.toStdString();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("exec"));
+}
+
+int modeOf(const QString& path)
+{
+    struct stat st {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? int(st.st_mode & 07777) : -1;
 }
 
 } // namespace
@@ -170,6 +192,48 @@ TEST_F(FileListStoreTest, IdsFollowTheLargestRow)
     EXPECT_TRUE(s.clear()); // an empty list: nothing to run
 }
 
+TEST_F(FileListStoreTest, ANewRowNeverTakesAnIdInUse)
+{
+    FileListStore& s = listOf({"x", "y", "z"}); // IDs 1, 2, 3
+    execOn(s.path(), {QStringLiteral("UPDATE ファイルリスト SET ID = 2147483647 WHERE ID = 2")});
+    // Nothing follows the largest ID there is: the lowest free one is next.
+    EXPECT_EQ(s.nextId(), 2);
+    const QString dir = folder("more");
+    part(dir, "p.nd1", sideBytes(LargeKey, "大のし"));
+    part(dir, "q.nd1", sideBytes(LargeKey, "大のし"));
+    ASSERT_EQ(s.appendFolder(dir), 2) << s.error().toStdString();
+    QList<int> ids;
+    for (const FileListRow& r : s.all())
+        ids << r.id;
+    EXPECT_EQ(ids, QList<int>({2, 4, 1, 2147483647, 3})); // p, q, x, y, z
+}
+
+TEST_F(FileListStoreTest, AnIdThatIsNoWholeThirtyTwoBitNumberMarksTheListDamaged)
+{
+    // A table made elsewhere, its columns without types: any value fits.
+    int n = 0;
+    for (const char* id : {"'七'", "1.5", "99999999999", "NULL", "2.0"}) {
+        SCOPED_TRACE(id);
+        const QString path = tmp.filePath(QStringLiteral("foreign%1.db").arg(n++));
+        execOn(path, {QStringLiteral("CREATE TABLE ファイルリスト (ID, ファイル名, のし紙サイズ名, 使用するひな型, ディレクトリ)"),
+                      QStringLiteral("INSERT INTO ファイルリスト VALUES (1, '贈答', '大のし', '萌黄（祝大）　', '/tmp')"),
+                      QStringLiteral("INSERT INTO ファイルリスト VALUES (%1, '壊れ', '大のし', '萌黄（祝大）　', '/tmp')")
+                          .arg(QLatin1String(id))});
+        const QByteArray before = fileBytes(path);
+        FileListStore s(path, preview::OmoteFileListKind());
+        if (QByteArray(id) == "2.0") { // a whole number, stored as a real
+            ASSERT_EQ(s.open(), FileListStore::OpenResult::Opened);
+            EXPECT_EQ(s.all().value(0).id, 2); // 壊れ sorts before 贈答
+            EXPECT_EQ(s.nextId(), 3);
+            continue;
+        }
+        EXPECT_EQ(s.open(), FileListStore::OpenResult::Damaged);
+        EXPECT_TRUE(s.error().contains(QStringLiteral("「壊れ」の行"))) << s.error().toStdString();
+        s.close();
+        EXPECT_EQ(fileBytes(path), before);
+    }
+}
+
 TEST_F(FileListStoreTest, CompactionKeepsEveryRow)
 {
     FileListStore& s = listOf({"一", "二", "三", "四"});
@@ -181,6 +245,31 @@ TEST_F(FileListStoreTest, CompactionKeepsEveryRow)
     EXPECT_TRUE(s.isOpen());
     EXPECT_EQ(s.all(), before);
     EXPECT_FALSE(QFile::exists(FileListStore::compactPath(s.path())));
+}
+
+TEST_F(FileListStoreTest, CompactionKeepsTheFilesLinkAndPermissions)
+{
+    for (const bool linked : {false, true}) {
+        SCOPED_TRACE(linked ? "linked" : "plain");
+        const QString real = listOf({"一", "二", "三"}).path();
+        stores.back()->close();
+        ASSERT_EQ(::chmod(QFile::encodeName(real).constData(), 0600), 0);
+        const QString path = linked ? folder("linked") + QStringLiteral("/nd1File.db") : real;
+        if (linked) {
+            ASSERT_TRUE(QFile::link(real, path));
+        }
+        {
+            FileListStore s(path, preview::OmoteFileListKind());
+            ASSERT_EQ(s.open(), FileListStore::OpenResult::Opened);
+            ASSERT_TRUE(s.deleteRow(2));
+            ASSERT_TRUE(s.compact()) << s.error().toStdString();
+        }
+        EXPECT_EQ(QFileInfo(path).isSymLink(), linked);
+        EXPECT_EQ(modeOf(real), 0600);
+        FileListStore target(real, preview::OmoteFileListKind());
+        ASSERT_EQ(target.open(), FileListStore::OpenResult::Opened);
+        EXPECT_EQ(target.rowCount(), 2);
+    }
 }
 
 TEST_F(FileListStoreTest, AFailedCompactionLosesNothing)

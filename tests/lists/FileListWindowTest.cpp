@@ -2,6 +2,7 @@
 // wired as at start-up; databases and saved parts in temporary folders.
 #include "preview/PreviewSupport.h"
 
+#include "common/RealBoxes.h"
 #include "lists/ListSupport.h"
 #include "preview/lists/FileListWindow.h"
 
@@ -10,6 +11,10 @@
 #include <QTableView>
 #include <QPointer>
 #include <QTimer>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QElapsedTimer>
+#include <deque>
 
 using preview::FileListWindow;
 using preview::frmNoshiPreView;
@@ -65,6 +70,39 @@ protected:
             if (!win->isUnloaded())
                 win->unload();
         });
+    }
+    // The user's steps in the list window the next command shows modal, each
+    // taken once that window is the active one (after its activation has
+    // run, also on every return to it). The last step must close it.
+    using Step = std::function<void(FileListWindow&)>;
+    void walk(std::vector<Step> steps)
+    {
+        auto left = std::make_shared<std::deque<Step>>(steps.begin(), steps.end());
+        auto waited = std::make_shared<QElapsedTimer>();
+        waited->start();
+        auto* poll = new QTimer(w.get());
+        QObject::connect(poll, &QTimer::timeout, w.get(), [poll, left, waited] {
+            auto* win = qobject_cast<FileListWindow*>(QApplication::activeModalWidget());
+            if (!win || win->isUnloaded() || !win->isActiveWindow()) {
+                if (waited->elapsed() > 5000) {
+                    ADD_FAILURE() << "the list window is not active; " << left->size() << " steps left";
+                    poll->stop();
+                    poll->deleteLater();
+                    if (win)
+                        win->unload();
+                }
+                return;
+            }
+            const Step step = left->front();
+            left->pop_front();
+            if (left->empty()) {
+                poll->stop();
+                poll->deleteLater();
+            }
+            waited->restart();
+            step(*win);
+        });
+        poll->start(5);
     }
     // A window of its own over `db`, loaded and activated; an unload
     // deletes it later, the test's end at once.
@@ -350,4 +388,84 @@ TEST_F(FileListWindowTest, TheWindowOpensWhereItWasClosed)
     EXPECT_EQ(ini("DataBase2Top"), "900");
     auto* second = window<frmDatabase2>("nd2File.db");
     EXPECT_EQ(second->pos(), QPoint(100, 60));
+}
+
+TEST_F(FileListWindowTest, TheNoEntryMarkFollowsTheRowsAfterEveryFill)
+{
+    const QString parts = folder("parts");
+    for (const char* n : {"一.nd1", "二.nd1", "山田.nd2", "鈴木.nd2"})
+        part(parts, n, sideBytes(LargeKey, "大のし"));
+    w->show();
+    w->Combo3->setCurrentIndex(0);
+    answerDialogs(parts);
+
+    struct Case {
+        const char* what;
+        QString fileParth;        // the save folder the empty list fills itself from
+        QString name;             // the main window's name, the name list's first search
+        QLabel* FileListWindow::*command; // clicked after a search that finds nothing
+        QStringList rows;
+    };
+    const Case cases[] = {
+        {"add", "", "", &FileListWindow::Label4, {"一", "二"}},
+        {"rebuild", "", "", &FileListWindow::Label3, {"一", "二"}},
+        {"automatic fill", parts, "佐藤", nullptr, {"山田", "鈴木"}},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        app::store().FileParth = c.fileParth;
+        preview::installFileLists(w.get(), folder(QString::number(n++))); // empty databases
+        QStringList seen;
+        std::vector<Step> steps;
+        if (c.command) {
+            steps.push_back([&](FileListWindow& win) {
+                drive::keyClicks(win.Text1, QStringLiteral("無い"));
+                seen << QString::number(win.rows().size()) + (win.Label6->isVisible() ? " 登録なし" : "");
+                drive::click(win.*c.command);
+            });
+        }
+        steps.push_back([&](FileListWindow& win) {
+            EXPECT_EQ(namesOf(win), c.rows);
+            seen << QString::number(win.rows().size()) + (win.Label6->isVisible() ? " 登録なし" : "");
+            drive::click(win.CancelButton);
+        });
+        walk(steps);
+        if (c.command) {
+            w->mnuFileList1->trigger();
+            EXPECT_EQ(seen.join(" / ").toStdString(), "0 登録なし / 2");
+        } else {
+            w->Text2->setText(c.name);
+            drive::click(w->Command2);
+            EXPECT_EQ(seen.join(" / ").toStdString(), "2");
+        }
+    }
+}
+
+TEST_F(FileListWindowTest, DeletingTheLastRowLeavesTheListEmpty)
+{
+    const QString parts = folder("parts");
+    part(parts, "一.nd1", sideBytes(LargeKey, "大のし"));
+    app::store().FileParth = parts;
+    w->show();
+    realbox::answers({ui::Answer::Yes});
+    QStringList after;
+    walk({
+        [](FileListWindow& win) {
+            EXPECT_EQ(namesOf(win), QStringList{"一"}); // filled from the save folder on opening
+            drive::click(win.Label1);
+        },
+        [&](FileListWindow& win) {
+            // Back from the question: the list stays as the user left it.
+            after = namesOf(win);
+            EXPECT_TRUE(win.Label6->isVisible());
+            drive::click(win.CancelButton);
+        },
+    });
+    w->mnuFileList1->trigger();
+    EXPECT_EQ(messages(), QStringList{"Question|一を削除します。よろしいですか？"});
+    EXPECT_EQ(after.join(" ").toStdString(), "");
+    EXPECT_EQ(preview::FileListStore(lists.filePath("nd1File.db"), preview::OmoteFileListKind()).all(),
+              QList<preview::FileListRow>());
+    EXPECT_TRUE(QFile::exists(parts + "/一.nd1"));
 }

@@ -11,6 +11,7 @@
 #include "platform/services/MessageBox.h"
 #include "print/PaperPanel.h"
 #include "app/PrinterDialogSetup.h"
+#include "print/PrintContext.h"
 #include "print/frmPrinterP.h"
 
 #include <QCheckBox>
@@ -47,7 +48,7 @@ protected:
         b.maxCopies = -1;
         prn::setPrinterDriver(std::move(d));
         driver->makeCurrent("PDF-A");
-        frmPrinterP::PrinterIndex = 0;
+        printContext().PrinterIndex = 0;
         app::store().clear();
         app::store().PrOffsetX = 7;
         app::store().PrOffsetY = -2;
@@ -168,7 +169,7 @@ TEST_F(PrinterDialogTest, PrinterChoiceIsImmediateAndKeptAcrossOpenings)
     d.Combo3->setCurrentIndex(1);
     d.Combo3_Click();
     EXPECT_EQ(prn::CurrentPrinter().DeviceName(), "PDF-B");
-    EXPECT_EQ(frmPrinterP::PrinterIndex, 1);
+    EXPECT_EQ(printContext().PrinterIndex, 1);
     EXPECT_EQ(items(panel().Combo2), (QStringList{"B5 (JIS)"}));
     d.Command5_Click();
     EXPECT_EQ(prn::CurrentPrinter().DeviceName(), "PDF-B");
@@ -181,7 +182,7 @@ TEST_F(PrinterDialogTest, PrinterChoiceIsImmediateAndKeptAcrossOpenings)
     // An erased printer box: a pick does nothing.
     dlg->Combo3->setEditText("");
     dlg->Combo3_Click();
-    EXPECT_EQ(frmPrinterP::PrinterIndex, 1);
+    EXPECT_EQ(printContext().PrinterIndex, 1);
 }
 
 TEST_F(PrinterDialogTest, SettingsButtonOpensThePrinterInTheBoxAndRefills)

@@ -1,6 +1,7 @@
 // The editor window: opened by the edit command, its canvas, activation,
 // change flags and closing questions, copies and printers.
 #include "preview/PreviewSupport.h"
+#include "common/SpinnerArrows.h"
 
 #include "model/LiveStore.h"
 
@@ -209,6 +210,11 @@ TEST_F(PreviewTest, CopiesBoxAndSpinner)
     }
     p.UpDown1->setValue(40);
     EXPECT_EQ(p.Text1->text(), "40");
+    clickArrow(p.UpDown1, true); // the upper arrow counts up
+    EXPECT_EQ(p.Text1->text(), "41");
+    clickArrow(p.UpDown1, false);
+    clickArrow(p.UpDown1, false);
+    EXPECT_EQ(p.Text1->text(), "39");
 }
 
 TEST_F(PreviewTest, PrinterChoice)

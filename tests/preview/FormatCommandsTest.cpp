@@ -1,5 +1,6 @@
 // The format and edit commands over the editor's two boxes.
 #include "preview/PreviewSupport.h"
+#include "common/SpinnerArrows.h"
 
 #include "common/FontDialogDriver.h"
 
@@ -237,6 +238,10 @@ TEST_F(FormatTest, BaselineInTwips)
     EXPECT_EQ(p->UpDown2->minimum(), -1000);
     EXPECT_EQ(p->UpDown2->maximum(), 1000);
     p->UpDown2->setValue(60);
+    EXPECT_EQ(p->Text5->text(), "60");
+    clickArrow(p->UpDown2, true); // the upper arrow counts up
+    EXPECT_EQ(p->Text5->text(), "70");
+    clickArrow(p->UpDown2, false);
     EXPECT_EQ(p->Text5->text(), "60");
     EXPECT_DOUBLE_EQ(at(*p->RichTextBox2, 0).offset, 3.0);
     // A click shows the selection's offset in twips.
