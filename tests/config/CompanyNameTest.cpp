@@ -274,6 +274,7 @@ TEST_F(CompanyNameTest, FontDialogStartsFromTheSelectionAndItsChoiceIsSaved)
     EXPECT_EQ(reread.selColor(), 0x0000FFu);
     EXPECT_EQ(reread.selBold(), true);
     EXPECT_EQ(reread.selUnderline(), true);
+}
 
 namespace {
 void sendClick(QWidget* target)

@@ -552,6 +552,7 @@ TEST_F(WizardTest, TheFontDialogGivesThePrintFontTheListedName)
     font->Command16->click();
     closeWindow();
     EXPECT_EQ(ini(QStringLiteral("Font")), QStringLiteral("ＭＳ 明朝"));
+}
 
 namespace {
 // A click on a grid cell as the mouse gives it.
