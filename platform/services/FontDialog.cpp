@@ -125,7 +125,8 @@ void FontDialog::build(bool effects)
     effectsBox->addWidget(colorLabel);
     effectsBox->addWidget(colorList);
     effectsBox->addStretch();
-    grid->addWidget(effectsGroup, 3, 0, Qt::AlignTop);
+    auto* lower = new QHBoxLayout;
+    lower->addWidget(effectsGroup, 0, Qt::AlignTop);
     effectsGroup->setVisible(effects);
 
     auto* sampleGroup = new QGroupBox(QStringLiteral("サンプル"), this);
@@ -134,7 +135,9 @@ void FontDialog::build(bool effects)
     sample->setFixedSize(240, 80);
     auto* sampleBox = new QVBoxLayout(sampleGroup);
     sampleBox->addWidget(sample);
-    grid->addWidget(sampleGroup, 3, 1, 1, 3, Qt::AlignTop);
+    lower->addWidget(sampleGroup, 0, Qt::AlignTop);
+    lower->addStretch();
+    grid->addLayout(lower, 3, 0, 1, 4);
 
     connect(strikeThruBox, &QCheckBox::toggled, this, &FontDialog::updateSample);
     connect(underlineBox, &QCheckBox::toggled, this, &FontDialog::updateSample);
@@ -245,7 +248,11 @@ void FontDialog::updateSample()
     if (!sample)
         return; // still being built
     const FontChoice c = choice();
-    QFont f(fonts::resolve(c.name.isEmpty() ? QStringLiteral("ＭＳ 明朝") : c.name).family);
+    // A name still being typed shows the entry it has found.
+    QString name = c.name;
+    if (!listed(familyList, name) && familyList->currentItem())
+        name = familyList->currentItem()->text();
+    QFont f(fonts::resolve(name.isEmpty() ? QStringLiteral("ＭＳ 明朝") : name).family);
     f.setPointSizeF(c.size > 0 ? c.size : 10);
     f.setBold(c.bold);
     f.setItalic(c.italic);
