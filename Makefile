@@ -45,7 +45,7 @@ bench: configure
 # $(FUZZ_BUILD)/corpus/<name>, failures in $(FUZZ_BUILD)/<name>-crash-*.
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZERS ?= rtf_read rtf_roundtrip picture datafile settings cp932 sidefile filelist
+FUZZERS ?= rtf_read rtf_roundtrip picture datafile settings cp932 sidefile filelist picture_file object_file part_file
 fuzz:
 	@$(MAKE) --no-print-directory deps PACKAGES="$(PACKAGES) clang"
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DNOSHI_FUZZ=ON
@@ -53,7 +53,7 @@ fuzz:
 	@failed=; for f in $(FUZZERS); do \
 	    mkdir -p $(FUZZ_BUILD)/corpus/$$f; \
 	    echo "== $$f for $(FUZZ_SECONDS) s"; \
-	    if ! QT_QPA_PLATFORM=offscreen $(FUZZ_BUILD)/tests/fuzz/fuzz_$$f $(FUZZ_BUILD)/corpus/$$f tests/fuzz/corpus/$$f \
+	    if ! QT_QPA_PLATFORM=offscreen LSAN_OPTIONS=suppressions=$(CURDIR)/tests/fuzz/lsan.supp $(FUZZ_BUILD)/tests/fuzz/fuzz_$$f $(FUZZ_BUILD)/corpus/$$f tests/fuzz/corpus/$$f \
 	        -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 -artifact_prefix=$(FUZZ_BUILD)/$$f- \
 	        > $(FUZZ_BUILD)/$$f.log 2>&1; then tail -40 $(FUZZ_BUILD)/$$f.log; failed="$$failed $$f"; fi; \
 	    grep -E '^(Done|stat::number_of_executed_units)' $(FUZZ_BUILD)/$$f.log; \

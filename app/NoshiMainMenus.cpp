@@ -176,7 +176,7 @@ void NoshiMain::refreshCommandAvailability()
 {
     const MainHooks& h = hooks();
     Command1->setEnabled(bool(h.PrintOrPreview));
-    Command7->setEnabled(bool(h.PrintOrPreview) && !freeSizeChosen_);
+    Command7->setEnabled(bool(h.PrintOrPreview));
     Command5->setEnabled(bool(h.showTextSub0) && !freeSizeChosen_);
     Command6->setEnabled(bool(h.showTextSub1) && !freeSizeChosen_);
     Command2->setEnabled(bool(h.showDatabase2));

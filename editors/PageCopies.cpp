@@ -8,12 +8,27 @@
 
 namespace editors {
 
-int CopiesOf(const QString& text)
+std::optional<int> CopiesOf(const QString& text)
 {
-    noshi::PagePrintSettings s;
-    s.EditMode = 0;
-    s.MainCopies = text;
-    return noshi::CopyCount(s);
+    const QString t = text.trimmed();
+    if (t.isEmpty())
+        return 1;
+    int n = 0;
+    for (const QChar c : t) {
+        int digit = -1;
+        if (c >= u'0' && c <= u'9')
+            digit = c.unicode() - u'0';
+        else if (c >= u'０' && c <= u'９')
+            digit = c.unicode() - u'０';
+        if (digit < 0)
+            return std::nullopt;
+        n = n * 10 + digit;
+        if (n > MaxCopies)
+            return std::nullopt;
+    }
+    if (n < 1)
+        return std::nullopt;
+    return n;
 }
 
 QString PrintPageCopies(prn::Printer& printer, const rt::RichTextBox& page,

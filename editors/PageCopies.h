@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 namespace prn {
 class Printer;
@@ -16,9 +17,14 @@ class RichTextBox;
 
 namespace editors {
 
-// The copies typed in an editor's copies box, rounded halves to even; 0 when
-// the text is not a number in the 16-bit range.
-int CopiesOf(const QString& text);
+inline constexpr int MaxCopies = 1000;
+inline const QString CopiesCheckTitle = QStringLiteral("印刷部数の確認");
+inline const QString CopiesCheckMessage = QStringLiteral("印刷部数には１から１０００までの整数を入力してください。");
+
+// An editor's copies box as a number of copies: an empty box is one copy; a
+// whole number from 1 to 1000 (half- or full-width digits, blanks around it
+// allowed) is itself; anything else is no count at all.
+std::optional<int> CopiesOf(const QString& text);
 
 // Where a page goes once the printer is set up for it: the band `rc`
 // (twips, relative to the printable area) and the page rectangle.

@@ -341,7 +341,13 @@ void PageEditor::fillPrinterList()
         Combo1->setCurrentIndex(at);
 }
 
-int PageEditor::copies() const { return CopiesOf(Text1->text()); }
+std::optional<int> PageEditor::copies() const
+{
+    const std::optional<int> n = CopiesOf(Text1->text());
+    if (!n)
+        ui::MsgBox(CopiesCheckMessage, ui::Buttons::Ok, ui::Icon::Exclamation, CopiesCheckTitle);
+    return n;
+}
 
 void PageEditor::toggle(const QString& key)
 {

@@ -95,8 +95,9 @@ public:
 
     // The printers into Combo1, the current one shown.
     void fillPrinterList();
-    // Copies as the print reads them from Text1.
-    int copies() const;
+    // Copies as the print reads them from Text1; none, after telling the
+    // user what the box must hold, when it holds no count.
+    std::optional<int> copies() const;
     // Before the page is replaced: true when it has no changes, or the user
     // saved them or let them go; false when the page must stay.
     bool mayDiscardPage();

@@ -9,29 +9,6 @@
 
 namespace editors {
 
-std::optional<int> postcardCopies(const QString& text)
-{
-    const QString t = text.trimmed();
-    if (t.isEmpty())
-        return 1;
-    int n = 0;
-    for (const QChar c : t) {
-        int digit = -1;
-        if (c >= u'0' && c <= u'9')
-            digit = c.unicode() - u'0';
-        else if (c >= u'０' && c <= u'９')
-            digit = c.unicode() - u'０';
-        if (digit < 0)
-            return std::nullopt;
-        n = n * 10 + digit;
-        if (n > MaxPostcardCopies)
-            return std::nullopt;
-    }
-    if (n < 1)
-        return std::nullopt;
-    return n;
-}
-
 namespace {
 
 // Gives the printer the card's paper and orientation; where the card then goes.

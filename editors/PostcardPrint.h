@@ -14,15 +14,6 @@ class RichTextBox;
 
 namespace editors {
 
-inline constexpr int MaxPostcardCopies = 1000;
-inline const QString PostcardCopiesTitle = QStringLiteral("印刷部数の確認");
-inline const QString PostcardCopiesMessage = QStringLiteral("印刷部数には１から１０００までの整数を入力してください。");
-
-// The copies box's text as a number of copies: an empty box is one copy; a
-// whole number from 1 to 1000 (half- or full-width digits, blanks around it
-// allowed) is itself; anything else is no count at all.
-std::optional<int> postcardCopies(const QString& text);
-
 // What the print reads of the main window.
 struct PostcardPrintOptions {
     bool notifySize = false; // "プリンタへ用紙（のし紙）サイズを通知"

@@ -39,6 +39,11 @@ int storedSize(const QString& key, int fallback)
     return FreeSizeFromText(settings::GetSetting(key, QString::number(fallback))).value_or(fallback);
 }
 
+bool usableSize(int width, int height)
+{
+    return width >= FreeSizeMinMm && width <= FreeSizeMaxMm && height >= FreeSizeMinMm && height <= FreeSizeMaxMm;
+}
+
 } // namespace
 
 frmFreeSize::frmFreeSize(QWidget* parent) : PageEditor(parent)
@@ -106,8 +111,7 @@ void frmFreeSize::Form_Load()
     const app::LiveStore& st = app::store();
     QString direction = Vertical;
     if (st.PaperWidth != 0) {
-        const bool usable = st.PaperWidth >= FreeSizeMinMm && st.PaperWidth <= FreeSizeMaxMm
-                            && st.PaperHeight >= FreeSizeMinMm && st.PaperHeight <= FreeSizeMaxMm;
+        const bool usable = usableSize(st.PaperWidth, st.PaperHeight);
         setPaper(usable ? st.PaperWidth : DefaultWidth, usable ? st.PaperHeight : DefaultHeight);
     } else {
         setPaper(storedSize(KeyWide, DefaultWidth), storedSize(KeyHeight, DefaultHeight));
@@ -130,7 +134,20 @@ void frmFreeSize::Form_Activate()
     Form_Resize();
 }
 
-void frmFreeSize::reshown() { setPaper(paperWidth_, paperHeight_); }
+void frmFreeSize::reshown()
+{
+    // The dispatcher hands over a registered size, which the open page takes
+    // as a fresh load would; the menu command (width 0) keeps the page's own.
+    const app::LiveStore& st = app::store();
+    if (st.PaperWidth != 0 && usableSize(st.PaperWidth, st.PaperHeight)) {
+        if (st.PaperWidth != paperWidth_ || st.PaperHeight != paperHeight_) {
+            setPaper(st.PaperWidth, st.PaperHeight);
+            ApplyWritingDirection();
+        }
+        return;
+    }
+    setPaper(paperWidth_, paperHeight_);
+}
 
 void frmFreeSize::ApplyWritingDirection()
 {
@@ -173,6 +190,9 @@ void frmFreeSize::mnuFilePrint_Click()
 {
     if (paperWidth_ < FreeSizeMinMm || paperHeight_ < FreeSizeMinMm)
         return; // no page of that size; the dialog and the settings never give one
+    const std::optional<int> n = copies();
+    if (!n)
+        return;
     const MainChoices main = editorHost().mainChoices();
     const app::LiveStore& st = app::store();
     noshi::PagePrintSettings s;
@@ -199,7 +219,7 @@ void frmFreeSize::mnuFilePrint_Click()
         const int X = landscape ? noshi::LandscapeBoxLeft(in, printer.Width()) : noshi::PortraitBoxLeft(in, printer.ScaleWidth());
         const int Y = landscape ? noshi::LandscapeOmoteTop(in, printer.Height()) : noshi::PortraitBoxTop(in, 0);
         return PagePlacement{prn::TwipRect{X - frame.offLeft, Y - frame.offTop, frame.right, frame.bottom}, frame.page};
-    }, copies());
+    }, *n);
     Text1->setText(QStringLiteral("1"));
 }
 

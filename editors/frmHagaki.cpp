@@ -102,11 +102,9 @@ void frmHagaki::Combo3_Click()
 
 void frmHagaki::mnuFilePrint_Click()
 {
-    const std::optional<int> n = postcardCopies(Text1->text());
-    if (!n) {
-        ui::MsgBox(PostcardCopiesMessage, ui::Buttons::Ok, ui::Icon::Exclamation, PostcardCopiesTitle);
+    const std::optional<int> n = copies();
+    if (!n)
         return;
-    }
     const MainChoices main = editorHost().mainChoices();
     const app::LiveStore& st = app::store();
     PostcardPrintOptions o;

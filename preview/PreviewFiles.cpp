@@ -13,6 +13,7 @@
 #include "preview/PageShape.h"
 #include "preview/PreviewHost.h"
 #include "preview/SideFile.h"
+#include "platform/run/RunState.h"
 
 #include <QApplication>
 #include <QDir>
@@ -23,6 +24,10 @@
 namespace preview {
 
 namespace {
+
+struct LastDialogFolder {
+    QString path;
+};
 
 const QString NotFoundMessage = QStringLiteral("選択されたのし紙サイズが見つかりません。");
 const QString ChangeTitle = QStringLiteral("変更の確認");
@@ -53,13 +58,22 @@ QString statusText(const QString& sizeName)
     return QStringLiteral("選択されているのし紙ｻｲｽﾞは、「") + sizeName + QStringLiteral("」です。");
 }
 
-// Where the file dialogs start: the user's folder with the file name last held.
+// The folder of the file last saved or opened in the editor, for as long as
+// the program runs.
+QString& lastFolder() { return run::slot<LastDialogFolder>().path; }
+
+// Where the file dialogs start: the file name last held, in the folder last
+// used, else in the user's data folder, never in the program's own.
 QString dialogStart(const QString& fileName)
 {
-    const QString folder = app::store().FileParth;
-    if (fileName.isEmpty() || QFileInfo(fileName).isAbsolute() || folder.isEmpty())
-        return fileName.isEmpty() ? folder : fileName;
-    return QDir(folder).filePath(fileName);
+    if (!fileName.isEmpty() && QFileInfo(fileName).isAbsolute())
+        return fileName;
+    QString folder = lastFolder();
+    if (folder.isEmpty())
+        folder = app::store().FileParth;
+    if (folder.isEmpty())
+        folder = QDir::homePath();
+    return fileName.isEmpty() ? folder : QDir(folder).filePath(fileName);
 }
 
 } // namespace
@@ -74,15 +88,28 @@ bool frmNoshiPreView::saveNamePart() { return savePart(2); }
 bool frmNoshiPreView::savePart(int which)
 {
     const PartKind& kind = partKind(which);
-    const auto chosen = ui::GetSaveFileName(QStringLiteral("名前を付けて保存"), dialogStart(dlgCommonDialogFileName),
-                                            kind.saveFilter);
-    if (!chosen || chosen->isEmpty())
-        return false;
-    QString path = *chosen;
-    // The side file takes the name minus its last four characters: a name
-    // without the part's extension gets it, so no other file is cut into.
-    if (!path.endsWith(kind.extension, Qt::CaseInsensitive))
+    QString start = dialogStart(dlgCommonDialogFileName);
+    QString path;
+    for (;;) {
+        const auto chosen = ui::GetSaveFileName(QStringLiteral("名前を付けて保存"), start, kind.saveFilter);
+        if (!chosen || chosen->isEmpty())
+            return false;
+        path = *chosen;
+        // The side file takes the name minus its last four characters: a name
+        // without the part's extension gets it, so no other file is cut into.
+        // The dialog asked about the name as typed; the file it becomes is
+        // asked about here, and a no goes back to the dialog.
+        if (path.endsWith(kind.extension, Qt::CaseInsensitive))
+            break;
         path += kind.extension;
+        if (!QFileInfo::exists(path) ||
+            ui::MsgBox(QStringLiteral("%1 は既に存在します。\n置き換えますか?").arg(QFileInfo(path).fileName()),
+                       ui::Buttons::YesNo, ui::Icon::Exclamation,
+                       QStringLiteral("名前を付けて保存")) == ui::Answer::Yes)
+            break;
+        start = path;
+    }
+    rememberDialogFile(path);
 
     rt::RichTextBox& box = which == 1 ? *RichTextBox1 : *RichTextBox2;
     QString error;
@@ -98,6 +125,13 @@ bool frmNoshiPreView::savePart(int which)
     }
     clearChanged(which);
     return true;
+}
+
+void frmNoshiPreView::rememberDialogFile(const QString& path)
+{
+    // The next dialog proposes this file, in its folder.
+    dlgCommonDialogFileName = path;
+    lastFolder() = QFileInfo(path).absolutePath();
 }
 
 // --- loading -------------------------------------------------------------------
@@ -177,14 +211,20 @@ void frmNoshiPreView::loadPart(const LoadRoad& road)
         if (!chosen || chosen->isEmpty())
             return;
         path = *chosen;
-        QString error;
-        const auto side = readSideFile(SideFilePath(path), &error);
-        if (!side) {
-            caution(error + QStringLiteral("\nファイル「%1」は読み込まれていません。").arg(path));
-            return;
+        rememberDialogFile(path);
+        // A part without its side file is loaded all the same; its paper is
+        // then not found. A side file that cannot be read is refused.
+        const QString sidePath = SideFilePath(path);
+        if (QFileInfo::exists(sidePath)) {
+            QString error;
+            const auto side = readSideFile(sidePath, &error);
+            if (!side) {
+                caution(error + QStringLiteral("\nファイル「%1」は読み込まれていません。").arg(path));
+                return;
+            }
+            key = side->templateKey;
+            sizeName = side->sizeName;
         }
-        key = side->templateKey;
-        sizeName = side->sizeName;
     }
 
     // 2. The rich text, read aside first so that a damaged file leaves the box as it was.

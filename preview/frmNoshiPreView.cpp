@@ -283,6 +283,10 @@ void frmNoshiPreView::pageLaidOut()
     // names the paper of the page on screen.
     omoteEdited_ = nameEdited_ = false;
     nameCurrentSize(app::store());
+    // The layout writes only a placeholder where the rank label goes: the
+    // activation that shows the page starts the rank series again and
+    // builds the label of the start rank.
+    CurrentRank = 0;
 }
 
 void frmNoshiPreView::boxChanged(int which)
@@ -465,9 +469,14 @@ void frmNoshiPreView::Form_Resize()
     geometry_ = layOutCanvas(in);
 
     // A window too small for the canvas leaves the controls where they were.
-    if (geometry_.canvas.width() > 0 && geometry_.canvas.height() > 0)
-        placeMm(Picture1, geometry_.canvas.left(), geometry_.canvas.top(), geometry_.canvas.width(),
-                geometry_.canvas.height());
+    // The canvas ends at the scroll bars: below and beside them lies the
+    // window, so that no part of the page shows around the bars.
+    if (geometry_.canvas.width() > 0 && geometry_.canvas.height() > 0) {
+        const QRectF& c = geometry_.canvas;
+        const double right = geometry_.vBar.height() > 0 ? std::min(c.right(), geometry_.vBar.left()) : c.right();
+        const double bottom = geometry_.hBar.width() > 0 ? std::min(c.bottom(), geometry_.hBar.top()) : c.bottom();
+        placeMm(Picture1, c.left(), c.top(), right - c.left(), bottom - c.top());
+    }
     if (!scrolledAcross_)
         boxLeft_ = geometry_.boxLeft;
     if (geometry_.vBar.height() > 0)

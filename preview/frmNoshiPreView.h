@@ -157,6 +157,7 @@ private:
     void boxChanged(int which);
     void clearChanged(int which);
     bool savePart(int which);
+    void rememberDialogFile(const QString& path);
     struct LoadRoad;
     void loadPart(const LoadRoad& road);
     void loadChosenFiles();

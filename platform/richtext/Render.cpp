@@ -1,6 +1,7 @@
 #include "platform/richtext/Render.h"
 
 #include "platform/fonts/LoadedFace.h"
+#include "platform/richtext/PictureCache.h"
 
 #include <QGlyphRun>
 #include <QImage>
@@ -103,7 +104,10 @@ void drawObject(QPainter& p, const ObjectBox& box, double dpm, int depth)
         p.restore();
         return;
     }
-    const QImage img = o.metafilePlaceholder ? QImage() : QImage::fromData(o.png);
+    // Decoded once at the size the device shows it, not at every repaint.
+    const QRectF onDevice = p.combinedTransform().mapRect(r);
+    const QSize pixels(int(std::ceil(onDevice.width())), int(std::ceil(onDevice.height())));
+    const QImage img = o.metafilePlaceholder ? QImage() : drawnPicture(o.png, pixels);
     if (!img.isNull()) {
         p.drawImage(r, img);
         return;

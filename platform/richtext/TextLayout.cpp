@@ -5,8 +5,11 @@
 #include "platform/text/Graphemes.h"
 #include "platform/text/TextMeasure.h"
 
+#include <unicode/ubrk.h>
+
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace rt {
 
@@ -138,30 +141,91 @@ struct Segment {
 };
 using LineSegments = QVector<Segment>;
 
-// Line breaking: a position that would reach past the wrap length starts a
-// new line, but every line holds at least one position.
-QVector<LineSegments> breakLines(const QVector<Piece>& pieces, double wrapMm)
+// Where a horizontal line may break, by the rules for Japanese and Latin
+// text (no break inside a word, none before a closing mark such as "。"):
+// before position i of the paragraph when the result holds true at i.
+QVector<bool> lineBreakOpportunities(const QVector<Piece>& pieces)
 {
-    QVector<LineSegments> lines(1);
+    QString text;
+    for (const Piece& pc : pieces)
+        text += pc.text; // an object stands as U+FFFC, one position as in the paragraph
+    QVector<bool> may(text.size() + 1, false);
+    UErrorCode status = U_ZERO_ERROR;
+    UBreakIterator* it = ubrk_open(UBRK_LINE, "ja", reinterpret_cast<const UChar*>(text.utf16()),
+                                   int32_t(text.size()), &status);
+    if (U_FAILURE(status)) {
+        may.fill(true); // without the rules, any character may start a line
+        return may;
+    }
+    for (int32_t b = ubrk_first(it); b != UBRK_DONE; b = ubrk_next(it))
+        may[b] = true;
+    ubrk_close(it);
+    return may;
+}
+
+bool overflows(const QVector<Piece>& pieces, double wrapMm)
+{
     double along = 0;
+    for (const Piece& pc : pieces)
+        for (double adv : pc.advance)
+            along += adv;
+    return along > wrapMm + 1e-9;
+}
+
+// Line breaking: a position that would reach past the wrap length starts a
+// new line, but every line holds at least one position. Given where breaks
+// may fall, the line breaks at the last such place before that position
+// instead, and blanks at a line's end hang past the wrap length; only a
+// line with no such place breaks at the position itself.
+QVector<LineSegments> breakLines(const QVector<Piece>& pieces, double wrapMm, const QVector<bool>* mayBreak)
+{
+    struct At {
+        int piece;
+        qsizetype c;
+    };
+    QVector<At> starts{At{0, 0}};
+    std::optional<At> lastBreak;
+    double along = 0, alongAtBreak = 0;
     bool lineHasText = false;
     for (int k = 0; k < pieces.size(); ++k) {
         const Piece& pc = pieces[k];
-        qsizetype segFrom = 0;
         for (qsizetype c = 0; c < pc.advance.size(); ++c) {
             const double adv = pc.advance[c];
-            if (lineHasText && adv > 0 && along + adv > wrapMm + 1e-9) {
-                if (c > segFrom)
-                    lines.last().append(Segment{k, segFrom, c});
-                lines.append(LineSegments());
-                segFrom = c;
-                along = 0;
+            if (mayBreak && lineHasText && (*mayBreak)[pc.offset + c]) {
+                lastBreak = At{k, c};
+                alongAtBreak = along;
+            }
+            const bool hangs = mayBreak && pc.text[c].isSpace();
+            if (lineHasText && adv > 0 && !hangs && along + adv > wrapMm + 1e-9) {
+                if (lastBreak) {
+                    starts.append(*lastBreak);
+                    along -= alongAtBreak;
+                } else {
+                    starts.append(At{k, c});
+                    along = 0;
+                }
+                lastBreak.reset();
             }
             along += adv;
             lineHasText = true;
         }
-        if (pc.advance.size() > segFrom)
-            lines.last().append(Segment{k, segFrom, pc.advance.size()});
+    }
+    QVector<LineSegments> lines(1);
+    qsizetype next = 1;
+    for (int k = 0; k < pieces.size(); ++k) {
+        const qsizetype n = pieces[k].advance.size();
+        qsizetype segFrom = 0;
+        for (qsizetype c = 0; c < n; ++c) {
+            if (next < starts.size() && starts[next].piece == k && starts[next].c == c) {
+                if (c > segFrom)
+                    lines.last().append(Segment{k, segFrom, c});
+                lines.append(LineSegments());
+                segFrom = c;
+                ++next;
+            }
+        }
+        if (n > segFrom)
+            lines.last().append(Segment{k, segFrom, n});
     }
     return lines;
 }
@@ -335,7 +399,12 @@ TextLayout::TextLayout(const RichDocument& doc, double widthMm, double heightMm,
 void TextLayout::layoutParagraph(const Paragraph& p, qsizetype paragraph, qsizetype start, double wrapMm)
 {
     const QVector<Piece> pieces = piecesOf(p, vertical_);
-    const QVector<LineSegments> lineSegs = breakLines(pieces, wrapMm);
+    // A column breaks at any character, as the noshi layouts count on; a
+    // horizontal line where Japanese and Latin text may break.
+    QVector<bool> breaks;
+    if (!vertical_ && overflows(pieces, wrapMm))
+        breaks = lineBreakOpportunities(pieces);
+    const QVector<LineSegments> lineSegs = breakLines(pieces, wrapMm, breaks.isEmpty() ? nullptr : &breaks);
     for (int li = 0; li < lineSegs.size(); ++li) {
         const LineSegments& segs = lineSegs[li];
         const bool last = li == lineSegs.size() - 1;

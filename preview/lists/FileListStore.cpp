@@ -5,12 +5,14 @@
 #include "platform/run/RunState.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <limits>
@@ -40,11 +42,50 @@ const QStringList Columns = {QStringLiteral("ID"), QStringLiteral("ファイル�
 // Case is folded for ASCII letters only, as a user comparing names expects;
 // equal names keep the order they were added in.
 const QString Order = QStringLiteral(" ORDER BY ファイル名 COLLATE NOCASE ASC, ID ASC");
+const QString SelectRows = QStringLiteral("SELECT ID, ファイル名, のし紙サイズ名, 使用するひな型, ディレクトリ FROM ファイルリスト");
+const QString SearchRows = SelectRows + QStringLiteral(" WHERE ファイル名 LIKE ?") + Order;
+
+// The side file of a listed part that names both values, nothing for any
+// other name: the part's name minus its last four characters, plus ".ndb".
+std::optional<SideFile> listedSide(const QString& folder, const QString& name, const QString& extension)
+{
+    if (name.size() < 4 || !name.endsWith(extension, Qt::CaseSensitive))
+        return std::nullopt;
+    auto side = readSideFile(joined(folder, name.left(name.size() - 4) + QStringLiteral(".ndb")));
+    if (!side || side->sizeName.isEmpty() || side->templateKey.isEmpty())
+        return std::nullopt;
+    return side;
+}
+
+QString likePattern(const QString& text) { return u'%' + text + u'%'; }
 
 QString sqlReason(const QSqlError& e)
 {
     const QString t = e.driverText().isEmpty() ? e.databaseText() : e.databaseText() + u' ' + e.driverText();
     return t.trimmed();
+}
+
+// The rows a select of the list's five columns gives on `db`; a failure
+// gives none and its reason in *error.
+QList<FileListRow> selectRows(const QSqlDatabase& db, const QString& sql, const QString* like, QString* error)
+{
+    QList<FileListRow> rows;
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (!q.prepare(sql)) {
+        *error = sqlReason(q.lastError());
+        return rows;
+    }
+    if (like)
+        q.addBindValue(*like);
+    if (!q.exec()) {
+        *error = sqlReason(q.lastError());
+        return rows;
+    }
+    while (q.next())
+        rows.append({q.value(0).toInt(), q.value(1).toString(), q.value(2).toString(), q.value(3).toString(),
+                     q.value(4).toString()});
+    return rows;
 }
 
 } // namespace
@@ -67,10 +108,6 @@ QString FileListRow::partPath(const QString& extension) const
 }
 
 void setFileListFaults(FileListFaults f) { faults() = std::move(f); }
-
-struct FileListStore::FolderRow {
-    QString fileName, sizeName, templateKey;
-};
 
 FileListStore::FileListStore(QString databasePath, FileListKind kind)
     : path_(std::move(databasePath)), kind_(std::move(kind))
@@ -198,40 +235,38 @@ void FileListStore::close()
 
 QList<FileListRow> FileListStore::select(const QString& sql, const QString* like)
 {
-    QList<FileListRow> rows;
     if (!open_)
-        return rows;
-    QSqlQuery q(QSqlDatabase::database(connection_, false));
-    q.setForwardOnly(true);
-    if (!q.prepare(sql)) {
-        fail(sqlReason(q.lastError()));
-        return rows;
-    }
-    if (like)
-        q.addBindValue(*like);
-    if (!q.exec()) {
-        fail(sqlReason(q.lastError()));
-        return rows;
-    }
-    while (q.next())
-        rows.append({q.value(0).toInt(), q.value(1).toString(), q.value(2).toString(), q.value(3).toString(),
-                     q.value(4).toString()});
-    return rows;
+        return {};
+    return selectRows(QSqlDatabase::database(connection_, false), sql, like, &error_);
 }
 
-QList<FileListRow> FileListStore::all()
-{
-    return select(QStringLiteral("SELECT ID, ファイル名, のし紙サイズ名, 使用するひな型, ディレクトリ FROM ファイルリスト") + Order,
-                  nullptr);
-}
+QList<FileListRow> FileListStore::all() { return select(SelectRows + Order, nullptr); }
 
 QList<FileListRow> FileListStore::search(const QString& text)
 {
-    const QString pattern = u'%' + text + u'%';
-    return select(QStringLiteral("SELECT ID, ファイル名, のし紙サイズ名, 使用するひな型, ディレクトリ FROM ファイルリスト "
-                                 "WHERE ファイル名 LIKE ?") +
-                      Order,
-                  &pattern);
+    const QString pattern = likePattern(text);
+    return select(SearchRows, &pattern);
+}
+
+QList<FileListRow> FileListStore::searchReadOnly(const QString& databasePath, const QString& text)
+{
+    static std::atomic<int> serial{0};
+    const QString name = QStringLiteral("filelist-search-%1").arg(++serial);
+    QList<FileListRow> rows;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(databasePath);
+        // Never creates the file, never writes to it.
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        if (!databasePath.isEmpty() && QFileInfo(databasePath).isFile() && db.open()) {
+            const QString pattern = likePattern(text);
+            QString error;
+            rows = selectRows(db, SearchRows, &pattern, &error);
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return rows;
 }
 
 int FileListStore::rowCount()
@@ -272,51 +307,72 @@ int FileListStore::nextId()
     return largest < std::numeric_limits<int>::max() ? int(largest + 1) : lowestFreeId();
 }
 
-QList<FileListStore::FolderRow> FileListStore::scanFolder(const QString& folder) const
+qint64 FileListStore::qualifyingCount(const QString& folder, const QStringList& names) const
 {
-    QList<FolderRow> rows;
-    if (folder.isEmpty())
-        return rows;
-    const QStringList names = QDir(folder).entryList(QDir::Files, QDir::Name);
-    for (const QString& s : names) {
-        // The last three characters, as typed: "Sample.ND1" is no inscription part.
-        if (s.size() < 4 || !s.endsWith(kind_.extension, Qt::CaseSensitive))
-            continue;
-        const QString base = s.left(s.size() - 4);
-        const auto side = readSideFile(joined(folder, base + QStringLiteral(".ndb")));
-        if (!side || side->sizeName.isEmpty() || side->templateKey.isEmpty())
-            continue;
-        rows.append({base, side->sizeName, side->templateKey});
-    }
-    return rows;
+    return std::count_if(names.begin(), names.end(),
+                         [&](const QString& s) { return listedSide(folder, s, kind_.extension).has_value(); });
 }
 
-bool FileListStore::insertRows(const QList<FolderRow>& rows, int firstId, const QString& folder)
+QStringList FileListStore::listedNames(const QString& folder) const
+{
+    QStringList names;
+    if (folder.isEmpty())
+        return names;
+    // Only the names are kept: a file-info object for every entry (a folder
+    // of 100,000 parts holds as many side files) cost far more time and
+    // memory than the walk. The last three characters, as typed: "Sample.ND1"
+    // is no inscription part.
+    QDirIterator it(folder, {u'*' + kind_.extension}, QDir::Files | QDir::CaseSensitive);
+    while (it.hasNext()) {
+        it.next();
+        names.append(it.fileName());
+    }
+    // As a listing by name: case-sensitive, character by character.
+    std::sort(names.begin(), names.end(),
+              [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseSensitive) < 0; });
+    return names;
+}
+
+int FileListStore::insertFolderRows(const QString& folder, const QStringList& names, int firstId)
 {
     QSqlQuery q(QSqlDatabase::database(connection_, false));
     if (!q.prepare(QStringLiteral("INSERT INTO ファイルリスト (ID, ファイル名, のし紙サイズ名, 使用するひな型, ディレクトリ) "
-                                  "VALUES (?, ?, ?, ?, ?)")))
-        return fail(sqlReason(q.lastError()));
-    for (int i = 0; i < rows.size(); ++i) {
-        if (injected(FileListFaults::Step::InsertRow, i))
-            return fail(QStringLiteral("書き込みに失敗しました。"));
-        q.bindValue(0, firstId > 0 ? firstId + i : lowestFreeId());
-        q.bindValue(1, rows[i].fileName);
-        q.bindValue(2, rows[i].sizeName);
-        q.bindValue(3, rows[i].templateKey);
-        q.bindValue(4, folder);
-        if (!q.exec())
-            return fail(sqlReason(q.lastError()));
+                                  "VALUES (?, ?, ?, ?, ?)"))) {
+        fail(sqlReason(q.lastError()));
+        return -1;
     }
-    return true;
+    // Each side file is read as its row is written: no list of all the rows
+    // is held at once.
+    int added = 0;
+    for (const QString& s : names) {
+        const QString base = s.left(s.size() - 4);
+        const auto side = listedSide(folder, s, kind_.extension);
+        if (!side)
+            continue;
+        if (injected(FileListFaults::Step::InsertRow, added)) {
+            fail(QStringLiteral("書き込みに失敗しました。"));
+            return -1;
+        }
+        q.bindValue(0, firstId > 0 ? firstId + added : lowestFreeId());
+        q.bindValue(1, base);
+        q.bindValue(2, side->sizeName);
+        q.bindValue(3, side->templateKey);
+        q.bindValue(4, folder);
+        if (!q.exec()) {
+            fail(sqlReason(q.lastError()));
+            return -1;
+        }
+        ++added;
+    }
+    return added;
 }
 
 int FileListStore::appendFolder(const QString& folder)
 {
     if (!open_)
         return -1;
-    const QList<FolderRow> rows = scanFolder(folder);
-    if (rows.isEmpty())
+    const QStringList names = listedNames(folder);
+    if (names.isEmpty())
         return 0;
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
     if (!db.transaction()) {
@@ -324,34 +380,44 @@ int FileListStore::appendFolder(const QString& folder)
         return -1;
     }
     // The rows follow the largest ID, unless they would run past the largest
-    // ID there is: then each takes the lowest free one.
+    // ID there is: then each takes the lowest free one. The names bound the
+    // rows; only when they do not fit are the rows counted first.
     const qint64 largest = largestId();
-    const int firstId = largest + rows.size() <= std::numeric_limits<int>::max() ? int(largest + 1) : 0;
-    if (!insertRows(rows, firstId, folder) || !db.commit()) {
+    const auto fits = [&](qint64 rows) { return largest + rows <= std::numeric_limits<int>::max(); };
+    const int firstId = fits(names.size()) || fits(qualifyingCount(folder, names)) ? int(largest + 1) : 0;
+    const int added = insertFolderRows(folder, names, firstId);
+    if (added == 0) { // nothing qualified: the list as it was
+        db.rollback();
+        return 0;
+    }
+    if (added < 0 || !db.commit()) {
         db.rollback();
         return -1;
     }
-    return int(rows.size());
+    return added;
 }
 
 int FileListStore::replaceWithFolder(const QString& folder)
 {
     if (!open_)
         return -1;
-    const QList<FolderRow> rows = scanFolder(folder);
+    const QStringList names = listedNames(folder);
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
     if (!db.transaction()) {
         fail(sqlReason(db.lastError()));
         return -1;
     }
     QSqlQuery q(db);
-    const bool ok = q.exec(QStringLiteral("DELETE FROM ファイルリスト")) ? insertRows(rows, 1, folder) && db.commit()
-                                                                      : fail(sqlReason(q.lastError()));
-    if (!ok) {
+    int added = -1;
+    if (q.exec(QStringLiteral("DELETE FROM ファイルリスト")))
+        added = insertFolderRows(folder, names, 1);
+    else
+        fail(sqlReason(q.lastError()));
+    if (added < 0 || !db.commit()) {
         db.rollback();
         return -1;
     }
-    return int(rows.size());
+    return added;
 }
 
 bool FileListStore::clear()

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <QList>
+#include <QStringList>
 #include <QString>
 #include <functional>
 
@@ -76,6 +77,9 @@ public:
     // run of characters, "_" one character); ordered by file name.
     QList<FileListRow> all();
     QList<FileListRow> search(const QString& text);
+    // The same search on a connection of its own that only reads (for a
+    // thread other than the store's); a missing or unreadable file gives no rows.
+    static QList<FileListRow> searchReadOnly(const QString& databasePath, const QString& text);
     int rowCount();
     // The largest ID plus one; 1 for an empty list; the lowest free ID when
     // the largest is the largest there is.
@@ -98,10 +102,15 @@ public:
     void close();
 
 private:
-    struct FolderRow;
-    QList<FolderRow> scanFolder(const QString& folder) const;
+    // The folder's plain files whose last three characters are the list's
+    // extension, as typed, in the order of a listing by name.
+    QStringList listedNames(const QString& folder) const;
+    // A row for each name whose side file names both values, IDs from
+    // firstId on; the rows added, -1 on failure.
     // IDs firstId, firstId + 1, ...; each the lowest free one when firstId is 0.
-    bool insertRows(const QList<FolderRow>& rows, int firstId, const QString& folder);
+    int insertFolderRows(const QString& folder, const QStringList& names, int firstId);
+    // The names whose side file names both values.
+    qint64 qualifyingCount(const QString& folder, const QStringList& names) const;
     qint64 largestId();
     int lowestFreeId();
     QList<FileListRow> select(const QString& sql, const QString* like);

@@ -12,6 +12,7 @@
 #include "platform/settings/SettingsStore.h"
 #include "preview/PreviewHost.h"
 #include "preview/frmNoshiPreView.h"
+#include "preview/lists/FileListSearch.h"
 #include "platform/run/RunState.h"
 
 #include <QApplication>
@@ -21,7 +22,9 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTableView>
+#include <utility>
 
 namespace preview {
 
@@ -136,7 +139,17 @@ FileListWindow::FileListWindow(FileListSpec spec, QString databasePath, QWidget*
     setTabOrder(DataGrid1, Command1);
     setTabOrder(Command1, CancelButton);
 
-    connect(Text1, &QLineEdit::textChanged, this, [this] { Text1_Change(); });
+    search_ = std::make_unique<FileListSearch>([this](QList<FileListRow> rows) { showList(std::move(rows)); });
+    // The user's edits reach textEdited just before textChanged, which then
+    // has nothing more to do.
+    connect(Text1, &QLineEdit::textEdited, this, [this] {
+        typed_ = true;
+        Text1_Edited();
+    });
+    connect(Text1, &QLineEdit::textChanged, this, [this] {
+        if (!std::exchange(typed_, false))
+            Text1_Change();
+    });
     connect(DataGrid1, &QTableView::doubleClicked, this, [this] { Command1_Click(); });
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(CancelButton, &QPushButton::clicked, this, [this] { CancelButton_Click(); });
@@ -180,6 +193,8 @@ void FileListWindow::OpenFileListStore()
 
 void FileListWindow::showList(QList<FileListRow> rows)
 {
+    // Whatever replaces the rows overtakes a search still running.
+    search_->cancel();
     model_->setRows(std::move(rows));
     // The user sees the file name and the size name.
     DataGrid1->setColumnHidden(0, true);
@@ -226,6 +241,16 @@ bool FileListWindow::event(QEvent* e)
 }
 
 void FileListWindow::Text1_Change() { showList(store_ ? store_->search(Text1->text()) : QList<FileListRow>()); }
+
+void FileListWindow::Text1_Edited()
+{
+    if (store_ && store_->isOpen())
+        search_->request(store_->path(), Text1->text());
+    else
+        Text1_Change();
+}
+
+bool FileListWindow::searchPending() const { return search_->pending(); }
 
 void FileListWindow::markEmptyList() { Label6->setVisible(rows().isEmpty()); }
 
@@ -298,6 +323,14 @@ void FileListWindow::Label1_Click()
     const int r = currentRow();
     if (r < 0)
         return;
+    // The row asked about stays where it is while the question is open; a
+    // search typed before may have read it still, so it runs again after.
+    const bool typing = search_->pending();
+    search_->cancel();
+    const auto searchAgain = qScopeGuard([&] {
+        if (typing)
+            Text1_Edited();
+    });
     const FileListRow row = rows()[r];
     if (ui::MsgBox(row.fileName + QStringLiteral("を削除します。よろしいですか？"), ui::Buttons::YesNo, ui::Icon::Question,
                    QStringLiteral("Question")) == ui::Answer::No)
@@ -367,6 +400,7 @@ void FileListWindow::Form_QueryUnload(bool& cancel)
 {
     Q_UNUSED(cancel);
     Text1->setFocus();
+    search_->cancel();
     if (store_)
         store_->close();
 }

@@ -47,6 +47,8 @@ private:
     QList<FileListRow> rows_;
 };
 
+class FileListSearch;
+
 class FileListWindow : public forms::Form {
     Q_OBJECT
 public:
@@ -59,7 +61,13 @@ public:
     void Form_Unload(bool& cancel) override;
     bool event(QEvent* e) override;
 
+    // A change of the search text set from code: the rows at once.
     void Text1_Change();
+    // A change the user typed: the search runs on a thread of its own and
+    // its rows replace the grid's when they come.
+    void Text1_Edited();
+    // Typed text whose rows are still to come.
+    bool searchPending() const;
     void Label4_Click(); // add a folder's parts
     void Label3_Click(); // rebuild from a folder
     void Label1_Click(); // delete the chosen row
@@ -99,6 +107,8 @@ private:
     QString databasePath_;
     std::unique_ptr<FileListStore> store_;
     FileListModel* model_ = nullptr;
+    std::unique_ptr<FileListSearch> search_;
+    bool typed_ = false; // the text change under way is the user's
 };
 
 // The inscription-file list and the name-file list.

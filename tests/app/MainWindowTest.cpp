@@ -164,10 +164,11 @@ TEST_F(MainWindowTest, SyncControlsToSizeFindsTheSizeAndHandlesTheFreeSizeTempla
     EXPECT_EQ(store().LoopPos, 1);
     EXPECT_EQ(store().StyleLoop, 0);
     for (QWidget* w : {static_cast<QWidget*>(m.Command5), static_cast<QWidget*>(m.Command6),
-                       static_cast<QWidget*>(m.Command7), static_cast<QWidget*>(m.Label3),
-                       static_cast<QWidget*>(m.Label4), static_cast<QWidget*>(m.Combo3)})
+                       static_cast<QWidget*>(m.Label3), static_cast<QWidget*>(m.Label4),
+                       static_cast<QWidget*>(m.Combo3)})
         EXPECT_FALSE(w->isEnabled());
     EXPECT_TRUE(m.Command1->isEnabled());
+    EXPECT_TRUE(m.Command7->isEnabled()) << "印刷 opens the free-size editor as 編集 does";
     EXPECT_TRUE(m.Text2->isEnabled());
 
     m.Combo1->setEditText(QStringLiteral("Ａ４"));
@@ -258,7 +259,8 @@ TEST_F(MainWindowTest, ResetClearsTheJobAndKeepsTheOptions)
     NoshiMain& m = start();
     m.Combo1->setEditText(QStringLiteral("フリー"));
     m.Combo1_Click();
-    ASSERT_FALSE(m.Command7->isEnabled());
+    ASSERT_FALSE(m.Command5->isEnabled());
+    EXPECT_TRUE(m.Command7->isEnabled()) << "printing a free size opens its editor";
     forms::setText(m.Combo2, QStringLiteral("御中元"));
     forms::setCheckValue(m.Check1, 1);
     forms::setText(m.Text2, QStringLiteral("山田"));

@@ -5,10 +5,12 @@
 #include "platform/richtext/RichTextEdit.h"
 #include "platform/richtext/TextLayout.h"
 #include "common/BenchMain.h"
+#include "common/HugePng.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <benchmark/benchmark.h>
+#include <cmath>
 
 namespace {
 
@@ -79,9 +81,33 @@ void BM_FullLayout(benchmark::State& state)
     }
 }
 
+// The same keystroke on a page that shows a photograph of n megapixels
+// (colour that does not compress, as a photograph's): the picture is
+// decoded once, so the repaint stays within a frame whatever its size.
+void BM_KeystrokeBesidePicture(benchmark::State& state)
+{
+    const auto side = uint32_t(std::sqrt(double(state.range(0)) * 1e6));
+    LongPage page(20);
+    auto pic = std::make_shared<rt::EmbeddedObject>();
+    pic->png = hugePng(side, side, PngPixels::Noise);
+    pic->sizeMm = QSizeF(100, 100);
+    page.edit.box()->insertObject(pic);
+    page.edit.viewport()->repaint();
+    bool type = true;
+    for (auto _ : state) {
+        if (type)
+            page.key(Qt::Key_unknown, QStringLiteral("様"));
+        else
+            page.key(Qt::Key_Backspace, QStringLiteral("\b"));
+        type = !type;
+        page.edit.viewport()->repaint();
+    }
+}
+
 BENCHMARK(BM_KeystrokeRelayoutRepaint)->Arg(300)->Arg(3000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CaretMoveRepaint)->Arg(300)->Arg(3000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FullLayout)->Arg(300)->Arg(3000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_KeystrokeBesidePicture)->Arg(1)->Arg(12)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QMap>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -21,12 +22,18 @@ public:
         for (const Run& r : runs) {
             if (r.run_type != Run::RT_Iteration || r.error_occurred)
                 continue;
-            const QString name = QString::fromStdString(r.benchmark_name());
-            const qsizetype slash = name.lastIndexOf(u'/');
-            bool ok = false;
-            const qint64 n = slash > 0 ? name.mid(slash + 1).toLongLong(&ok) : 0;
-            if (ok)
-                times_[name.left(slash)][n] = r.GetAdjustedRealTime();
+            // n is the last part of the name that is a number: settings
+            // such as "iterations:3" or "manual_time" may follow it.
+            QStringList parts = QString::fromStdString(r.benchmark_name()).split(u'/');
+            for (qsizetype i = parts.size() - 1; i > 0; --i) {
+                bool ok = false;
+                const qint64 n = parts[i].toLongLong(&ok);
+                if (!ok)
+                    continue;
+                parts.removeAt(i);
+                times_[parts.join(u'/')][n] = r.GetAdjustedRealTime();
+                break;
+            }
         }
     }
     void Finalize() override

@@ -7,6 +7,9 @@
 #include "editors/frmFreeSize.h"
 
 #include <QCheckBox>
+#include <QAction>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QCoreApplication>
 
 using editors::frmFreeSize;
@@ -81,4 +84,44 @@ TEST_F(FreeSizeHandOver, MenuCommandOpensTheStoredSize)
     EXPECT_EQ(f->paperWidth(), 150);
     EXPECT_EQ(f->paperHeight(), 180);
     EXPECT_TRUE(f->RichTextBox1->text().endsWith(QStringLiteral("  御祝")));
+}
+
+TEST_F(FreeSizeHandOver, PrintOnAFreeSizeTakesItsSizeIntoTheOpenEditorWhichRefusesABadCopiesCount)
+{
+    // The editor is open from the menu at its stored 300 x 120.
+    settings::SaveSetting("FreeSizeWide", "300");
+    settings::SaveSetting("FreeSizeHeight", "120");
+    w->refreshCommandAvailability();
+    w->mnuFreeSize->trigger();
+    frmFreeSize* f = editors::FreeSize().peek();
+    ASSERT_NE(f, nullptr);
+    ASSERT_EQ(f->paperWidth(), 300);
+
+    // 印刷 on 「フリー短冊」 (90 x 200) hands that size to the open editor.
+    chooseSize(QStringLiteral("短冊（フリー）"), 90, 200, QStringLiteral("フリー短冊"));
+    forms::setListIndex(w->Combo1, w->Combo1->findText(QStringLiteral("フリー短冊")));
+    ASSERT_TRUE(w->Command7->isEnabled());
+    w->Command7->click();
+    EXPECT_EQ(editors::FreeSize().peek(), f) << "the same window";
+    EXPECT_EQ(f->paperWidth(), 90);
+    EXPECT_EQ(f->paperHeight(), 200);
+    EXPECT_EQ(app::store().PaperWidth, 90);
+    EXPECT_EQ(app::store().PaperHeight, 200);
+    EXPECT_EQ(f->Text12->text(), QStringLiteral("　用紙サイズ　横×90mm　縦×200mm"));
+    EXPECT_EQ(rec->count("startDoc"), 0) << "the hand-over prints nothing";
+
+    // A copies text that is no whole number from 1 to 1000: the message, and nothing printed.
+    for (const char* bad : {"abc", "0", "1001", "2.5"}) {
+        ui::clearShownMessages();
+        f->Text1->setText(QString::fromUtf8(bad));
+        f->mnuFilePrint->trigger();
+        ASSERT_EQ(ui::shownMessages().size(), 1u) << bad;
+        EXPECT_EQ(ui::shownMessages()[0].text, QStringLiteral("印刷部数には１から１０００までの整数を入力してください。"));
+        EXPECT_EQ(ui::shownMessages()[0].title, QStringLiteral("印刷部数の確認"));
+        EXPECT_EQ(rec->count("startDoc"), 0) << bad;
+    }
+    f->Text1->setText(QStringLiteral("2"));
+    f->mnuFilePrint->trigger();
+    EXPECT_EQ(rec->count("startDoc"), 1);
+    EXPECT_EQ(rec->count("box"), 2) << "two copies";
 }

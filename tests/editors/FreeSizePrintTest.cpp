@@ -134,11 +134,15 @@ TEST_F(FreeSizeTest, EveryCopyIsAWholePageAndTheCopiesGoBackToOne)
     EXPECT_EQ(f.RichTextBox1->text(), before) << "printing leaves the document alone";
     EXPECT_FALSE(f.IsDirty);
 
+    // No count: told as the postcard editor tells it, nothing printed, the text left to correct.
     f.Text1->setText(QStringLiteral("abc"));
     rec->clearCalls();
+    ui::clearShownMessages();
     f.mnuFilePrint_Click();
-    EXPECT_EQ(rec->count("box"), 0);
-    EXPECT_EQ(f.Text1->text(), QStringLiteral("1"));
+    EXPECT_EQ(rec->count("startDoc"), 0);
+    ASSERT_EQ(ui::shownMessages().size(), 1u);
+    EXPECT_EQ(ui::shownMessages()[0].text, QStringLiteral("印刷部数には１から１０００までの整数を入力してください。"));
+    EXPECT_EQ(f.Text1->text(), QStringLiteral("abc"));
 }
 
 // A page with a character no installed font has (U+10FFFD, private use) is

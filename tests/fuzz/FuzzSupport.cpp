@@ -2,14 +2,23 @@
 
 #include <QCoreApplication>
 #include <QLoggingCategory>
+#include <QGuiApplication>
 
 void fuzzInitialise()
 {
     static int argc = 1;
     static char name[] = "fuzz";
     static char* argv[] = {name, nullptr};
-    if (!QCoreApplication::instance())
-        new QCoreApplication(argc, argv);
+    if (!QCoreApplication::instance()) {
+        if (fuzzNeedsGui()) {
+            // Fonts and painting want the graphical application, without a screen.
+            if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+                qputenv("QT_QPA_PLATFORM", "offscreen");
+            new QGuiApplication(argc, argv);
+        } else {
+            new QCoreApplication(argc, argv);
+        }
+    }
     // Damaged pictures are the point; their warnings are noise.
     QLoggingCategory::setFilterRules(QStringLiteral("qt.gui.imageio*=false"));
 }

@@ -24,5 +24,8 @@ inline QByteArray fuzzBytes(const uint8_t* data, size_t size)
     return QByteArray(reinterpret_cast<const char*>(data), qsizetype(size));
 }
 
-// Starts the Qt core once (picture decoding and text codecs want it).
+// Starts the Qt core once (picture decoding and text codecs want it), or the
+// graphical application where fuzzNeedsGui() says so (fonts, painting).
 void fuzzInitialise();
+// Defined by FuzzCore.cpp or FuzzGui.cpp, whichever the entry links.
+bool fuzzNeedsGui();

@@ -6,6 +6,7 @@
 #include "platform/print/Printer.h"
 #include "platform/print/RecordingBackend.h"
 #include "platform/richtext/RichTextBox.h"
+#include "editors/PageCopies.h"
 #include "platform/services/MessageBox.h"
 
 #include <gtest/gtest.h>
@@ -114,7 +115,7 @@ TEST(PostcardCopies, WholeNumbersFromOneToAThousand)
         {"99999999999999999999", std::nullopt}, {"1 0", std::nullopt},
     };
     for (const auto& [text, copies] : cases)
-        EXPECT_EQ(postcardCopies(QString::fromUtf8(text)), copies) << text;
+        EXPECT_EQ(CopiesOf(QString::fromUtf8(text)), copies) << text;
 }
 
 namespace {

@@ -112,6 +112,30 @@ TEST_F(FileListStoreTest, AFolderGivesARowPerPartWithAReadableSideFile)
     EXPECT_EQ(ids, QList<int>({1, 4, 2, 5, 3, 6}));
 }
 
+TEST_F(FileListStoreTest, AFillTakesThePlainFilesOfAListingByName)
+{
+    const QString dir = folder("walk");
+    for (const char* n : {"b.nd1", "B.nd1", "a.nd1", ".hidden.nd1"})
+        part(dir, n, sideBytes(LargeKey, "大のし"));
+    // Links: to a part (taken), to nothing and to a folder (not taken).
+    for (const char* side : {"link.ndb", "broken.ndb", "dirlink.ndb"})
+        writeFileBytes(dir + '/' + side, sideBytes(LargeKey, "大のし"));
+    ASSERT_TRUE(QFile::link(dir + "/a.nd1", dir + "/link.nd1"));
+    ASSERT_TRUE(QFile::link(dir + "/gone.nd1", dir + "/broken.nd1"));
+    ASSERT_TRUE(QFile::link(tmp.path(), dir + "/dirlink.nd1"));
+
+    FileListStore s(tmp.filePath("nd1File.db"), preview::OmoteFileListKind());
+    ASSERT_NE(s.open(), FileListStore::OpenResult::Damaged);
+    EXPECT_EQ(s.replaceWithFolder(dir), 4);
+    // IDs in the listing's order, which compares case by case ("B" before
+    // "a"); the list folds ASCII case and keeps equal names in ID order.
+    const QList<FileListRow> want = {{2, "a", "大のし", LargeKey, dir},
+                                     {1, "B", "大のし", LargeKey, dir},
+                                     {3, "b", "大のし", LargeKey, dir},
+                                     {4, "link", "大のし", LargeKey, dir}};
+    EXPECT_EQ(s.all(), want);
+}
+
 TEST_F(FileListStoreTest, AFailurePartWayThroughAFillKeepsTheOldList)
 {
     const QString a = folder("a"), b = folder("b");

@@ -7,9 +7,12 @@
 #include "preview/lists/FileListWindow.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTableView>
 #include <QPointer>
+#include <QThread>
 #include <QTimer>
 #include <QMessageBox>
 #include <QPushButton>
@@ -390,6 +393,28 @@ TEST_F(FileListWindowTest, TheWindowOpensWhereItWasClosed)
     EXPECT_EQ(second->pos(), QPoint(100, 60));
 }
 
+namespace {
+
+// A key as the user presses it in the search box; `text` is what it types.
+void press(FileListWindow& win, Qt::Key key, const QString& text)
+{
+    drive::keyClick(win.Text1, key, Qt::NoModifier, text);
+}
+
+// Lets the window take the rows of the searches it is waiting for.
+void settle(FileListWindow& win)
+{
+    QElapsedTimer t;
+    t.start();
+    while (win.searchPending() && t.elapsed() < 10000) {
+        QApplication::processEvents();
+        QThread::msleep(1);
+    }
+    QApplication::processEvents();
+}
+
+} // namespace
+
 TEST_F(FileListWindowTest, TheNoEntryMarkFollowsTheRowsAfterEveryFill)
 {
     const QString parts = folder("parts");
@@ -421,6 +446,7 @@ TEST_F(FileListWindowTest, TheNoEntryMarkFollowsTheRowsAfterEveryFill)
         if (c.command) {
             steps.push_back([&](FileListWindow& win) {
                 drive::keyClicks(win.Text1, QStringLiteral("無い"));
+                settle(win);
                 seen << QString::number(win.rows().size()) + (win.Label6->isVisible() ? " 登録なし" : "");
                 drive::click(win.*c.command);
             });
@@ -468,4 +494,88 @@ TEST_F(FileListWindowTest, DeletingTheLastRowLeavesTheListEmpty)
     EXPECT_EQ(preview::FileListStore(lists.filePath("nd1File.db"), preview::OmoteFileListKind()).all(),
               QList<preview::FileListRow>());
     EXPECT_TRUE(QFile::exists(parts + "/一.nd1"));
+}
+
+// Typing in the search box: the key comes back at once, and the rows that
+// follow are the ones the search of that text gives.
+TEST_F(FileListWindowTest, TypedSearchesLeaveTheKeyAtOnceAndFindTheSameRows)
+{
+    const QString dir = folder("parts");
+    const QStringList all = {"50%off", "abc", "ABD", "ac", "axc", "O'Neil", "say\"hi", "山本", "山田太郎様", "％全角"};
+    for (const QString& n : all)
+        part(dir, n + ".nd1", sideBytes(LargeKey, "大のし"));
+    {
+        preview::FileListStore fill(lists.filePath("nd1File.db"), preview::OmoteFileListKind());
+        ASSERT_NE(fill.open(), preview::FileListStore::OpenResult::Damaged);
+        ASSERT_EQ(fill.replaceWithFolder(dir), 10);
+    }
+    auto* win = window<frmDatabase1>("nd1File.db");
+    ASSERT_EQ(namesOf(*win), all);
+
+    // The rows stay as they were until the search of the new text returns.
+    press(*win, Qt::Key_A, "a");
+    EXPECT_EQ(win->Text1->text(), "a");
+    EXPECT_TRUE(win->searchPending());
+    EXPECT_EQ(namesOf(*win), all);
+    settle(*win);
+    EXPECT_EQ(namesOf(*win), QStringList({"abc", "ABD", "ac", "axc", "say\"hi"}));
+    EXPECT_EQ(win->currentRow(), 0);
+
+    struct Case {
+        QString typed; // replaces the whole text; empty: Backspace over it
+        QStringList names;
+    };
+    const Case cases[] = {
+        {"", all},
+        {"%", all},
+        {"_", all},
+        {"a_c", {"abc", "axc"}},
+        {"ab", {"abc", "ABD"}},
+        {"0%o", {"50%off"}},
+        {"O'Neil", {"O'Neil"}},
+        {"\"", {"say\"hi"}},
+        {"'; DELETE FROM ファイルリスト; --", {}},
+        {"山田", {"山田太郎様"}},
+        {"％", {"％全角"}},
+        {"ＡＢ", {}},
+        {"", all},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed.toStdString());
+        win->Text1->selectAll();
+        if (c.typed.isEmpty())
+            press(*win, Qt::Key_Backspace, "\b");
+        else
+            press(*win, Qt::Key_unknown, c.typed);
+        ASSERT_EQ(win->Text1->text(), c.typed);
+        settle(*win);
+        EXPECT_EQ(namesOf(*win), c.names);
+        EXPECT_EQ(win->Label6->isVisibleTo(win), c.names.isEmpty()); // 登録なし
+    }
+
+    // Keys typed while a search runs: only the newest text is shown.
+    int shown = 0;
+    QObject::connect(win->DataGrid1->model(), &QAbstractItemModel::modelReset, win, [&shown] { ++shown; });
+    for (const char* k : {"山", "田", "太"})
+        press(*win, Qt::Key_unknown, QString::fromUtf8(k));
+    settle(*win);
+    EXPECT_EQ(namesOf(*win), QStringList{"山田太郎様"});
+    EXPECT_EQ(shown, 1);
+
+    // Text set by a command overtakes a search still running.
+    press(*win, Qt::Key_Backspace, "\b");
+    forms::setText(win->Text1, "ab");
+    EXPECT_EQ(namesOf(*win), QStringList({"abc", "ABD"}));
+    settle(*win);
+    EXPECT_EQ(namesOf(*win), QStringList({"abc", "ABD"}));
+
+    // A row deleted while a search runs is not brought back by it.
+    forms::setText(win->Text1, "");
+    win->setCurrentRow(1); // abc
+    press(*win, Qt::Key_A, "a");
+    answers({ui::Answer::Yes});
+    win->Label1_Click();
+    settle(*win);
+    EXPECT_EQ(win->Text1->text(), "a");
+    EXPECT_EQ(namesOf(*win), QStringList({"ABD", "ac", "axc", "say\"hi"}));
 }

@@ -20,13 +20,12 @@ public:
     {
         timer_.setInterval(5);
         QObject::connect(&timer_, &QTimer::timeout, [this] { poll(); });
-        timer_.start();
     }
 
     // The next message box: press this button.
     void press(QMessageBox::StandardButton button)
     {
-        steps_.push_back([button](QWidget* m) {
+        add([button](QWidget* m) {
             auto* box = qobject_cast<QMessageBox*>(m);
             if (!box || !box->button(button))
                 return false;
@@ -37,7 +36,7 @@ public:
     // The next file dialog: type this name and press its accept button.
     void type(const QString& fileName)
     {
-        steps_.push_back([fileName](QWidget* m) {
+        add([fileName](QWidget* m) {
             auto* d = qobject_cast<QFileDialog*>(m);
             if (!d)
                 return false;
@@ -58,7 +57,7 @@ public:
     template <typename W>
     void in(std::function<void(W&)> work)
     {
-        steps_.push_back([work](QWidget* m) {
+        add([work](QWidget* m) {
             auto* w = qobject_cast<W*>(m);
             if (!w)
                 return false;
@@ -71,20 +70,28 @@ public:
     // The file dialog shown last, as it started (folder and proposed name).
     QString lastDialogStart() const { return lastDialogStart_; }
 
+    // The hand watches from its first step until settle() returns.
     // Lets the program run until every step has been taken and nothing
     // modal is left open, then a little longer for the activations.
     bool settle(int timeoutMs = 5000)
     {
         QElapsedTimer t;
         t.start();
+        timer_.start();
         while (t.elapsed() < timeoutMs && (!done() || QApplication::activeModalWidget()))
             QApplication::processEvents(QEventLoop::AllEvents, 10);
         for (int i = 0; i < 20; ++i)
             QApplication::processEvents(QEventLoop::AllEvents, 5);
+        timer_.stop();
         return done() && !QApplication::activeModalWidget();
     }
 
 private:
+    void add(std::function<bool(QWidget*)> step)
+    {
+        steps_.push_back(std::move(step));
+        timer_.start();
+    }
     void poll()
     {
         QWidget* m = QApplication::activeModalWidget();
@@ -107,6 +114,10 @@ private:
             lastDialogStart_ = d->directory().absolutePath() + u'|' + name;
         }
         m->setProperty("handByRoad", true);
+        if (qEnvironmentVariableIsSet("ROAD_TRACE")) {
+            auto* box = qobject_cast<QMessageBox*>(m);
+            qWarning("modal %s: %s", m->metaObject()->className(), qPrintable(box ? box->text() : m->windowTitle()));
+        }
         if (steps_.front()(m))
             steps_.pop_front();
         else

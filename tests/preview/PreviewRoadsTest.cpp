@@ -170,3 +170,98 @@ TEST_F(PreviewRoadsTest, OkInTheEditorsListLoadsThePartAtOnce)
     EXPECT_TRUE(p.mailbox().nameFile().isEmpty());
     EXPECT_EQ(app::store().PendingOpen, 0);
 }
+
+// A name part whose side file is gone, opened from the editor's File menu:
+// the part is loaded and its paper reported as not found.
+TEST_F(PreviewRoadsTest, OpenWithoutTheSideFileLoadsThePartAndReportsThePaper)
+{
+    const QString path = savedNamePart(QStringLiteral("大のし"), QStringLiteral("迷子.nd2"), QStringLiteral("保存した名前"));
+    ASSERT_TRUE(QFile::remove(parts + "/迷子.ndb"));
+    frmNoshiPreView& p = edit(QStringLiteral("大のし"));
+
+    realWindows(true);
+    ui::clearShownMessages();
+    ModalHand hand;
+    hand.type(QStringLiteral("迷子.nd2"));
+    hand.press(QMessageBox::Ok);
+    p.mnuFileOpen->trigger();
+    EXPECT_TRUE(hand.settle());
+
+    EXPECT_EQ(messages(), QStringList{"入力事項の確認|選択されたのし紙サイズが見つかりません。"})
+        << messages().join("\n").toStdString();
+    EXPECT_EQ(p.RichTextBox2->text().toStdString(), "保存した名前");
+    EXPECT_EQ(p.windowTitle().toStdString(), ("編集  " + path).toStdString());
+    EXPECT_FALSE(p.NagakiChanged);
+    EXPECT_EQ(p.mailbox().sizeName(), "大のし"); // the paper stays
+}
+
+// Saving under a name typed without its extension over a part that exists
+// asks first; no goes back to the dialog and the old part stays.
+TEST_F(PreviewRoadsTest, ANameTypedWithoutItsExtensionAsksBeforeReplacing)
+{
+    frmNoshiPreView& p = edit(QStringLiteral("大のし"));
+    realWindows(true);
+    ModalHand first;
+    first.type(QStringLiteral("御祝1"));
+    p.mnuOfileSave->trigger();
+    ASSERT_TRUE(first.settle());
+    const QByteArray old = fileBytes(parts + "/御祝1.nd1"), oldSide = fileBytes(parts + "/御祝1.ndb");
+    ASSERT_FALSE(old.isEmpty());
+    ASSERT_FALSE(oldSide.isEmpty());
+
+    p.RichTextBox1->setText(QStringLiteral("寿"));
+    ui::clearShownMessages();
+    ModalHand hand;
+    hand.type(QStringLiteral("御祝1"));
+    hand.press(QMessageBox::No);
+    hand.type(QStringLiteral("御祝2"));
+    p.mnuOfileSave->trigger();
+    EXPECT_TRUE(hand.settle());
+
+    EXPECT_EQ(messages(), QStringList{"名前を付けて保存|御祝1.nd1 は既に存在します。\n置き換えますか?"})
+        << messages().join("\n").toStdString();
+    EXPECT_EQ(fileBytes(parts + "/御祝1.nd1"), old);
+    EXPECT_EQ(fileBytes(parts + "/御祝1.ndb"), oldSide);
+    EXPECT_EQ(fileBytes(parts + "/御祝2.nd1"), p.RichTextBox1->textRtf());
+    EXPECT_TRUE(QFile::exists(parts + "/御祝2.ndb"));
+
+    // Yes replaces it.
+    ModalHand again;
+    again.type(QStringLiteral("御祝1"));
+    again.press(QMessageBox::Yes);
+    p.mnuOfileSave->trigger();
+    EXPECT_TRUE(again.settle());
+    EXPECT_EQ(fileBytes(parts + "/御祝1.nd1"), p.RichTextBox1->textRtf());
+}
+
+// The save and open dialogs start in the folder used last and propose the
+// file used last.
+TEST_F(PreviewRoadsTest, TheFileDialogsStartWhereTheLastFileWent)
+{
+    frmNoshiPreView& p = edit(QStringLiteral("大のし"));
+    QDir(dataDir.path()).mkpath("elsewhere");
+    const QString elsewhere = dataDir.filePath("elsewhere");
+    realWindows(true);
+
+    ModalHand hand;
+    hand.type(elsewhere + "/御祝.nd1");
+    p.mnuOfileSave->trigger();
+    ASSERT_TRUE(hand.settle());
+    EXPECT_TRUE(QFile::exists(elsewhere + "/御祝.nd1"));
+
+    // The name part: typed as a bare name it lands beside the inscription.
+    hand.type(QStringLiteral("御祝"));
+    p.mnuFileSaveAs->trigger();
+    ASSERT_TRUE(hand.settle());
+    // The dialog gives the proposed name the extension of its filter.
+    EXPECT_EQ(hand.lastDialogStart().toStdString(), (elsewhere + "|御祝.nd2").toStdString());
+    EXPECT_TRUE(QFile::exists(elsewhere + "/御祝.nd2"));
+    EXPECT_TRUE(QFile::exists(elsewhere + "/御祝.ndb"));
+    EXPECT_FALSE(QFile::exists(parts + "/御祝.nd2"));
+
+    hand.type(QStringLiteral("御祝.nd2"));
+    p.mnuFileOpen->trigger();
+    ASSERT_TRUE(hand.settle());
+    EXPECT_EQ(hand.lastDialogStart().toStdString(), (elsewhere + "|御祝.nd2").toStdString());
+    EXPECT_EQ(p.windowTitle().toStdString(), ("編集  " + elsewhere + "/御祝.nd2").toStdString());
+}

@@ -1,6 +1,10 @@
 // Printing from the editor: the page once with the editor's copies, the
 // strip sheets through their printers, and rank series.
 #include "preview/PreviewSupport.h"
+#include "preview/ModalHand.h"
+
+#include <QAction>
+#include <QPushButton>
 #include "app/PrintersTesting.h"
 
 #include "common/CupsTestServer.h"
@@ -184,4 +188,43 @@ TEST_F(RankPrintTest, SeriesThroughCupsToPdf)
     const QString out = QString::fromUtf8(text.readAllStandardOutput()).remove(u'\n');
     EXPECT_TRUE(out.contains(QStringLiteral("５位"))) << out.toStdString();
     EXPECT_TRUE(out.contains(QStringLiteral("御中元"))) << out.toStdString();
+}
+
+// After a series printed from the editor, the page laid out again with the
+// editor open (the main window's edit button) carries the label again, not
+// the layout's placeholder: the next print shows the start rank.
+TEST_F(RankPrintTest, ALayoutAfterASeriesPrintsALabelAgain)
+{
+    windows->sub1()->txtStart->setText("3");
+    windows->sub1()->txtEnd->setText("5");
+    chooseSize(QStringLiteral("萌黄（祝大）　"), 0, 0, QStringLiteral("大のし"));
+    w->Combo2->setEditText(QStringLiteral("御中元"));
+    w->Text2->setText(QStringLiteral("位"));
+    dispatcher->setKeepPreviewHidden(false);
+    w->show();
+    ModalHand hand;
+    hand.settle(200);
+    w->Command1->click();
+    hand.settle(200);
+    ASSERT_NE(pv(), nullptr);
+    frmNoshiPreView& p = *pv();
+    ASSERT_TRUE(p.isVisible());
+
+    ui::setAnswerer({});
+    hand.press(QMessageBox::Yes);
+    p.mnuFilePrint->trigger();
+    ASSERT_TRUE(hand.settle());
+    EXPECT_EQ(labels->labels, QStringList({"3|位", "4|位", "5|位"}));
+
+    w->activateWindow();
+    hand.settle(200);
+    w->Command1->click();
+    hand.settle(200);
+    ASSERT_EQ(pv(), &p);
+    labels->labels.clear();
+    hand.press(QMessageBox::No);
+    p.mnuFilePrint->trigger();
+    ASSERT_TRUE(hand.settle());
+    EXPECT_EQ(labels->labels, QStringList{"3|位"});
+    ui::setAnswerer([](const ui::MessageRequest&) { return ui::Answer::Ok; });
 }

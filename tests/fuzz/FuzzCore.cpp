@@ -1,0 +1,3 @@
+#include "FuzzSupport.h"
+
+bool fuzzNeedsGui() { return false; }
