@@ -401,7 +401,7 @@ void NoshiMain::Form_Load()
     // The platform test: this platform reports the NT family.
     Text5->setText(sysinfo::VersionText());
     st.OsType = sysinfo::OsType();
-    readOffsets(settings_, st.OsType);
+    readOffsets(settings_);
     st.PrOffsetX = settings_.PrOffsetX;
     st.PrOffsetY = settings_.PrOffsetY;
 

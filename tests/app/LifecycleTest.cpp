@@ -47,7 +47,7 @@ TEST_F(MainWindowTest, FirstRunStartsWithTheDefaultsAndWritesThemAtClose)
     EXPECT_EQ(m.Combo4->currentText(), QStringLiteral("ＭＳ 明朝"));
     EXPECT_EQ(st.UsuzumiColor, 12632256u);
     EXPECT_EQ(st.OsType, QStringLiteral("NT/XP"));
-    EXPECT_EQ(st.PrOffsetX, 7);
+    EXPECT_EQ(st.PrOffsetX, 0);
     EXPECT_EQ(st.PrOffsetY, 0);
     EXPECT_TRUE(m.Option1->isChecked());
     EXPECT_TRUE(m.Option11->isChecked());
@@ -82,7 +82,7 @@ TEST_F(MainWindowTest, FirstRunStartsWithTheDefaultsAndWritesThemAtClose)
     EXPECT_EQ(ini(QStringLiteral("Toffset4")), QStringLiteral("False"));
     EXPECT_EQ(ini(QStringLiteral("Set7")), QStringLiteral("True"));
     EXPECT_EQ(ini(QStringLiteral("PrinterName")), QStringLiteral("PDF-A"));
-    EXPECT_EQ(ini(QStringLiteral("PrOffsetX")), QStringLiteral("7"));
+    EXPECT_EQ(ini(QStringLiteral("PrOffsetX")), QStringLiteral("0"));
     EXPECT_EQ(ini(QStringLiteral("CoPrintSetA")), QStringLiteral("True"));
     EXPECT_EQ(ini(QStringLiteral("Hanshiban")), QStringLiteral("0"));
     EXPECT_NE(ini(QStringLiteral("MainWidth")), QStringLiteral("<absent>"));

@@ -3,6 +3,8 @@
 // windows, dispatcher and page printer to a PDF file, so that positions on
 // paper can be checked from outside the program.
 //   noshi_print sheet.json out.pdf     ("-" reads the sheet from standard input)
+//   noshi_print --shown sheet.json out.pdf   prints once the main window has
+//                                            drawn its first complete frame
 // Print options: "prOffsetX", "prOffsetY" (mm, default 7 and 0), "placement"
 // ("center", "trayRight", "trayLeft", "allCenter"), "notifyPaperSize" (tell the
 // printer the sheet's own size), "copies" (default 1).
@@ -10,6 +12,7 @@
 // page printable. Exit status: 0 printed, 1 the command ended with a message
 // (on standard error), 2 bad input.
 #include "app/InputWindows.h"
+#include "bench/wholeprocess/FirstFrame.h"
 #include "app/NoshiMain.h"
 #include "print/PrintDispatcher.h"
 #include "common/EditModeRig.h"
@@ -77,12 +80,13 @@ int main(int argc, char** argv)
     QApplication qapp(argc, argv);
     fontconfig.wait();
     ui::useProgramLook();
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: noshi_print sheet.json out.pdf\n");
+    const bool shown = argc == 4 && qstrcmp(argv[1], "--shown") == 0;
+    if (argc != 3 && !shown) {
+        std::fprintf(stderr, "usage: noshi_print [--shown] sheet.json out.pdf\n");
         return 2;
     }
-    const QString path = QString::fromLocal8Bit(argv[1]);
-    const QString out = QString::fromLocal8Bit(argv[2]);
+    const QString path = QString::fromLocal8Bit(argv[argc - 2]);
+    const QString out = QString::fromLocal8Bit(argv[argc - 1]);
 
     sheet::MessageLog log;
     EditModeRig rig(home.path());
@@ -94,6 +98,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "noshi_print: %s: %s\n", qPrintable(path), qPrintable(e.what));
         return 2;
     }
+    if (shown)
+        showToFirstFrame(&rig.main);
     prn::setCurrentBackend(prn::QtPrinterBackend::forPdf(out));
     printStripSheetsUnasked();
     log.shown.clear(); // start-up's own notes are not the command's

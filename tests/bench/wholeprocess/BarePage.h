@@ -1,5 +1,6 @@
 // The page the bare programs print: one A3 sheet at 600 dpi with the
-// inscription and the name in the Mincho face, upright down one column each.
+// inscription and the name in the Mincho face, upright down a column each,
+// the name's to the left of the inscription's.
 #pragma once
 
 #include <QFont>
@@ -24,7 +25,7 @@ inline bool writeBarePage(const QString& path)
             y += points / 72 * 600;
         }
     };
-    column(QStringLiteral("御中元"), 48, 140);
-    column(QStringLiteral("山田太郎"), 28, 140);
+    column(QStringLiteral("御中元"), 48, 160);
+    column(QStringLiteral("山田太郎"), 28, 120);
     return p.end();
 }

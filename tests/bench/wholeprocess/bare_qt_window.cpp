@@ -1,21 +1,17 @@
 // The floor for starting the program: a bare Qt window shown and ended at
-// its first paint.
+// its first complete frame.
+#include "FirstFrame.h"
+
 #include <QApplication>
 #include <QWidget>
 #include <cstdlib>
 
-namespace {
-class Window : public QWidget {
-protected:
-    void paintEvent(QPaintEvent*) override { std::_Exit(0); }
-};
-} // namespace
-
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    Window w;
+    QWidget w;
     w.resize(654, 430);
+    atFirstFrame(&w, [] { std::_Exit(0); });
     w.show();
     return app.exec();
 }
