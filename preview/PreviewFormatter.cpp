@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPalette>
 #include <QRadioButton>
@@ -36,6 +37,26 @@ PreviewFormatter::PreviewFormatter(const Controls& c, std::function<rt::Color()>
 {
     dialog_.name = QStringLiteral("ＭＳ 明朝");
     dialog_.size = 10;
+    // The menus' keys win over the format boxes' own: Ctrl+C typed in the
+    // size box copies from the page box clicked last, as the menu does.
+    for (QWidget* w : {static_cast<QWidget*>(c_.sizeBox), static_cast<QWidget*>(c_.baselineBox),
+                       c_.fontBox ? static_cast<QWidget*>(c_.fontBox->lineEdit()) : nullptr})
+        if (w)
+            w->installEventFilter(this);
+}
+
+bool PreviewFormatter::eventFilter(QObject* watched, QEvent* e)
+{
+    if (e->type() != QEvent::ShortcutOverride)
+        return QObject::eventFilter(watched, e);
+    const QKeySequence typed(static_cast<QKeyEvent*>(e)->keyCombination());
+    for (const QAction* a : static_cast<QWidget*>(watched)->window()->findChildren<QAction*>()) {
+        if (a->isEnabled() && a->shortcuts().contains(typed)) {
+            e->ignore(); // not claimed: the shortcut runs the menu item
+            return true;
+        }
+    }
+    return false;
 }
 
 rt::RichTextBox& PreviewFormatter::box(int which) const { return *view(which)->box(); }

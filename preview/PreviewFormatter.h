@@ -84,6 +84,9 @@ public:
     // The toolbar's undo: whatever control has the focus.
     void undoFocused();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
 private:
     rt::RichTextEdit* view(int which) const { return which == 1 ? c_.view1 : c_.view2; }
     QList<int> boxes() const { return c_.view2 ? QList<int>{1, 2} : QList<int>{1}; }
