@@ -165,12 +165,15 @@ void FontDialog::followTyping(QLineEdit* edit, QListWidget* list)
         }
         updateSample();
     });
-    connect(list, &QListWidget::currentTextChanged, this, [this, edit](const QString& text) {
+    auto take = [this, edit](const QString& text) {
         if (text.isEmpty())
             return;
         edit->setText(text);
         updateSample();
-    });
+    };
+    connect(list, &QListWidget::currentTextChanged, this, take);
+    // A click on the entry the typing found changes no current entry.
+    connect(list, &QListWidget::itemPressed, this, [take](QListWidgetItem* item) { take(item->text()); });
 }
 
 void FontDialog::preset(const FontChoice& c)

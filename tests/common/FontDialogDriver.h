@@ -3,6 +3,7 @@
 // `shown` tells afterwards whether a font dialog came up at all.
 #pragma once
 
+#include "common/Drive.h"
 #include "platform/services/FontDialog.h"
 
 #include <QApplication>
@@ -38,8 +39,11 @@ public:
     static void pick(QListWidget* list, const QString& text)
     {
         const auto found = list->findItems(text, Qt::MatchExactly);
-        if (!found.isEmpty())
-            list->setCurrentItem(found.front());
+        if (found.isEmpty())
+            return;
+        list->scrollToItem(found.front());
+        drive::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          list->visualItemRect(found.front()).center());
     }
     static void pickColor(ui::FontDialog& d, const QString& name)
     {

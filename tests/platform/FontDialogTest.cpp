@@ -5,7 +5,6 @@
 #include "platform/services/MessageBox.h"
 
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <gtest/gtest.h>
 
@@ -33,14 +32,6 @@ protected:
         for (int i = 0; i < list->count(); ++i)
             out << list->item(i)->text();
         return out;
-    }
-    // Types into a box key by key, as the user does.
-    static void type(QLineEdit* box, const QString& text)
-    {
-        for (QChar ch : text) {
-            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
-            QApplication::sendEvent(box, &press);
-        }
     }
     static QString current(const QListWidget* list) { return list->currentItem() ? list->currentItem()->text() : QString(); }
 };
@@ -112,8 +103,11 @@ TEST_F(FontDialogTest, WhatIsPickedComesBackUnderTheListedName)
     // Typing selects the first entry it begins; the list's spelling is returned.
     d.familyEdit->setFocus();
     d.familyEdit->clear();
-    type(d.familyEdit, QStringLiteral("ipa明"));
+    drive::keyClicks(d.familyEdit, QStringLiteral("ipa明"));
     EXPECT_EQ(current(d.familyList), QStringLiteral("IPA明朝"));
+    EXPECT_EQ(d.choice().name, QStringLiteral("ipa明")) << "not yet a name";
+    FontDialogDriver::pick(d.familyList, QStringLiteral("IPA明朝")); // the entry found
+    EXPECT_EQ(d.familyEdit->text(), QStringLiteral("IPA明朝"));
     d.familyEdit->setText(QStringLiteral("ipa明朝"));
     EXPECT_EQ(d.choice().name, QStringLiteral("IPA明朝"));
 
