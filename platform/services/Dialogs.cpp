@@ -2,6 +2,7 @@
 
 #include "platform/services/FontDialog.h"
 #include "platform/services/ScriptedService.h"
+#include "platform/services/Translations.h"
 #include "platform/vb/VbNum.h"
 #include "platform/run/RunState.h"
 
@@ -61,16 +62,23 @@ DialogAnswer realDialog(const DialogRequest& r)
         }
         if (save && !r.defaultExt.isEmpty())
             d.setDefaultSuffix(r.defaultExt.startsWith(u'.') ? r.defaultExt.mid(1) : r.defaultExt);
+        fitFileDialogColumns(d);
         if (d.exec() == QDialog::Accepted && !d.selectedFiles().isEmpty()) {
             a.accepted = true;
             a.path = d.selectedFiles().constFirst();
         }
         break;
     }
-    case DialogKind::Folder:
-        a.path = QFileDialog::getExistingDirectory(parent, r.title, r.initialPath);
+    case DialogKind::Folder: {
+        QFileDialog d(parent, r.title, r.initialPath);
+        d.setFileMode(QFileDialog::Directory);
+        d.setOption(QFileDialog::ShowDirsOnly);
+        fitFileDialogColumns(d);
+        if (d.exec() == QDialog::Accepted && !d.selectedFiles().isEmpty())
+            a.path = d.selectedFiles().constFirst();
         a.accepted = !a.path.isEmpty();
         break;
+    }
     case DialogKind::Font: {
         FontDialog d(r.font, r.fontEffects, parent);
         if (!r.title.isEmpty())
