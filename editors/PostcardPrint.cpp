@@ -14,15 +14,19 @@ namespace {
 // Gives the printer the card's paper and orientation; where the card then goes.
 PagePlacement setUpCard(prn::Printer& printer, const PostcardLayout* layout, const PostcardPrintOptions& options)
 {
+    // The card's own paper and orientation every time, never what the last
+    // print (a free-size A3 sheet in landscape, say) left on the printer.
+    const bool returnCard = layout && layout->paperWidthTwips > PostcardPaperWidthTwips;
     if (options.notifySize) {
         printer.setPaperSize(prn::DMPAPER_USER);
         if (layout)
             printer.setUserSize(layout->paperWidthTwips, layout->paperHeightTwips);
         else
             printer.setUserSize(PostcardPaperWidthTwips, PostcardPaperHeightTwips);
+    } else {
+        printer.setPaperSize(returnCard ? prn::DMPAPER_DBL_JAPANESE_POSTCARD : prn::DMPAPER_JAPANESE_POSTCARD);
     }
-    if (layout)
-        printer.setOrientation(layout->orientation);
+    printer.setOrientation(layout ? layout->orientation : prn::vbPRORPortrait);
     printer.setScaleMode(prn::vbTwips);
 
     PostcardSheet sheet;

@@ -105,10 +105,11 @@ void readFirstGroup(MainSettings& s)
         s.OFontSize = QStringLiteral("1");
 }
 
-void readOffsets(MainSettings& s, const QString& osType)
+void readOffsets(MainSettings& s)
 {
-    const QString defX = osType == QLatin1String("98/Me") ? QStringLiteral("0") : QStringLiteral("7");
-    readInto(s.PrOffsetX, "PrOffsetX", defX, toInt16);
+    // The page printers place pages against the driver's real margins, so a
+    // first run needs no offset across: 0 prints centred on the sheet.
+    readInto(s.PrOffsetX, "PrOffsetX", QStringLiteral("0"), toInt16);
     readInto(s.PrOffsetY, "PrOffsetY", QStringLiteral("0"), toInt16);
 }
 

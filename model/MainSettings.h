@@ -35,8 +35,8 @@ inline constexpr uint32_t DefaultUsuzumiColor = 12632256; // C0C0C0, light grey
 // Reads MainLeft .. Hanshiban in order into `s`, then the fallbacks for an
 // empty colour and empty size texts.
 void readFirstGroup(MainSettings& s);
-// Reads PrOffsetX (default 0 on "98/Me", 7 otherwise) and PrOffsetY.
-void readOffsets(MainSettings& s, const QString& osType);
+// Reads PrOffsetX and PrOffsetY, both 0 when absent.
+void readOffsets(MainSettings& s);
 // Writes every key in the closing order; position keys only when `withPlacement`.
 // False with the first error when the store cannot be written.
 bool writeAll(const MainSettings& s, bool withPlacement, QString* error = nullptr);

@@ -6,8 +6,8 @@
 #pragma once
 
 #include "platform/richtext/RichDocument.h"
+#include "platform/services/Dialogs.h"
 
-#include <QFont>
 #include <QObject>
 #include <QPoint>
 #include <functional>
@@ -84,6 +84,9 @@ public:
     // The toolbar's undo: whatever control has the focus.
     void undoFocused();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
 private:
     rt::RichTextEdit* view(int which) const { return which == 1 ? c_.view1 : c_.view2; }
     QList<int> boxes() const { return c_.view2 ? QList<int>{1, 2} : QList<int>{1}; }
@@ -101,7 +104,9 @@ private:
 
     Controls c_;
     std::function<rt::Color()> usuzumi_;
-    QFont dialogFont_;
+    // The common dialog's values, kept between uses: the font dialog starts
+    // from its last choice and from the colour the colour dialog left.
+    ui::FontChoice dialog_;
     bool highlighted_ = false;
 };
 

@@ -13,6 +13,8 @@ constexpr CodeRow kRows[] = {
     {DMPAPER_A5, QPageSize::A5},
     {DMPAPER_B4, QPageSize::JisB4},
     {DMPAPER_B5, QPageSize::JisB5},
+    {DMPAPER_JAPANESE_POSTCARD, QPageSize::Postcard},
+    {DMPAPER_DBL_JAPANESE_POSTCARD, QPageSize::DoublePostcard},
 };
 } // namespace
 

@@ -13,6 +13,8 @@ constexpr int DMPAPER_A4 = 9;
 constexpr int DMPAPER_A5 = 11;
 constexpr int DMPAPER_B4 = 12;
 constexpr int DMPAPER_B5 = 13;
+constexpr int DMPAPER_JAPANESE_POSTCARD = 43;     // 100 x 148 mm
+constexpr int DMPAPER_DBL_JAPANESE_POSTCARD = 69; // 200 x 148 mm, the return postcard
 constexpr int DMPAPER_USER = 256;
 
 // Scale modes of the printer object.

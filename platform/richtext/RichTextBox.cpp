@@ -168,17 +168,23 @@ void RichTextBox::moveCaret(qsizetype pos, qsizetype len)
     // Moving the caret picks up the format of the text there; staying put
     // keeps a format chosen for the next insertion.
     const bool moved = pos != selStart_ || selLength_ != 0;
+    const bool changed = pos != selStart_ || len != selLength_;
     selStart_ = pos;
     selLength_ = len;
     if (moved && len == 0)
         insertFmt_ = edit::formatAt(doc_, pos, &index_);
+    if (changed)
+        emit selectionMoved();
 }
 
 void RichTextBox::setSelStart(qsizetype pos) { moveCaret(pos, 0); }
 
 void RichTextBox::setSelLength(qsizetype len)
 {
+    const qsizetype was = selLength_;
     selLength_ = std::clamp<qsizetype>(len, 0, index_.length(doc_) - selStart_);
+    if (selLength_ != was)
+        emit selectionMoved();
 }
 
 QString RichTextBox::selText() const

@@ -115,6 +115,8 @@ signals:
     // The text from `from` on lost `removed` positions and gained `added`
     // (a format change: removed == added over the range it changed).
     void contentsChange(qsizetype from, qsizetype removed, qsizetype added);
+    // The selection was moved or resized through the box, by whoever did it.
+    void selectionMoved();
 
 private:
     // One change of [from, from + removed) into `added` positions: drops the

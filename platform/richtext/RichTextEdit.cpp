@@ -98,6 +98,8 @@ void RichTextEdit::attach()
     // What was done to the box before it was shown here is not undone here.
     box_->clearUndo();
     connect(box_, &RichTextBox::changed, this, &RichTextEdit::onBoxChanged);
+    // A selection set by code (a command, the other box's click) shows at once.
+    connect(box_, &RichTextBox::selectionMoved, this, [this] { viewport()->update(); });
     syncAnchor();
     updateScrollBars();
 }

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QWidget>
 #include <memory>
 
 // Qt's own entry for a key that may be a shortcut: the focus widget may claim
@@ -55,6 +56,14 @@ inline void mouseEvent(QWidget* w, QEvent::Type type, Qt::MouseButton b, Qt::Key
 
 inline void mousePress(QWidget* w, Qt::MouseButton b, Qt::KeyboardModifiers mods, QPoint at)
 {
+    // A press gives the focus to the first widget from here up that takes it
+    // by clicking, as the application does for a press from the window system.
+    for (QWidget* f = w; f; f = f->isWindow() ? nullptr : f->parentWidget()) {
+        if (f->isEnabled() && (f->focusPolicy() & Qt::ClickFocus)) {
+            f->setFocus(Qt::MouseFocusReason);
+            break;
+        }
+    }
     mouseEvent(w, QEvent::MouseButtonPress, b, mods, at);
 }
 inline void mouseRelease(QWidget* w, Qt::MouseButton b, Qt::KeyboardModifiers mods, QPoint at)

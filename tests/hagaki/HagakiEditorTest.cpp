@@ -8,6 +8,8 @@
 #include "editors/frmFileLoad.h"
 #include "editors/frmHagaki.h"
 #include "editors/frmHagakiSub.h"
+#include "editors/frmFreeSize.h"
+#include "platform/print/PaperCodes.h"
 #include "platform/forms/FileLists.h"
 #include "platform/richtext/RichTextEdit.h"
 #include "common/FileBytes.h"
@@ -289,4 +291,35 @@ TEST_F(HagakiTest, APictureTooLargeToDecodeIsReportedByThePickerAndTheObjectInse
     saysTooLarge();
     EXPECT_EQ(card.RichTextBox1->text(), QStringLiteral("賀正")) << "nothing embedded";
     QDir::setCurrent(oldCurrent);
+}
+
+// After a free-size print on A3 in landscape, a postcard printed without the
+// size notice comes out on postcard paper, upright: each print sets its
+// paper and orientation from its own page.
+TEST_F(HagakiTest, APostcardAfterAFreeSizeA3LandscapePrintIsOnItsOwnPaper)
+{
+    host.c.Check3 = false;
+    editors::frmFreeSize& free = FreeSizeTest::open(420, 150);
+    free.RichTextBox1->setText(QStringLiteral("御祝"));
+    free.Text1->setText(QStringLiteral("1"));
+    free.mnuFilePrint->trigger();
+    ASSERT_EQ(rec->paperCode(), prn::DMPAPER_A3);
+    ASSERT_EQ(rec->orientation(), prn::vbPRORLandscape);
+
+    struct Case {
+        const char* layout;
+        int paper, orientation;
+    };
+    for (const Case c : {Case{"はがき　縦置き／縦書き", 43, 1}, Case{"はがき　横置き／横書き", 43, 2},
+                         Case{"往復はがき　縦置き／縦書き", 69, 1}}) {
+        SCOPED_TRACE(c.layout);
+        frmHagaki& w = open();
+        choose(w, QString::fromUtf8(c.layout));
+        w.RichTextBox1->setText(QStringLiteral("謹賀新年"));
+        rec->clearCalls();
+        w.mnuFilePrint->trigger();
+        EXPECT_EQ(rec->count("startDoc"), 1);
+        EXPECT_EQ(rec->paperCode(), c.paper);
+        EXPECT_EQ(rec->orientation(), c.orientation);
+    }
 }

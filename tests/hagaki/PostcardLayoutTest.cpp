@@ -181,22 +181,24 @@ TEST(PostcardPrint, EachLayoutTellsThePrinterItsPaperOrientationAndBand)
     }
 }
 
-TEST(PostcardPrint, WithoutTheNoticeThePaperStaysAndCopiesEachTakeASheet)
+TEST(PostcardPrint, WithoutTheNoticeTheCardGoesOnPostcardPaperAndCopiesEachTakeASheet)
 {
     PrintRig rig;
     PostcardPrintOptions o;
     o.centreAll = true;
     o.prOffsetX = 7;
     o.prOffsetY = 2;
-    // A4 stays: 210 mm at 1440 dpi is 11905.5 -> 11906 twips, 297 mm 16838.
-    // Landscape vertical, centred: 681 + 144 + 16838 - 8392 = 9271;
-    // 397 - 72 + (11906 - 5670) / 2 = 325 + 3118 = 3443.
-    const QString band = "box card 9271,3443,16838,11906 page 0,0,16838,11906";
-    EXPECT_EQ(rig.print(LandscapeV, o, 3),
-              (QStringList{"orientation 2", "startDoc", band, "newPage", band, "newPage", band, "endDoc", "release card"}));
-    // A text that is no layout: orientation as it was, the band at the corner.
+    // Postcard paper (43), whatever the printer held: 148 mm at 1440 dpi is
+    // 8390.55 -> 8391 twips, 100 mm 5669.29 -> 5669.
+    // Landscape vertical, centred: 681 + 144 + 8391 - 8392 = 824;
+    // 397 - 72 + (5669 - 5670) / 2 = 325 + 0 = 325.
+    const QString band = "box card 824,325,8391,5669 page 0,0,8391,5669";
+    EXPECT_EQ(rig.print(LandscapeV, o, 3), (QStringList{"paper 43", "orientation 2", "startDoc", band, "newPage", band,
+                                                        "newPage", band, "endDoc", "release card"}));
+    // A text that is no layout: postcard paper upright, the band at the corner.
     EXPECT_EQ(rig.print(QStringLiteral("はがき"), o),
-              (QStringList{"startDoc", "box card 0,0,16838,11906 page 0,0,16838,11906", "endDoc", "release card"}));
+              (QStringList{"paper 43", "orientation 1", "startDoc", "box card 0,0,5669,8391 page 0,0,5669,8391", "endDoc",
+                           "release card"}));
 }
 
 TEST(PostcardPrint, APrinterThatCannotStartIsReported)

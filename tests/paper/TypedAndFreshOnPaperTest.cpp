@@ -78,3 +78,43 @@ TEST_F(SheetsThroughCups, TheBeginningOfAListItemIsPrintedAsTyped)
 }
 
 } // namespace paper
+
+namespace paper {
+
+// A first run: no settings file at all. An Ａ４判 sheet (297 × 210 mm, on its
+// side on A4 paper) printed from the main window has its inscription and its
+// name on the sheet's middle line, 148.5 mm from the left edge, within a
+// millimetre (the column grid is 1.59 mm).
+TEST_F(SheetsThroughCups, AFirstRunPrintsCentredOnTheSheet)
+{
+    QFile::remove(settings::storePath());
+    settings::reload();
+    QTemporaryDir home;
+    sheet::MessageLog log;
+    EditModeRig rig(home.path());
+    app::NoshiMain& m = rig.main;
+    const QString key = QStringLiteral("Ａ４判　　　　"), name = QStringLiteral("Ａ４");
+    app::RegisteredSize z;
+    z.RegSizeTemplate = {key, key, key};
+    z.RegSizeName = {name, name, name};
+    app::store().addSize(z);
+    m.Combo1->addItem(name);
+    forms::setListIndex(m.Combo1, 0);
+    forms::setText(m.Combo2, QStringLiteral("御祝"));
+    forms::setText(m.Text2, QStringLiteral("山田太郎"));
+    ASSERT_TRUE(prn::SelectPrinter("NoshiPDF"));
+
+    QFile::remove(server->outputPath());
+    m.Command7->click();
+    EXPECT_TRUE(log.shown.isEmpty()) << log.shown.join("\n").toStdString();
+    ASSERT_TRUE(server->waitForOutput(60000)) << server->errorLog().toStdString();
+    const Page page = readPdf(server->outputPath());
+    EXPECT_NEAR(page.sizeMm.width(), 297, 1);
+    for (const char* c : {"御", "祝", "山", "郎"}) {
+        const QRectF box = page.of(QString::fromUtf8(c));
+        ASSERT_FALSE(box.isNull()) << c;
+        EXPECT_NEAR(box.center().x(), 148.5, 1.0) << c;
+    }
+}
+
+} // namespace paper

@@ -2,7 +2,15 @@
 #include "preview/PreviewSupport.h"
 #include "common/SpinnerArrows.h"
 
+#include "common/Drive.h"
+#include "common/RealBoxes.h"
+#include "platform/richtext/TextLayout.h"
+#include "common/FontDialogDriver.h"
+
+#include <QClipboard>
 #include <QComboBox>
+#include <QElapsedTimer>
+#include <QScreen>
 #include <QMenu>
 #include "platform/forms/UpDown.h"
 
@@ -27,6 +35,44 @@ rt::CharFormat at(rt::RichTextBox& box, qsizetype pos)
     }
     ADD_FAILURE() << "no character at " << pos;
     return {};
+}
+
+// A point inside the character at pos, a little after its start (`end`:
+// a little before its end), as the box's view shows it.
+QPoint pointAt(rt::RichTextEdit& view, qsizetype pos, bool end = false)
+{
+    const auto layout = view.box()->layout();
+    const rt::LaidLine& l = layout->lines()[layout->lineOf(pos)];
+    const qsizetype k = pos - l.start;
+    const double step = (l.stops[k + 1] - l.stops[k]) / 5;
+    const double along = end ? l.stops[k + 1] - step : l.stops[k] + step;
+    return view.viewportPointAt(QPointF(l.rectMm.center().x(), along)).toPoint();
+}
+
+// Drags the mouse over the characters [from, to) of a box's view, as the user selects.
+void dragOver(rt::RichTextEdit& view, qsizetype from, qsizetype to)
+{
+    QWidget* vp = view.viewport();
+    drive::mousePress(vp, Qt::LeftButton, {}, pointAt(view, from));
+    drive::mouseMove(vp, pointAt(view, to - 1, true));
+    drive::mouseRelease(vp, Qt::LeftButton, {}, pointAt(view, to - 1, true));
+}
+
+// The pixels of a box's view as the screen shows them now that have the
+// selection's blue in them (the page is white, the text black).
+int highlightedPixels(rt::RichTextEdit& view)
+{
+    QApplication::processEvents();
+    QWidget* top = view.window();
+    const QRect r(view.viewport()->mapTo(top, QPoint(0, 0)), view.viewport()->size());
+    const QImage shown = top->screen()->grabWindow(top->winId(), r.x(), r.y(), r.width(), r.height()).toImage();
+    int n = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x) {
+            const QColor c = shown.pixelColor(x, y);
+            n += c.blue() > c.red() + 30;
+        }
+    return n;
 }
 
 } // namespace
@@ -279,7 +325,8 @@ TEST_F(FormatTest, FontDialogAppliesTheNameToBoth)
     ui::setDialogAnswerer([](const ui::DialogRequest&) {
         ui::DialogAnswer a;
         a.accepted = true;
-        a.font = QFont(QStringLiteral("ＭＳ ゴシック"), 40);
+        a.font.name = QStringLiteral("ＭＳ ゴシック");
+        a.font.size = 40;
         return a;
     });
     f().fontDialog();
@@ -376,4 +423,129 @@ TEST_F(FormatTest, MenusCarryTheirCaptionsAndShortcuts)
         EXPECT_EQ(c.item->text(), QString::fromUtf8(c.caption));
         EXPECT_EQ(c.item->shortcut(), c.key) << c.caption;
     }
+}
+
+// The pop-up's font item with text selected in the inscription only: the
+// name and colour picked in the dialog reach both boxes (the name box at its
+// caret), size, style and effects do not; the next opening starts from them.
+TEST_F(FormatTest, FontDialogRoadAppliesNameAndColourAndRemembersThem)
+{
+    select(*p, 1, 0, 1);
+    using testing_support::FontDialogDriver;
+    QString firstName;
+    FontDialogDriver first([&](ui::FontDialog& d) {
+        firstName = d.familyEdit->text();
+        FontDialogDriver::pick(d.familyList, QStringLiteral("ＭＳ ゴシック"));
+        FontDialogDriver::pick(d.styleList, QStringLiteral("太字"));
+        FontDialogDriver::pick(d.sizeList, QStringLiteral("72"));
+        d.strikeThruBox->click();
+        FontDialogDriver::pickColor(d, QStringLiteral("赤"));
+        d.okButton->click();
+    });
+    p->mnuPopFont->trigger();
+    ASSERT_TRUE(first.shown());
+    EXPECT_EQ(firstName, QStringLiteral("ＭＳ 明朝"));
+    const rt::CharFormat chosen = at(*p->RichTextBox1, 0);
+    EXPECT_EQ(chosen.fontName, QStringLiteral("ＭＳ ゴシック"));
+    EXPECT_EQ(chosen.color, 0x0000FFu);
+    EXPECT_EQ(chosen.size, 20);
+    EXPECT_FALSE(chosen.bold);
+    EXPECT_FALSE(chosen.strike);
+    EXPECT_EQ(at(*p->RichTextBox1, 1).color, 0u) << "only the selection";
+    EXPECT_EQ(p->RichTextBox2->insertionFormat().fontName, QStringLiteral("ＭＳ ゴシック"));
+    EXPECT_EQ(p->RichTextBox2->insertionFormat().color, 0x0000FFu);
+
+    // The menu item opens it on the last values; a vertical name is kept with its "@".
+    ui::FontChoice shown;
+    FontDialogDriver second([&](ui::FontDialog& d) {
+        shown = d.choice();
+        FontDialogDriver::pick(d.familyList, QStringLiteral("@ＭＳ 明朝"));
+        d.okButton->click();
+    });
+    p->mnuFontChange->trigger();
+    ASSERT_TRUE(second.shown());
+    EXPECT_EQ(shown, (ui::FontChoice{QStringLiteral("ＭＳ ゴシック"), 72, true, false, false, true, 0x0000FF}));
+    EXPECT_EQ(at(*p->RichTextBox1, 0).fontName, QStringLiteral("@ＭＳ 明朝"));
+    EXPECT_EQ(at(*p->RichTextBox1, 0).color, 0x0000FFu);
+
+    // Cancelled: nothing changes.
+    FontDialogDriver cancelled([](ui::FontDialog& d) {
+        FontDialogDriver::pick(d.familyList, QStringLiteral("IPA明朝"));
+        d.cancelButton->click();
+    });
+    p->mnuFontChange->trigger();
+    ASSERT_TRUE(cancelled.shown());
+    EXPECT_EQ(at(*p->RichTextBox1, 0).fontName, QStringLiteral("@ＭＳ 明朝"));
+}
+
+// The font list opens wide enough to read every name whole, however narrow
+// the box on the tool strip is.
+TEST_F(FormatTest, FontListOpensAsWideAsItsLongestName)
+{
+    p->show();
+    p->Combo2->showPopup();
+    QAbstractItemView* list = p->Combo2->view();
+    ASSERT_GT(p->Combo2->count(), 4);
+    QString widest;
+    for (int i = 0; i < p->Combo2->count(); ++i)
+        if (list->fontMetrics().horizontalAdvance(p->Combo2->itemText(i)) > list->fontMetrics().horizontalAdvance(widest))
+            widest = p->Combo2->itemText(i);
+    const int needed = list->fontMetrics().horizontalAdvance(widest) + 6; // the item's text margins
+    EXPECT_LT(p->Combo2->width(), needed) << "the box itself is narrower";
+    EXPECT_GE(list->viewport()->width(), needed) << widest.toStdString();
+    p->Combo2->hidePopup();
+}
+
+TEST_F(FormatTest, ASelectionGoneFromABoxIsGoneFromTheScreen)
+{
+    p->show();
+    p->activateWindow();
+    QElapsedTimer waited;
+    waited.start();
+    while (!p->isActiveWindow() && waited.elapsed() < 3000)
+        QApplication::processEvents();
+    ASSERT_TRUE(p->isActiveWindow());
+    rt::RichTextEdit& omote = *p->RichTextBox1View;
+    rt::RichTextEdit& names = *p->RichTextBox2View;
+
+    dragOver(omote, 0, 2); // 御中
+    EXPECT_EQ(p->RichTextBox1->selText(), "御中");
+    EXPECT_GT(highlightedPixels(omote), 0);
+    drive::click(p->Text7); // about to type a size, then thinks better of it
+    EXPECT_GT(highlightedPixels(omote), 0);
+
+    // A click in the names takes the selection away from the inscription,
+    // on the screen as in the box; the commands that need one then say so.
+    drive::mouseClick(names.viewport(), Qt::LeftButton, {}, pointAt(names, 0));
+    EXPECT_EQ(p->RichTextBox1->selLength(), 0);
+    EXPECT_EQ(highlightedPixels(omote), 0);
+    realbox::answers({});
+    p->mnuFontChange->trigger();
+    EXPECT_EQ(messages(), QStringList{NothingSelected});
+
+    // Selected by code (the inscription's own command): shown at once.
+    p->RichTextBox1->setSelStart(1);
+    p->RichTextBox1->setSelLength(2);
+    EXPECT_GT(highlightedPixels(omote), 0);
+}
+
+TEST_F(FormatTest, CopyKeyInTheSizeBoxCopiesFromTheBoxClickedLast)
+{
+    p->show();
+    p->activateWindow();
+    QElapsedTimer waited;
+    waited.start();
+    while (!p->isActiveWindow() && waited.elapsed() < 3000)
+        QApplication::processEvents();
+    ASSERT_TRUE(p->isActiveWindow());
+    QApplication::clipboard()->setText(QStringLiteral("前"));
+
+    dragOver(*p->RichTextBox2View, 0, 1); // 山
+    EXPECT_EQ(p->Text7->text(), "12");
+    drive::click(p->Text7);
+    p->Text7->selectAll();
+    ASSERT_TRUE(p->Text7->hasFocus());
+    drive::typedKey(p->Text7, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), "山");
+    EXPECT_EQ(p->Text7->text(), "12");
 }
