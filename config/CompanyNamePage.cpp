@@ -127,7 +127,7 @@ CompanyNamePage::CompanyNamePage(Noshisettei& dialog) : SettingsTab(dialog)
     layout->addLayout(right, 1);
 
     for (Sheet s : {Iwai, Hotoke}) {
-        connect(box(s), &rt::RichTextBox::changed, this, [this, s] { changed_[s] = true; });
+        connect(box(s), &rt::RichTextBox::changed, this, [this, s] { changedFlag(s) = true; });
         connect(s == Iwai ? view2 : view1, &rt::RichTextEdit::clicked, this, [this, s] { boxClicked(s); });
     }
     connect(Option7, &QRadioButton::clicked, this, [this] { chooseSheet(Iwai); });
@@ -198,7 +198,7 @@ void CompanyNamePage::SetupCompanyNameBoxes()
         b->setSelLength(0);
     }
     showEdge();
-    changed_ = {false, false};
+    CoNameAChanged = CoNameBChanged = false;
 }
 
 void CompanyNamePage::showEdge()
@@ -275,16 +275,19 @@ void CompanyNamePage::Command2_Click()
     const auto name = b->selFontName();
     if (!name || !b->selColor())
         return; // a selection of mixed fonts or colours
-    QFont initial(*name);
-    const auto font = ui::ChooseFont(initial);
+    ui::FontChoice preset;
+    preset.name = *name;
+    preset.color = *b->selColor();
+    const auto font = ui::ChooseFont(preset);
     if (!font)
         return;
-    b->setSelFontName(font->family());
-    b->setSelBold(font->bold());
-    b->setSelItalic(font->italic());
-    b->setSelStrikeThru(font->strikeOut());
-    b->setSelUnderline(font->underline());
-    Label2->setText(font->family());
+    b->setSelFontName(font->name);
+    b->setSelColor(font->color);
+    b->setSelBold(font->bold);
+    b->setSelItalic(font->italic);
+    b->setSelStrikeThru(font->strikeThru);
+    b->setSelUnderline(font->underline);
+    showSelectionFont(); // the chosen name, in the chosen colour
 }
 
 void CompanyNamePage::Command10_Click()
@@ -313,7 +316,7 @@ void CompanyNamePage::Command3_Click()
         return;
     }
     path(s) = *file;
-    changed_[s] = false;
+    changedFlag(s) = false;
 }
 
 void CompanyNamePage::Command4_Click()
@@ -330,7 +333,7 @@ void CompanyNamePage::Command4_Click()
         return;
     }
     path(s) = *file;
-    changed_[s] = false;
+    changedFlag(s) = false;
 }
 
 void CompanyNamePage::Command14_Click()
@@ -338,14 +341,14 @@ void CompanyNamePage::Command14_Click()
     const Sheet s = currentSheet();
     box(s)->clear();
     path(s).clear();
-    changed_[s] = false;
+    changedFlag(s) = false;
     SetupCompanyNameBoxes();
 }
 
 void CompanyNamePage::queryUnloadTab(bool& cancel)
 {
     for (Sheet s : {Hotoke, Iwai}) {
-        if (!changed_[s])
+        if (!changedFlag(s))
             continue;
         const ui::Answer a = ui::MsgBox(QStringLiteral("%1印刷用社名をファイルに保存しますか？").arg(sheetName(s)),
                                         ui::Buttons::YesNoCancel, ui::Icon::Information, SaveTitle);

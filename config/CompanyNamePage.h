@@ -47,7 +47,7 @@ public:
 
     Sheet currentSheet() const;
     rt::RichTextBox* box(Sheet sheet) const { return sheet == Iwai ? RichTextBox2 : RichTextBox1; }
-    bool changed(Sheet sheet) const { return changed_[sheet]; }
+    bool changed(Sheet sheet) const { return sheet == Iwai ? CoNameAChanged : CoNameBChanged; }
 
     rt::RichTextBox* RichTextBox2 = nullptr; // 祝のし
     rt::RichTextBox* RichTextBox1 = nullptr; // 仏のし
@@ -77,7 +77,12 @@ private:
     bool selectionChosen();
     QString fileFolder() const;
 
-    std::array<bool, 2> changed_{};
+    bool& changedFlag(Sheet sheet) { return sheet == Iwai ? CoNameAChanged : CoNameBChanged; }
+
+    // A box changed since it was last loaded, saved or cleared: its save
+    // question comes before the dialog closes.
+    bool CoNameAChanged = false; // 祝のし
+    bool CoNameBChanged = false; // 仏のし
     bool showingSize_ = false;
 };
 

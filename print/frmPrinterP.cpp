@@ -11,6 +11,7 @@
 #include "platform/forms/UpDown.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -236,10 +237,18 @@ void ShowPrinterDialog(QWidget* owner, bool hourglass)
         return;
     if (hourglass)
         QApplication::setOverrideCursor(Qt::WaitCursor);
-    forms::FormRef<frmPrinterP> dialog([owner] { return new frmPrinterP(printContext().printerDialogPort(), owner); });
-    dialog.showModal(owner);
+    // The window the user opened it from (the preview, the settings dialog,
+    // an editor) owns it and gets the focus back, not the main window.
+    QPointer<QWidget> opener = QApplication::activeWindow();
+    QWidget* parent = opener ? opener.data() : owner;
+    forms::FormRef<frmPrinterP> dialog([parent] { return new frmPrinterP(printContext().printerDialogPort(), parent); });
+    dialog.showModal(parent);
     while (QApplication::overrideCursor())
         QApplication::restoreOverrideCursor();
+    if (opener && opener->isVisible()) {
+        opener->raise();
+        opener->activateWindow();
+    }
 }
 
 } // namespace noshi
