@@ -25,7 +25,8 @@ QStringList sizeCells(const app::RegisteredSize& z)
 
 void makeWarning(QWidget* w)
 {
-    w->setStyleSheet(QStringLiteral("color: red"));
+    // Transparent: a read-only box would otherwise lay a white strip across its group.
+    w->setStyleSheet(QStringLiteral("color: red; background: transparent"));
     w->hide();
 }
 
