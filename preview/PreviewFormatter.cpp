@@ -1,6 +1,7 @@
 #include "preview/PreviewFormatter.h"
 
 #include "platform/fonts/FontCatalog.h"
+#include "platform/forms/Controls.h"
 #include "platform/richtext/RichTextBox.h"
 #include "platform/richtext/RichTextEdit.h"
 #include "platform/services/Dialogs.h"
@@ -34,7 +35,8 @@ QString numberText(double v)
 PreviewFormatter::PreviewFormatter(const Controls& c, std::function<rt::Color()> usuzumi, QObject* parent)
     : QObject(parent), c_(c), usuzumi_(std::move(usuzumi))
 {
-    dialogFont_ = QFont(QStringLiteral("ＭＳ 明朝"), 10);
+    dialog_.name = QStringLiteral("ＭＳ 明朝");
+    dialog_.size = 10;
     // The menus' keys win over the format boxes' own: Ctrl+C typed in the
     // size box copies from the page box clicked last, as the menu does.
     for (QWidget* w : {static_cast<QWidget*>(c_.sizeBox), static_cast<QWidget*>(c_.baselineBox),
@@ -143,6 +145,7 @@ void PreviewFormatter::fontListDropDown()
         const QSignalBlocker quiet(c_.fontBox);
         c_.fontBox->addItems(names);
         c_.fontBox->setEditText(keep);
+        forms::fitPopupToItems(c_.fontBox);
     }
     QApplication::restoreOverrideCursor();
     c_.fontBox->update();
@@ -158,10 +161,14 @@ void PreviewFormatter::fontDialog()
 {
     if (!checkSelection())
         return;
-    if (const auto f = ui::ChooseFont(dialogFont_)) {
-        dialogFont_ = *f;
-        const QString name = f->family();
-        forBoth([&](rt::RichTextBox& b) { b.setSelFontName(name); });
+    // The dialog's colour is applied too, touched or not; its size, style
+    // and the other effects are not.
+    if (const auto f = ui::ChooseFont(dialog_)) {
+        dialog_ = *f;
+        forBoth([&](rt::RichTextBox& b) {
+            b.setSelFontName(f->name);
+            b.setSelColor(f->color);
+        });
     }
     focusBox(1);
 }
@@ -171,8 +178,11 @@ void PreviewFormatter::colorDialog()
     if (!checkSelection())
         return;
     constexpr rt::Color Blue = 0xFF0000; // &H00BBGGRR
-    if (const auto c = ui::ChooseColor(Blue))
+    dialog_.color = Blue;
+    if (const auto c = ui::ChooseColor(Blue)) {
+        dialog_.color = *c;
         forBoth([&](rt::RichTextBox& b) { b.setSelColor(*c); });
+    }
     focusBox(1);
 }
 

@@ -3,12 +3,17 @@
 // items and the edit commands.
 #include "EditorSupport.h"
 
+#include "common/FontDialogDriver.h"
+
 #include "platform/richtext/RichTextEdit.h"
 #include "preview/PreviewFormatter.h"
 
 #include <QAction>
 #include <QImage>
 #include <QPushButton>
+#include <QApplication>
+#include <QColorDialog>
+#include <QTimer>
 #include <QLineEdit>
 #include <QScrollBar>
 
@@ -123,4 +128,48 @@ TEST_F(FreeSizeTest, TheColourSwatchCaptionReadsOnAnyColour)
             }
         EXPECT_GT(caption, 15);
     }
+// The font dialog applies the listed name and the colour it shows: black at
+// first, then the blue the colour command leaves in the common dialog even
+// when cancelled, though the user never touched the colour.
+TEST_F(FreeSizeTest, FontDialogAppliesTheListedNameAndTheColourItShows)
+{
+    using testing_support::FontDialogDriver;
+    frmFreeSize& f = open();
+    rt::RichTextBox& box = *f.RichTextBox1;
+    selectInscription(f);
+    QString firstColour;
+    FontDialogDriver first([&](ui::FontDialog& d) {
+        firstColour = d.colorList->currentText();
+        FontDialogDriver::pick(d.familyList, QStringLiteral("青柳衡山フォントT"));
+        FontDialogDriver::pick(d.sizeList, QStringLiteral("72"));
+        d.okButton->click();
+    });
+    f.mnuFontChange->trigger();
+    ASSERT_TRUE(first.shown());
+    EXPECT_EQ(firstColour, QStringLiteral("黒"));
+    EXPECT_EQ(box.selFontName(), QStringLiteral("青柳衡山フォントT"));
+    EXPECT_EQ(box.selColor(), 0u);
+    EXPECT_EQ(box.selFontSize(), 60) << "the dialog's size is not applied";
+
+    bool colourShown = false;
+    QTimer::singleShot(0, [&] {
+        if (auto* c = qobject_cast<QColorDialog*>(QApplication::activeModalWidget())) {
+            colourShown = true;
+            c->reject();
+        }
+    });
+    f.mnuFontColor->trigger();
+    ASSERT_TRUE(colourShown);
+    EXPECT_EQ(box.selColor(), 0u);
+
+    QString secondColour;
+    FontDialogDriver second([&](ui::FontDialog& d) {
+        secondColour = d.colorList->currentText();
+        d.okButton->click();
+    });
+    f.mnuFontChange->trigger();
+    ASSERT_TRUE(second.shown());
+    EXPECT_EQ(secondColour, QStringLiteral("青"));
+    EXPECT_EQ(box.selColor(), 0xFF0000u); // blue, as &H00BBGGRR
+    EXPECT_EQ(box.selFontName(), QStringLiteral("青柳衡山フォントT"));
 }
