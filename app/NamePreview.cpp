@@ -138,7 +138,7 @@ void NamePreview::draw()
         return;
     }
     if (!ext->txtStart->text().isEmpty() && !ext->txtEnd->text().isEmpty()) {
-        drawRankLabel();
+        RankLabelPreview();
         return;
     }
     switch (nameStyleOf(m.Combo3->currentText())) {
@@ -322,7 +322,7 @@ void NamePreview::drawAddress(PreviewPen& pen)
     f_.TextColor = 0;
 }
 
-void NamePreview::drawRankLabel()
+void NamePreview::RankLabelPreview()
 {
     NoshiMain& m = w_.main();
     frmTextSub1* ext = w_.sub1();

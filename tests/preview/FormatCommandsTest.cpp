@@ -102,6 +102,17 @@ protected:
         ui::clearShownMessages();
     }
     PreviewFormatter& f() { return p->format(); }
+    // The editor on the screen as the window the user works in.
+    bool showActive()
+    {
+        p->show();
+        p->activateWindow();
+        QElapsedTimer waited;
+        waited.start();
+        while (!p->isActiveWindow() && waited.elapsed() < 3000)
+            QApplication::processEvents();
+        return p->isActiveWindow();
+    }
 };
 
 TEST_F(FormatTest, ClickShowsTheSelectionsFormatAndCollapsesTheOther)
@@ -498,13 +509,7 @@ TEST_F(FormatTest, FontListOpensAsWideAsItsLongestName)
 
 TEST_F(FormatTest, ASelectionGoneFromABoxIsGoneFromTheScreen)
 {
-    p->show();
-    p->activateWindow();
-    QElapsedTimer waited;
-    waited.start();
-    while (!p->isActiveWindow() && waited.elapsed() < 3000)
-        QApplication::processEvents();
-    ASSERT_TRUE(p->isActiveWindow());
+    ASSERT_TRUE(showActive());
     rt::RichTextEdit& omote = *p->RichTextBox1View;
     rt::RichTextEdit& names = *p->RichTextBox2View;
 
@@ -531,13 +536,7 @@ TEST_F(FormatTest, ASelectionGoneFromABoxIsGoneFromTheScreen)
 
 TEST_F(FormatTest, CopyKeyInTheSizeBoxCopiesFromTheBoxClickedLast)
 {
-    p->show();
-    p->activateWindow();
-    QElapsedTimer waited;
-    waited.start();
-    while (!p->isActiveWindow() && waited.elapsed() < 3000)
-        QApplication::processEvents();
-    ASSERT_TRUE(p->isActiveWindow());
+    ASSERT_TRUE(showActive());
     QApplication::clipboard()->setText(QStringLiteral("前"));
 
     dragOver(*p->RichTextBox2View, 0, 1); // 山
