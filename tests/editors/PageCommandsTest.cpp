@@ -128,6 +128,8 @@ TEST_F(FreeSizeTest, TheColourSwatchCaptionReadsOnAnyColour)
             }
         EXPECT_GT(caption, 15);
     }
+}
+
 // The font dialog applies the listed name and the colour it shows: black at
 // first, then the blue the colour command leaves in the common dialog even
 // when cancelled, though the user never touched the colour.
