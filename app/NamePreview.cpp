@@ -9,7 +9,7 @@
 #include "platform/richtext/RichTextEdit.h"
 #include "app/PreviewPen.h"
 #include "app/PreviewStart.h"
-#include "preview/RankLabel.h"
+#include "preview/RankLabelDocument.h"
 #include "model/TemplateCatalogue.h"
 #include "app/WindowLayoutHost.h"
 #include "platform/forms/Controls.h"
@@ -138,7 +138,7 @@ void NamePreview::draw()
         return;
     }
     if (!ext->txtStart->text().isEmpty() && !ext->txtEnd->text().isEmpty()) {
-        drawRankLabel();
+        RankLabelPreview();
         return;
     }
     switch (nameStyleOf(m.Combo3->currentText())) {
@@ -322,7 +322,7 @@ void NamePreview::drawAddress(PreviewPen& pen)
     f_.TextColor = 0;
 }
 
-void NamePreview::drawRankLabel()
+void NamePreview::RankLabelPreview()
 {
     NoshiMain& m = w_.main();
     frmTextSub1* ext = w_.sub1();
@@ -336,8 +336,8 @@ void NamePreview::drawRankLabel()
     spec.text = m.Text2->text();
     spec.fullWidth = forms::checkValue(ext->Check5) == 1;
     spec.pageWidthMm = box.widthMm() + 10;
-    const QString path = QFileInfo(dataFilePath()).absolutePath() + u'/' + preview::RankLabel::FileName;
-    const auto label = preview::RankLabel(spec).writeFile(path);
+    const QString path = QFileInfo(dataFilePath()).absolutePath() + u'/' + preview::RankLabelDocument::FileName;
+    const auto label = preview::RankLabelDocument(spec).writeFile(path);
     box.clear();
     box.setSelText(QStringLiteral("   "));
     if (label)

@@ -36,7 +36,7 @@ private:
     void drawTwoLine(PreviewPen& pen);
     void drawJoint(PreviewPen& pen);
     void drawAddress(PreviewPen& pen);
-    void drawRankLabel();
+    void RankLabelPreview();
     void textStyle(PreviewPen& pen) const;
     // The two- and joint-name styles' size steps; "extra" differs between them.
     void setNameSizeDelta(layout::SizeOption option, int extraDelta);

@@ -1,5 +1,7 @@
 #include "app/NoshiMain.h"
 
+#include "app/ScreenPlacement.h"
+
 #include "model/DataFile.h"
 #include "app/InfoPanel.h"
 #include "model/LiveStore.h"
@@ -333,7 +335,7 @@ constexpr CheckSetting CheckSettings[] = {
 void NoshiMain::applyFirstGroup(const MainSettings& s)
 {
     LiveStore& st = store();
-    move(forms::twipsToPx(s.MainLeft), forms::twipsToPx(s.MainTop));
+    move(cornerOnScreen(QPoint(forms::twipsToPx(s.MainLeft), forms::twipsToPx(s.MainTop)), size()));
     if (s.WindowState == 2)
         setWindowState(Qt::WindowMaximized);
     else if (s.WindowState == 1)

@@ -220,7 +220,7 @@ void NoshiMain::Combo4_DropDown()
     if (Combo4->count() == 0) {
         const Hourglass wait;
         const QString keep = Combo4->currentText();
-        // The four document fonts first, then every installed font, sorted.
+        // The four document fonts, the Japanese fonts, then every other font.
         QStringList names;
         for (const QString& n : fonts::japaneseFontNames()) {
             if (!n.startsWith(QLatin1Char('@')))
@@ -228,6 +228,7 @@ void NoshiMain::Combo4_DropDown()
         }
         Combo4->addItems(names);
         Combo4->setEditText(keep);
+        forms::fitPopupToItems(Combo4);
     }
 }
 

@@ -84,6 +84,17 @@ std::optional<QString> MovementText(const QString& box, double mmPerStep, const 
     return (*v > 0 ? positive : negative) + mm + QStringLiteral("㎜移動");
 }
 
+namespace {
+// An offset's movement label from its box; a box that holds no number
+// leaves the label as it was.
+void ShowMovementLabel(const QLineEdit& box, QLabel& label, double mmPerStep, const QString& positive,
+                       const QString& negative)
+{
+    if (const auto text = MovementText(box.text(), mmPerStep, positive, negative))
+        label.setText(*text);
+}
+} // namespace
+
 CalibrationPage::CalibrationPage(Noshisettei& dialog) : SettingsTab(dialog)
 {
     auto* sizeLabel = new QLabel(QStringLiteral("のし紙サイズ(&S)"), this);
@@ -150,8 +161,7 @@ CalibrationPage::CalibrationPage(Noshisettei& dialog) : SettingsTab(dialog)
         // The row is copied whole: clang 14 cannot capture structured bindings.
         connect(std::get<0>(row), &QLineEdit::textChanged, this, [row] {
             const auto& [box, label, factor, positive, negative] = row;
-            if (const auto text = MovementText(box->text(), factor, positive, negative))
-                label->setText(*text);
+            ShowMovementLabel(*box, *label, factor, positive, negative);
         });
     }
     connect(Command5, &QPushButton::clicked, this, [this] { StoreCalibration(); });

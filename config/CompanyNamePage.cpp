@@ -275,16 +275,19 @@ void CompanyNamePage::Command2_Click()
     const auto name = b->selFontName();
     if (!name || !b->selColor())
         return; // a selection of mixed fonts or colours
-    QFont initial(*name);
-    const auto font = ui::ChooseFont(initial);
+    ui::FontChoice preset;
+    preset.name = *name;
+    preset.color = *b->selColor();
+    const auto font = ui::ChooseFont(preset);
     if (!font)
         return;
-    b->setSelFontName(font->family());
-    b->setSelBold(font->bold());
-    b->setSelItalic(font->italic());
-    b->setSelStrikeThru(font->strikeOut());
-    b->setSelUnderline(font->underline());
-    Label2->setText(font->family());
+    b->setSelFontName(font->name);
+    b->setSelColor(font->color);
+    b->setSelBold(font->bold);
+    b->setSelItalic(font->italic);
+    b->setSelStrikeThru(font->strikeThru);
+    b->setSelUnderline(font->underline);
+    showSelectionFont(); // the chosen name, in the chosen colour
 }
 
 void CompanyNamePage::Command10_Click()

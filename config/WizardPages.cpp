@@ -185,14 +185,15 @@ void frmSetupWiz7::drawSamples()
 
 void frmSetupWiz7::Command1_Click()
 {
-    const auto chosen = ui::ChooseFont(QFont());
-    if (!chosen || chosen->family().isEmpty()) {
+    // Nothing preset, no effects: only the name is asked for.
+    const auto chosen = ui::ChooseFont(ui::FontChoice(), false);
+    if (!chosen || chosen->name.isEmpty()) {
         Text4->setText(QStringLiteral(" "));
         return;
     }
     // The vertical variant of a font is recorded by its plain name.
-    wizard_.WizardFontName = uprightFontName(chosen->family());
-    Text5->setText(uprightFontName(chosen->family()));
+    wizard_.WizardFontName = uprightFontName(chosen->name);
+    Text5->setText(uprightFontName(chosen->name));
     Text9->setText(wizard_.WizardFontName);
     drawSamples();
     Command4->setFocus();

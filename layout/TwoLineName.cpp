@@ -122,14 +122,14 @@ void LayoutRun::WritePersonName()
         return;
     }
     const QStringList letters = text::chars(person);
-    const int PersonLetterBlanks = personGapBlanks(host_.personNameMaxLength(), letters.size());
+    const int PersonGapBlanks = personGapBlanks(host_.personNameMaxLength(), letters.size());
     for (int pos = 1; pos <= letters.size(); ++pos) {
         ctx_.CharPos = pos;
         place_.SetSize(nameBox_, p_.PersonCharSize);
         nameBox_.setSelText(letters[pos - 1]);
         if (pos != letters.size()) {
             place_.SetSize(nameBox_, p_.PersonGapSize);
-            place_.InsertBlanks(nameBox_, PersonLetterBlanks);
+            place_.InsertBlanks(nameBox_, PersonGapBlanks);
         }
     }
     place_.EndColumn(nameBox_);

@@ -1,6 +1,7 @@
 #include "preview/PreviewFormatter.h"
 
 #include "platform/fonts/FontCatalog.h"
+#include "platform/forms/Controls.h"
 #include "platform/richtext/RichTextBox.h"
 #include "platform/richtext/RichTextEdit.h"
 #include "platform/services/Dialogs.h"
@@ -33,7 +34,8 @@ QString numberText(double v)
 PreviewFormatter::PreviewFormatter(const Controls& c, std::function<rt::Color()> usuzumi, QObject* parent)
     : QObject(parent), c_(c), usuzumi_(std::move(usuzumi))
 {
-    dialogFont_ = QFont(QStringLiteral("ＭＳ 明朝"), 10);
+    dialog_.name = QStringLiteral("ＭＳ 明朝");
+    dialog_.size = 10;
 }
 
 rt::RichTextBox& PreviewFormatter::box(int which) const { return *view(which)->box(); }
@@ -122,6 +124,7 @@ void PreviewFormatter::fontListDropDown()
         const QSignalBlocker quiet(c_.fontBox);
         c_.fontBox->addItems(names);
         c_.fontBox->setEditText(keep);
+        forms::fitPopupToItems(c_.fontBox);
     }
     QApplication::restoreOverrideCursor();
     c_.fontBox->update();
@@ -137,10 +140,14 @@ void PreviewFormatter::fontDialog()
 {
     if (!checkSelection())
         return;
-    if (const auto f = ui::ChooseFont(dialogFont_)) {
-        dialogFont_ = *f;
-        const QString name = f->family();
-        forBoth([&](rt::RichTextBox& b) { b.setSelFontName(name); });
+    // The dialog's colour is applied too, touched or not; its size, style
+    // and the other effects are not.
+    if (const auto f = ui::ChooseFont(dialog_)) {
+        dialog_ = *f;
+        forBoth([&](rt::RichTextBox& b) {
+            b.setSelFontName(f->name);
+            b.setSelColor(f->color);
+        });
     }
     focusBox(1);
 }
@@ -150,8 +157,11 @@ void PreviewFormatter::colorDialog()
     if (!checkSelection())
         return;
     constexpr rt::Color Blue = 0xFF0000; // &H00BBGGRR
-    if (const auto c = ui::ChooseColor(Blue))
+    dialog_.color = Blue;
+    if (const auto c = ui::ChooseColor(Blue)) {
+        dialog_.color = *c;
         forBoth([&](rt::RichTextBox& b) { b.setSelColor(*c); });
+    }
     focusBox(1);
 }
 

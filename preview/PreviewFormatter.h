@@ -6,8 +6,8 @@
 #pragma once
 
 #include "platform/richtext/RichDocument.h"
+#include "platform/services/Dialogs.h"
 
-#include <QFont>
 #include <QObject>
 #include <QPoint>
 #include <functional>
@@ -101,7 +101,9 @@ private:
 
     Controls c_;
     std::function<rt::Color()> usuzumi_;
-    QFont dialogFont_;
+    // The common dialog's values, kept between uses: the font dialog starts
+    // from its last choice and from the colour the colour dialog left.
+    ui::FontChoice dialog_;
     bool highlighted_ = false;
 };
 

@@ -12,7 +12,7 @@
 #include "platform/services/MessageBox.h"
 #include "platform/vb/VbNum.h"
 #include "preview/PreviewHost.h"
-#include "preview/RankLabel.h"
+#include "preview/RankLabelDocument.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -143,7 +143,7 @@ void frmNoshiPreView::rebuildRankLabel(int rank, int blankLinesLess)
     spec.headerFooterMm = 0;
     const QString path = QFileInfo(app::dataFilePath()).absolutePath() + u'/' + LabelFileName;
     QString error;
-    const auto label = RankLabel(spec).writeFile(path, &error);
+    const auto label = RankLabelDocument(spec).writeFile(path, &error);
 
     box.setSelFontSize(10);
     if (const auto blanks = wholeNumber(Text10->text()); blanks && *blanks > 0)

@@ -137,18 +137,46 @@ Face resolve(const QString& documentFontName)
     return {QString(), 0, QString(), true};
 }
 
-QStringList japaneseFontNames()
+namespace {
+
+// The four document names of the installed stand-ins, then the installed
+// Japanese families, then every other family, each name once.
+struct Listed {
+    QStringList japanese; // the document names and the Japanese families
+    QStringList others;
+};
+
+Listed listedFonts()
 {
-    QStringList names;
+    Listed out;
     for (int i = 0; i < knownFaces().size(); ++i)
         if (!installedFile(i).isEmpty())
-            names << knownFaces()[i].documentName;
-    // Then every installed font, the brush faces among them.
-    for (const QString& family : installedFamilies()) {
-        if (!names.contains(family))
-            names << family;
-    }
-    return names;
+            out.japanese << knownFaces()[i].documentName;
+    const FamilyNames installed = installedFamilies();
+    for (const QString& family : installed.japanese)
+        if (!out.japanese.contains(family))
+            out.japanese << family;
+    for (const QString& family : installed.others)
+        if (!out.japanese.contains(family))
+            out.others << family;
+    return out;
+}
+
+} // namespace
+
+QStringList japaneseFontNames()
+{
+    const Listed l = listedFonts();
+    return l.japanese + l.others;
+}
+
+QStringList fontDialogNames()
+{
+    const Listed l = listedFonts();
+    QStringList vertical;
+    for (const QString& name : l.japanese)
+        vertical << u'@' + name;
+    return l.japanese + vertical + l.others;
 }
 
 } // namespace fonts

@@ -18,9 +18,13 @@ struct Face {
 };
 
 Face resolve(const QString& documentFontName);
-// The fonts offered in font lists: the four document names first, then
-// every installed font family.
+// The fonts offered in font lists: the four document names first, then the
+// installed Japanese families under their Japanese names, then every other
+// installed family; each once, none with "@".
 QStringList japaneseFontNames();
+// The font dialog's list: the same, with the vertical ("@") form of each
+// Japanese name after the Japanese names and before the others.
+QStringList fontDialogNames();
 // "@ＭＳ 明朝" -> "ＭＳ 明朝"
 QString baseName(const QString& documentFontName);
 bool isVerticalName(const QString& documentFontName);

@@ -73,33 +73,54 @@ char32_t codePointAt(QStringView s, qsizetype i)
 
 } // namespace
 
-QStringList installedFamilies()
+FamilyNames installedFamilies()
 {
     QMutexLocker lock(&fcMutex());
-    QStringList names;
+    QSet<QString> japanese;
+    QSet<QString> others;
     FcPattern* pat = FcPatternCreate();
-    FcObjectSet* os = FcObjectSetBuild(FC_FAMILY, FC_FILE, nullptr);
+    FcObjectSet* os = FcObjectSetBuild(FC_FAMILY, FC_FAMILYLANG, FC_FILE, FC_LANG, nullptr);
     if (FcFontSet* fs = FcFontList(config(), pat, os)) {
-        QSet<QString> seen;
         for (int i = 0; i < fs->nfont; ++i) {
-            if (!isOutlineFile(fcString(fs->fonts[i], FC_FILE)))
+            FcPattern* font = fs->fonts[i];
+            if (!isOutlineFile(fcString(font, FC_FILE)))
                 continue;
-            // A font may carry its family in several languages: each is a name users know.
+            // A font that carries a Japanese family name is known by it
+            // alone ("IPA明朝", not also "IPAMincho"); any other font by each
+            // of its names.
+            QStringList jaNames;
+            QStringList names;
             FcChar8* s = nullptr;
-            for (int n = 0; FcPatternGetString(fs->fonts[i], FC_FAMILY, n, &s) == FcResultMatch; ++n) {
+            for (int n = 0; FcPatternGetString(font, FC_FAMILY, n, &s) == FcResultMatch; ++n) {
                 const QString name = QString::fromUtf8(reinterpret_cast<const char*>(s));
-                if (!name.isEmpty() && !name.startsWith(u'@') && !seen.contains(name)) {
-                    seen.insert(name);
+                if (name.isEmpty() || name.startsWith(u'@'))
+                    continue;
+                FcChar8* lang = nullptr;
+                if (FcPatternGetString(font, FC_FAMILYLANG, n, &lang) == FcResultMatch && lang
+                    && qstrcmp(reinterpret_cast<const char*>(lang), "ja") == 0)
+                    jaNames << name;
+                else
                     names << name;
-                }
             }
+            FcLangSet* langs = nullptr;
+            const bool coversJapanese = FcPatternGetLangSet(font, FC_LANG, 0, &langs) == FcResultMatch
+                                        && FcLangSetHasLang(langs, reinterpret_cast<const FcChar8*>("ja")) == FcLangEqual;
+            if (!jaNames.isEmpty())
+                japanese.unite(QSet<QString>(jaNames.begin(), jaNames.end()));
+            else
+                (coversJapanese ? japanese : others).unite(QSet<QString>(names.begin(), names.end()));
         }
         FcFontSetDestroy(fs);
     }
     FcObjectSetDestroy(os);
     FcPatternDestroy(pat);
-    names.sort(Qt::CaseInsensitive);
-    return names;
+    FamilyNames out{QStringList(japanese.begin(), japanese.end()), QStringList(others.begin(), others.end())};
+    out.japanese.sort(Qt::CaseInsensitive);
+    // A name both ways (two fonts of one family, one without its Japanese
+    // name) is listed once, among the Japanese.
+    out.others.removeIf([&](const QString& n) { return japanese.contains(n); });
+    out.others.sort(Qt::CaseInsensitive);
+    return out;
 }
 
 std::optional<Face> installedFace(const QString& family)

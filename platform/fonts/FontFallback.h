@@ -19,8 +19,14 @@ class LoadedFace;
 // Loads the process's fontconfig set-up (its configuration files and font
 // caches), which the first text drawn needs; safe from any thread.
 void loadFontconfig();
-// Every installed font family, sorted, without vertical ("@") names.
-QStringList installedFamilies();
+// Every installed font family once, without vertical ("@") names, in two
+// sorted lists: the Japanese fonts under their Japanese family names
+// ("IPA明朝", "青柳衡山フォントT"), then the others.
+struct FamilyNames {
+    QStringList japanese;
+    QStringList others;
+};
+FamilyNames installedFamilies();
 // The regular face of an installed family (the name compared without case);
 // nullopt when no such family is installed.
 std::optional<Face> installedFace(const QString& family);

@@ -1,10 +1,12 @@
 #include "platform/forms/Controls.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QSignalBlocker>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QStyle>
 
 namespace forms {
 
@@ -64,6 +66,14 @@ void refillList(QComboBox* list, const QStringList& items)
     list->setCurrentIndex(-1);
     if (list->isEditable())
         list->setEditText(QString());
+}
+
+void fitPopupToItems(QComboBox* list)
+{
+    QAbstractItemView* view = list->view();
+    const int frame = 2 * view->frameWidth();
+    const int bar = view->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view);
+    view->setMinimumWidth(view->sizeHintForColumn(0) + frame + bar);
 }
 
 void setOptionValue(QRadioButton* option, bool on)

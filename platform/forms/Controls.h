@@ -29,6 +29,9 @@ void makeEditableList(QComboBox* list);
 void appendItem(QComboBox* list, const QString& item);
 // Clears the list and its text, then adds the items, choosing none.
 void refillList(QComboBox* list, const QStringList& items);
+// Opens the list at least as wide as its widest item, so that long names
+// (font families) are read whole however narrow the box is.
+void fitPopupToItems(QComboBox* list);
 
 // True turns the option on and its group mates off (toggled fires for each
 // that changes); False turns it off, leaving the group with none on.

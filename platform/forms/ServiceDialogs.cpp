@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
-#include <QFontDialog>
 #include <QMessageBox>
 #include <QWindow>
 
@@ -27,7 +26,7 @@ struct FocusTracker {
             for (QWidget* top : QApplication::topLevelWidgets()) {
                 if (top->windowHandle() == w) {
                     lastWasServiceDialog = qobject_cast<QMessageBox*>(top) || qobject_cast<QFileDialog*>(top) ||
-                                           qobject_cast<QColorDialog*>(top) || qobject_cast<QFontDialog*>(top);
+                                           qobject_cast<QColorDialog*>(top) || top->inherits("ui::FontDialog");
                     break;
                 }
             }

@@ -1,6 +1,8 @@
 #include "platform/services/Dialogs.h"
 
+#include "platform/services/FontDialog.h"
 #include "platform/services/ScriptedService.h"
+#include "platform/services/Translations.h"
 #include "platform/vb/VbNum.h"
 #include "platform/run/RunState.h"
 
@@ -8,7 +10,6 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFontDialog>
 #include <QRegularExpression>
 
 namespace ui {
@@ -61,20 +62,29 @@ DialogAnswer realDialog(const DialogRequest& r)
         }
         if (save && !r.defaultExt.isEmpty())
             d.setDefaultSuffix(r.defaultExt.startsWith(u'.') ? r.defaultExt.mid(1) : r.defaultExt);
+        fitFileDialogColumns(d);
         if (d.exec() == QDialog::Accepted && !d.selectedFiles().isEmpty()) {
             a.accepted = true;
             a.path = d.selectedFiles().constFirst();
         }
         break;
     }
-    case DialogKind::Folder:
-        a.path = QFileDialog::getExistingDirectory(parent, r.title, r.initialPath);
+    case DialogKind::Folder: {
+        QFileDialog d(parent, r.title, r.initialPath);
+        d.setFileMode(QFileDialog::Directory);
+        d.setOption(QFileDialog::ShowDirsOnly);
+        fitFileDialogColumns(d);
+        if (d.exec() == QDialog::Accepted && !d.selectedFiles().isEmpty())
+            a.path = d.selectedFiles().constFirst();
         a.accepted = !a.path.isEmpty();
         break;
+    }
     case DialogKind::Font: {
-        bool ok = false;
-        a.font = QFontDialog::getFont(&ok, r.font, parent, r.title);
-        a.accepted = ok;
+        FontDialog d(r.font, r.fontEffects, parent);
+        if (!r.title.isEmpty())
+            d.setWindowTitle(r.title);
+        a.accepted = d.exec() == QDialog::Accepted;
+        a.font = d.choice();
         break;
     }
     case DialogKind::Color: {
@@ -155,14 +165,18 @@ std::optional<QString> ChooseFolder(const QString& title, const QString& initial
     return chosenPath(fileRequest(DialogKind::Folder, title, initialDir, QString(), 1));
 }
 
-std::optional<QFont> ChooseFont(const QFont& initial, const QString& title)
+std::optional<FontChoice> ChooseFont(const FontChoice& preset, bool effects)
 {
     DialogRequest r;
     r.kind = DialogKind::Font;
-    r.title = title;
-    r.font = initial;
+    r.font = preset;
+    r.fontEffects = effects;
     const DialogAnswer a = run(r);
-    return a.accepted ? std::optional<QFont>(a.font) : std::nullopt;
+    if (!a.accepted)
+        return std::nullopt;
+    FontChoice chosen = a.font;
+    chosen.color &= 0x00FFFFFFu;
+    return chosen;
 }
 
 std::optional<uint32_t> ChooseColor(uint32_t initial, const QString& title)

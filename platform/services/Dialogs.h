@@ -3,7 +3,6 @@
 // of the command. Tests replace the dialogs with scripted answers.
 #pragma once
 
-#include <QFont>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -20,6 +19,20 @@ QStringList VbFilterToQt(const QString& vbFilter);
 
 enum class DialogKind { OpenFile, SaveFile, Folder, Font, Color };
 
+// What the font dialog starts from and what it gives back. The name is the
+// one the user chose from the list, as documents store it ("ＭＳ 明朝",
+// "@ＭＳ 明朝", "IPA明朝"); empty: no font preset. A size of 0: none.
+struct FontChoice {
+    QString name;
+    double size = 0;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strikeThru = false;
+    uint32_t color = 0; // &H00BBGGRR
+    bool operator==(const FontChoice&) const = default;
+};
+
 struct DialogRequest {
     DialogKind kind = DialogKind::OpenFile;
     QString title;
@@ -27,14 +40,15 @@ struct DialogRequest {
     QStringList filters;      // Qt filters (file dialogs)
     int filterIndex = 1;      // 1-based, as the windows count them
     QString defaultExt;       // save: added when the name has no extension
-    QFont font;               // font dialog: the starting font
+    FontChoice font;          // font dialog: what it starts from
+    bool fontEffects = true;  // font dialog: underline, strike-through and colour offered
     uint32_t color = 0;       // colour dialog: the starting &H00BBGGRR colour
 };
 
 struct DialogAnswer {
     bool accepted = false;
     QString path;
-    QFont font;
+    FontChoice font;
     uint32_t color = 0;
 };
 
@@ -44,7 +58,9 @@ std::optional<QString> GetSaveFileName(const QString& title, const QString& init
                                        const QString& vbFilter, int filterIndex = 1,
                                        const QString& defaultExt = QString());
 std::optional<QString> ChooseFolder(const QString& title, const QString& initialDir);
-std::optional<QFont> ChooseFont(const QFont& initial, const QString& title = QString());
+// Without effects the dialog offers no underline, strike-through or colour,
+// and gives back the preset's.
+std::optional<FontChoice> ChooseFont(const FontChoice& preset, bool effects = true);
 // Colours come and go as &H00BBGGRR values.
 std::optional<uint32_t> ChooseColor(uint32_t initial, const QString& title = QString());
 

@@ -3,11 +3,17 @@
 // dialogs) are loaded in Japanese at start-up.
 #pragma once
 
+class QFileDialog;
+
 namespace ui {
 
 // Installs Qt's Japanese translations into the running application and
 // sets the default locale to Japanese. False when the translation files
 // are not installed (the dialogs then keep Qt's built-in English).
 bool installJapaneseTranslations();
+
+// The file dialog's detail columns (size, type, date) sized to what they
+// show, so that no Japanese date or size is cut.
+void fitFileDialogColumns(QFileDialog& dialog);
 
 } // namespace ui

@@ -116,7 +116,7 @@ FileListStore::FileListStore(QString databasePath, FileListKind kind)
     connection_ = QStringLiteral("filelist-%1").arg(++serial);
 }
 
-FileListStore::~FileListStore() { close(); }
+FileListStore::~FileListStore() { CloseFileListStore(); }
 
 QString FileListStore::defaultPath(const FileListKind& kind)
 {
@@ -184,13 +184,13 @@ bool FileListStore::checkOrCreateTable(bool* created)
     return true;
 }
 
-FileListStore::OpenResult FileListStore::open()
+FileListStore::OpenResult FileListStore::OpenFileListStore()
 {
-    close();
+    CloseFileListStore();
     error_.clear();
     const QFileInfo info(path_);
     const auto damaged = [&](const QString& reason) {
-        close();
+        CloseFileListStore();
         error_ = QStringLiteral("ファイルリストのデータベース「%1」を読めません。%2").arg(path_, reason);
         return OpenResult::Damaged;
     };
@@ -210,7 +210,7 @@ FileListStore::OpenResult FileListStore::open()
 
 FileListStore::OpenResult FileListStore::setDamagedFileAside()
 {
-    close();
+    CloseFileListStore();
     QString aside = path_ + QStringLiteral(".damaged");
     for (int n = 2; QFileInfo::exists(aside); ++n)
         aside = path_ + QStringLiteral(".damaged%1").arg(n);
@@ -218,10 +218,10 @@ FileListStore::OpenResult FileListStore::setDamagedFileAside()
         error_ = QStringLiteral("ファイルリストのデータベース「%1」を「%2」に移せません。").arg(path_, aside);
         return OpenResult::Damaged;
     }
-    return open();
+    return OpenFileListStore();
 }
 
-void FileListStore::close()
+void FileListStore::CloseFileListStore()
 {
     if (QSqlDatabase::contains(connection_)) {
         {
@@ -240,9 +240,9 @@ QList<FileListRow> FileListStore::select(const QString& sql, const QString* like
     return selectRows(QSqlDatabase::database(connection_, false), sql, like, &error_);
 }
 
-QList<FileListRow> FileListStore::all() { return select(SelectRows + Order, nullptr); }
+QList<FileListRow> FileListStore::OpenFileList() { return select(SelectRows + Order, nullptr); }
 
-QList<FileListRow> FileListStore::search(const QString& text)
+QList<FileListRow> FileListStore::SearchFileList(const QString& text)
 {
     const QString pattern = likePattern(text);
     return select(SearchRows, &pattern);
@@ -298,7 +298,7 @@ int FileListStore::lowestFreeId()
     return int(q.value(0).toLongLong());
 }
 
-int FileListStore::nextId()
+int FileListStore::NextFileListId()
 {
     if (!open_)
         return 1;
@@ -367,7 +367,7 @@ int FileListStore::insertFolderRows(const QString& folder, const QStringList& na
     return added;
 }
 
-int FileListStore::appendFolder(const QString& folder)
+int FileListStore::AppendFolderRows(const QString& folder)
 {
     if (!open_)
         return -1;
@@ -420,7 +420,7 @@ int FileListStore::replaceWithFolder(const QString& folder)
     return added;
 }
 
-bool FileListStore::clear()
+bool FileListStore::ClearFileList()
 {
     if (!open_ || rowCount() == 0)
         return open_;
@@ -428,7 +428,7 @@ bool FileListStore::clear()
     return q.exec(QStringLiteral("DELETE FROM ファイルリスト")) || fail(sqlReason(q.lastError()));
 }
 
-bool FileListStore::deleteRow(int id)
+bool FileListStore::DeleteCurrentRow(int id)
 {
     if (!open_)
         return false;
@@ -438,7 +438,7 @@ bool FileListStore::deleteRow(int id)
     return q.exec() || fail(sqlReason(q.lastError()));
 }
 
-bool FileListStore::compact()
+bool FileListStore::CompactDataBase()
 {
     if (!open_)
         return fail(error_.isEmpty() ? QStringLiteral("データベースが開いていません。") : error_);
@@ -455,7 +455,7 @@ bool FileListStore::compact()
     const auto failed = [&](const QString& why) {
         QFile::remove(tmp);
         if (!open_)
-            open(); // the old file, as it was
+            OpenFileListStore(); // the old file, as it was
         error_ = open_ ? why : why + u'\n' + error_;
         return false;
     };
@@ -476,11 +476,11 @@ bool FileListStore::compact()
             || ::fchmod(f.handle(), old.st_mode & 07777) != 0 || ::fsync(f.handle()) != 0)
             return failed(QStringLiteral("最適化した写しを保存できません。"));
     }
-    close();
+    CloseFileListStore();
     if (injected(FileListFaults::Step::CompactRename)
         || std::rename(QFile::encodeName(tmp).constData(), QFile::encodeName(target).constData()) != 0)
         return failed(QStringLiteral("最適化した写しで置き換えられません。"));
-    open();
+    OpenFileListStore();
     return open_;
 }
 

@@ -62,7 +62,7 @@ public:
     // its place, a table of other columns, an ID that is not a whole 32-bit
     // number) is Damaged and left untouched;
     // without a data folder the list is Unavailable.
-    OpenResult open();
+    OpenResult OpenFileListStore();
     bool isOpen() const { return open_; }
     // The reason of the last failure, in words for the user.
     QString error() const { return error_; }
@@ -75,31 +75,31 @@ public:
 
     // The whole list, or the rows whose file name is LIKE %text% ("%" any
     // run of characters, "_" one character); ordered by file name.
-    QList<FileListRow> all();
-    QList<FileListRow> search(const QString& text);
+    QList<FileListRow> OpenFileList();
+    QList<FileListRow> SearchFileList(const QString& text);
     // The same search on a connection of its own that only reads (for a
     // thread other than the store's); a missing or unreadable file gives no rows.
     static QList<FileListRow> searchReadOnly(const QString& databasePath, const QString& text);
     int rowCount();
     // The largest ID plus one; 1 for an empty list; the lowest free ID when
     // the largest is the largest there is.
-    int nextId();
+    int NextFileListId();
 
     // Adds a row per listed part of the folder with a readable side file
     // naming both values; all or nothing. Rows added, -1 on failure.
-    int appendFolder(const QString& folder);
+    int AppendFolderRows(const QString& folder);
     // Replaces every row by the folder's rows in one transaction; the row
     // count afterwards, -1 on failure (the old rows stay).
     int replaceWithFolder(const QString& folder);
-    bool clear();
-    bool deleteRow(int id);
+    bool ClearFileList();
+    bool DeleteCurrentRow(int id);
 
     // Copies the database compactly beside it and renames the copy over
     // it (over the file a link points to, with the old file's permissions).
     // A failure at any step keeps the old file and reopens it.
-    bool compact();
+    bool CompactDataBase();
 
-    void close();
+    void CloseFileListStore();
 
 private:
     // The folder's plain files whose last three characters are the list's

@@ -172,7 +172,7 @@ void FileListWindow::Form_Load()
 void FileListWindow::OpenFileListStore()
 {
     store_ = std::make_unique<FileListStore>(databasePath_, spec_.kind);
-    const FileListStore::OpenResult opened = store_->open();
+    const FileListStore::OpenResult opened = store_->OpenFileListStore();
     if (opened == FileListStore::OpenResult::Unavailable)
         caution(store_->error());
     if (opened == FileListStore::OpenResult::Damaged) {
@@ -188,7 +188,7 @@ void FileListWindow::OpenFileListStore()
                 caution(store_->error());
         }
     }
-    showList(store_->all());
+    showList(store_->OpenFileList());
 }
 
 void FileListWindow::showList(QList<FileListRow> rows)
@@ -240,7 +240,7 @@ bool FileListWindow::event(QEvent* e)
     return forms::Form::event(e);
 }
 
-void FileListWindow::Text1_Change() { showList(store_ ? store_->search(Text1->text()) : QList<FileListRow>()); }
+void FileListWindow::Text1_Change() { showList(store_ ? store_->SearchFileList(Text1->text()) : QList<FileListRow>()); }
 
 void FileListWindow::Text1_Edited()
 {
@@ -274,9 +274,9 @@ void FileListWindow::AddSaveFolderFiles()
     showCount(QStringLiteral("追加件数"), 0);
     if (folder.isEmpty() || !store_->isOpen())
         return;
-    if (store_->appendFolder(folder) < 0)
+    if (store_->AppendFolderRows(folder) < 0)
         caution(QStringLiteral("ファイルリストに追加できません。\n%1").arg(store_->error()));
-    showList(store_->all());
+    showList(store_->OpenFileList());
     showCount(QStringLiteral("追加件数"), int(rows().size()));
 }
 
@@ -288,9 +288,9 @@ void FileListWindow::Label4_Click()
     if (!folder || !store_->isOpen())
         return;
     const qsizetype before = rows().size();
-    if (store_->appendFolder(*folder) < 0)
+    if (store_->AppendFolderRows(*folder) < 0)
         caution(QStringLiteral("ファイルリストに追加できません。\n%1").arg(store_->error()));
-    showList(store_->all());
+    showList(store_->OpenFileList());
     showCount(QStringLiteral("追加件数"), int(rows().size() - before));
 }
 
@@ -299,11 +299,11 @@ void FileListWindow::Label3_Click()
     Text1->setFocus();
     forms::setText(Text1, QString());
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool compacted = store_->isOpen() && store_->compact();
+    const bool compacted = store_->isOpen() && store_->CompactDataBase();
     QApplication::restoreOverrideCursor();
     if (!compacted)
         caution(CompactFailed);
-    showList(store_->all());
+    showList(store_->OpenFileList());
 
     const auto folder = BrowseFolder();
     showCount(QStringLiteral("更新件数"), 0);
@@ -314,7 +314,7 @@ void FileListWindow::Label3_Click()
         return;
     if (store_->replaceWithFolder(*folder) < 0)
         caution(QStringLiteral("ファイルリストを更新できません。元のリストのままです。\n%1").arg(store_->error()));
-    showList(store_->all());
+    showList(store_->OpenFileList());
     showCount(QStringLiteral("更新件数"), int(rows().size()));
 }
 
@@ -335,7 +335,7 @@ void FileListWindow::Label1_Click()
     if (ui::MsgBox(row.fileName + QStringLiteral("を削除します。よろしいですか？"), ui::Buttons::YesNo, ui::Icon::Question,
                    QStringLiteral("Question")) == ui::Answer::No)
         return;
-    if (!store_->deleteRow(row.id)) {
+    if (!store_->DeleteCurrentRow(row.id)) {
         caution(QStringLiteral("ファイルリストから削除できません。\n%1").arg(store_->error()));
         return;
     }
@@ -402,7 +402,7 @@ void FileListWindow::Form_QueryUnload(bool& cancel)
     Text1->setFocus();
     search_->cancel();
     if (store_)
-        store_->close();
+        store_->CloseFileListStore();
 }
 
 void FileListWindow::Form_Unload(bool& cancel)

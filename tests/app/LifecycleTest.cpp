@@ -12,6 +12,8 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -306,4 +308,39 @@ TEST_F(MainWindowTest, AFirstRunPaintsTheWindowBeforeTheWelcomeOpens)
     EXPECT_EQ(m.Text4->text(), QStringLiteral("Null"));
     m.Form_Activate();
     EXPECT_EQ(welcomes, 1);
+}
+
+// A stored position off every screen (a negative top after a restart, a
+// screen that is gone) still opens the window with its title bar on a screen.
+TEST_F(MainWindowTest, AStoredPositionOffTheScreenStillShowsTheTitleBar)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    struct Case {
+        const char *left, *top;
+        int x, y; // expected corner in pixels, 15 twips each; -1: only "on the screen"
+    };
+    const Case cases[] = {
+        {"1500", "1500", 100, 100}, // on the screen: kept
+        {"0", "-300", 0, 0},        // 20 px above the top: brought down to it
+        {"-99999", "1500", 0, 100}, // far to the left: to the left edge
+        {"99999", "99999", -1, -1}, // far beyond the bottom right
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.left) + "," + c.top);
+        preset(QStringLiteral("MainLeft"), QString::fromLatin1(c.left));
+        preset(QStringLiteral("MainTop"), QString::fromLatin1(c.top));
+        NoshiMain& m = start();
+        m.show();
+        QCoreApplication::processEvents();
+        const QRect frame = m.frameGeometry();
+        if (c.x >= 0) {
+            EXPECT_EQ(frame.topLeft(), QPoint(c.x + screen.left(), c.y + screen.top()));
+        }
+        // The title bar: the frame's top strip lies on the screen, wide enough to grab.
+        EXPECT_GE(frame.top(), screen.top());
+        EXPECT_LE(frame.top() + 30, screen.bottom() + 1);
+        EXPECT_GE(frame.left(), screen.left() - frame.width() + 100);
+        EXPECT_LE(frame.left(), screen.right() - 100);
+        w.reset();
+    }
 }

@@ -7,6 +7,7 @@
 #include "app/ProgramLife.h"
 #include "app/SingleInstance.h"
 #include "platform/forms/Form.h"
+#include "platform/services/Dialogs.h"
 #include "platform/services/Translations.h"
 
 #include <QApplication>
@@ -14,6 +15,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QTemporaryDir>
+#include <QTreeView>
 #include <QFileInfo>
 #include <QTimer>
 #include <QUuid>
@@ -179,4 +184,49 @@ TEST(Translations, QtsOwnTextsAreJapanese)
     };
     for (const auto& c : cases)
         EXPECT_EQ(QCoreApplication::translate(c.context, c.source), QString::fromUtf8(c.japanese)) << c.source;
+}
+
+// The open dialog on a folder holding a folder and a file: its type column
+// names the folder in Japanese, and every detail column shows its texts whole.
+TEST(Translations, TheFileDialogIsJapaneseAndItsColumnsWhole)
+{
+    ASSERT_TRUE(ui::installJapaneseTranslations());
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("保存先")));
+    QFile file(dir.filePath(QStringLiteral("御祝.nd1")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(93000, 'x'));
+    file.close();
+
+    QStringList types;
+    bool whole = false;
+    QTimer::singleShot(0, [&] {
+        auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(d, nullptr);
+        d->resize(640, 400);
+        QTreeView* view = d->findChild<QTreeView*>();
+        ASSERT_NE(view, nullptr);
+        QElapsedTimer t;
+        t.start();
+        while (view->model()->rowCount(view->rootIndex()) < 2 && t.elapsed() < 5000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        QCoreApplication::processEvents();
+        for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row)
+            types << view->model()->index(row, 2, view->rootIndex()).data().toString();
+        whole = true;
+        for (int column = 1; column < 4; ++column) {
+            // The widest text of the column, its header's included.
+            int needed = view->header()->fontMetrics().horizontalAdvance(
+                view->model()->headerData(column, Qt::Horizontal).toString());
+            for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row)
+                needed = std::max(needed, view->fontMetrics().horizontalAdvance(
+                                              view->model()->index(row, column, view->rootIndex()).data().toString()));
+            EXPECT_GE(view->columnWidth(column), needed) << column;
+            whole = whole && view->columnWidth(column) >= needed;
+        }
+        d->reject();
+    });
+    EXPECT_FALSE(ui::GetOpenFileName(QStringLiteral("開く"), dir.path(), QStringLiteral("すべて (*.*)|*.*"), 1));
+    EXPECT_TRUE(types.contains(QStringLiteral("フォルダ"))) << types.join(u',').toStdString();
+    EXPECT_TRUE(whole);
 }

@@ -59,7 +59,7 @@ void BM_Rebuild(benchmark::State& state)
     const QString folder = partsFolder(n);
     QTemporaryDir db;
     preview::FileListStore store(db.filePath("nd1File.db"), preview::OmoteFileListKind());
-    store.open();
+    store.OpenFileListStore();
     for (auto _ : state) {
         if (store.replaceWithFolder(folder) != n)
             state.SkipWithError("rebuild failed");
@@ -73,11 +73,11 @@ void searchLoop(benchmark::State& state, const QString& text)
 {
     QTemporaryDir db;
     preview::FileListStore store(db.filePath("nd1File.db"), preview::OmoteFileListKind());
-    store.open();
+    store.OpenFileListStore();
     store.replaceWithFolder(partsFolder(int(state.range(0))));
     qsizetype found = 0;
     for (auto _ : state) {
-        found = store.search(text).size();
+        found = store.SearchFileList(text).size();
         benchmark::DoNotOptimize(found);
     }
     state.counters["found"] = double(found);
@@ -95,7 +95,7 @@ void keystrokeToRows(benchmark::State& state, bool clear)
     const QString db = dir.filePath("nd1File.db");
     {
         preview::FileListStore fill(db, preview::OmoteFileListKind());
-        fill.open();
+        fill.OpenFileListStore();
         fill.replaceWithFolder(partsFolder(n));
     }
     preview::frmDatabase1 win(db);

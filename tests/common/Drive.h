@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QWidget>
 #include <memory>
 
 // Qt's own entry for a key that may be a shortcut: the focus widget may claim

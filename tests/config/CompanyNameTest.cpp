@@ -2,12 +2,14 @@
 
 #include "config/CompanyNamePage.h"
 #include "platform/richtext/RichTextBox.h"
-#include "platform/richtext/RichTextEdit.h"
+#include "common/FontDialogDriver.h"
 #include "platform/services/Dialogs.h"
 #include "platform/vb/VbNum.h"
+#include "platform/richtext/RichTextEdit.h"
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QRadioButton>
 
@@ -214,6 +216,64 @@ TEST_F(CompanyNameTest, UnreadableFilesAndFailedSavesAreReportedAndKeepThePaths)
     EXPECT_EQ(ui::shownMessages().size(), 1u);
     EXPECT_TRUE(p->box(CompanyNamePage::Iwai)->text().isEmpty());
     EXPECT_EQ(app::store().CoNameA, gone);
+}
+
+// The font command opens the font dialog on the selection's font and colour;
+// what is picked there reaches the selection, the label and the saved file,
+// under the name as listed.
+TEST_F(CompanyNameTest, FontDialogStartsFromTheSelectionAndItsChoiceIsSaved)
+{
+    CompanyNamePage* p = page();
+    type(p, CompanyNamePage::Iwai, QStringLiteral("山田商店"));
+    rt::RichTextBox* b = p->box(CompanyNamePage::Iwai);
+    b->setSelStart(0);
+    b->setSelLength(2);
+    b->setSelColor(0x808080);
+    const auto size = b->selFontSize();
+    ui::setDialogAnswerer({}); // the real font dialog
+    QString presetName;
+    QString presetColour;
+    testing_support::FontDialogDriver driver([&](ui::FontDialog& d) {
+        presetName = d.familyEdit->text();
+        presetColour = d.colorList->currentText();
+        testing_support::FontDialogDriver::pick(d.familyList, QStringLiteral("青柳衡山フォントT"));
+        testing_support::FontDialogDriver::pick(d.styleList, QStringLiteral("太字 斜体"));
+        testing_support::FontDialogDriver::pick(d.sizeList, QStringLiteral("48"));
+        d.underlineBox->click();
+        testing_support::FontDialogDriver::pickColor(d, QStringLiteral("赤"));
+        d.okButton->click();
+    });
+    p->Command2->click();
+    ASSERT_TRUE(driver.shown());
+    EXPECT_EQ(presetName, QStringLiteral("@ＭＳ Ｐ明朝"));
+    EXPECT_EQ(presetColour, QStringLiteral("グレー"));
+    EXPECT_EQ(b->selFontName(), QStringLiteral("青柳衡山フォントT"));
+    EXPECT_EQ(b->selColor(), 0x0000FFu);
+    EXPECT_EQ(b->selBold(), true);
+    EXPECT_EQ(b->selItalic(), true);
+    EXPECT_EQ(b->selUnderline(), true);
+    EXPECT_EQ(b->selStrikeThru(), false);
+    EXPECT_EQ(b->selFontSize(), size) << "sizes are set with the size box";
+    EXPECT_EQ(p->Label2->text(), QStringLiteral("青柳衡山フォントT"));
+    EXPECT_TRUE(p->Label2->styleSheet().contains(QStringLiteral("#ff0000")));
+
+    const QString saved = files.filePath(QStringLiteral("iwai.rtf"));
+    savePaths = {saved};
+    ui::setDialogAnswerer([saved](const ui::DialogRequest&) {
+        ui::DialogAnswer a;
+        a.accepted = true;
+        a.path = saved;
+        return a;
+    });
+    p->Command3->click();
+    rt::RichTextBox reread;
+    ASSERT_TRUE(reread.loadFile(saved));
+    reread.setSelStart(0);
+    reread.setSelLength(2);
+    EXPECT_EQ(reread.selFontName(), QStringLiteral("青柳衡山フォントT"));
+    EXPECT_EQ(reread.selColor(), 0x0000FFu);
+    EXPECT_EQ(reread.selBold(), true);
+    EXPECT_EQ(reread.selUnderline(), true);
 }
 
 namespace {

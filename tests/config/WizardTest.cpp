@@ -3,6 +3,8 @@
 // and out, and a second run from the menu on a store that has sizes.
 #include "config/ConfigSupport.h"
 #include "common/SpinnerArrows.h"
+
+#include <QImage>
 #include "app/PrintersTesting.h"
 
 #include "app/MainWizardHost.h"
@@ -16,6 +18,7 @@
 #include "platform/forms/SimpleCombo.h"
 #include "platform/forms/SubWindowParts.h"
 #include "platform/forms/UpDown.h"
+#include "common/FontDialogDriver.h"
 #include "platform/services/Dialogs.h"
 
 #include <QApplication>
@@ -88,7 +91,7 @@ protected:
         ui::setDialogAnswerer([family](const ui::DialogRequest&) {
             ui::DialogAnswer a;
             a.accepted = !family.isEmpty();
-            a.font = QFont(family);
+            a.font.name = family;
             return a;
         });
     }
@@ -409,6 +412,19 @@ TEST_F(WizardTest, TheMenuOpensItAgainOnAStoreThatHasSizes)
     clickArrow(size->UpDown2, false);
     clickArrow(size->UpDown2, false);
     EXPECT_EQ(size->Text20->text(), QStringLiteral("213"));
+    // A refused width shows its warning in red on the group's own background.
+    size->show();
+    forms::setText(size->Text20, QStringLiteral("30"));
+    clickArrow(size->UpDown2, false); // 29: too narrow
+    ASSERT_TRUE(size->Text1->isVisible());
+    QWidget* group = size->Text1->parentWidget();
+    const QImage shot = group->grab().toImage();
+    const QRect warning = size->Text1->geometry();
+    const QPoint blank(warning.right() - 3, warning.center().y()); // past the text
+    ASSERT_GT(warning.width(), group->fontMetrics().horizontalAdvance(size->Text1->text()) + 10);
+    EXPECT_EQ(shot.pixel(blank), shot.pixel(warning.left() - 2, warning.center().y()))
+        << "the warning's blank matches the group beside it";
+    forms::setText(size->Text20, QStringLiteral("214"));
     for (const auto& [height, warns] : std::vector<std::pair<int, bool>>{{207, false}, {206, true}}) {
         size->UpDown3->setValue(height);
         EXPECT_EQ(size->Text21->text(), QString::number(height));
@@ -505,6 +521,52 @@ TEST_F(WizardTest, TheStandardListFillsTheTextWhenLeftOnlyForATypedSlot)
     p->Combo2->clickItem(2);
     EXPECT_EQ(p->Text10->text(), QStringLiteral("御歳暮"));
     EXPECT_EQ(app::store().OmoteCount(), 0);
+}
+
+// The font dialog of page 1/5, answered through its own lists: no preset, no
+// effects, and the print font takes the name chosen, never the name of the
+// face that draws it; the main window keeps it when it closes.
+TEST_F(WizardTest, TheFontDialogGivesThePrintFontTheListedName)
+{
+    frmSetupWiz7* font = openFontPageFromMenu();
+    ASSERT_NE(font, nullptr);
+    struct Case {
+        QString picked;
+        QString printFont;
+    };
+    const Case cases[] = {
+        {QStringLiteral("IPA明朝"), QStringLiteral("IPA明朝")},
+        {QStringLiteral("@ＭＳ 明朝"), QStringLiteral("ＭＳ 明朝")},
+        {QStringLiteral("青柳衡山フォントT"), QStringLiteral("青柳衡山フォントT")},
+        {QStringLiteral("ＭＳ 明朝"), QStringLiteral("ＭＳ 明朝")},
+    };
+    for (const Case& c : cases) {
+        bool bare = false;
+        testing_support::FontDialogDriver driver([&](ui::FontDialog& d) {
+            bare = d.familyEdit->text().isEmpty() && d.effectsGroup->isHidden();
+            testing_support::FontDialogDriver::pick(d.familyList, c.picked);
+            d.okButton->click();
+        });
+        font->Command1->click();
+        ASSERT_TRUE(driver.shown()) << c.picked.toStdString();
+        EXPECT_TRUE(bare) << "nothing preset, no effects";
+        EXPECT_EQ(font->Text9->text(), c.printFont) << c.picked.toStdString();
+        EXPECT_EQ(wiz->wizard().WizardFontName, c.printFont) << c.picked.toStdString();
+        EXPECT_EQ(w->Combo4->currentText(), c.printFont) << c.picked.toStdString();
+        EXPECT_EQ(font->Text4->text(), QStringLiteral("あぁアァ亜字"));
+    }
+    // Cancelled: the font stays, the first sample is blanked.
+    testing_support::FontDialogDriver cancel([](ui::FontDialog& d) {
+        testing_support::FontDialogDriver::pick(d.familyList, QStringLiteral("IPA明朝"));
+        d.cancelButton->click();
+    });
+    font->Command1->click();
+    ASSERT_TRUE(cancel.shown());
+    EXPECT_EQ(font->Text4->text(), QStringLiteral(" "));
+    EXPECT_EQ(w->Combo4->currentText(), QStringLiteral("ＭＳ 明朝"));
+    font->Command16->click();
+    closeWindow();
+    EXPECT_EQ(ini(QStringLiteral("Font")), QStringLiteral("ＭＳ 明朝"));
 }
 
 namespace {

@@ -3,10 +3,17 @@
 // items and the edit commands.
 #include "EditorSupport.h"
 
+#include "common/FontDialogDriver.h"
+
 #include "platform/richtext/RichTextEdit.h"
 #include "preview/PreviewFormatter.h"
 
 #include <QAction>
+#include <QImage>
+#include <QPushButton>
+#include <QApplication>
+#include <QColorDialog>
+#include <QTimer>
 #include <QLineEdit>
 #include <QScrollBar>
 
@@ -93,4 +100,78 @@ TEST_F(FreeSizeTest, SizeBoxAppliesEachKeystrokeUpToFiveHundred)
     for (const char* typed : {"0", "201", "abc"})
         f.Text1->setText(typed);
     EXPECT_EQ(f.UpDown1->value(), 20);
+}
+
+// The colour swatch shows the selection's colour behind its caption, and the
+// caption stays readable: light on black, dark on white.
+TEST_F(FreeSizeTest, TheColourSwatchCaptionReadsOnAnyColour)
+{
+    frmFreeSize& f = open();
+    f.show();
+    const struct {
+        uint32_t colour;
+        bool lightCaption;
+    } cases[] = {{0x000000, true}, {0xFFFFFF, false}, {0x000080, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.colour);
+        selectInscription(f);
+        f.RichTextBox1->setSelColor(c.colour);
+        selectInscription(f);
+        const QImage shot = f.Command3->grab().toImage();
+        // Caption pixels in the middle of the face, far from the swatch's colour.
+        int caption = 0;
+        const QRect face = shot.rect().adjusted(4, 4, -4, -4);
+        for (int y = face.top(); y <= face.bottom(); ++y)
+            for (int x = face.left(); x <= face.right(); ++x) {
+                const int gray = qGray(shot.pixel(x, y));
+                caption += c.lightCaption ? gray > 160 : gray < 96;
+            }
+        EXPECT_GT(caption, 15);
+    }
+}
+
+// The font dialog applies the listed name and the colour it shows: black at
+// first, then the blue the colour command leaves in the common dialog even
+// when cancelled, though the user never touched the colour.
+TEST_F(FreeSizeTest, FontDialogAppliesTheListedNameAndTheColourItShows)
+{
+    using testing_support::FontDialogDriver;
+    frmFreeSize& f = open();
+    rt::RichTextBox& box = *f.RichTextBox1;
+    selectInscription(f);
+    QString firstColour;
+    FontDialogDriver first([&](ui::FontDialog& d) {
+        firstColour = d.colorList->currentText();
+        FontDialogDriver::pick(d.familyList, QStringLiteral("青柳衡山フォントT"));
+        FontDialogDriver::pick(d.sizeList, QStringLiteral("72"));
+        d.okButton->click();
+    });
+    f.mnuFontChange->trigger();
+    ASSERT_TRUE(first.shown());
+    EXPECT_EQ(firstColour, QStringLiteral("黒"));
+    EXPECT_EQ(box.selFontName(), QStringLiteral("青柳衡山フォントT"));
+    EXPECT_EQ(box.selColor(), 0u);
+    EXPECT_EQ(box.selFontSize(), 60) << "the dialog's size is not applied";
+
+    bool colourShown = false;
+    QTimer::singleShot(0, [&] {
+        if (auto* c = qobject_cast<QColorDialog*>(QApplication::activeModalWidget())) {
+            colourShown = true;
+            c->reject();
+        }
+    });
+    f.mnuFontColor->trigger();
+    ASSERT_TRUE(colourShown);
+    EXPECT_EQ(box.selColor(), 0u);
+
+    QString secondColour;
+    FontDialogDriver second([&](ui::FontDialog& d) {
+        secondColour = d.colorList->currentText();
+        d.okButton->click();
+    });
+    f.mnuFontChange->trigger();
+    ASSERT_TRUE(second.shown());
+    EXPECT_EQ(secondColour, QStringLiteral("青"));
+    EXPECT_EQ(box.selColor(), 0xFF0000u); // blue, as &H00BBGGRR
+    EXPECT_EQ(box.selFontName(), QStringLiteral("青柳衡山フォントT"));
 }

@@ -27,10 +27,10 @@ namespace {
 // Properties every opened list has.
 void checkOpened(preview::FileListStore& store, const QList<preview::FileListRow>& rows)
 {
-    FUZZ_CHECK(store.search(QStringLiteral("%")).size() == rows.size());
+    FUZZ_CHECK(store.SearchFileList(QStringLiteral("%")).size() == rows.size());
     FUZZ_CHECK(store.rowCount() == rows.size());
-    store.compact();
-    FUZZ_CHECK(store.isOpen() && store.all() == rows);
+    store.CompactDataBase();
+    FUZZ_CHECK(store.isOpen() && store.OpenFileList() == rows);
 }
 
 int fromDatabaseBytes(const QByteArray& bytes)
@@ -42,14 +42,14 @@ int fromDatabaseBytes(const QByteArray& bytes)
         FUZZ_CHECK(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
     }
     preview::FileListStore store(path, preview::OmoteFileListKind());
-    if (store.open() == preview::FileListStore::OpenResult::Damaged) {
+    if (store.OpenFileListStore() == preview::FileListStore::OpenResult::Damaged) {
         FUZZ_CHECK(!store.error().isEmpty());
-        store.close();
+        store.CloseFileListStore();
         QFile f(path);
         FUZZ_CHECK(f.open(QIODevice::ReadOnly) && f.readAll() == bytes);
         return 0;
     }
-    checkOpened(store, store.all());
+    checkOpened(store, store.OpenFileList());
     return 0;
 }
 
@@ -105,13 +105,13 @@ int fromRows(const QByteArray& bytes)
     QSqlDatabase::removeDatabase(QStringLiteral("fuzz-rows"));
 
     preview::FileListStore store(path, preview::OmoteFileListKind());
-    const auto opened = store.open();
+    const auto opened = store.OpenFileListStore();
     FUZZ_CHECK((opened == preview::FileListStore::OpenResult::Opened) == allWhole);
     if (!allWhole) {
         FUZZ_CHECK(!store.error().isEmpty());
         return 0;
     }
-    const QList<preview::FileListRow> rows = store.all();
+    const QList<preview::FileListRow> rows = store.OpenFileList();
     FUZZ_CHECK(rows.size() == ids.size());
     QList<qint64> listed;
     for (const preview::FileListRow& r : rows)
@@ -119,14 +119,14 @@ int fromRows(const QByteArray& bytes)
     std::sort(ids.begin(), ids.end());
     std::sort(listed.begin(), listed.end());
     FUZZ_CHECK(listed == ids);
-    FUZZ_CHECK(!ids.contains(qint64(store.nextId())));
+    FUZZ_CHECK(!ids.contains(qint64(store.NextFileListId())));
     // The last line's file name, searched: only rows of the list come back.
     const QString text = QString::fromUtf8(lines.last()).section(u'\t', 1, 1);
-    for (const preview::FileListRow& r : store.search(text))
+    for (const preview::FileListRow& r : store.SearchFileList(text))
         FUZZ_CHECK(rows.contains(r));
     checkOpened(store, rows);
     if (!rows.isEmpty()) {
-        FUZZ_CHECK(store.deleteRow(rows.first().id));
+        FUZZ_CHECK(store.DeleteCurrentRow(rows.first().id));
         FUZZ_CHECK(store.rowCount() < rows.size());
     }
     return 0;

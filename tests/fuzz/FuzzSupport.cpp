@@ -1,6 +1,8 @@
 #include "FuzzSupport.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QLoggingCategory>
 #include <QGuiApplication>
 
@@ -21,6 +23,15 @@ void fuzzInitialise()
     }
     // Damaged pictures are the point; their warnings are noise.
     QLoggingCategory::setFilterRules(QStringLiteral("qt.gui.imageio*=false"));
+}
+
+QString fuzzFile(const QString& name, const QByteArray& bytes)
+{
+    static QTemporaryDir dir;
+    const QString path = dir.filePath(name);
+    QFile f(path);
+    FUZZ_CHECK(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size());
+    return path;
 }
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)

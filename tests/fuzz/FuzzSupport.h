@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -23,6 +24,10 @@ inline QByteArray fuzzBytes(const uint8_t* data, size_t size)
 {
     return QByteArray(reinterpret_cast<const char*>(data), qsizetype(size));
 }
+
+// Writes the bytes as the file `name` in a folder kept for the run, for the
+// entries that read files the way the program does; its path.
+QString fuzzFile(const QString& name, const QByteArray& bytes);
 
 // Starts the Qt core once (picture decoding and text codecs want it), or the
 // graphical application where fuzzNeedsGui() says so (fonts, painting).

@@ -12,16 +12,12 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     fuzzInitialise();
-    static QTemporaryDir dir;
+    static QTemporaryDir dir; // where objects are written out
     // The first byte picks the room offered (down to none) and the file's name.
     static const char* const names[] = {"file.png", "file.jpg", "file.bmp", "file.gif", "file.rtf", "file"};
     const uint8_t pick = size > 0 ? data[0] : 0;
-    const QString path = dir.filePath(QString::fromLatin1(names[pick % std::size(names)]));
     const QByteArray bytes = size > 0 ? fuzzBytes(data + 1, size - 1) : QByteArray();
-    {
-        QFile f(path);
-        FUZZ_CHECK(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size());
-    }
+    const QString path = fuzzFile(QString::fromLatin1(names[pick % std::size(names)]), bytes);
     const QSizeF fit((pick >> 3) * 8.0, (pick >> 3) * 6.0);
     QString error;
     const std::shared_ptr<rt::EmbeddedObject> obj = rt::objectFromFile(path, fit, &error);

@@ -5,20 +5,13 @@
 #include "platform/richtext/Render.h"
 #include "platform/richtext/RichTextBox.h"
 
-#include <QFile>
 #include <QImage>
-#include <QTemporaryDir>
 #include <cmath>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     fuzzInitialise();
-    static QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("part.nd1"));
-    {
-        QFile f(path);
-        FUZZ_CHECK(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(fuzzBytes(data, size)) == qint64(size));
-    }
+    const QString path = fuzzFile(QStringLiteral("part.nd1"), fuzzBytes(data, size));
     rt::RichTextBox box;
     box.setVertical(true);
     box.setWidthMm(120);

@@ -4,18 +4,10 @@
 #include "FuzzSupport.h"
 #include "platform/files/PictureFile.h"
 
-#include <QFile>
-#include <QTemporaryDir>
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     fuzzInitialise();
-    static QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("picture"));
-    {
-        QFile f(path);
-        FUZZ_CHECK(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(fuzzBytes(data, size)) == qint64(size));
-    }
+    const QString path = fuzzFile(QStringLiteral("picture"), fuzzBytes(data, size));
     const files::PictureRead r = files::readPictureFile(path);
     FUZZ_CHECK(r.status != files::PictureStatus::Missing && r.status != files::PictureStatus::Refused);
     if (r.ok()) {

@@ -63,16 +63,16 @@ TEST_F(FileListStoreTest, AMissingDatabaseIsCreatedWithItsTable)
     const QString path = tmp.filePath("nd1File.db");
     {
         FileListStore s(path, preview::OmoteFileListKind());
-        EXPECT_EQ(s.open(), FileListStore::OpenResult::Created);
-        EXPECT_TRUE(s.all().isEmpty());
-        EXPECT_EQ(s.nextId(), 1);
+        EXPECT_EQ(s.OpenFileListStore(), FileListStore::OpenResult::Created);
+        EXPECT_TRUE(s.OpenFileList().isEmpty());
+        EXPECT_EQ(s.NextFileListId(), 1);
     }
     EXPECT_EQ(columnsOf(path), QStringList({"ID", "ファイル名", "のし紙サイズ名", "使用するひな型", "ディレクトリ"}));
     FileListStore again(path, preview::OmoteFileListKind());
-    EXPECT_EQ(again.open(), FileListStore::OpenResult::Opened);
+    EXPECT_EQ(again.OpenFileListStore(), FileListStore::OpenResult::Opened);
     // Without a data folder there is no list, and no file anywhere else.
     FileListStore nowhere(QString(), preview::OmoteFileListKind());
-    EXPECT_EQ(nowhere.open(), FileListStore::OpenResult::Unavailable);
+    EXPECT_EQ(nowhere.OpenFileListStore(), FileListStore::OpenResult::Unavailable);
     EXPECT_FALSE(nowhere.isOpen());
 }
 
@@ -92,22 +92,22 @@ TEST_F(FileListStoreTest, AFolderGivesARowPerPartWithAReadableSideFile)
     QDir(dir).mkdir("sub.nd1");                                      // a folder is no part
 
     FileListStore s(tmp.filePath("nd1File.db"), preview::OmoteFileListKind());
-    ASSERT_EQ(s.open(), FileListStore::OpenResult::Created);
+    ASSERT_EQ(s.OpenFileListStore(), FileListStore::OpenResult::Created);
     EXPECT_EQ(s.replaceWithFolder(dir), 3);
     // IDs in the folder's name order; the list in file-name order.
     const QList<FileListRow> want = {{1, "Comma", "大のし", LargeKey, dir},
                                      {2, "Mem", "小のし", LargeKey, dir},
                                      {3, "贈答", "大のし", LargeKey, dir}};
-    EXPECT_EQ(s.all(), want);
+    EXPECT_EQ(s.OpenFileList(), want);
     EXPECT_EQ(want[2].partPath("nd1"), dir + "/贈答.nd1");
 
     // A rebuild replaces the rows and numbers them from 1 again; an add
     // takes the same parts a second time under new IDs.
     EXPECT_EQ(s.replaceWithFolder(dir), 3);
-    EXPECT_EQ(s.all(), want);
-    EXPECT_EQ(s.appendFolder(dir), 3);
+    EXPECT_EQ(s.OpenFileList(), want);
+    EXPECT_EQ(s.AppendFolderRows(dir), 3);
     QList<int> ids;
-    for (const FileListRow& r : s.all())
+    for (const FileListRow& r : s.OpenFileList())
         ids << r.id;
     EXPECT_EQ(ids, QList<int>({1, 4, 2, 5, 3, 6}));
 }
@@ -125,7 +125,7 @@ TEST_F(FileListStoreTest, AFillTakesThePlainFilesOfAListingByName)
     ASSERT_TRUE(QFile::link(tmp.path(), dir + "/dirlink.nd1"));
 
     FileListStore s(tmp.filePath("nd1File.db"), preview::OmoteFileListKind());
-    ASSERT_NE(s.open(), FileListStore::OpenResult::Damaged);
+    ASSERT_NE(s.OpenFileListStore(), FileListStore::OpenResult::Damaged);
     EXPECT_EQ(s.replaceWithFolder(dir), 4);
     // IDs in the listing's order, which compares case by case ("B" before
     // "a"); the list folds ASCII case and keeps equal names in ID order.
@@ -133,7 +133,7 @@ TEST_F(FileListStoreTest, AFillTakesThePlainFilesOfAListingByName)
                                      {1, "B", "大のし", LargeKey, dir},
                                      {3, "b", "大のし", LargeKey, dir},
                                      {4, "link", "大のし", LargeKey, dir}};
-    EXPECT_EQ(s.all(), want);
+    EXPECT_EQ(s.OpenFileList(), want);
 }
 
 TEST_F(FileListStoreTest, AFailurePartWayThroughAFillKeepsTheOldList)
@@ -144,22 +144,22 @@ TEST_F(FileListStoreTest, AFailurePartWayThroughAFillKeepsTheOldList)
     for (const char* n : {"三.nd1", "四.nd1", "五.nd1"})
         part(b, n, sideBytes(LargeKey, "大のし"));
     FileListStore s(tmp.filePath("nd1File.db"), preview::OmoteFileListKind());
-    ASSERT_NE(s.open(), FileListStore::OpenResult::Damaged);
+    ASSERT_NE(s.OpenFileListStore(), FileListStore::OpenResult::Damaged);
     ASSERT_EQ(s.replaceWithFolder(a), 2);
-    const QList<FileListRow> before = s.all();
+    const QList<FileListRow> before = s.OpenFileList();
 
     preview::setFileListFaults({[](FileListFaults::Step step, int i) {
         return step == FileListFaults::Step::InsertRow && i == 2;
     }});
     EXPECT_EQ(s.replaceWithFolder(b), -1);
-    EXPECT_EQ(s.appendFolder(b), -1);
+    EXPECT_EQ(s.AppendFolderRows(b), -1);
     EXPECT_FALSE(s.error().isEmpty());
     preview::setFileListFaults({});
-    EXPECT_EQ(s.all(), before);
-    s.close();
+    EXPECT_EQ(s.OpenFileList(), before);
+    s.CloseFileListStore();
     FileListStore reread(tmp.filePath("nd1File.db"), preview::OmoteFileListKind());
-    ASSERT_EQ(reread.open(), FileListStore::OpenResult::Opened);
-    EXPECT_EQ(reread.all(), before);
+    ASSERT_EQ(reread.OpenFileListStore(), FileListStore::OpenResult::Opened);
+    EXPECT_EQ(reread.OpenFileList(), before);
 }
 
 TEST_F(FileListStoreTest, SearchesAreLikeTextsNeverStatements)
@@ -187,7 +187,7 @@ TEST_F(FileListStoreTest, SearchesAreLikeTextsNeverStatements)
     };
     for (const Case& c : cases) {
         QStringList got;
-        for (const FileListRow& r : s.search(c.text))
+        for (const FileListRow& r : s.SearchFileList(c.text))
             got << r.fileName;
         EXPECT_EQ(got, c.names) << c.text.toStdString();
     }
@@ -198,7 +198,7 @@ TEST_F(FileListStoreTest, TheListIsInFileNameOrder)
 {
     FileListStore& s = listOf({"b", "A", "a2", "10", "2", "ア", "あ"});
     QStringList got;
-    for (const FileListRow& r : s.all())
+    for (const FileListRow& r : s.OpenFileList())
         got << r.fileName;
     // Digits before letters; "A" and "a" alike; hiragana before katakana.
     EXPECT_EQ(got, QStringList({"10", "2", "A", "a2", "b", "あ", "ア"}));
@@ -207,13 +207,13 @@ TEST_F(FileListStoreTest, TheListIsInFileNameOrder)
 TEST_F(FileListStoreTest, IdsFollowTheLargestRow)
 {
     FileListStore& s = listOf({"x", "y", "z"}); // IDs 1, 2, 3 in name order
-    EXPECT_EQ(s.nextId(), 4);
-    ASSERT_TRUE(s.deleteRow(1));
-    ASSERT_TRUE(s.deleteRow(2));
-    EXPECT_EQ(s.nextId(), 4);
-    ASSERT_TRUE(s.deleteRow(3));
-    EXPECT_EQ(s.nextId(), 1);
-    EXPECT_TRUE(s.clear()); // an empty list: nothing to run
+    EXPECT_EQ(s.NextFileListId(), 4);
+    ASSERT_TRUE(s.DeleteCurrentRow(1));
+    ASSERT_TRUE(s.DeleteCurrentRow(2));
+    EXPECT_EQ(s.NextFileListId(), 4);
+    ASSERT_TRUE(s.DeleteCurrentRow(3));
+    EXPECT_EQ(s.NextFileListId(), 1);
+    EXPECT_TRUE(s.ClearFileList()); // an empty list: nothing to run
 }
 
 TEST_F(FileListStoreTest, ANewRowNeverTakesAnIdInUse)
@@ -221,13 +221,13 @@ TEST_F(FileListStoreTest, ANewRowNeverTakesAnIdInUse)
     FileListStore& s = listOf({"x", "y", "z"}); // IDs 1, 2, 3
     execOn(s.path(), {QStringLiteral("UPDATE ファイルリスト SET ID = 2147483647 WHERE ID = 2")});
     // Nothing follows the largest ID there is: the lowest free one is next.
-    EXPECT_EQ(s.nextId(), 2);
+    EXPECT_EQ(s.NextFileListId(), 2);
     const QString dir = folder("more");
     part(dir, "p.nd1", sideBytes(LargeKey, "大のし"));
     part(dir, "q.nd1", sideBytes(LargeKey, "大のし"));
-    ASSERT_EQ(s.appendFolder(dir), 2) << s.error().toStdString();
+    ASSERT_EQ(s.AppendFolderRows(dir), 2) << s.error().toStdString();
     QList<int> ids;
-    for (const FileListRow& r : s.all())
+    for (const FileListRow& r : s.OpenFileList())
         ids << r.id;
     EXPECT_EQ(ids, QList<int>({2, 4, 1, 2147483647, 3})); // p, q, x, y, z
 }
@@ -246,14 +246,14 @@ TEST_F(FileListStoreTest, AnIdThatIsNoWholeThirtyTwoBitNumberMarksTheListDamaged
         const QByteArray before = fileBytes(path);
         FileListStore s(path, preview::OmoteFileListKind());
         if (QByteArray(id) == "2.0") { // a whole number, stored as a real
-            ASSERT_EQ(s.open(), FileListStore::OpenResult::Opened);
-            EXPECT_EQ(s.all().value(0).id, 2); // 壊れ sorts before 贈答
-            EXPECT_EQ(s.nextId(), 3);
+            ASSERT_EQ(s.OpenFileListStore(), FileListStore::OpenResult::Opened);
+            EXPECT_EQ(s.OpenFileList().value(0).id, 2); // 壊れ sorts before 贈答
+            EXPECT_EQ(s.NextFileListId(), 3);
             continue;
         }
-        EXPECT_EQ(s.open(), FileListStore::OpenResult::Damaged);
+        EXPECT_EQ(s.OpenFileListStore(), FileListStore::OpenResult::Damaged);
         EXPECT_TRUE(s.error().contains(QStringLiteral("「壊れ」の行"))) << s.error().toStdString();
-        s.close();
+        s.CloseFileListStore();
         EXPECT_EQ(fileBytes(path), before);
     }
 }
@@ -261,13 +261,13 @@ TEST_F(FileListStoreTest, AnIdThatIsNoWholeThirtyTwoBitNumberMarksTheListDamaged
 TEST_F(FileListStoreTest, CompactionKeepsEveryRow)
 {
     FileListStore& s = listOf({"一", "二", "三", "四"});
-    ASSERT_TRUE(s.deleteRow(2));
-    const QList<FileListRow> before = s.all();
+    ASSERT_TRUE(s.DeleteCurrentRow(2));
+    const QList<FileListRow> before = s.OpenFileList();
     // A copy left behind by a run that was cut short does not stop it.
     writeFileBytes(FileListStore::compactPath(s.path()), "left over");
-    EXPECT_TRUE(s.compact()) << s.error().toStdString();
+    EXPECT_TRUE(s.CompactDataBase()) << s.error().toStdString();
     EXPECT_TRUE(s.isOpen());
-    EXPECT_EQ(s.all(), before);
+    EXPECT_EQ(s.OpenFileList(), before);
     EXPECT_FALSE(QFile::exists(FileListStore::compactPath(s.path())));
 }
 
@@ -276,7 +276,7 @@ TEST_F(FileListStoreTest, CompactionKeepsTheFilesLinkAndPermissions)
     for (const bool linked : {false, true}) {
         SCOPED_TRACE(linked ? "linked" : "plain");
         const QString real = listOf({"一", "二", "三"}).path();
-        stores.back()->close();
+        stores.back()->CloseFileListStore();
         ASSERT_EQ(::chmod(QFile::encodeName(real).constData(), 0600), 0);
         const QString path = linked ? folder("linked") + QStringLiteral("/nd1File.db") : real;
         if (linked) {
@@ -284,14 +284,14 @@ TEST_F(FileListStoreTest, CompactionKeepsTheFilesLinkAndPermissions)
         }
         {
             FileListStore s(path, preview::OmoteFileListKind());
-            ASSERT_EQ(s.open(), FileListStore::OpenResult::Opened);
-            ASSERT_TRUE(s.deleteRow(2));
-            ASSERT_TRUE(s.compact()) << s.error().toStdString();
+            ASSERT_EQ(s.OpenFileListStore(), FileListStore::OpenResult::Opened);
+            ASSERT_TRUE(s.DeleteCurrentRow(2));
+            ASSERT_TRUE(s.CompactDataBase()) << s.error().toStdString();
         }
         EXPECT_EQ(QFileInfo(path).isSymLink(), linked);
         EXPECT_EQ(modeOf(real), 0600);
         FileListStore target(real, preview::OmoteFileListKind());
-        ASSERT_EQ(target.open(), FileListStore::OpenResult::Opened);
+        ASSERT_EQ(target.OpenFileListStore(), FileListStore::OpenResult::Opened);
         EXPECT_EQ(target.rowCount(), 2);
     }
 }
@@ -300,14 +300,14 @@ TEST_F(FileListStoreTest, AFailedCompactionLosesNothing)
 {
     for (const auto step : {FileListFaults::Step::CompactCopy, FileListFaults::Step::CompactRename}) {
         FileListStore& s = listOf({"一", "二", "三"});
-        const QList<FileListRow> before = s.all();
+        const QList<FileListRow> before = s.OpenFileList();
         preview::setFileListFaults({[step](FileListFaults::Step at, int) { return at == step; }});
-        EXPECT_FALSE(s.compact());
+        EXPECT_FALSE(s.CompactDataBase());
         preview::setFileListFaults({});
         EXPECT_TRUE(s.isOpen()); // the old file opened again
-        EXPECT_EQ(s.all(), before);
+        EXPECT_EQ(s.OpenFileList(), before);
         EXPECT_FALSE(QFile::exists(FileListStore::compactPath(s.path())));
-        EXPECT_EQ(s.appendFolder(folder("empty")), 0);
+        EXPECT_EQ(s.AppendFolderRows(folder("empty")), 0);
     }
 }
 
@@ -336,12 +336,12 @@ TEST_F(FileListStoreTest, ADamagedDatabaseIsReportedAndLeftAlone)
         else
             writeFileBytes(path, c.bytes);
         FileListStore s(path, preview::OmoteFileListKind());
-        EXPECT_EQ(s.open(), FileListStore::OpenResult::Damaged);
+        EXPECT_EQ(s.OpenFileListStore(), FileListStore::OpenResult::Damaged);
         EXPECT_TRUE(s.error().contains(path)) << s.error().toStdString();
-        EXPECT_TRUE(s.all().isEmpty());
-        EXPECT_EQ(s.appendFolder(tmp.path()), -1);
-        EXPECT_FALSE(s.compact());
-        s.close();
+        EXPECT_TRUE(s.OpenFileList().isEmpty());
+        EXPECT_EQ(s.AppendFolderRows(tmp.path()), -1);
+        EXPECT_FALSE(s.CompactDataBase());
+        s.CloseFileListStore();
         if (c.bytes.isEmpty()) {
             EXPECT_TRUE(QFileInfo(path).isDir());
         } else {
@@ -353,6 +353,6 @@ TEST_F(FileListStoreTest, ADamagedDatabaseIsReportedAndLeftAlone)
         if (!c.bytes.isEmpty()) {
             EXPECT_EQ(fileBytes(path + ".damaged"), c.bytes);
         }
-        EXPECT_TRUE(s.all().isEmpty());
+        EXPECT_TRUE(s.OpenFileList().isEmpty());
     }
 }

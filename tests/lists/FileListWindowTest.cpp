@@ -325,7 +325,7 @@ TEST_F(FileListWindowTest, ADamagedDatabaseIsAskedAboutAndTheWindowStillCloses)
     EXPECT_EQ(messages().size(), 1);
     EXPECT_EQ(fileBytes(db + ".damaged"), damaged);
     preview::FileListStore again(db, preview::OmoteFileListKind());
-    EXPECT_EQ(again.open(), preview::FileListStore::OpenResult::Opened);
+    EXPECT_EQ(again.OpenFileListStore(), preview::FileListStore::OpenResult::Opened);
 }
 
 TEST_F(FileListWindowTest, AddRebuildAndDeleteKeepTheList)
@@ -369,7 +369,7 @@ TEST_F(FileListWindowTest, AddRebuildAndDeleteKeepTheList)
     EXPECT_EQ(messages(), QStringList(2, "Question|三を削除します。よろしいですか？"));
     EXPECT_TRUE(win->rows().isEmpty());
     EXPECT_TRUE(QFile::exists(b + "/三.nd1"));
-    EXPECT_EQ(preview::FileListStore(lists.filePath("nd1File.db"), preview::OmoteFileListKind()).all(),
+    EXPECT_EQ(preview::FileListStore(lists.filePath("nd1File.db"), preview::OmoteFileListKind()).OpenFileList(),
               QList<preview::FileListRow>());
 
     // Nothing typed into the grid can reach the file.
@@ -491,7 +491,7 @@ TEST_F(FileListWindowTest, DeletingTheLastRowLeavesTheListEmpty)
     w->mnuFileList1->trigger();
     EXPECT_EQ(messages(), QStringList{"Question|一を削除します。よろしいですか？"});
     EXPECT_EQ(after.join(" ").toStdString(), "");
-    EXPECT_EQ(preview::FileListStore(lists.filePath("nd1File.db"), preview::OmoteFileListKind()).all(),
+    EXPECT_EQ(preview::FileListStore(lists.filePath("nd1File.db"), preview::OmoteFileListKind()).OpenFileList(),
               QList<preview::FileListRow>());
     EXPECT_TRUE(QFile::exists(parts + "/一.nd1"));
 }
@@ -506,7 +506,7 @@ TEST_F(FileListWindowTest, TypedSearchesLeaveTheKeyAtOnceAndFindTheSameRows)
         part(dir, n + ".nd1", sideBytes(LargeKey, "大のし"));
     {
         preview::FileListStore fill(lists.filePath("nd1File.db"), preview::OmoteFileListKind());
-        ASSERT_NE(fill.open(), preview::FileListStore::OpenResult::Damaged);
+        ASSERT_NE(fill.OpenFileListStore(), preview::FileListStore::OpenResult::Damaged);
         ASSERT_EQ(fill.replaceWithFolder(dir), 10);
     }
     auto* win = window<frmDatabase1>("nd1File.db");

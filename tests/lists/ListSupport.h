@@ -60,7 +60,7 @@ protected:
         stores.push_back(std::make_unique<preview::FileListStore>(tmp.filePath(QStringLiteral("list%1.db").arg(n)),
                                                                   preview::OmoteFileListKind()));
         preview::FileListStore& s = *stores.back();
-        EXPECT_EQ(s.open(), preview::FileListStore::OpenResult::Created);
+        EXPECT_EQ(s.OpenFileListStore(), preview::FileListStore::OpenResult::Created);
         EXPECT_EQ(s.replaceWithFolder(dir), names.size());
         return s;
     }

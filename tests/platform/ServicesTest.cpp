@@ -71,15 +71,15 @@ TEST_F(ServicesTest, DialogsAreScriptedAndCancelGivesNothing)
     EXPECT_EQ(ui::GetOpenFileName("", "/tmp", "名書き|*.nd2|すべて|*.*", 2), std::optional<QString>("/tmp/a.nd2"));
     next = {true, "/tmp", {}, 0};
     EXPECT_EQ(ui::ChooseFolder("", "/"), std::optional<QString>("/tmp"));
-    next = {true, {}, QFont("IPAMincho", 12), 0};
-    EXPECT_EQ(ui::ChooseFont(QFont())->family(), QStringLiteral("IPAMincho"));
+    next = {true, {}, {QStringLiteral("ＭＳ 明朝"), 12}, 0};
+    EXPECT_EQ(ui::ChooseFont({})->name, QStringLiteral("ＭＳ 明朝"));
     next = {true, {}, {}, 0xFF0000FFu}; // junk in the high byte is dropped
     EXPECT_EQ(ui::ChooseColor(12632256), std::optional<uint32_t>(0x000000FFu));
 
     next = {}; // cancelled
     EXPECT_FALSE(ui::GetOpenFileName("", "", "a|*.a"));
     EXPECT_FALSE(ui::ChooseColor(0));
-    EXPECT_FALSE(ui::ChooseFont(QFont()));
+    EXPECT_FALSE(ui::ChooseFont({}));
 
     const auto& shown = ui::shownDialogs();
     ASSERT_EQ(shown.size(), 9u);

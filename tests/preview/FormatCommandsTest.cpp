@@ -5,6 +5,7 @@
 #include "common/Drive.h"
 #include "common/RealBoxes.h"
 #include "platform/richtext/TextLayout.h"
+#include "common/FontDialogDriver.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -101,6 +102,17 @@ protected:
         ui::clearShownMessages();
     }
     PreviewFormatter& f() { return p->format(); }
+    // The editor on the screen as the window the user works in.
+    bool showActive()
+    {
+        p->show();
+        p->activateWindow();
+        QElapsedTimer waited;
+        waited.start();
+        while (!p->isActiveWindow() && waited.elapsed() < 3000)
+            QApplication::processEvents();
+        return p->isActiveWindow();
+    }
 };
 
 TEST_F(FormatTest, ClickShowsTheSelectionsFormatAndCollapsesTheOther)
@@ -324,7 +336,8 @@ TEST_F(FormatTest, FontDialogAppliesTheNameToBoth)
     ui::setDialogAnswerer([](const ui::DialogRequest&) {
         ui::DialogAnswer a;
         a.accepted = true;
-        a.font = QFont(QStringLiteral("ＭＳ ゴシック"), 40);
+        a.font.name = QStringLiteral("ＭＳ ゴシック");
+        a.font.size = 40;
         return a;
     });
     f().fontDialog();
@@ -423,15 +436,80 @@ TEST_F(FormatTest, MenusCarryTheirCaptionsAndShortcuts)
     }
 }
 
-TEST_F(FormatTest, ASelectionGoneFromABoxIsGoneFromTheScreen)
+// The pop-up's font item with text selected in the inscription only: the
+// name and colour picked in the dialog reach both boxes (the name box at its
+// caret), size, style and effects do not; the next opening starts from them.
+TEST_F(FormatTest, FontDialogRoadAppliesNameAndColourAndRemembersThem)
+{
+    select(*p, 1, 0, 1);
+    using testing_support::FontDialogDriver;
+    QString firstName;
+    FontDialogDriver first([&](ui::FontDialog& d) {
+        firstName = d.familyEdit->text();
+        FontDialogDriver::pick(d.familyList, QStringLiteral("ＭＳ ゴシック"));
+        FontDialogDriver::pick(d.styleList, QStringLiteral("太字"));
+        FontDialogDriver::pick(d.sizeList, QStringLiteral("72"));
+        d.strikeThruBox->click();
+        FontDialogDriver::pickColor(d, QStringLiteral("赤"));
+        d.okButton->click();
+    });
+    p->mnuPopFont->trigger();
+    ASSERT_TRUE(first.shown());
+    EXPECT_EQ(firstName, QStringLiteral("ＭＳ 明朝"));
+    const rt::CharFormat chosen = at(*p->RichTextBox1, 0);
+    EXPECT_EQ(chosen.fontName, QStringLiteral("ＭＳ ゴシック"));
+    EXPECT_EQ(chosen.color, 0x0000FFu);
+    EXPECT_EQ(chosen.size, 20);
+    EXPECT_FALSE(chosen.bold);
+    EXPECT_FALSE(chosen.strike);
+    EXPECT_EQ(at(*p->RichTextBox1, 1).color, 0u) << "only the selection";
+    EXPECT_EQ(p->RichTextBox2->insertionFormat().fontName, QStringLiteral("ＭＳ ゴシック"));
+    EXPECT_EQ(p->RichTextBox2->insertionFormat().color, 0x0000FFu);
+
+    // The menu item opens it on the last values; a vertical name is kept with its "@".
+    ui::FontChoice shown;
+    FontDialogDriver second([&](ui::FontDialog& d) {
+        shown = d.choice();
+        FontDialogDriver::pick(d.familyList, QStringLiteral("@ＭＳ 明朝"));
+        d.okButton->click();
+    });
+    p->mnuFontChange->trigger();
+    ASSERT_TRUE(second.shown());
+    EXPECT_EQ(shown, (ui::FontChoice{QStringLiteral("ＭＳ ゴシック"), 72, true, false, false, true, 0x0000FF}));
+    EXPECT_EQ(at(*p->RichTextBox1, 0).fontName, QStringLiteral("@ＭＳ 明朝"));
+    EXPECT_EQ(at(*p->RichTextBox1, 0).color, 0x0000FFu);
+
+    // Cancelled: nothing changes.
+    FontDialogDriver cancelled([](ui::FontDialog& d) {
+        FontDialogDriver::pick(d.familyList, QStringLiteral("IPA明朝"));
+        d.cancelButton->click();
+    });
+    p->mnuFontChange->trigger();
+    ASSERT_TRUE(cancelled.shown());
+    EXPECT_EQ(at(*p->RichTextBox1, 0).fontName, QStringLiteral("@ＭＳ 明朝"));
+}
+
+// The font list opens wide enough to read every name whole, however narrow
+// the box on the tool strip is.
+TEST_F(FormatTest, FontListOpensAsWideAsItsLongestName)
 {
     p->show();
-    p->activateWindow();
-    QElapsedTimer waited;
-    waited.start();
-    while (!p->isActiveWindow() && waited.elapsed() < 3000)
-        QApplication::processEvents();
-    ASSERT_TRUE(p->isActiveWindow());
+    p->Combo2->showPopup();
+    QAbstractItemView* list = p->Combo2->view();
+    ASSERT_GT(p->Combo2->count(), 4);
+    QString widest;
+    for (int i = 0; i < p->Combo2->count(); ++i)
+        if (list->fontMetrics().horizontalAdvance(p->Combo2->itemText(i)) > list->fontMetrics().horizontalAdvance(widest))
+            widest = p->Combo2->itemText(i);
+    const int needed = list->fontMetrics().horizontalAdvance(widest) + 6; // the item's text margins
+    EXPECT_LT(p->Combo2->width(), needed) << "the box itself is narrower";
+    EXPECT_GE(list->viewport()->width(), needed) << widest.toStdString();
+    p->Combo2->hidePopup();
+}
+
+TEST_F(FormatTest, ASelectionGoneFromABoxIsGoneFromTheScreen)
+{
+    ASSERT_TRUE(showActive());
     rt::RichTextEdit& omote = *p->RichTextBox1View;
     rt::RichTextEdit& names = *p->RichTextBox2View;
 
@@ -458,13 +536,7 @@ TEST_F(FormatTest, ASelectionGoneFromABoxIsGoneFromTheScreen)
 
 TEST_F(FormatTest, CopyKeyInTheSizeBoxCopiesFromTheBoxClickedLast)
 {
-    p->show();
-    p->activateWindow();
-    QElapsedTimer waited;
-    waited.start();
-    while (!p->isActiveWindow() && waited.elapsed() < 3000)
-        QApplication::processEvents();
-    ASSERT_TRUE(p->isActiveWindow());
+    ASSERT_TRUE(showActive());
     QApplication::clipboard()->setText(QStringLiteral("前"));
 
     dragOver(*p->RichTextBox2View, 0, 1); // 山

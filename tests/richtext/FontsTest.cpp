@@ -7,6 +7,7 @@
 #include "platform/text/TextMeasure.h"
 
 #include <QFileInfo>
+#include <QSet>
 #include <gtest/gtest.h>
 
 TEST(FontCatalog, DocumentNamesMapToIpaFaces)
@@ -36,12 +37,39 @@ TEST(FontCatalog, DocumentNamesMapToIpaFaces)
     }
     EXPECT_EQ(fonts::baseName(QStringLiteral("@ＭＳ 明朝")), QStringLiteral("ＭＳ 明朝"));
     EXPECT_TRUE(fonts::isVerticalName(QStringLiteral("@ＭＳ 明朝")));
+}
+
+// The lists offer the document names, then each Japanese font once under its
+// Japanese name, then the rest; the font dialog adds the vertical forms of
+// the Japanese names before the rest.
+TEST(FontCatalog, ListsOfferJapaneseNamesFirstAndEachFamilyOnce)
+{
+    const QStringList documentNames = {QStringLiteral("ＭＳ 明朝"), QStringLiteral("ＭＳ Ｐ明朝"),
+                                       QStringLiteral("ＭＳ ゴシック"), QStringLiteral("ＭＳ Ｐゴシック")};
+    const QStringList japanese = {QStringLiteral("IPA明朝"), QStringLiteral("IPA Pゴシック"),
+                                  QStringLiteral("IPAmj明朝"), QStringLiteral("青柳衡山フォントT"),
+                                  QStringLiteral("衡山毛筆フォント"), QStringLiteral("青柳疎石フォント2")};
+    const QString latin = QStringLiteral("DejaVu Sans");
     const QStringList offered = fonts::japaneseFontNames();
-    EXPECT_EQ(offered.mid(0, 4),
-              QStringList({QStringLiteral("ＭＳ 明朝"), QStringLiteral("ＭＳ Ｐ明朝"),
-                           QStringLiteral("ＭＳ ゴシック"), QStringLiteral("ＭＳ Ｐゴシック")}));
-    for (const char* brush : {"AoyagiKouzanFontT", "KouzanBrushFont", "AoyagiSosekiFont2", "IPAmjMincho"})
-        EXPECT_TRUE(offered.contains(QString::fromUtf8(brush))) << brush;
+    const QStringList dialog = fonts::fontDialogNames();
+    EXPECT_EQ(offered.mid(0, 4), documentNames);
+    EXPECT_EQ(dialog.mid(0, 4), documentNames);
+    EXPECT_EQ(QSet<QString>(offered.begin(), offered.end()).size(), offered.size()) << "each name once";
+    for (const QString& name : japanese) {
+        EXPECT_GT(offered.indexOf(name), 3) << name.toStdString();
+        EXPECT_LT(offered.indexOf(name), offered.indexOf(latin)) << name.toStdString();
+        EXPECT_LT(dialog.indexOf(u'@' + name), dialog.indexOf(latin)) << name.toStdString();
+        EXPECT_GT(dialog.indexOf(u'@' + name), dialog.indexOf(name)) << name.toStdString();
+        EXPECT_FALSE(fonts::resolve(name).fallback) << name.toStdString();
+    }
+    EXPECT_LT(dialog.indexOf(QStringLiteral("@ＭＳ 明朝")), dialog.indexOf(latin));
+    EXPECT_GT(dialog.indexOf(QStringLiteral("@ＭＳ 明朝")), dialog.indexOf(QStringLiteral("青柳衡山フォントT")));
+    for (const char* english : {"IPAMincho", "AoyagiKouzanFontT", "KouzanBrushFont", "IPAmjMincho"}) {
+        EXPECT_FALSE(offered.contains(QString::fromUtf8(english))) << english;
+        EXPECT_FALSE(dialog.contains(QString::fromUtf8(english))) << english;
+    }
+    EXPECT_FALSE(dialog.contains(u'@' + latin));
+    EXPECT_EQ(offered.filter(QStringLiteral("@")), QStringList());
 }
 
 TEST(TextMeasure, WidthsComeFromDesignUnits)

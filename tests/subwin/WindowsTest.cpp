@@ -2,7 +2,7 @@
 // layout through the windows with thin ink.
 #include "SubWinSupport.h"
 
-#include "preview/RankLabel.h"
+#include "preview/RankLabelDocument.h"
 #include "app/WindowLayoutHost.h"
 #include "layout/LayoutMembers.h"
 #include "layout/LayoutTemplate.h"

@@ -153,14 +153,14 @@ const Writer writers[] = {
                  return false;
          }
          preview::FileListStore store(listPath(folder), preview::OmoteFileListKind());
-         return store.open() != preview::FileListStore::OpenResult::Damaged &&
-                store.replaceWithFolder(parts.path()) == Parts && store.compact();
+         return store.OpenFileListStore() != preview::FileListStore::OpenResult::Damaged &&
+                store.replaceWithFolder(parts.path()) == Parts && store.CompactDataBase();
      },
      [](const QString& folder) {
          preview::FileListStore store(listPath(folder), preview::OmoteFileListKind());
-         if (store.open() == preview::FileListStore::OpenResult::Damaged)
+         if (store.OpenFileListStore() == preview::FileListStore::OpenResult::Damaged)
              return bad(store.error());
-         const QList<preview::FileListRow> rows = store.all();
+         const QList<preview::FileListRow> rows = store.OpenFileList();
          if (rows.size() != Parts)
              return bad(QStringLiteral("%1 rows").arg(rows.size()));
          QStringList parts;

@@ -1,4 +1,4 @@
-#include "preview/RankLabel.h"
+#include "preview/RankLabelDocument.h"
 
 #include "platform/files/SafeFile.h"
 
@@ -41,7 +41,7 @@ QString toFullWidth(const QString& text)
     return out;
 }
 
-rt::RichDocument RankLabel::content() const
+rt::RichDocument RankLabelDocument::content() const
 {
     rt::CharFormat f;
     f.fontName = spec_.fontName;
@@ -58,7 +58,7 @@ rt::RichDocument RankLabel::content() const
     return d;
 }
 
-QByteArray RankLabel::documentRtf() const
+QByteArray RankLabelDocument::documentRtf() const
 {
     QByteArray rtf = rt::writeRtf(content());
     const QByteArray page = QByteArrayLiteral("\\paperw%1\\paperh%2\\margl%3\\margr%3\\margt%3\\margb%3"
@@ -78,7 +78,7 @@ QByteArray RankLabel::documentRtf() const
     return rtf;
 }
 
-rt::RichDocument RankLabel::pageDocument() const
+rt::RichDocument RankLabelDocument::pageDocument() const
 {
     rt::RichDocument page = content();
     const double inner = spec_.pageWidthMm - 2 * spec_.marginMm;
@@ -111,7 +111,7 @@ rt::RichDocument RankLabel::pageDocument() const
     return page;
 }
 
-std::shared_ptr<rt::EmbeddedObject> RankLabel::writeFile(const QString& path, QString* error) const
+std::shared_ptr<rt::EmbeddedObject> RankLabelDocument::writeFile(const QString& path, QString* error) const
 {
     const QByteArray rtf = documentRtf();
     QString reason;

@@ -30,11 +30,11 @@ struct RankLabelSpec {
     double headerFooterMm = 12.7;  // header and footer distance
 };
 
-class RankLabel {
+class RankLabelDocument {
 public:
     static inline const QString FileName = QStringLiteral("dmPre.doc");
 
-    explicit RankLabel(RankLabelSpec spec) : spec_(std::move(spec)) {}
+    explicit RankLabelDocument(RankLabelSpec spec) : spec_(std::move(spec)) {}
     const RankLabelSpec& spec() const { return spec_; }
 
     // The label's two paragraphs as the document holds them.
