@@ -13,10 +13,11 @@ struct PreviewFields;
 bool beginPreview(NoshiMain& m, PreviewFields& f);
 
 // How long a column of the previews is, in millimetres. They sketch the page
-// at half its point sizes, so a column half as long as the chosen sheet's box
-// (its wrap length on paper) wraps a long name or inscription where the paper
-// does, instead of running on out of sight. With no registered sheet under
-// the chosen name: half the sketched template's height.
+// at sizes of their own, so their column is the chosen sheet's box (its wrap
+// length on paper) at the ratio of the sketch's text size to the paper's:
+// the typed inscription or one-line name parts into as many columns as on
+// paper. With no registered sheet under the chosen name: half the sketched
+// template's height.
 double previewColumnMm(const NoshiMain& m, bool nameBox);
 
 } // namespace app

@@ -78,8 +78,7 @@ SizeRegistrationPage::SizeRegistrationPage(Noshisettei& dialog) : SettingsTab(di
     deleteGrid->setColumnStretch(2, 1);
 
     auto* grid = new QGridLayout;
-    grid->addWidget(Label16, 0, 0);
-    grid->addWidget(Label32, 0, 1);
+    grid->addLayout(lineUpTemplateList(Combo4, Label16, Label32), 0, 0, 1, 2);
     grid->addWidget(Combo4, 1, 0, 1, 2);
     grid->addWidget(Command17, 1, 2);
     grid->addWidget(Label11, 2, 0, 1, 2);

@@ -4,7 +4,12 @@
 #include "platform/forms/SubWindowParts.h"
 #include "platform/forms/UpDown.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -25,7 +30,8 @@ QStringList sizeCells(const app::RegisteredSize& z)
 
 void makeWarning(QWidget* w)
 {
-    w->setStyleSheet(QStringLiteral("color: red"));
+    // Transparent: a read-only box would otherwise lay a white strip across its group.
+    w->setStyleSheet(QStringLiteral("color: red; background: transparent"));
     w->hide();
 }
 
@@ -67,6 +73,30 @@ SizeBoxes fillSizeGroup(QGroupBox* group, QWidget* widthWarning)
     grid->addWidget(b.heightWarning, 1, 3);
     grid->setColumnStretch(3, 1);
     return b;
+}
+
+QHBoxLayout* lineUpTemplateList(QComboBox* list, QLabel* label, QLabel* caption)
+{
+    QFont fixed(QStringLiteral("IPAGothic"));
+    fixed.setStyleHint(QFont::TypeWriter);
+    fixed.setPointSizeF(list->font().pointSizeF());
+    list->setFont(fixed);
+    list->view()->setFont(fixed);
+    // A row is the key of seven full-width characters and a full-width
+    // blank, then the size: the caption starts where the size does.
+    QStyleOptionComboBox option;
+    option.initFrom(list);
+    option.editable = list->isEditable();
+    const QRect field = list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
+    const int textLeft = field.left() + (list->lineEdit() ? list->lineEdit()->textMargins().left() + 2 : 0);
+    const int sizeColumn = textLeft + QFontMetrics(fixed).horizontalAdvance(QString(8, QChar(0x3000)));
+    auto* row = new QHBoxLayout;
+    row->setSpacing(0);
+    row->addWidget(label);
+    row->addSpacing(std::max(8, sizeColumn - label->sizeHint().width()));
+    row->addWidget(caption);
+    row->addStretch();
+    return row;
 }
 
 QTableWidget* makeSizeTable(QWidget* parent)

@@ -4,7 +4,9 @@
 
 #include <QStringList>
 
+class QComboBox;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QTableWidget;
@@ -44,6 +46,11 @@ SizeBoxes fillSizeGroup(QGroupBox* group, QWidget* widthWarning);
 void fillSizeTable(QTableWidget* grid, const QStringList& headers);
 // True when the grid's rows show the store's sizes as fillSizeTable writes them.
 bool sizeTableShowsStore(const QTableWidget* grid);
+// Shows a template list in a face whose half-width characters are half as
+// wide as the full-width ones, so that its rows' sizes and numbers line up;
+// lays `caption` out after `label` so that it starts over the sizes.
+// The returned layout is the row of the two.
+QHBoxLayout* lineUpTemplateList(QComboBox* list, QLabel* label, QLabel* caption);
 // A fresh grid as the size pages show it.
 QTableWidget* makeSizeTable(QWidget* parent);
 

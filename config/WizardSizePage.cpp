@@ -78,12 +78,7 @@ frmSetupWiz2::frmSetupWiz2(SetupWizard& wizard)
     deleteGrid->setColumnStretch(2, 1);
 
     auto* grid = new QGridLayout;
-    auto* captions = new QHBoxLayout;
-    captions->addWidget(Label1);
-    captions->addSpacing(40);
-    captions->addWidget(Label5);
-    captions->addStretch();
-    grid->addLayout(captions, 0, 0, 1, 3);
+    grid->addLayout(lineUpTemplateList(Combo1, Label1, Label5), 0, 0, 1, 3);
     grid->addWidget(Combo1, 1, 0, 1, 2);
     grid->addWidget(Command17, 1, 2);
     grid->addWidget(Label4, 2, 0, 1, 3);

@@ -317,8 +317,11 @@ void PageEditor::RichTextBox1_Click()
 {
     format().boxClicked(1);
     if (const auto c = RichTextBox1->selColor()) {
+        const QColor back = qColor(*c);
         QPalette p = Command3->palette();
-        p.setColor(QPalette::Button, qColor(*c));
+        p.setColor(QPalette::Button, back);
+        // The caption stays readable on any colour: white on a dark one.
+        p.setColor(QPalette::ButtonText, qGray(back.rgb()) < 128 ? Qt::white : Qt::black);
         Command3->setPalette(p);
     }
 }

@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QToolBar>
 #include <algorithm>
 
@@ -45,7 +47,17 @@ frmHagaki::frmHagaki(QWidget* parent) : PageEditor(parent), layout_(&defaultPost
     connect(Command1, &QPushButton::clicked, this, [this] { Inserts->showObjectDialog(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     connect(Combo3, &QComboBox::activated, this, [this] { Combo3_Click(); });
-    Combo3->setMinimumContentsLength(postcardLayoutTexts().last().size() + 1); // the longest item
+    // Wide enough for the longest layout in pixels: full-width characters are
+    // about twice as wide as the average character a count of them assumes.
+    int longest = 0;
+    for (const QString& text : postcardLayoutTexts())
+        longest = std::max(longest, Combo3->fontMetrics().horizontalAdvance(text));
+    QStyleOptionComboBox option;
+    option.initFrom(Combo3);
+    Combo3->setMinimumWidth(
+        Combo3->style()
+            ->sizeFromContents(QStyle::CT_ComboBox, &option, QSize(longest, Combo3->fontMetrics().height()), Combo3)
+            .width());
     // Wide enough for the layout list and the four buttons beside it, as the screen allows.
     const int wanted = Toolbar2->sizeHint().width() + 24;
     const int room = screen() ? screen()->availableGeometry().width() - 40 : wanted;

@@ -3,6 +3,8 @@
 // and out, and a second run from the menu on a store that has sizes.
 #include "config/ConfigSupport.h"
 #include "common/SpinnerArrows.h"
+
+#include <QImage>
 #include "app/PrintersTesting.h"
 
 #include "app/MainWizardHost.h"
@@ -410,6 +412,19 @@ TEST_F(WizardTest, TheMenuOpensItAgainOnAStoreThatHasSizes)
     clickArrow(size->UpDown2, false);
     clickArrow(size->UpDown2, false);
     EXPECT_EQ(size->Text20->text(), QStringLiteral("213"));
+    // A refused width shows its warning in red on the group's own background.
+    size->show();
+    forms::setText(size->Text20, QStringLiteral("30"));
+    clickArrow(size->UpDown2, false); // 29: too narrow
+    ASSERT_TRUE(size->Text1->isVisible());
+    QWidget* group = size->Text1->parentWidget();
+    const QImage shot = group->grab().toImage();
+    const QRect warning = size->Text1->geometry();
+    const QPoint blank(warning.right() - 3, warning.center().y()); // past the text
+    ASSERT_GT(warning.width(), group->fontMetrics().horizontalAdvance(size->Text1->text()) + 10);
+    EXPECT_EQ(shot.pixel(blank), shot.pixel(warning.left() - 2, warning.center().y()))
+        << "the warning's blank matches the group beside it";
+    forms::setText(size->Text20, QStringLiteral("214"));
     for (const auto& [height, warns] : std::vector<std::pair<int, bool>>{{207, false}, {206, true}}) {
         size->UpDown3->setValue(height);
         EXPECT_EQ(size->Text21->text(), QString::number(height));

@@ -9,6 +9,8 @@
 #include "preview/PreviewFormatter.h"
 
 #include <QAction>
+#include <QImage>
+#include <QPushButton>
 #include <QApplication>
 #include <QColorDialog>
 #include <QTimer>
@@ -98,6 +100,34 @@ TEST_F(FreeSizeTest, SizeBoxAppliesEachKeystrokeUpToFiveHundred)
     for (const char* typed : {"0", "201", "abc"})
         f.Text1->setText(typed);
     EXPECT_EQ(f.UpDown1->value(), 20);
+}
+
+// The colour swatch shows the selection's colour behind its caption, and the
+// caption stays readable: light on black, dark on white.
+TEST_F(FreeSizeTest, TheColourSwatchCaptionReadsOnAnyColour)
+{
+    frmFreeSize& f = open();
+    f.show();
+    const struct {
+        uint32_t colour;
+        bool lightCaption;
+    } cases[] = {{0x000000, true}, {0xFFFFFF, false}, {0x000080, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.colour);
+        selectInscription(f);
+        f.RichTextBox1->setSelColor(c.colour);
+        selectInscription(f);
+        const QImage shot = f.Command3->grab().toImage();
+        // Caption pixels in the middle of the face, far from the swatch's colour.
+        int caption = 0;
+        const QRect face = shot.rect().adjusted(4, 4, -4, -4);
+        for (int y = face.top(); y <= face.bottom(); ++y)
+            for (int x = face.left(); x <= face.right(); ++x) {
+                const int gray = qGray(shot.pixel(x, y));
+                caption += c.lightCaption ? gray > 160 : gray < 96;
+            }
+        EXPECT_GT(caption, 15);
+    }
 }
 
 // The font dialog applies the listed name and the colour it shows: black at

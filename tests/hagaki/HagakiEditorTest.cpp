@@ -25,6 +25,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 
 using editors::frmHagaki;
 
@@ -324,4 +326,19 @@ TEST_F(HagakiTest, APostcardAfterAFreeSizeA3LandscapePrintIsOnItsOwnPaper)
         EXPECT_EQ(rec->paperCode(), c.paper);
         EXPECT_EQ(rec->orientation(), c.orientation);
     }
+}
+
+TEST_F(HagakiTest, TheLayoutListShowsEveryLayoutWhole)
+{
+    frmHagaki& w = open();
+    w.show();
+    QApplication::processEvents();
+    QStyleOptionComboBox opt;
+    opt.initFrom(w.Combo3);
+    opt.editable = w.Combo3->isEditable();
+    const QRect field = w.Combo3->style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, w.Combo3);
+    for (int i = 0; i < w.Combo3->count(); ++i)
+        EXPECT_GE(field.width(), w.Combo3->fontMetrics().horizontalAdvance(w.Combo3->itemText(i)))
+            << w.Combo3->itemText(i).toStdString();
+    EXPECT_TRUE(w.Combo3->isVisible());
 }

@@ -169,10 +169,12 @@ TEST_F(SubWinTest, NamePreviewShowsTheObjectFileInsteadOfTheName)
     EXPECT_EQ(nameBox(), lines({"BL 2 ＭＳ 明朝 10", "TX \"/tmp/挨拶状.doc\" ＭＳ 明朝 10 b=0 c=000000"}));
 }
 
-// The previews sketch the page at half its point sizes: their column is half
-// the chosen sheet's box, so a name too long for the paper wraps in the
-// preview too instead of running out of sight below the view.
-TEST_F(SubWinTest, PreviewColumnsAreHalfTheSheetsBoxes)
+// The previews sketch the page at sizes of their own: their column is the
+// sheet's box at the ratio of the sketch's text size to the paper's, with
+// each side's fixed blanks taken out and put back, so text wraps in the
+// sketch where it wraps on paper (and a long name does not run out of sight
+// below the view).
+TEST_F(SubWinTest, PreviewColumnsFollowTheSheetsBoxesAtTheSketchesSizes)
 {
     const auto addSize = [](const char* name, const char* key, int w, int h) {
         app::RegisteredSize z;
@@ -183,15 +185,16 @@ TEST_F(SubWinTest, PreviewColumnsAreHalfTheSheetsBoxes)
         z.RegSizeHeight = h;
         app::store().addSize(z);
     };
-    addSize("中", "萌黄（　中　）", 0, 0);    // the template's 390 x 135: boxes of 67
-    addSize("四六", "短冊（４：６）", 55, 265); // boxes of 0.4 and 0.6 x 265: 106 and 159
+    addSize("中", "萌黄（　中　）", 0, 0); // the template's 390 x 135
+    const double blank10 = 5 * 25.4 / 72;  // a half-width blank at 10 points, mm
     struct Case {
         const char* size;
         double omote, name;
     } cases[] = {
-        {"切手判", 48.5, 48.5}, // 萌黄（切手判）, 195 high: boxes of 97
-        {"中", 33.5, 33.5},
-        {"四六", 53, 79.5},
+        // 萌黄（切手判）, 195 high: boxes of 97. 御中元 at 24 in the sketch, 48
+        // on paper, after 8 blanks of 5 points and 10 of 10 points; 山田 at
+        // 22 and 44, after no blanks and 10 + 3 + 3 of 10 points.
+        {"切手判", 4 * blank10 + (97 - 10 * blank10) / 2, (97 - 16 * blank10) / 2},
         {"未登録", 97, 97}, // no such size: the sketched template's 195 / 2
     };
     for (const Case& c : cases) {
@@ -199,19 +202,21 @@ TEST_F(SubWinTest, PreviewColumnsAreHalfTheSheetsBoxes)
         m().Combo1->setEditText(QString::fromUtf8(c.size));
         forms::setText(m().Combo2, QStringLiteral("御中元"));
         forms::setText(m().Text2, QStringLiteral("山田"));
-        EXPECT_EQ(m().RichTextBox1->rightMarginMm(), c.omote);
-        EXPECT_EQ(m().RichTextBox2->rightMarginMm(), c.name);
+        EXPECT_NEAR(m().RichTextBox1->rightMarginMm(), c.omote, 1e-9);
+        EXPECT_NEAR(m().RichTextBox2->rightMarginMm(), c.name, 1e-9);
     }
 
-    // A name of twelve characters runs past 33.5 mm at half size: two columns.
+    // A name of twelve characters runs past the small sheet's column: two
+    // columns, none longer than the column.
     m().Combo1->setEditText(QStringLiteral("中"));
     forms::setText(m().Text2, QStringLiteral("山田太郎左衛門之助右衛門"));
+    const double column = m().RichTextBox2->rightMarginMm();
     const QString text = m().RichTextBox2->text();
     int textColumns = 0;
     for (const rt::LaidLine& line : m().RichTextBox2->layout()->lines()) {
         if (!text.mid(line.start, line.length).trimmed().isEmpty())
             ++textColumns;
-        EXPECT_LE(line.stops.last(), 33.5 + 1e-9);
+        EXPECT_LE(line.stops.last(), column + 1e-9);
     }
     EXPECT_GE(textColumns, 2);
 }
