@@ -30,9 +30,11 @@
 
 using editors::frmHagaki;
 
+#include "PostcardNames.h"
+
 namespace {
 
-const QString PortraitV = QStringLiteral("はがき　縦置き／縦書き");
+using postcard_names::PortraitV;
 
 // The free-size editor's rig (host, recorder, answered messages) with a
 // printer whose pixel is a twip; the postcard editor unloaded after each test.

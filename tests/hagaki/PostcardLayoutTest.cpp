@@ -11,17 +11,11 @@
 
 #include <gtest/gtest.h>
 
+#include "PostcardNames.h"
+
 using namespace editors;
 
-namespace {
-
-const QString PortraitH = QStringLiteral("はがき　縦置き／横書き");
-const QString PortraitV = QStringLiteral("はがき　縦置き／縦書き");
-const QString LandscapeH = QStringLiteral("はがき　横置き／横書き");
-const QString LandscapeV = QStringLiteral("はがき　横置き／縦書き");
-const QString ReturnV = QStringLiteral("往復はがき　縦置き／縦書き");
-
-} // namespace
+using namespace postcard_names;
 
 TEST(PostcardLayouts, FiveRowsInListOrderWithTheirPages)
 {

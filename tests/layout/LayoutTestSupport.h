@@ -7,6 +7,8 @@
 #include "layout/LayoutTemplate.h"
 #include "platform/richtext/RichTextBox.h"
 
+#include <QRegularExpression>
+
 struct LayoutPage {
     FakeLayoutHost host;
     layout::LayoutInputs in;
@@ -34,6 +36,13 @@ struct LayoutPage {
 };
 
 // Joins trace lines written one per argument.
+// Size of the first text run of a trace.
+inline int firstTextSize(const QString& trace)
+{
+    const auto m = QRegularExpression(QStringLiteral("TX \"[^\"]*\" ＭＳ Ｐ明朝 (\\d+) ")).match(trace);
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
 inline QString lines(std::initializer_list<const char*> l)
 {
     QString s;

@@ -12,13 +12,6 @@ namespace {
 const TemplateParameterSet* const Strips[] = {&LayoutTanzakuLarge, &LayoutTanzakuSmall, &LayoutTanzakuSmallB,
                                               &LayoutTanzakuExtraLarge};
 
-// Size of the first text run of the name box.
-int firstTextSize(const QString& trace)
-{
-    const auto m = QRegularExpression(QStringLiteral("TX \"[^\"]*\" ＭＳ Ｐ明朝 (\\d+) ")).match(trace);
-    return m.hasMatch() ? m.captured(1).toInt() : -1;
-}
-
 void joint(LayoutPage& page, int count, const QString& name = QStringLiteral("山田太郎"))
 {
     page.host.style = app::NameStyle::Joint;

@@ -9,13 +9,6 @@ using namespace layout;
 
 namespace {
 
-// Size of the first text run of a trace.
-int firstTextSize(const QString& trace)
-{
-    const auto m = QRegularExpression(QStringLiteral("TX \"[^\"]*\" ＭＳ Ｐ明朝 (\\d+) ")).match(trace);
-    return m.hasMatch() ? m.captured(1).toInt() : -1;
-}
-
 // Leading blanks of the first column that holds text.
 int firstColumnBlanks(const QString& trace)
 {

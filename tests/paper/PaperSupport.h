@@ -12,6 +12,10 @@
 
 namespace paper {
 
+constexpr double Pt = 25.4 / 72;
+constexpr double Line = 1.5875;  // a 4-pt spacer line: 6 px at 96 dpi
+constexpr double Blank = 5 * Pt; // a 10-pt half-width blank down the column
+
 struct Glyph {
     QString text;
     QRectF mm;

@@ -11,9 +11,9 @@
 
 namespace {
 
-constexpr double Pt = 25.4 / 72;
-constexpr double Line = 1.5875; // a 4-pt spacer line: 6 px at 96 dpi
-constexpr double Blank = 5 * Pt; // a 10-pt half-width blank down the column
+using paper::Blank;
+using paper::Line;
+using paper::Pt;
 
 struct Printed {
     int status = -1;

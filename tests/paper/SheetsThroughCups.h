@@ -30,10 +30,6 @@
 
 namespace paper {
 
-constexpr double Pt = 25.4 / 72;
-constexpr double Line = 1.5875;  // a 4-pt spacer line
-constexpr double Blank = 5 * Pt; // a 10-pt half-width blank down the column
-
 class SheetsThroughCups : public ::testing::Test {
 protected:
     std::unique_ptr<CupsTestServer> server;
